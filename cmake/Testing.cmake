@@ -1,0 +1,34 @@
+# GoogleTest built from Debian's sources with the cross compiler; every test program
+# runs under Wine in the build tree's own prefix.
+option(VELL_BUILD_TESTS "Build the test programs" ON)
+set(VELL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix of the test runs")
+
+if(VELL_BUILD_TESTS)
+    enable_testing()
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+endif()
+
+# vell_add_test(NAME SOURCES ... LIBS ... [LOCKS ...] [TIMEOUT s])
+# One ctest entry per test program. LOCKS names shared state (e.g. the settings
+# registry key) that test programs must not touch at the same time.
+function(vell_add_test name)
+    if(NOT VELL_BUILD_TESTS)
+        return()
+    endif()
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LOCKS" ${ARGN})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} testmain)
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT ${T_TIMEOUT}
+        ENVIRONMENT "WINEPREFIX=${VELL_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=winemenubuilder.exe=d")
+    if(T_LOCKS)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
+    endif()
+endfunction()

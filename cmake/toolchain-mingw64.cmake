@@ -1,0 +1,20 @@
+# Cross build for 64-bit Windows with the MinGW-w64 POSIX-thread toolchain.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(VELL_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER   ${VELL_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VELL_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER  ${VELL_TRIPLE}-windres)
+set(CMAKE_MC_COMPILER  ${VELL_TRIPLE}-windmc)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${VELL_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Test programs run under Wine.
+find_program(VELL_WINE NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
+if(VELL_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${VELL_WINE})
+endif()

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The one test command: installs what it needs, builds, and runs every test program
+# under Wine on a private virtual display. Exits non-zero on any failure.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELL_BUILD_DIR:-$root/build}
+
+bash "$root/scripts/install-deps.sh"
+VELL_BUILD_DIR=$build bash "$root/scripts/build.sh"
+
+source "$root/scripts/wine-session.sh"
+trap vell_stop_session EXIT
+vell_start_display
+vell_start_wine "$build/wineprefix" fresh
+
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" "$@"
