@@ -7,6 +7,7 @@
 // that return the same value exist side by side. Do not reorder or insert members.
 #include <windows.h>
 #include <cstddef>
+#include <memory>
 
 // Holds a pointer and deletes the object while the owner flag is set. Assigning or
 // transferring between holders moves the ownership; a holder that gave it up keeps
@@ -85,7 +86,7 @@ public:
 
     virtual void Transfer(auto_p& other)
     {
-        if (&other == this)
+        if (std::addressof(other) == this)
             return;
         if (other.m_p == m_p)
         {
@@ -137,7 +138,7 @@ public:
 
     void Free() override
     {
-        delete[] this->m_p;
+        delete this->m_p;
         this->m_p = nullptr;
     }
 
@@ -197,7 +198,7 @@ public:
     // Takes over the reference that other held; other ends up empty.
     virtual auto_rel& Attach(auto_rel& other)
     {
-        if (&other != this)
+        if (std::addressof(other) != this)
         {
             T* p = other.m_p;
             other.m_p = nullptr;

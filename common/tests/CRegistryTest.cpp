@@ -1,1 +1,158 @@
+#include "common/CRegistry.h"
 #include <gtest/gtest.h>
+
+namespace
+{
+const wchar_t* const kTestKey = L"Software\\Talvono Software\\Talvono Vellumor\\RegistryWrapperTest";
+
+class CRegistryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey); }
+    void TearDown() override
+    {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
+        RegDeleteKeyW(HKEY_CURRENT_USER, kTestKey);
+    }
+
+    static bool KeyExists()
+    {
+        HKEY key;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
+        RegCloseKey(key);
+        return true;
+    }
+
+    static DWORD StoredType(const wchar_t* name, DWORD* size)
+    {
+        DWORD type = REG_NONE;
+        *size = 0;
+        RegGetValueW(HKEY_CURRENT_USER, kTestKey, name, RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, size);
+        return type;
+    }
+
+    CString error;
+};
+}
+
+TEST_F(CRegistryTest, CloseIsTrueWhenNothingIsOpenAndAfterAClose)
+{
+    CRegistry registry;
+    EXPECT_TRUE(registry.Close());
+    ASSERT_TRUE(registry.Open(HKEY_CURRENT_USER, kTestKey, true, error));
+    EXPECT_STREQ(kTestKey, registry.GetPath());
+    EXPECT_TRUE(registry.Close());
+    EXPECT_FALSE(registry.IsOpen());
+    EXPECT_EQ(nullptr, registry.GetPath());
+    EXPECT_TRUE(registry.Close());
+}
+
+TEST_F(CRegistryTest, ReadOfAMissingKeyFailsWithoutCreatingIt)
+{
+    CRegistry registry;
+    DWORD value = 7;
+    EXPECT_FALSE(registry.ReadDWORD(HKEY_CURRENT_USER, kTestKey, L"V", &value, error));
+    EXPECT_EQ(CRegistry::GetErrorText(ERROR_FILE_NOT_FOUND), error);
+    EXPECT_FALSE(error.IsEmpty());
+    EXPECT_EQ(7u, value);
+    EXPECT_FALSE(KeyExists());
+    EXPECT_FALSE(registry.IsOpen());
+
+    ASSERT_TRUE(registry.WriteDWORD(HKEY_CURRENT_USER, kTestKey, L"V", 42, true, error));
+    registry.Close();
+    EXPECT_TRUE(KeyExists());
+    ASSERT_TRUE(registry.ReadDWORD(HKEY_CURRENT_USER, kTestKey, L"V", &value, error));
+    EXPECT_EQ(42u, value);
+}
+
+TEST_F(CRegistryTest, StringTypesAndSizes)
+{
+    CRegistry registry;
+    ASSERT_TRUE(registry.Open(HKEY_CURRENT_USER, kTestKey, true, error));
+    ASSERT_TRUE(registry.SetString(L"Plain", L"%TEMP%", error, false));
+    ASSERT_TRUE(registry.SetString(L"Expand", L"%TEMP%", error, true));
+    ASSERT_TRUE(registry.SetString(L"Empty", L"", error, false));
+    DWORD size;
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), StoredType(L"Plain", &size));
+    EXPECT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), StoredType(L"Expand", &size));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), StoredType(L"Empty", &size));
+    EXPECT_EQ(2u, size);
+
+    wchar_t buffer[16] = {};
+    DWORD bytes = sizeof(buffer);
+    ASSERT_TRUE(registry.GetString(L"Expand", buffer, &bytes, error));
+    EXPECT_STREQ(L"%TEMP%", buffer);
+    EXPECT_EQ(14u, bytes);
+}
+
+TEST_F(CRegistryTest, AStringFitsExactlyTheBytesOfferedOrFailsWithMoreData)
+{
+    CRegistry registry;
+    ASSERT_TRUE(registry.Open(HKEY_CURRENT_USER, kTestKey, true, error));
+    ASSERT_TRUE(registry.SetString(L"Fits", L"abc", error, false));
+    ASSERT_TRUE(registry.SetString(L"Long", L"abcd", error, false));
+    wchar_t buffer[8];
+    DWORD bytes = 8;
+    EXPECT_TRUE(registry.GetString(L"Fits", buffer, &bytes, error));
+    bytes = 8;
+    EXPECT_FALSE(registry.GetString(L"Long", buffer, &bytes, error));
+    EXPECT_EQ(CRegistry::GetErrorText(ERROR_MORE_DATA), error);
+}
+
+TEST_F(CRegistryTest, WrongTypesFailEvenWhenTheRegistryCallSucceeds)
+{
+    CRegistry registry;
+    ASSERT_TRUE(registry.Open(HKEY_CURRENT_USER, kTestKey, true, error));
+    ASSERT_TRUE(registry.SetString(L"Text", L"1", error, false));
+    ASSERT_TRUE(registry.SetDWORD(L"Number", 1, error));
+    DWORD value = 0;
+    EXPECT_FALSE(registry.GetDWORD(L"Text", &value, error));
+    EXPECT_FALSE(error.IsEmpty());
+    wchar_t buffer[8];
+    DWORD bytes = sizeof(buffer);
+    error.Empty();
+    EXPECT_FALSE(registry.GetString(L"Number", buffer, &bytes, error));
+    EXPECT_FALSE(error.IsEmpty());
+    BYTE raw[8];
+    bytes = sizeof(raw);
+    EXPECT_FALSE(registry.GetBinary(L"Number", raw, &bytes, error));
+}
+
+TEST_F(CRegistryTest, BinaryAndWholeTextReadsHaveNoLengthLimit)
+{
+    CRegistry registry;
+    ASSERT_TRUE(registry.Open(HKEY_CURRENT_USER, kTestKey, true, error));
+    CByteArray data;
+    for (int i = 0; i < 3000; ++i)
+        data.Add(static_cast<BYTE>(i * 7));
+    ASSERT_TRUE(registry.SetBinary(L"Bin", data.GetData(), 3000, error));
+    CByteArray read;
+    ASSERT_TRUE(registry.GetBinary(L"Bin", read, error));
+    EXPECT_TRUE(read == data);
+
+    CString longText(L'q', 9000);
+    ASSERT_TRUE(registry.SetString(L"Long", longText, error, false));
+    CString text;
+    ASSERT_TRUE(registry.GetString(L"Long", text, error));
+    EXPECT_EQ(longText, text);
+}
+
+TEST_F(CRegistryTest, ReadOnlyOpenCannotWrite)
+{
+    CRegistry writer;
+    ASSERT_TRUE(writer.WriteDWORD(HKEY_CURRENT_USER, kTestKey, L"V", 1, true, error));
+    CRegistry reader;
+    ASSERT_TRUE(reader.OpenReadOnly(HKEY_CURRENT_USER, kTestKey, error));
+    DWORD value = 0;
+    EXPECT_TRUE(reader.GetDWORD(L"V", &value, error));
+    EXPECT_FALSE(reader.SetDWORD(L"V", 2, error));
+    EXPECT_EQ(CRegistry::GetErrorText(ERROR_ACCESS_DENIED), error);
+}
+
+TEST_F(CRegistryTest, ErrorTextsComeFromTheSystem)
+{
+    EXPECT_EQ(L"", CRegistry::GetErrorText(0xDEADBEEF));
+    CString text = CRegistry::GetErrorText(ERROR_FILE_NOT_FOUND);
+    EXPECT_NE(-1, text.MakeLower().Find(L"file not found")) << text.ToAnsi();
+}
