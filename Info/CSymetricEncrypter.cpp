@@ -7,39 +7,16 @@ namespace
 {
 const wchar_t kPassphrase[] = L"qN4'vb&Tm9#rW2zk";
 
-// Builds and hashes the passphrase; the hash object goes whatever happens.
-class PassphraseHash
+// Hashes the passphrase in the thread's ANSI code page, without its terminator.
+bool HashPassphrase(HCRYPTHASH hash)
 {
-public:
-    explicit PassphraseHash(HCRYPTPROV provider)
-    {
-        if (!CryptCreateHash(provider, CALG_MD5, 0, 0, &m_hash))
-            m_hash = 0;
-    }
-    ~PassphraseHash()
-    {
-        if (m_hash)
-            CryptDestroyHash(m_hash);
-    }
-    PassphraseHash(const PassphraseHash&) = delete;
-    PassphraseHash& operator=(const PassphraseHash&) = delete;
-
-    HCRYPTHASH Get() const { return m_hash; }
-
-    // Hashes the passphrase in the thread's ANSI code page, without its terminator.
-    bool HashPassphrase()
-    {
-        int length = static_cast<int>(wcslen(kPassphrase));
-        std::vector<char> ansi(2 * length + 2);
-        int written = WideCharToMultiByte(CP_THREAD_ACP, 0, kPassphrase, -1, ansi.data(),
-                                          static_cast<int>(ansi.size()), nullptr, nullptr);
-        return written > 0 &&
-               CryptHashData(m_hash, reinterpret_cast<const BYTE*>(ansi.data()), static_cast<DWORD>(written - 1), 0);
-    }
-
-private:
-    HCRYPTHASH m_hash = 0;
-};
+    const int length = static_cast<int>(wcslen(kPassphrase));
+    std::vector<char> ansi(2 * length + 2);
+    const int written = WideCharToMultiByte(CP_THREAD_ACP, 0, kPassphrase, -1, ansi.data(),
+                                            static_cast<int>(ansi.size()), nullptr, nullptr);
+    return written > 0 &&
+           CryptHashData(hash, reinterpret_cast<const BYTE*>(ansi.data()), static_cast<DWORD>(written - 1), 0);
+}
 }
 
 CSymetricEncrypter::CSymetricEncrypter()
@@ -49,12 +26,15 @@ CSymetricEncrypter::CSymetricEncrypter()
         m_provider = 0;
         Fail(EX_ACQUIRE_CONTEXT);
     }
-    PassphraseHash hash(m_provider);
-    if (!hash.Get())
+    HCRYPTHASH hash = 0;
+    if (!CryptCreateHash(m_provider, CALG_MD5, 0, 0, &hash))
         Fail(EX_CREATE_HASH);
-    if (!hash.HashPassphrase())
+    const bool hashed = HashPassphrase(hash);
+    const bool derived = hashed && CryptDeriveKey(m_provider, CALG_RC4, hash, CRYPT_EXPORTABLE, &m_key);
+    CryptDestroyHash(hash);
+    if (!hashed)
         Fail(EX_HASH_DATA);
-    if (!CryptDeriveKey(m_provider, CALG_RC4, hash.Get(), CRYPT_EXPORTABLE, &m_key))
+    if (!derived)
     {
         m_key = 0;
         Fail(EX_DERIVE_KEY);

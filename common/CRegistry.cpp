@@ -15,6 +15,7 @@ bool CRegistry::Fail(LONG result, CString& errorText)
 
 bool CRegistry::OpenWith(HKEY root, const wchar_t* subKey, bool createFlag, REGSAM access, CString& errorText)
 {
+    Close(); // a key still open from an earlier call would leak otherwise
     HKEY key = nullptr;
     LONG result = createFlag
         ? RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr)
@@ -102,9 +103,20 @@ bool CRegistry::GetDWORD(const wchar_t* name, DWORD* value, CString& errorText)
 bool CRegistry::GetString(const wchar_t* name, wchar_t* buffer, DWORD* size, CString& errorText)
 {
     DWORD type = 0;
+    const DWORD offered = *size;
     if (!QueryValue(name, &type, reinterpret_cast<BYTE*>(buffer), size, errorText))
         return false;
-    return type == REG_SZ || type == REG_EXPAND_SZ || Fail(ERROR_DATATYPE_MISMATCH, errorText);
+    if (type != REG_SZ && type != REG_EXPAND_SZ)
+        return Fail(ERROR_DATATYPE_MISMATCH, errorText);
+    // A text stored without its terminator comes back unterminated: terminate it, or
+    // fail when the buffer has no room left for the terminator.
+    DWORD chars = *size / sizeof(wchar_t);
+    if (chars > 0 && buffer[chars - 1] == L'\0')
+        return true;
+    if ((chars + 1) * sizeof(wchar_t) > offered)
+        return Fail(ERROR_MORE_DATA, errorText);
+    buffer[chars] = L'\0';
+    return true;
 }
 
 bool CRegistry::GetBinary(const wchar_t* name, BYTE* buffer, DWORD* size, CString& errorText)

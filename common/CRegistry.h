@@ -12,8 +12,8 @@ public:
     CRegistry& operator=(const CRegistry&) = delete;
     virtual ~CRegistry();
 
-    // Creates the key (createFlag) or opens an existing one, with full access. Does not
-    // close a key that is already open: callers close first.
+    // Creates the key (createFlag) or opens an existing one, with full access. A key
+    // still open from an earlier call is closed first.
     bool Open(HKEY root, const wchar_t* subKey, bool createFlag, CString& errorText);
     // Opens an existing key for reading only.
     bool OpenReadOnly(HKEY root, const wchar_t* subKey, CString& errorText);

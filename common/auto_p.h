@@ -138,7 +138,7 @@ public:
 
     void Free() override
     {
-        delete this->m_p;
+        delete[] this->m_p;
         this->m_p = nullptr;
     }
 

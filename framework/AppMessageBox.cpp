@@ -29,9 +29,14 @@ void AppSetMessageBoxCaption(const CString& caption)
 
 int AppMessageBox(const CString& text, UINT type, HWND owner)
 {
+    return AppMessageBox(text, Caption(), type, owner);
+}
+
+int AppMessageBox(const CString& text, const CString& caption, UINT type, HWND owner)
+{
     if (Handler())
-        return Handler()(text, Caption(), type);
-    return MessageBoxW(owner, text, Caption(), type);
+        return Handler()(text, caption, type);
+    return MessageBoxW(owner, text, caption, type);
 }
 
 int AppMessageBox(UINT stringId, UINT type, HWND owner)

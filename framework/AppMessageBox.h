@@ -12,6 +12,8 @@ MessageBoxHandler AppSetMessageBoxHandler(MessageBoxHandler handler);
 
 int AppMessageBox(const CString& text, UINT type = MB_OK, HWND owner = nullptr);
 int AppMessageBox(UINT stringId, UINT type = MB_OK, HWND owner = nullptr);
+// A box with a caption of its own instead of the program's name.
+int AppMessageBox(const CString& text, const CString& caption, UINT type, HWND owner = nullptr);
 
 // The caption of every box: the program's name.
 void AppSetMessageBoxCaption(const CString& caption);

@@ -1,6 +1,6 @@
 #pragma once
-// CArray: a growable array of values; CByteArray holds raw bytes.
-#include <windows.h>
+// CArray: a growable array of values; CByteArray holds raw bytes, CStringArray texts.
+#include "framework/CString.h"
 #include <vector>
 
 template <typename T>
@@ -48,3 +48,4 @@ private:
 };
 
 using CByteArray = CArray<BYTE>;
+using CStringArray = CArray<CString>;

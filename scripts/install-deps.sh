@@ -6,6 +6,7 @@ packages=(
     cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 xvfb xauth googletest
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    python3 python3-aiosmtpd fp-utils
 )
 
 missing=()

@@ -32,7 +32,7 @@ vell_start_display() {
 
 # $1: the prefix folder. $2: "fresh" to create it anew.
 vell_start_wine() {
-    export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+    export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;winedbg.exe=d;mscoree=d;mshtml=d"
     export WINEARCH=win64
     [ "${2:-}" = fresh ] && rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
@@ -40,6 +40,10 @@ vell_start_wine() {
     "$WINESERVER" -p
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         "$WINE64" wineboot -i >/dev/null 2>&1
+    else
+        # Starts the prefix's services now, detached from any caller's output: a
+        # service started by the first test program would hold ctest's pipe open.
+        "$WINE64" wineboot >/dev/null 2>&1
     fi
 }
 

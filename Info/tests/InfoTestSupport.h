@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 #include <functional>
+#include <initializer_list>
+#include <typeinfo>
 #include <map>
 #include <memory>
 #include <set>
@@ -77,6 +79,19 @@ void PrintTo(const RecordCase& c, std::ostream* os);
 class RecordTableTest : public InfoRegistryTest, public ::testing::WithParamInterface<RecordCase>
 {
 };
+
+// For each change, a copy of the record that differs in that one field compares unequal.
+template <typename T>
+void ExpectEachFieldCompared(const T& record, std::initializer_list<std::function<void(T&)>> changes)
+{
+    int field = 0;
+    for (const auto& change : changes)
+    {
+        T other(record);
+        change(other);
+        EXPECT_FALSE(other == record) << typeid(T).name() << " change " << field++;
+    }
+}
 
 #define INSTANTIATE_RECORD_TABLE(prefix, ...)                                                                  \
     INSTANTIATE_TEST_SUITE_P(prefix, RecordTableTest, ::testing::Values(__VA_ARGS__),                          \

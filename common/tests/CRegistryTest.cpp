@@ -156,3 +156,41 @@ TEST_F(CRegistryTest, ErrorTextsComeFromTheSystem)
     CString text = CRegistry::GetErrorText(ERROR_FILE_NOT_FOUND);
     EXPECT_NE(-1, text.MakeLower().Find(L"file not found")) << text.ToAnsi();
 }
+
+TEST_F(CRegistryTest, OpeningASecondKeyClosesTheFirst)
+{
+    CRegistry registry;
+    ASSERT_TRUE(registry.Open(HKEY_CURRENT_USER, kTestKey, true, error));
+    HKEY first = registry.GetKey();
+    ASSERT_TRUE(registry.Open(HKEY_CURRENT_USER, L"Software", false, error));
+    EXPECT_STREQ(L"Software", registry.GetPath());
+    // The first handle was closed, not leaked: either it is no longer valid or the system
+    // handed the same value out again for the second key.
+    bool firstClosed = registry.GetKey() == first ||
+                       RegQueryInfoKeyW(first, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                        nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS;
+    EXPECT_TRUE(firstClosed);
+}
+
+TEST_F(CRegistryTest, ATextStoredWithoutTerminatorComesBackTerminated)
+{
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &key, nullptr));
+    RegSetValueExW(key, L"Raw", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"abcd"), 8); // no terminator
+    RegCloseKey(key);
+    CRegistry registry;
+    ASSERT_TRUE(registry.Open(HKEY_CURRENT_USER, kTestKey, false, error));
+    wchar_t buffer[8];
+    wmemset(buffer, L'#', 8);
+    DWORD bytes = sizeof(buffer);
+    ASSERT_TRUE(registry.GetString(L"Raw", buffer, &bytes, error));
+    EXPECT_STREQ(L"abcd", buffer);
+    // Exactly the stored bytes offered: no room for the terminator, so the read fails.
+    bytes = 8;
+    wmemset(buffer, L'#', 8);
+    EXPECT_FALSE(registry.GetString(L"Raw", buffer, &bytes, error));
+    CString whole;
+    ASSERT_TRUE(registry.GetString(L"Raw", whole, error));
+    EXPECT_EQ(L"abcd", whole);
+}

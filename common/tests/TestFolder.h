@@ -1,0 +1,39 @@
+#pragma once
+// A fresh, empty folder under the user's temporary folder, removed with everything in it
+// when the object goes.
+#include "framework/CString.h"
+#include <shellapi.h>
+
+class TestFolder
+{
+public:
+    TestFolder()
+    {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        m_path.Format(L"%shelpers_tests_%lu", temp, GetCurrentProcessId());
+        Remove();
+        CreateDirectoryW(m_path, nullptr);
+    }
+    ~TestFolder() { Remove(); }
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    // The folder without a trailing separator.
+    const CString& Path() const { return m_path; }
+    CString operator/(const wchar_t* relative) const { return m_path + L"\\" + relative; }
+
+private:
+    void Remove()
+    {
+        // The shell operation wants a list ending in two nulls.
+        std::wstring from = m_path.str() + L'\0';
+        SHFILEOPSTRUCTW operation = {};
+        operation.wFunc = FO_DELETE;
+        operation.pFrom = from.c_str();
+        operation.fFlags = FOF_NO_UI;
+        SHFileOperationW(&operation);
+    }
+
+    CString m_path;
+};

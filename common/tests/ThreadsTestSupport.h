@@ -1,0 +1,89 @@
+#pragma once
+// Shared by the tests of the worker thread, the instance guard, recent-file lists and
+// window placement: message pumping that gives up instead of hanging, and a scratch
+// application profile that each test starts from empty and removes again.
+#include "framework/AppProfile.h"
+#include <gtest/gtest.h>
+#include <functional>
+
+namespace threads_test
+{
+// Far beyond what any of the waits needs: reaching it means the awaited event never came.
+const DWORD kGiveUpMs = 10000;
+
+// Dispatches this thread's messages until done() holds; false when it never did.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = kGiveUpMs)
+{
+    DWORD start = GetTickCount();
+    for (;;)
+    {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (done())
+            return true;
+        if (GetTickCount() - start > limitMs)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+// Waits for the handle while dispatching this thread's messages (other processes and
+// threads may send to this thread's windows meanwhile); false when it never came.
+inline bool WaitPumping(HANDLE handle, DWORD limitMs = kGiveUpMs)
+{
+    return PumpUntil([handle] { return WaitForSingleObject(handle, 0) == WAIT_OBJECT_0; }, limitMs);
+}
+
+// The profile of these tests: HKCU\Software\Talvono Software\Vellumor Threads Tests.
+class ProfileTest : public ::testing::Test
+{
+protected:
+    static constexpr const wchar_t* kMaker = L"Talvono Software";
+    static constexpr const wchar_t* kApplication = L"Vellumor Threads Tests";
+
+    void SetUp() override
+    {
+        AppSetRegistryKey(kMaker);
+        AppSetProfileName(kApplication);
+        RemoveProfile();
+    }
+    void TearDown() override
+    {
+        RemoveProfile();
+        AppSetRegistryKey(nullptr);
+        AppSetProfileName(nullptr);
+    }
+
+    static CString SectionKey(const wchar_t* section)
+    {
+        return CString(L"Software\\") + kMaker + L"\\" + kApplication + L"\\" + section;
+    }
+
+    // The stored text of a value, read straight from the registry; empty when missing.
+    static CString StoredText(const wchar_t* section, const wchar_t* entry)
+    {
+        wchar_t text[1024] = L"";
+        DWORD size = sizeof(text);
+        if (RegGetValueW(HKEY_CURRENT_USER, SectionKey(section), entry, RRF_RT_REG_SZ, nullptr, text, &size) !=
+            ERROR_SUCCESS)
+            return CString();
+        return CString(text);
+    }
+
+    static bool ValueExists(const wchar_t* section, const wchar_t* entry)
+    {
+        return RegGetValueW(HKEY_CURRENT_USER, SectionKey(section), entry, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+               ERROR_SUCCESS;
+    }
+
+private:
+    static void RemoveProfile()
+    {
+        RegDeleteTreeW(HKEY_CURRENT_USER, (CString(L"Software\\") + kMaker + L"\\" + kApplication).GetString());
+    }
+};
+}

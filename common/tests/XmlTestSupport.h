@@ -1,0 +1,111 @@
+#pragma once
+// Shared pieces of the XML tests: COM on the test thread, a private folder for files,
+// raw file bytes, and DOM documents made from text.
+#include "testing/CStringPrinter.h"
+#include "common/auto_p.h"
+#include "framework/CString.h"
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <comdef.h>
+#include <msxml2.h>
+#include <string>
+
+// Every test runs in a single-threaded apartment and in a fresh, empty folder.
+class XmlTest : public testing::Test
+{
+public:
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        m_folder.Format(L"%sxml_tests_%lu", temp, GetCurrentProcessId());
+        RemoveFolder();
+        ASSERT_TRUE(CreateDirectoryW(m_folder, nullptr));
+    }
+
+    void TearDown() override
+    {
+        RemoveFolder();
+        CoUninitialize();
+    }
+
+    CString PathOf(const wchar_t* name) const { return m_folder + L"\\" + name; }
+
+    static std::string ReadBytes(const CString& path)
+    {
+        std::string bytes;
+        HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return "<missing>";
+        char buffer[4096];
+        DWORD got = 0;
+        while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+            bytes.append(buffer, got);
+        CloseHandle(file);
+        return bytes;
+    }
+
+    static void WriteBytes(const CString& path, const std::string& bytes)
+    {
+        HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD done = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+        CloseHandle(file);
+        ASSERT_EQ(done, bytes.size());
+    }
+
+    // A DOM document parsed from text; the test fails when the text does not parse.
+    static auto_rel<IXMLDOMDocument> ParseXml(const wchar_t* xml)
+    {
+        auto_rel<IXMLDOMDocument> document;
+        CLSID classId = {};
+        CLSIDFromProgID(L"Msxml2.DOMDocument", &classId);
+        HRESULT hr = CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
+                                      reinterpret_cast<void**>(document.Receive()));
+        EXPECT_TRUE(SUCCEEDED(hr));
+        VARIANT_BOOL parsed = VARIANT_FALSE;
+        if (document)
+            document->loadXML(_bstr_t(xml), &parsed);
+        EXPECT_EQ(parsed, VARIANT_TRUE) << "Does not parse: " << CString(xml).ToAnsi(CP_UTF8);
+        return document;
+    }
+
+    // The temporary files that the XML writer leaves in the user's temporary folder.
+    static int CountWriterTemporaries()
+    {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(CString(temp) + L"xml*.tmp", &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return 0;
+        int count = 0;
+        do
+            ++count;
+        while (FindNextFileW(search, &found));
+        FindClose(search);
+        return count;
+    }
+
+private:
+    void RemoveFolder()
+    {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(m_folder + L"\\*", &found);
+        if (search != INVALID_HANDLE_VALUE)
+        {
+            do
+            {
+                CString path = PathOf(found.cFileName);
+                SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path);
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryW(m_folder);
+    }
+
+    CString m_folder;
+};

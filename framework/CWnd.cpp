@@ -1,0 +1,107 @@
+#include "framework/CWnd.h"
+
+namespace
+{
+// The window property that holds the object bound to a window.
+const wchar_t* const kObjectProperty = L"Vellumor.CWnd";
+}
+
+CWnd::~CWnd()
+{
+    if (!m_hWnd)
+        return;
+    HWND window = m_hWnd;
+    Unbind();
+    ::DestroyWindow(window);
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
+                    const RECT& rect, HWND parent, UINT id)
+{
+    if (m_hWnd)
+        return false; // one window per object
+    HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+    HWND window = CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top,
+                                  rect.right - rect.left, rect.bottom - rect.top, parent, menuOrId,
+                                  CodeModule(), this);
+    // WM_NCCREATE bound the object; a window of a foreign class never did.
+    if (window && m_hWnd != window)
+    {
+        ::DestroyWindow(window);
+        return false;
+    }
+    return window != nullptr;
+}
+
+bool CWnd::DestroyWindow()
+{
+    // WM_NCDESTROY unbinds the object on the way.
+    return m_hWnd && ::DestroyWindow(m_hWnd);
+}
+
+CWnd* CWnd::FromHandle(HWND window)
+{
+    return window ? static_cast<CWnd*>(GetPropW(window, kObjectProperty)) : nullptr;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+void CWnd::Unbind()
+{
+    RemovePropW(m_hWnd, kObjectProperty);
+    m_hWnd = nullptr;
+}
+
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+    {
+        auto* object = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (object && SetPropW(window, kObjectProperty, object))
+            object->m_hWnd = window;
+    }
+    CWnd* object = FromHandle(window);
+    if (!object)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+    {
+        object->Unbind();
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return object->WindowProc(message, wParam, lParam);
+}
+
+HINSTANCE CWnd::CodeModule()
+{
+    // Classes belong to the module this code is linked into (a program or a DLL).
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&CWnd::StaticWindowProc), &module);
+    return module;
+}
+
+CString AppRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
+{
+    CString name;
+    name.Format(L"VellWnd:%X:%p:%p:%p", classStyle, static_cast<void*>(cursor), static_cast<void*>(background),
+                static_cast<void*>(icon));
+    HINSTANCE module = CWnd::CodeModule();
+    WNDCLASSEXW existing = {sizeof(existing)};
+    if (GetClassInfoExW(module, name, &existing))
+        return name;
+
+    WNDCLASSEXW wc = {sizeof(wc)};
+    wc.style = classStyle;
+    wc.lpfnWndProc = &CWnd::StaticWindowProc;
+    wc.hInstance = module;
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.lpszClassName = name;
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return CString();
+    return name;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// CWnd: the framework's window object. Every window made through CreateEx runs one window
+// procedure: the object travels as the creation parameter, is bound to its window on
+// WM_NCCREATE and unbound on WM_NCDESTROY. Messages that arrive while no object is bound
+// go to DefWindowProc.
+#include "framework/CString.h"
+
+class CWnd
+{
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    // Destroys a window still bound to the object, unbinding it first so that no message
+    // of the destruction reaches a half-destroyed object.
+    virtual ~CWnd();
+
+    // Creates the window with this object bound to it; false (and no window) on failure.
+    // The class must be one whose window procedure is the framework's (AppRegisterWndClass).
+    bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
+                  const RECT& rect, HWND parent, UINT id);
+    bool DestroyWindow();
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    // The object bound to a window, or null for a window no object is bound to.
+    static CWnd* FromHandle(HWND window);
+
+protected:
+    // Every message of the bound window; the default hands it to DefWindowProc.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    friend CString AppRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon);
+    static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static HINSTANCE CodeModule();
+    void Unbind();
+
+    HWND m_hWnd = nullptr;
+};
+
+// The name of a window class of this module with the given attributes, registered on first
+// use, whose windows run the framework's window procedure. Equal attributes give the same
+// class; an empty text when the class cannot be registered.
+CString AppRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                            HICON icon = nullptr);
