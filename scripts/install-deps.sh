@@ -7,6 +7,8 @@ packages=(
     wine64 xvfb xauth googletest
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     python3 python3-aiosmtpd fp-utils
+    cups printer-driver-cups-pdf poppler-utils python3-pyftpdlib
+    unixodbc odbcinst libsqliteodbc sqlite3
 )
 
 missing=()

@@ -1,0 +1,119 @@
+#include "capture/CImageBase.h"
+
+#include "Info/InfoGlobalFunctions.h"
+#include "capture/CaptureTables.h"
+#include "common/CDibToolkit.h"
+#include "common/PathHelpers.h"
+#include "common/SystemHelpers.h"
+
+CImageBase::CImageBase() = default;
+
+CImageBase::~CImageBase() = default;
+
+CString CImageBase::GetErrorText() const
+{
+    if (m_errorText.IsEmpty())
+        return L"Cannot process the image and the operation is aborted. Unknown "
+               L"error message.";
+    return m_errorText;
+}
+
+HBITMAP CImageBase::GetBitmap() const
+{
+    return m_image ? static_cast<HBITMAP>(*m_image) : nullptr;
+}
+
+bool CImageBase::HasPicture() const
+{
+    return GetBitmap() != nullptr;
+}
+
+DWORD CImageBase::GetPictureByteSize() const
+{
+    if (!HasPicture())
+        return 0;
+    ULONGLONG bits = static_cast<ULONGLONG>(m_image->GetWidth()) * m_image->GetHeight() * m_image->GetBPP();
+    ULONGLONG bytes = (bits + 7) / 8;
+    return bytes > MAXDWORD ? MAXDWORD : static_cast<DWORD>(bytes);
+}
+
+DestinationResult CImageBase::GrabRegion(HRGN region)
+{
+    return AttachBitmap(CDibToolkit::CopyScreenRegion(region));
+}
+
+DestinationResult CImageBase::GrabRect(const RECT& rect)
+{
+    if (IsRectEmpty(&rect))
+        return DR_FAILED;
+    return AttachBitmap(CDibToolkit::CopyScreenRect(rect));
+}
+
+DestinationResult CImageBase::GrabWindow(HWND window)
+{
+    if (window == nullptr)
+        return DR_FAILED;
+    CDibToolkit dib;
+    if (!dib.CaptureWindow(window, CDibToolkit::kWindowRect))
+        return DR_FAILED;
+    HPALETTE palette = CDibToolkit::GetSystemPalette();
+    HBITMAP bitmap = dib.ToBitmap(palette);
+    if (palette)
+        DeleteObject(palette);
+    return AttachBitmap(bitmap);
+}
+
+DestinationResult CImageBase::AttachBitmap(HBITMAP bitmap)
+{
+    if (bitmap == nullptr)
+        return DR_FAILED;
+    std::unique_ptr<CImage> image(new CImage);
+    if (!image->Attach(bitmap))
+    {
+        m_errorText = L"There was a failure attaching the image handle to the "
+                      L"image object. Possible cause: the "
+                      L"image handle is invalid.";
+        return DR_FAILED;
+    }
+    m_image = std::move(image);
+    return DR_DONE;
+}
+
+bool CImageBase::SaveImage(CString& path, const CString& folder, EnumFileType type)
+{
+    if (path.IsEmpty())
+        path = MakeDefaultImagePath(folder, type);
+
+    // A folder that does not exist yet (a fresh install's temporary folders) is
+    // made first; when that fails the write below reports why.
+    CString name, extension, pathFolder, ignored;
+    SplitPath(path, name, extension, pathFolder);
+    if (!pathFolder.IsEmpty() && GetFileAttributesW(pathFolder) == INVALID_FILE_ATTRIBUTES)
+        CreateDirectoryPath(pathFolder, ignored);
+
+    HRESULT hr = E_POINTER;
+    if (HasPicture() && type == FT_DIB)
+    {
+        CDibToolkit dib;
+        SetLastError(ERROR_SUCCESS);
+        bool saved = dib.FromBitmap(GetBitmap(), nullptr) != nullptr && dib.SaveFile(path);
+        DWORD code = GetLastError();
+        hr = saved ? S_OK : (code ? HRESULT_FROM_WIN32(code) : E_FAIL);
+    }
+    else if (HasPicture())
+    {
+        hr = m_image->Save(path, GetImageEncoderClsid(type));
+    }
+    if (SUCCEEDED(hr))
+        return true;
+    m_errorText.Format(L"Failed to save the image file '%s'. System error: %s", path.GetString(),
+                       GetHResultText(hr).GetString());
+    return false;
+}
+
+CString CImageBase::MakeDefaultImagePath(const CString& folder, EnumFileType type) const
+{
+    bool hasDrive = folder.GetLength() >= 2 && folder[1] == L':';
+    CString target = hasDrive ? folder : InfoGlobalFunctions::GetScImageDirectory() + folder;
+    return MakeUniqueFileName(target, L"VellImage", type, OFK_IMAGE);
+}

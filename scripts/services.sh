@@ -1,0 +1,279 @@
+# shellcheck shell=bash
+# Sourced by the test script: the real peers that the destination tests talk to, each
+# in a private folder of the build tree, reachable only through 127.0.0.1 or a private
+# Unix socket, and stopped by pid when the calling script exits. Never touches a
+# system CUPS, a system FTP server or the system's ODBC data sources.
+#
+#   vell_start_services STATE   all of the below under the folder STATE
+#   vell_stop_services          stops what vell_start_services started
+#
+#   vell_start_printing DIR     private cupsd with the cups-pdf printer "PDF" as the
+#                               default; exports CUPS_SERVER (its socket), VELL_PDF_DIR
+#                               and VELL_PDF_DIR_WIN (where the PDFs land). Must run
+#                               before the first Wine process: Wine asks CUPS for its
+#                               printers when its printing library first loads.
+#   vell_pdf_dir                prints the folder where the printer writes its PDFs
+#   vell_start_ftp DIR          pyftpdlib on a free port of 127.0.0.1; exports
+#                               VELL_FTP_HOST, VELL_FTP_PORT, VELL_FTP_USER,
+#                               VELL_FTP_PASSWORD, VELL_FTP_ROOT, VELL_FTP_ROOT_WIN
+#   vell_odbc_fresh_db DIR      a new SQLite database with the table MyTable; exports
+#                               VELL_ODBC_DRIVER, VELL_ODBC_DB (a Unix path: the ODBC
+#                               drivers are Linux code) and VELL_ODBC_CONNECT
+
+vell_services_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+vell_cupsd_pid=
+vell_cups_sock_dir=
+vell_ftp_pid=
+
+# A Unix path as a Windows program under Wine sees it, through the Z: drive.
+vell_win_path() {
+    printf 'Z:%s' "${1//\//\\}"
+}
+
+# Waits up to $2 tenths of a second for the command "$3..." to succeed while the
+# process $1 is alive.
+vell_wait_for() {
+    local pid=$1 tries=$2
+    shift 2
+    for _ in $(seq 1 "$tries"); do
+        "$@" 2>/dev/null && return 0
+        vell_pid_alive "$pid" || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# Whether the process runs (an ended child stays a zombie until it is waited for).
+vell_pid_alive() {
+    local state
+    state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
+    [[ $state != Z* ]]
+}
+
+# Stops a process this shell started: SIGTERM, up to 5 s to end, then SIGKILL.
+vell_stop_pid() {
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || return 0
+    for _ in $(seq 1 50); do
+        vell_pid_alive "$pid" || break
+        sleep 0.1
+    done
+    vell_pid_alive "$pid" && kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
+}
+
+# --- Printing: CUPS with cups-pdf ------------------------------------------------
+
+vell_start_printing() {
+    local dir ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd sock
+    dir=$(mkdir -p "$1/cups" && cd "$1/cups" && pwd) || return 1
+    if [ ! -x /usr/sbin/cupsd ] || [ ! -e /usr/lib/cups/backend/cups-pdf ] || [ ! -f "$ppd" ]; then
+        echo "Printing needs the Debian packages cups and printer-driver-cups-pdf." >&2
+        return 1
+    fi
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "The private cupsd runs as root (the cups-pdf backend needs it)." >&2
+        return 1
+    fi
+    vell_stop_printing
+    rm -rf "$dir"
+    mkdir -p "$dir/etc/ppd" "$dir/etc/ssl" "$dir/spool/tmp" "$dir/cache" "$dir/run" \
+        "$dir/log" "$dir/pdf-spool" "$dir/pdf"
+    # The filters run as the unprivileged user lp and must reach the spool.
+    chmod 0755 "$dir" "$dir/pdf"
+
+    # A Unix socket path holds at most 107 bytes; a deep build tree gets a short one.
+    sock="$dir/run/cups.sock"
+    if [ ${#sock} -gt 100 ]; then
+        vell_cups_sock_dir=$(mktemp -d /tmp/vell-cups.XXXXXX) || return 1
+        chmod 0755 "$vell_cups_sock_dir"
+        sock="$vell_cups_sock_dir/cups.sock"
+    fi
+
+    cat >"$dir/etc/cups-files.conf" <<EOF
+ServerRoot $dir/etc
+RequestRoot $dir/spool
+TempDir $dir/spool/tmp
+CacheDir $dir/cache
+StateDir $dir/run
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+User lp
+Group lp
+SystemGroup root lpadmin
+FileDevice No
+EOF
+    # Only the private socket: no TCP port, no browsing, no sharing. Anyone who can
+    # reach the socket may administer this throw-away server.
+    cat >"$dir/etc/cupsd.conf" <<EOF
+LogLevel info
+MaxLogSize 0
+Listen $sock
+Browsing No
+BrowseLocalProtocols none
+WebInterface No
+DefaultAuthType None
+DefaultEncryption Never
+ErrorPolicy abort-job
+PreserveJobFiles No
+PreserveJobHistory Yes
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+    # cups-pdf reads its settings from /etc/cups/cups-pdf.conf, a path built into it.
+    # cupsd runs in a mount namespace of its own where a private file is mounted over
+    # that one, so every job of this server lands in the private folder whoever
+    # prints it; nothing changes outside. Without the right to make such a namespace
+    # cups-pdf keeps the system settings: PDFs land in the printing user's ~/PDF.
+    cat >"$dir/etc/cups-pdf.conf" <<EOF
+Out $dir/pdf
+AnonDirName $dir/pdf
+Spool $dir/pdf-spool
+Log $dir/log
+LogType 3
+Grp lp
+UserUMask 0022
+DecodeHexStrings 1
+EOF
+    local pdf_dir="$dir/pdf" ns=()
+    if unshare --mount --propagation private true 2>/dev/null; then
+        ns=(unshare --mount --propagation private -- sh -c
+            'mount --bind "$1" /etc/cups/cups-pdf.conf && shift && exec "$@"' sh
+            "$dir/etc/cups-pdf.conf")
+    else
+        pdf_dir="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+        echo "No private mount namespace: cups-pdf writes to $pdf_dir." >&2
+    fi
+
+    # Clients (lpadmin, lpstat and Wine's printing through libcups) find the server
+    # through CUPS_SERVER: a path is a domain socket.
+    export CUPS_SERVER="$sock"
+    "${ns[@]}" /usr/sbin/cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
+        >"$dir/log/cupsd.out" 2>&1 &
+    vell_cupsd_pid=$!
+    if ! vell_wait_for "$vell_cupsd_pid" 100 test -S "$sock" ||
+        ! vell_wait_for "$vell_cupsd_pid" 100 lpstat -r >/dev/null; then
+        echo "The private cupsd did not start:" >&2
+        cat "$dir/log/cupsd.out" "$dir/log/error_log" >&2 2>/dev/null
+        vell_stop_printing
+        return 1
+    fi
+    # lpadmin warns on every call that PPD drivers are deprecated: kept in the log.
+    if ! lpadmin -p PDF -E -v cups-pdf:/ -P "$ppd" 2>>"$dir/log/lpadmin.log" ||
+        ! lpadmin -d PDF 2>>"$dir/log/lpadmin.log"; then
+        echo "lpadmin could not add the PDF printer:" >&2
+        cat "$dir/log/lpadmin.log" >&2
+        vell_stop_printing
+        return 1
+    fi
+    mkdir -p "$pdf_dir"
+    export VELL_PDF_DIR="$pdf_dir"
+    VELL_PDF_DIR_WIN=$(vell_win_path "$VELL_PDF_DIR")
+    export VELL_PDF_DIR_WIN
+}
+
+vell_pdf_dir() {
+    [ -n "${VELL_PDF_DIR:-}" ] || { echo "Printing was not started." >&2; return 1; }
+    printf '%s\n' "$VELL_PDF_DIR"
+}
+
+vell_stop_printing() {
+    vell_stop_pid "$vell_cupsd_pid"
+    vell_cupsd_pid=
+    [ -n "$vell_cups_sock_dir" ] && rm -rf "$vell_cups_sock_dir"
+    vell_cups_sock_dir=
+}
+
+# --- FTP: pyftpdlib ---------------------------------------------------------------
+
+vell_start_ftp() {
+    local dir
+    dir=$(mkdir -p "$1/ftp" && cd "$1/ftp" && pwd) || return 1
+    vell_stop_ftp
+    rm -rf "$dir"
+    mkdir -p "$dir/root"
+    export VELL_FTP_HOST=127.0.0.1 VELL_FTP_USER=vell VELL_FTP_PASSWORD=vellpass
+    export VELL_FTP_ROOT="$dir/root"
+    VELL_FTP_ROOT_WIN=$(vell_win_path "$VELL_FTP_ROOT")
+    export VELL_FTP_ROOT_WIN
+    # Debian's interpreter, where python3-pyftpdlib is installed (the PATH may lead to
+    # another one).
+    /usr/bin/python3 "$vell_services_scripts/ftp_server.py" --root "$VELL_FTP_ROOT" \
+        --user "$VELL_FTP_USER" --password "$VELL_FTP_PASSWORD" \
+        --port-file "$dir/port" >"$dir/server.log" 2>&1 &
+    vell_ftp_pid=$!
+    if ! vell_wait_for "$vell_ftp_pid" 100 test -s "$dir/port"; then
+        echo "The FTP server did not start (is python3-pyftpdlib installed?):" >&2
+        cat "$dir/server.log" >&2
+        vell_stop_ftp
+        return 1
+    fi
+    VELL_FTP_PORT=$(cat "$dir/port")
+    export VELL_FTP_PORT
+}
+
+vell_stop_ftp() {
+    vell_stop_pid "$vell_ftp_pid"
+    vell_ftp_pid=
+}
+
+# --- ODBC: unixODBC with the SQLite3 driver -------------------------------------
+
+# The name under which libsqliteodbc registered its SQLite 3 driver with unixODBC.
+vell_odbc_driver_name() {
+    if ! odbcinst -q -d 2>/dev/null | grep -qx '\[SQLite3\]'; then
+        echo "No ODBC driver SQLite3 in odbcinst.ini (install unixodbc, odbcinst and libsqliteodbc)." >&2
+        return 1
+    fi
+    echo SQLite3
+}
+
+# $1: the state folder; $2: the file name inside its odbc folder (default vell.db).
+vell_odbc_fresh_db() {
+    local dir driver db
+    dir=$(mkdir -p "$1/odbc" && cd "$1/odbc" && pwd) || return 1
+    driver=$(vell_odbc_driver_name) || return 1
+    db="$dir/${2:-vell.db}"
+    rm -f "$db" "$db-journal"
+    # Declared types chosen so that the driver reports the ODBC types the database
+    # destination binds: LONGVARBINARY for the picture, VARCHAR, INTEGER, DOUBLE,
+    # TIMESTAMP, TINYINT and BIT for the extra columns.
+    sqlite3 "$db" <<'EOF' || { echo "sqlite3 could not create $db." >&2; return 1; }
+CREATE TABLE MyTable (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    MyImageCol LONGVARBINARY,
+    MyTextCol VARCHAR(255),
+    MyIntCol INTEGER,
+    MyDoubleCol DOUBLE,
+    MyDateCol TIMESTAMP,
+    MyByteCol TINYINT,
+    MyBoolCol BIT
+);
+EOF
+    export VELL_ODBC_DRIVER="$driver" VELL_ODBC_DB="$db"
+    export VELL_ODBC_CONNECT="DRIVER={$driver};Database=$db"
+}
+
+# --- All of them ----------------------------------------------------------------
+
+vell_start_services() {
+    local state
+    state=$(mkdir -p "$1" && cd "$1" && pwd) || return 1
+    vell_start_printing "$state" &&
+        vell_start_ftp "$state" &&
+        vell_odbc_fresh_db "$state"
+}
+
+vell_stop_services() {
+    vell_stop_ftp
+    vell_stop_printing
+}
