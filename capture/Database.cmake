@@ -1,12 +1,5 @@
 # Database destination, on the framework's ODBC classes: the connection, the recordset
-# and the field exchange that binds a row's values as parameters. The destination reads
-# its temporary bitmap back through the framework's file class.
-target_sources(framework PRIVATE
-    ${CMAKE_SOURCE_DIR}/framework/CDatabase.cpp
-    ${CMAKE_SOURCE_DIR}/framework/CFieldExchange.cpp
-    ${CMAKE_SOURCE_DIR}/framework/CFile.cpp
-    ${CMAKE_SOURCE_DIR}/framework/CRecordset.cpp)
-target_link_libraries(framework PUBLIC odbc32)
+# and the field exchange that binds a row's values as parameters.
 
 target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CImageDatabase.cpp

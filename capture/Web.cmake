@@ -1,9 +1,5 @@
 # Web destination: the image file uploaded by FTP through the framework's internet
 # classes on WinInet.
-target_sources(framework PRIVATE
-    ${CMAKE_SOURCE_DIR}/framework/CInternetSession.cpp
-    ${CMAKE_SOURCE_DIR}/framework/CFtpConnection.cpp)
-target_link_libraries(framework PUBLIC wininet)
 target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CImageWeb.cpp)
 
 # The test program uploads to a real FTP server that run_web_tests.sh finds or starts,

@@ -38,8 +38,11 @@ TEST(InfoGlobalFunctions, CaptureFoldersLieBesideTheRunningProgram)
                  {GetRegistryDirectory, L"Registry Captures"},  {GetPresentationDirectory, L"Movie Captures"}};
     for (auto& c : cases)
     {
-        EXPECT_EQ(base + L"\\" + c.name, c.get());
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(c.get())) << "folders are only named";
+        CString expected = base + L"\\" + c.name;
+        bool existed = GetFileAttributesW(expected) != INVALID_FILE_ATTRIBUTES;
+        EXPECT_EQ(expected, c.get());
+        // Folders are only named, never created.
+        EXPECT_EQ(existed, GetFileAttributesW(expected) != INVALID_FILE_ATTRIBUTES) << expected.ToAnsi();
     }
 }
 

@@ -2,7 +2,7 @@
 // A fresh, empty folder under the user's temporary folder, removed with everything in it
 // when the object goes.
 #include "framework/CString.h"
-#include <shellapi.h>
+#include "testing/RemoveTestTree.h"
 
 class TestFolder
 {
@@ -24,16 +24,7 @@ public:
     CString operator/(const wchar_t* relative) const { return m_path + L"\\" + relative; }
 
 private:
-    void Remove()
-    {
-        // The shell operation wants a list ending in two nulls.
-        std::wstring from = m_path.str() + L'\0';
-        SHFILEOPSTRUCTW operation = {};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NO_UI;
-        SHFileOperationW(&operation);
-    }
+    void Remove() { RemoveTestTree(m_path); }
 
     CString m_path;
 };

@@ -1,0 +1,17 @@
+# Destination set: one grab sent to every screen-capture destination the settings
+# enable, and the owner window the engine uses until the main window exists. The
+# set's texts are in capture/CaptureStrings.rc, which the program's resources
+# include.
+target_sources(capture PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/CImageDestinations.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CCaptureOwnerWnd.cpp)
+target_link_libraries(capture PUBLIC user32)
+
+# The test program sends through the fax service and the ICQ client built beside it,
+# each moved into a fresh folder of the test.
+vell_add_test(set_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageDestinationsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/CCaptureOwnerWndTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
+    LIBS capture
+    LOCKS vell_display vell_registry)

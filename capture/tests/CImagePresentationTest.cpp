@@ -1,0 +1,206 @@
+#include "capture/CImagePresentation.h"
+
+#include "capture/tests/CaptureTestSupport.h"
+#include "common/SystemHelpers.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+using namespace capture_test;
+using screen_test::ColourWindow;
+
+namespace
+{
+const COLORREF kSecondPaint = RGB(255, 102, 0);
+const RECT kSecondRect = {400, 300, 440, 330}; // 40 x 30: half the size of the first
+
+// The frames of an AVI file's video stream as an AVI reader sees them.
+class MovieReader
+{
+public:
+    explicit MovieReader(const CString& path)
+    {
+        AVIFileInit();
+        if (FAILED(AVIFileOpenW(&m_file, path, OF_READ, nullptr)) ||
+            FAILED(AVIFileGetStream(m_file, &m_stream, streamtypeVIDEO, 0)))
+            return;
+        LONG size = sizeof(m_format);
+        m_open = SUCCEEDED(AVIStreamReadFormat(m_stream, 0, &m_format, &size));
+    }
+    ~MovieReader()
+    {
+        if (m_stream)
+            AVIStreamRelease(m_stream);
+        if (m_file)
+            AVIFileRelease(m_file);
+        AVIFileExit();
+    }
+    MovieReader(const MovieReader&) = delete;
+    MovieReader& operator=(const MovieReader&) = delete;
+
+    bool IsOpen() const { return m_open; }
+    LONG FrameCount() const { return AVIStreamLength(m_stream); }
+    const BITMAPINFOHEADER& Format() const { return m_format; }
+
+    // The colour at the frame's point, y counted from the top; black when the
+    // frame cannot be read.
+    COLORREF PixelAt(LONG frame, int x, int y)
+    {
+        std::vector<BYTE> pixels(m_format.biSizeImage);
+        LONG bytes = 0;
+        if (FAILED(AVIStreamRead(m_stream, frame, 1, pixels.data(), static_cast<LONG>(pixels.size()), &bytes, nullptr)))
+            return 0;
+        const int stride = ((m_format.biWidth * m_format.biBitCount + 31) / 32) * 4;
+        const BYTE* pixel = pixels.data() + (m_format.biHeight - 1 - y) * stride + x * m_format.biBitCount / 8;
+        return RGB(pixel[2], pixel[1], pixel[0]);
+    }
+
+private:
+    PAVIFILE m_file = nullptr;
+    PAVISTREAM m_stream = nullptr;
+    BITMAPINFOHEADER m_format = {};
+    bool m_open = false;
+};
+
+class CImagePresentationTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_window->IsShown()); }
+
+    // One painted window at a time: the second replaces the first.
+    void ShowSecondWindow()
+    {
+        m_window.reset();
+        m_window.reset(new ColourWindow(kSecondRect, kSecondPaint));
+        ASSERT_TRUE(m_window->IsShown());
+    }
+
+    CString MoviePath() const { return m_folder / L"movie.avi"; }
+
+    std::unique_ptr<ColourWindow> m_window{new ColourWindow(kPaintRect, kPaint)};
+    TestFolder m_folder;
+    CImagePresentation m_destination;
+};
+} // namespace
+
+TEST_F(CImagePresentationTest, EachGrabIsAFrameAndAPictureOfAnotherSizeIsScaledIn)
+{
+    {
+        CAviWriter writer(MoviePath(), 5);
+        m_destination.SetAviWriter(&writer);
+        ASSERT_EQ(DR_DONE, m_destination.ProcessWindow(m_window->Handle())) << m_destination.GetErrorText().ToAnsi();
+        EXPECT_TRUE(m_destination.IsGrabbed());
+        EXPECT_FALSE(m_destination.IsBusy());
+        ASSERT_EQ(DR_DONE, m_destination.ProcessRect(kPaintRect)) << m_destination.GetErrorText().ToAnsi();
+        // A selection of half the size fills the whole frame.
+        ShowSecondWindow();
+        ASSERT_EQ(DR_DONE, m_destination.ProcessRect(kSecondRect)) << m_destination.GetErrorText().ToAnsi();
+        // The held picture again, without a grab.
+        ASSERT_EQ(DR_DONE, m_destination.ProcessAgain(nullptr)) << m_destination.GetErrorText().ToAnsi();
+        m_destination.SetAviWriter(nullptr);
+    }
+
+    MovieReader movie(MoviePath());
+    ASSERT_TRUE(movie.IsOpen());
+    ASSERT_EQ(4, movie.FrameCount());
+    EXPECT_EQ(kPaintWidth, movie.Format().biWidth);
+    EXPECT_EQ(kPaintHeight, movie.Format().biHeight);
+    const struct
+    {
+        LONG frame;
+        COLORREF colour;
+    } frames[] = {{0, kPaint}, {1, kPaint}, {2, kSecondPaint}, {3, kSecondPaint}};
+    for (const auto& f : frames)
+    {
+        EXPECT_EQ(f.colour, movie.PixelAt(f.frame, kPaintWidth / 2, kPaintHeight / 2)) << f.frame;
+        EXPECT_EQ(f.colour, movie.PixelAt(f.frame, 1, 1)) << f.frame;
+        EXPECT_EQ(f.colour, movie.PixelAt(f.frame, kPaintWidth - 2, kPaintHeight - 2)) << f.frame;
+    }
+}
+
+TEST_F(CImagePresentationTest, ANewWriterTakesItsFrameSizeFromItsOwnFirstFrame)
+{
+    {
+        CAviWriter first(MoviePath(), 5);
+        m_destination.SetAviWriter(&first);
+        ASSERT_EQ(DR_DONE, m_destination.ProcessRect(kPaintRect));
+        m_destination.SetAviWriter(nullptr);
+    }
+    CString secondPath = m_folder / L"second.avi";
+    {
+        CAviWriter second(secondPath, 5);
+        m_destination.SetAviWriter(&second);
+        ASSERT_EQ(DR_DONE, m_destination.ProcessRect(kSecondRect)) << m_destination.GetErrorText().ToAnsi();
+        ASSERT_EQ(DR_DONE, m_destination.ProcessRect(kPaintRect)) << m_destination.GetErrorText().ToAnsi();
+        m_destination.SetAviWriter(nullptr);
+    }
+    MovieReader movie(secondPath);
+    ASSERT_TRUE(movie.IsOpen());
+    EXPECT_EQ(2, movie.FrameCount());
+    EXPECT_EQ(40, movie.Format().biWidth);
+    EXPECT_EQ(30, movie.Format().biHeight);
+    EXPECT_EQ(kPaint, movie.PixelAt(1, 20, 15));
+}
+
+TEST_F(CImagePresentationTest, FailuresGiveTheirTexts)
+{
+    // No writer handed in yet.
+    EXPECT_EQ(DR_FAILED, m_destination.ProcessWindow(m_window->Handle()));
+    EXPECT_EQ(CString(L"Null movie recording object."), m_destination.GetErrorText());
+    EXPECT_TRUE(m_destination.IsGrabbed());
+
+    // No picture.
+    CImagePresentation fresh;
+    CAviWriter writer(MoviePath(), 5);
+    fresh.SetAviWriter(&writer);
+    EXPECT_EQ(DR_FAILED, fresh.Execute());
+    EXPECT_EQ(CString(L"Invalid image or info object."), fresh.GetErrorText());
+
+    // An empty selection.
+    EXPECT_EQ(DR_FAILED, fresh.ProcessRect(RECT{10, 10, 10, 40}));
+    EXPECT_FALSE(fresh.IsGrabbed());
+    EXPECT_EQ(CString(L"Cannot process the image and the operation is aborted. Unknown error message."),
+              fresh.GetErrorText());
+    EXPECT_FALSE(Exists(MoviePath()));
+
+    // A writer that cannot make its file: the system's text of its failure.
+    CAviWriter nowhere(m_folder / L"missing\\movie.avi", 5);
+    fresh.SetAviWriter(&nowhere);
+    EXPECT_EQ(DR_FAILED, fresh.ProcessRect(kPaintRect));
+    EXPECT_EQ(GetHResultText(nowhere.AddFrame(fresh.GetBitmap())), fresh.GetErrorText());
+    EXPECT_FALSE(fresh.GetErrorText().IsEmpty());
+    fresh.SetAviWriter(nullptr);
+}
+
+TEST(CImagePresentationInfoTest, RecordPartsAndTiming)
+{
+    CImagePresentation destination;
+    ASSERT_EQ(SP_PRESENTATION_RECORDING, destination.GetInfo()->GetType());
+    const InfoPresentationRecording source(L"clip", L"C:\\Movies", PFT_AVI, true, 5, 1, 12, true);
+    const InfoPresentationRecording before = *static_cast<InfoPresentationRecording*>(destination.GetInfo());
+
+    destination.SetInfo(&source, 2);
+    EXPECT_EQ(before, *static_cast<InfoPresentationRecording*>(destination.GetInfo()));
+    destination.SetInfo(&source, 1);
+    InfoPresentationRecording flagOnly = before;
+    flagOnly.RecShowDlg = true;
+    EXPECT_EQ(flagOnly, *static_cast<InfoPresentationRecording*>(destination.GetInfo()));
+    destination.SetInfo(&source, 0);
+    EXPECT_EQ(source, *static_cast<InfoPresentationRecording*>(destination.GetInfo()));
+
+    const struct
+    {
+        int duration;
+        int frequency;
+        bool expected;
+    } timings[] = {{5, 1, false}, {0, 1, true}, {0, 0, true}, {-1, 0, false}, {5, 0, true}};
+    for (const auto& t : timings)
+    {
+        InfoPresentationRecording record = source;
+        record.RecDuration = t.duration;
+        record.RecFreq = t.frequency;
+        destination.SetInfo(&record, 0);
+        EXPECT_EQ(t.expected, destination.CheckTiming()) << t.duration << " " << t.frequency;
+    }
+}
