@@ -117,3 +117,30 @@ CString CImageBase::MakeDefaultImagePath(const CString& folder, EnumFileType typ
     CString target = hasDrive ? folder : InfoGlobalFunctions::GetScImageDirectory() + folder;
     return MakeUniqueFileName(target, L"VellImage", type, OFK_IMAGE);
 }
+
+CString CImageBase::PrepareTargetFile(const CString& folder, const CString& name, EnumFileType type, bool overwrite)
+{
+    CString path = folder;
+    AddTrailingSlash(path);
+    path += name + GetImageFileExtension(type);
+
+    // The room asked for is the picture's size in bytes; the check also creates a
+    // missing folder.
+    if (!CheckFreeDiskSpace(path, GetPictureByteSize(), m_errorText))
+        return CString();
+    if (!FileExists(path))
+        return path;
+    if (!overwrite)
+    {
+        CString baseName, extension, fileFolder;
+        SplitPath(path, baseName, extension, fileFolder);
+        return MakeUniqueFileName(fileFolder, name, type, OFK_IMAGE);
+    }
+    if (!DeleteFileW(path))
+    {
+        m_errorText.Format(L"The existing file, '%s', cannot be deleted. System error: %s", path.GetString(),
+                           GetLastErrorText().GetString());
+        return CString();
+    }
+    return path;
+}

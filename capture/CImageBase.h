@@ -71,6 +71,10 @@ public:
 protected:
     CImageBase();
 
+    // The file "folder\name.ext" a destination writes: the disk is asked for room (which
+    // creates a missing folder); an existing file is deleted when overwrite is set, else
+    // a numbered free name is taken. Empty, with the error text set, on failure.
+    CString PrepareTargetFile(const CString& folder, const CString& name, EnumFileType type, bool overwrite);
     // True when a picture with a bitmap is held.
     bool HasPicture() const;
     // Bytes of the held picture's pixels (width x height x bits per pixel / 8),

@@ -10,33 +10,9 @@ DestinationResult CImageFile::Execute()
         return DR_FAILED;
     const InfoScFile& info = RunInfo();
 
-    CString path = info.FPath;
-    AddTrailingSlash(path);
-    path += info.FName + GetImageFileExtension(info.FType);
-
-    // The room asked for is the picture's size in bytes; the check also creates a
-    // missing folder.
-    if (!CheckFreeDiskSpace(path, GetPictureByteSize(), m_errorText))
+    CString path = PrepareTargetFile(info.FPath, info.FName, info.FType, info.Overwrite);
+    if (path.IsEmpty())
         return DR_FAILED;
-
-    if (FileExists(path))
-    {
-        if (info.Overwrite)
-        {
-            if (!DeleteFileW(path))
-            {
-                m_errorText.Format(L"The existing file, '%s', cannot be deleted. System error: %s", path.GetString(),
-                                   GetLastErrorText().GetString());
-                return DR_FAILED;
-            }
-        }
-        else
-        {
-            CString name, extension, folder;
-            SplitPath(path, name, extension, folder);
-            path = MakeUniqueFileName(folder, info.FName, info.FType, OFK_IMAGE);
-        }
-    }
     return SaveImage(path, info.FPath, info.FType) ? DR_DONE : DR_FAILED;
 }
 

@@ -34,7 +34,7 @@ DestinationResult CImageWeb::Execute()
         return DR_FAILED;
     const InfoScWeb& info = RunInfo();
 
-    CString path = PrepareLocalPath(info);
+    CString path = PrepareTargetFile(info.FPath, info.FName, info.FType, info.Overwrite);
     if (path.IsEmpty())
         return DR_FAILED;
     if (!SaveImage(path, info.FPath, info.FType))
@@ -50,31 +50,6 @@ DestinationResult CImageWeb::Execute()
     if (written.SvrType == WS_REMOTE_FTP && !Upload(written))
         return DR_FAILED;
     return DR_DONE;
-}
-
-CString CImageWeb::PrepareLocalPath(const InfoScWeb& info)
-{
-    CString path = info.FPath;
-    AddTrailingSlash(path);
-    path += info.FName + GetImageFileExtension(info.FType);
-
-    if (!CheckFreeDiskSpace(path, GetPictureByteSize(), m_errorText))
-        return CString();
-    if (!FileExists(path))
-        return path;
-    if (!info.Overwrite)
-    {
-        CString name, extension, folder;
-        SplitPath(path, name, extension, folder);
-        return MakeUniqueFileName(folder, info.FName, info.FType, OFK_IMAGE);
-    }
-    if (!DeleteFileW(path))
-    {
-        m_errorText.Format(L"The existing file, '%s', cannot be deleted. System error: %s", path.GetString(),
-                           GetLastErrorText().GetString());
-        return CString();
-    }
-    return path;
 }
 
 bool CImageWeb::Upload(const InfoScWeb& record)

@@ -23,10 +23,6 @@ protected:
     void CopyPart(const InfoScWeb& record, unsigned int part) override;
 
 private:
-    // The local path to write: FPath\FName + extension, or a free numbered name.
-    // Empty with the error text set when there is no room or the old file cannot
-    // be deleted.
-    CString PrepareLocalPath(const InfoScWeb& info);
     // Sends the written file (the record's FName holds its full path) into the
     // record's remote folder; false with the error text set.
     bool Upload(const InfoScWeb& record);
