@@ -116,10 +116,6 @@ void CImageClipboard::CopyPart(const InfoScClipboard& record, unsigned int part)
     case 2:
         edit.FType = record.FType;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     default:
         break;
     }

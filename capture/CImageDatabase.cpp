@@ -110,10 +110,6 @@ void CImageDatabase::CopyPart(const InfoScDatabase& record, unsigned int part)
         edit.BlobCol = record.BlobCol;
         edit.ExtraColInfo = record.ExtraColInfo;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     default:
         break;
     }

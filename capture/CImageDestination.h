@@ -19,9 +19,19 @@ public:
             return;
         const Record& typed = static_cast<const Record&>(*record);
         if (part == 0)
+        {
             *m_editInfo = typed;
+        }
+        else if (part == 3)
+        {
+            // Every destination's record has its duration and frequency as part 3.
+            m_editInfo->Duration = typed.Duration;
+            m_editInfo->Frequence = typed.Frequence;
+        }
         else
+        {
             CopyPart(typed, part);
+        }
     }
 
     SendParam* GetInfo() override { return m_editInfo.get(); }
@@ -67,8 +77,8 @@ public:
 protected:
     CImageDestination() : m_editInfo(new Record), m_runInfo(new Record) {}
 
-    // Copies the field group of a part other than 0 from the record into the edit
-    // record; an unknown part copies nothing.
+    // Copies the field group of a part other than 0 and 3 from the record into the
+    // edit record; an unknown part copies nothing.
     virtual void CopyPart(const Record& record, unsigned int part) = 0;
     // True for destinations that store the record before the grab (and so also
     // when the grab fails); false for those that store it only after a successful

@@ -42,10 +42,6 @@ void CImageEditor::CopyPart(const InfoScEditor& record, unsigned int part)
         edit.FName = record.FName;
         edit.FType = record.FType;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     default:
         break;
     }

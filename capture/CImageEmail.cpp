@@ -109,10 +109,6 @@ void CImageEmail::CopyPart(const InfoScEmail& record, unsigned int part)
     case 1:
         edit.Display = record.Display;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     case 4:
         edit.Server = record.Server;
         edit.From = record.From;

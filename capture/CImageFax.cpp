@@ -137,10 +137,6 @@ void CImageFax::CopyPart(const InfoScFax& record, unsigned int part)
     case 1:
         edit.ShowDlg = record.ShowDlg;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     case 4:
         edit.SvrName = record.SvrName;
         edit.RecNumber = record.RecNumber;

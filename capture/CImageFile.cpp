@@ -30,10 +30,6 @@ void CImageFile::CopyPart(const InfoScFile& record, unsigned int part)
         edit.FType = record.FType;
         edit.Overwrite = record.Overwrite;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     default:
         break;
     }

@@ -45,10 +45,6 @@ void CImageICQ::CopyPart(const InfoScIcq& record, unsigned int part)
         edit.IP = record.IP;
         edit.FType = record.FType;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     default:
         break;
     }

@@ -202,10 +202,6 @@ void CImagePrinter::CopyPart(const InfoScPrinter& record, unsigned int part)
         edit.Orientation = record.Orientation;
         edit.NumCopies = record.NumCopies;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     default:
         break;
     }

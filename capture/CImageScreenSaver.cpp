@@ -36,10 +36,6 @@ void CImageScreenSaver::CopyPart(const InfoScScreenSaver& record, unsigned int p
         edit.Unique = record.Unique;
         edit.MakeCurrent = record.MakeCurrent;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     default:
         break;
     }

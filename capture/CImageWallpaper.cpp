@@ -57,10 +57,6 @@ void CImageWallpaper::CopyPart(const InfoScWallpaper& record, unsigned int part)
         edit.Unique = record.Unique;
         edit.DisplayType = record.DisplayType;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     default:
         break;
     }

@@ -84,10 +84,6 @@ void CImageWeb::CopyPart(const InfoScWeb& record, unsigned int part)
     case 1:
         edit.ShowDlg = record.ShowDlg;
         break;
-    case 3:
-        edit.Duration = record.Duration;
-        edit.Frequence = record.Frequence;
-        break;
     case 4:
         edit.FName = record.FName;
         edit.FPath = record.FPath;
