@@ -17,7 +17,7 @@ bool HashPassphrase(HCRYPTHASH hash)
     return written > 0 &&
            CryptHashData(hash, reinterpret_cast<const BYTE*>(ansi.data()), static_cast<DWORD>(written - 1), 0);
 }
-}
+} // namespace
 
 CSymetricEncrypter::CSymetricEncrypter()
 {

@@ -4,15 +4,15 @@
 #include "Info/RegistryValues.h"
 
 InfoAudioRecording::InfoAudioRecording()
-    : InfoAudioRecording(L"VellAudio", InfoGlobalFunctions::GetAudioDirectory(), AFT_WAV, true, L"", L"", L"", 0,
-                         false, false)
+    : InfoAudioRecording(L"VellAudio", InfoGlobalFunctions::GetAudioDirectory(), AFT_WAV, true, L"", L"", L"", 0, false,
+                         false)
 {
 }
 
 InfoAudioRecording::InfoAudioRecording(const CString& recFName, const CString& recPath, EnumAudioFileType recFType,
-                                       bool recOverwrite, const CString& recInputDevice,
-                                       const CString& recInputFormat, const CString& recInputPinName,
-                                       unsigned int recDuration, bool recAudition, bool recShowDlg)
+                                       bool recOverwrite, const CString& recInputDevice, const CString& recInputFormat,
+                                       const CString& recInputPinName, unsigned int recDuration, bool recAudition,
+                                       bool recShowDlg)
     : RecFName(recFName), RecPath(recPath), RecFType(recFType), RecOverwrite(recOverwrite),
       RecInputDevice(recInputDevice), RecInputFormat(recInputFormat), RecInputPinName(recInputPinName),
       RecDuration(recDuration), RecAudition(recAudition), RecShowDlg(recShowDlg)
@@ -25,10 +25,10 @@ InfoAudioRecording::~InfoAudioRecording() = default;
 
 bool InfoAudioRecording::operator==(const InfoAudioRecording& o) const
 {
-    return RecFName == o.RecFName && RecPath == o.RecPath && RecFType == o.RecFType &&
-           RecOverwrite == o.RecOverwrite && RecInputDevice == o.RecInputDevice &&
-           RecInputFormat == o.RecInputFormat && RecInputPinName == o.RecInputPinName &&
-           RecDuration == o.RecDuration && RecAudition == o.RecAudition && RecShowDlg == o.RecShowDlg;
+    return RecFName == o.RecFName && RecPath == o.RecPath && RecFType == o.RecFType && RecOverwrite == o.RecOverwrite &&
+           RecInputDevice == o.RecInputDevice && RecInputFormat == o.RecInputFormat &&
+           RecInputPinName == o.RecInputPinName && RecDuration == o.RecDuration && RecAudition == o.RecAudition &&
+           RecShowDlg == o.RecShowDlg;
 }
 
 RegistryValues InfoAudioRecording::Values()

@@ -9,8 +9,8 @@ class INFO_API InfoCBTPlaying : public SendParam
 {
 public:
     InfoCBTPlaying();
-    InfoCBTPlaying(const CString& playFName, bool playSound, int playRepeat, bool playSkipMouse,
-                   bool playSkipKeyboard, unsigned int playDuration, bool playShowDlg, const CString& playAppFileName,
+    InfoCBTPlaying(const CString& playFName, bool playSound, int playRepeat, bool playSkipMouse, bool playSkipKeyboard,
+                   unsigned int playDuration, bool playShowDlg, const CString& playAppFileName,
                    const CString& playCmdLine, int playDelayTime, int playWndLeft, int playWndTop, int playWndWidth,
                    int playWndHeight);
     InfoCBTPlaying(const InfoCBTPlaying& other);

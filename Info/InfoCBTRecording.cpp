@@ -25,8 +25,8 @@ InfoCBTRecording::~InfoCBTRecording() = default;
 
 bool InfoCBTRecording::operator==(const InfoCBTRecording& o) const
 {
-    return RecFName == o.RecFName && RecPath == o.RecPath && RecOverwrite == o.RecOverwrite &&
-           RecSound == o.RecSound && RecSoundDevice == o.RecSoundDevice && RecSoundFormat == o.RecSoundFormat &&
+    return RecFName == o.RecFName && RecPath == o.RecPath && RecOverwrite == o.RecOverwrite && RecSound == o.RecSound &&
+           RecSoundDevice == o.RecSoundDevice && RecSoundFormat == o.RecSoundFormat &&
            RecInputPinName == o.RecInputPinName && RecSkipMouse == o.RecSkipMouse &&
            RecSkipKeyboard == o.RecSkipKeyboard && RecDuration == o.RecDuration && RecShowDlg == o.RecShowDlg;
 }

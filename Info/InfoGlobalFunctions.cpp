@@ -18,7 +18,7 @@ CString CaptureFolder(const wchar_t* name)
 {
     return ProgramFolder() + L"\\" + name;
 }
-}
+} // namespace
 
 CString InfoGlobalFunctions::GetFileExtension(EnumFileType type)
 {
@@ -52,12 +52,30 @@ CString InfoGlobalFunctions::GetPresentationFileExtension(EnumPresentationFileTy
     return L".avi";
 }
 
-CString InfoGlobalFunctions::GetScImageDirectory() { return CaptureFolder(L"Screen Captures"); }
-CString InfoGlobalFunctions::GetCBTDirectory() { return CaptureFolder(L"Training Captures"); }
-CString InfoGlobalFunctions::GetAudioDirectory() { return CaptureFolder(L"Audio Captures"); }
-CString InfoGlobalFunctions::GetVideoDirectory() { return CaptureFolder(L"Video Captures"); }
-CString InfoGlobalFunctions::GetRegistryDirectory() { return CaptureFolder(L"Registry Captures"); }
-CString InfoGlobalFunctions::GetPresentationDirectory() { return CaptureFolder(L"Movie Captures"); }
+CString InfoGlobalFunctions::GetScImageDirectory()
+{
+    return CaptureFolder(L"Screen Captures");
+}
+CString InfoGlobalFunctions::GetCBTDirectory()
+{
+    return CaptureFolder(L"Training Captures");
+}
+CString InfoGlobalFunctions::GetAudioDirectory()
+{
+    return CaptureFolder(L"Audio Captures");
+}
+CString InfoGlobalFunctions::GetVideoDirectory()
+{
+    return CaptureFolder(L"Video Captures");
+}
+CString InfoGlobalFunctions::GetRegistryDirectory()
+{
+    return CaptureFolder(L"Registry Captures");
+}
+CString InfoGlobalFunctions::GetPresentationDirectory()
+{
+    return CaptureFolder(L"Movie Captures");
+}
 
 CString InfoGlobalFunctions::GetMsPaintFullPath()
 {

@@ -25,4 +25,4 @@ INFO_API CString GetMsPaintFullPath();
 // Splits the first 260 characters of a path into file name, extension (with its dot)
 // and drive with folder.
 INFO_API void SplitFullPath(const CString& path, CString& fileName, CString& extension, CString& folder);
-}
+} // namespace InfoGlobalFunctions

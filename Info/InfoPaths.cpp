@@ -9,7 +9,7 @@ bool EndsWithSeparator(const CString& path)
     wchar_t last = path[path.GetLength() - 1];
     return last == L'\\' || last == L'/';
 }
-}
+} // namespace
 
 void InfoPaths::RemoveTrailingSeparators(CString& path)
 {

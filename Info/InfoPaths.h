@@ -11,4 +11,4 @@ void AppendSeparator(CString& path, bool slash = false);
 // The folder with its trailing separators replaced by one backslash (nothing when empty),
 // then the base name and the extension.
 CString JoinFileName(const CString& folder, const CString& baseName, const CString& extension);
-}
+} // namespace InfoPaths

@@ -55,6 +55,5 @@ bool InfoPresentationRecording::SaveToRegistry(unsigned int part)
 
 CString InfoPresentationRecording::GetFullPathFileName() const
 {
-    return InfoPaths::JoinFileName(RecPath, RecFName,
-                                   InfoGlobalFunctions::GetPresentationFileExtension(RecFileType));
+    return InfoPaths::JoinFileName(RecPath, RecFName, InfoGlobalFunctions::GetPresentationFileExtension(RecFileType));
 }

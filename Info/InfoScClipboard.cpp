@@ -1,9 +1,7 @@
 #include "Info/InfoScClipboard.h"
 #include "Info/RegistryValues.h"
 
-InfoScClipboard::InfoScClipboard() : InfoScClipboard(FT_BMP, false, 0, 1)
-{
-}
+InfoScClipboard::InfoScClipboard() : InfoScClipboard(FT_BMP, false, 0, 1) {}
 
 InfoScClipboard::InfoScClipboard(EnumFileType fType, bool showDlg, int duration, int frequence)
     : FType(fType), ShowDlg(showDlg), Duration(duration), Frequence(frequence)

@@ -56,11 +56,11 @@ CStringList SplitSection(const CString& text, const Section& section, int& posit
         start = separator + separatorLength;
     }
 }
-}
+} // namespace
 
 InfoScDatabase::InfoScDatabase()
-    : InfoScDatabase(L"DRIVER=SQL Server;SERVER=MyServer;UID=MyUserName;PWD=DemoSecret;DATABASE=MyDataBase",
-                     L"MyTable", L"MyImageCol", L"", false, 0, 1)
+    : InfoScDatabase(L"DRIVER=SQL Server;SERVER=MyServer;UID=MyUserName;PWD=DemoSecret;DATABASE=MyDataBase", L"MyTable",
+                     L"MyImageCol", L"", false, 0, 1)
 {
 }
 

@@ -2,9 +2,7 @@
 #include "Info/InfoGlobalFunctions.h"
 #include "Info/RegistryValues.h"
 
-InfoScEditor::InfoScEditor() : InfoScEditor(InfoGlobalFunctions::GetMsPaintFullPath(), FT_BMP, false, 0, 1)
-{
-}
+InfoScEditor::InfoScEditor() : InfoScEditor(InfoGlobalFunctions::GetMsPaintFullPath(), FT_BMP, false, 0, 1) {}
 
 InfoScEditor::InfoScEditor(const CString& fName, EnumFileType fType, bool showDlg, int duration, int frequence)
     : FName(fName), FType(fType), ShowDlg(showDlg), Duration(duration), Frequence(frequence)

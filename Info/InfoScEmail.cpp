@@ -21,9 +21,9 @@ InfoScEmail::~InfoScEmail() = default;
 
 bool InfoScEmail::operator==(const InfoScEmail& o) const
 {
-    return Server == o.Server && From == o.From && To == o.To && CC == o.CC && Subject == o.Subject &&
-           Body == o.Body && Attached == o.Attached && FType == o.FType && Display == o.Display &&
-           Duration == o.Duration && Frequence == o.Frequence;
+    return Server == o.Server && From == o.From && To == o.To && CC == o.CC && Subject == o.Subject && Body == o.Body &&
+           Attached == o.Attached && FType == o.FType && Display == o.Display && Duration == o.Duration &&
+           Frequence == o.Frequence;
 }
 
 CString InfoScEmail::GetIISRootImageDirectory()

@@ -3,8 +3,8 @@
 
 InfoScFax::InfoScFax()
     : InfoScFax(L"", L"", L"", L"", L"", L"This image was created by Vellumor", L"Image created by Vellumor",
-                L"C:\\Documents and Settings\\All Users\\Documents\\My Faxes\\Common Coverpages\\confdent.cov",
-                false, false, 0, 1)
+                L"C:\\Documents and Settings\\All Users\\Documents\\My Faxes\\Common Coverpages\\confdent.cov", false,
+                false, 0, 1)
 {
 }
 

@@ -9,8 +9,8 @@ class INFO_API InfoScFax : public SendParam
 public:
     InfoScFax();
     InfoScFax(const CString& svrName, const CString& recNumber, const CString& recName, const CString& recCompany,
-              const CString& recDepartment, const CString& note, const CString& subject,
-              const CString& coverPageName, bool useCoverPage, bool showDlg, int duration, int frequence);
+              const CString& recDepartment, const CString& note, const CString& subject, const CString& coverPageName,
+              bool useCoverPage, bool showDlg, int duration, int frequence);
     InfoScFax(const InfoScFax& other);
     InfoScFax& operator=(const InfoScFax& other);
     bool operator==(const InfoScFax& other) const;

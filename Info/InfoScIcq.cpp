@@ -1,14 +1,12 @@
 #include "Info/InfoScIcq.h"
 #include "Info/RegistryValues.h"
 
-InfoScIcq::InfoScIcq() : InfoScIcq(L"", L"", 0, 0, FT_BMP, false, 0, 1)
-{
-}
+InfoScIcq::InfoScIcq() : InfoScIcq(L"", L"", 0, 0, FT_BMP, false, 0, 1) {}
 
 InfoScIcq::InfoScIcq(const CString& firstName, const CString& lastName, int uid, int ip, EnumFileType fType,
                      bool showDlg, int duration, int frequence)
-    : FirstName(firstName), LastName(lastName), UID(uid), IP(ip), FType(fType), ShowDlg(showDlg),
-      Duration(duration), Frequence(frequence)
+    : FirstName(firstName), LastName(lastName), UID(uid), IP(ip), FType(fType), ShowDlg(showDlg), Duration(duration),
+      Frequence(frequence)
 {
 }
 

@@ -1,14 +1,11 @@
 #include "Info/InfoScScreenSaver.h"
 #include "Info/RegistryValues.h"
 
-InfoScScreenSaver::InfoScScreenSaver() : InfoScScreenSaver(L"Vellumor Screen Saver", true, false, false, 0, 1)
-{
-}
+InfoScScreenSaver::InfoScScreenSaver() : InfoScScreenSaver(L"Vellumor Screen Saver", true, false, false, 0, 1) {}
 
 InfoScScreenSaver::InfoScScreenSaver(const CString& name, bool unique, bool makeCurrent, bool showDlg, int duration,
                                      int frequence)
-    : Name(name), Unique(unique), MakeCurrent(makeCurrent), ShowDlg(showDlg), Duration(duration),
-      Frequence(frequence)
+    : Name(name), Unique(unique), MakeCurrent(makeCurrent), ShowDlg(showDlg), Duration(duration), Frequence(frequence)
 {
 }
 

@@ -6,8 +6,8 @@ const int kMinHoldTime = 200;
 const int kMaxHoldTime = 2000;
 
 // Destinations in the order they are loaded and saved.
-const EnumSendParam kDestinationOrder[] = {SP_SC_FILE,      SP_SC_PRINTER,   SP_SC_FAX,         SP_SC_EDITOR,
-                                           SP_SC_EMAIL,     SP_SC_ICQ,       SP_SC_CLIPBOARD,   SP_SC_DATABASE,
+const EnumSendParam kDestinationOrder[] = {SP_SC_FILE,        SP_SC_PRINTER,   SP_SC_FAX,       SP_SC_EDITOR,
+                                           SP_SC_EMAIL,       SP_SC_ICQ,       SP_SC_CLIPBOARD, SP_SC_DATABASE,
                                            SP_SC_SCREENSAVER, SP_SC_WALLPAPER, SP_SC_WEB};
 
 // Reads a DWORD into a temporary that starts with the field's current value.
@@ -16,7 +16,7 @@ int ReadOr(const CString& key, const wchar_t* name, int current)
     SendParam::ReadRegistryValue(key, name, current);
     return current;
 }
-}
+} // namespace
 
 InfoScSettings::InfoScSettings()
 {
@@ -31,9 +31,9 @@ InfoScSettings::~InfoScSettings() = default;
 bool InfoScSettings::operator==(const InfoScSettings& o) const
 {
     return Type == o.Type && ShowSize == o.ShowSize && RLC == o.RLC && HoldTime == o.HoldTime &&
-           CaptCursor == o.CaptCursor && File == o.File && Printer == o.Printer && Fax == o.Fax &&
-           Editor == o.Editor && Email == o.Email && ICQ == o.ICQ && Clipboard == o.Clipboard && Db == o.Db &&
-           ScreenSaver == o.ScreenSaver && Wallpaper == o.Wallpaper && Web == o.Web;
+           CaptCursor == o.CaptCursor && File == o.File && Printer == o.Printer && Fax == o.Fax && Editor == o.Editor &&
+           Email == o.Email && ICQ == o.ICQ && Clipboard == o.Clipboard && Db == o.Db && ScreenSaver == o.ScreenSaver &&
+           Wallpaper == o.Wallpaper && Web == o.Web;
 }
 
 CString InfoScSettings::Key()
@@ -111,7 +111,7 @@ bool InfoScSettings::LoadFromRegistry()
     ShowSize = showSize != 0;
     CaptCursor = captCursor != 0;
     RLC = (rlc < RLC_CTRL_SHIFT_F9 || rlc > RLC_CTRL_SHIFT_F12) ? RLC_CTRL_SHIFT_F9
-                                                                 : static_cast<EnumRepeatLastCapture>(rlc);
+                                                                : static_cast<EnumRepeatLastCapture>(rlc);
     for (int i = 0; i < 11; ++i)
         *DestinationFlag(kDestinationOrder[i], &names[i]) = flags[i] != 0;
     return true;

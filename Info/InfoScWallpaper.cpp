@@ -1,14 +1,11 @@
 #include "Info/InfoScWallpaper.h"
 #include "Info/RegistryValues.h"
 
-InfoScWallpaper::InfoScWallpaper() : InfoScWallpaper(L"Vellumor Wallpaper", true, DISPLAY_STRETCHED, false, 0, 1)
-{
-}
+InfoScWallpaper::InfoScWallpaper() : InfoScWallpaper(L"Vellumor Wallpaper", true, DISPLAY_STRETCHED, false, 0, 1) {}
 
 InfoScWallpaper::InfoScWallpaper(const CString& name, bool unique, EnumDisplayType displayType, bool showDlg,
                                  int duration, int frequence)
-    : Name(name), Unique(unique), DisplayType(displayType), ShowDlg(showDlg), Duration(duration),
-      Frequence(frequence)
+    : Name(name), Unique(unique), DisplayType(displayType), ShowDlg(showDlg), Duration(duration), Frequence(frequence)
 {
 }
 

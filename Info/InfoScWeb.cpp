@@ -18,9 +18,8 @@ InfoScWeb::InfoScWeb()
 InfoScWeb::InfoScWeb(EnumWebServer svrType, const CString& hostAddress, int port, const CString& login,
                      const CString& pwd, const CString& webPath, const CString& fName, const CString& fPath,
                      EnumFileType fType, bool overwrite, bool showDlg, int duration, int frequence)
-    : SvrType(svrType), HostAddress(hostAddress), Port(port), Login(login), Pwd(pwd), WebPath(webPath),
-      FName(fName), FPath(fPath), FType(fType), Overwrite(overwrite), ShowDlg(showDlg), Duration(duration),
-      Frequence(frequence)
+    : SvrType(svrType), HostAddress(hostAddress), Port(port), Login(login), Pwd(pwd), WebPath(webPath), FName(fName),
+      FPath(fPath), FType(fType), Overwrite(overwrite), ShowDlg(showDlg), Duration(duration), Frequence(frequence)
 {
 }
 
@@ -30,8 +29,8 @@ InfoScWeb::~InfoScWeb() = default;
 
 bool InfoScWeb::operator==(const InfoScWeb& o) const
 {
-    return SvrType == o.SvrType && HostAddress == o.HostAddress && Port == o.Port && Login == o.Login &&
-           Pwd == o.Pwd && WebPath == o.WebPath && FName == o.FName && FPath == o.FPath && FType == o.FType &&
+    return SvrType == o.SvrType && HostAddress == o.HostAddress && Port == o.Port && Login == o.Login && Pwd == o.Pwd &&
+           WebPath == o.WebPath && FName == o.FName && FPath == o.FPath && FType == o.FType &&
            Overwrite == o.Overwrite && ShowDlg == o.ShowDlg && Duration == o.Duration && Frequence == o.Frequence;
 }
 

@@ -8,8 +8,8 @@ const wchar_t* const kSubKey = L"VideoCapture";
 }
 
 InfoVideoPlaying::InfoVideoPlaying()
-    : InfoVideoPlaying(InfoGlobalFunctions::GetVideoDirectory() + L"\\VellVideo.avi", 0, 0, false, true, 100, 100,
-                       320, 240)
+    : InfoVideoPlaying(InfoGlobalFunctions::GetVideoDirectory() + L"\\VellVideo.avi", 0, 0, false, true, 100, 100, 320,
+                       240)
 {
 }
 

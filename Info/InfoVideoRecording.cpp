@@ -29,13 +29,12 @@ InfoVideoRecording::~InfoVideoRecording() = default;
 
 bool InfoVideoRecording::operator==(const InfoVideoRecording& o) const
 {
-    return RecFName == o.RecFName && RecPath == o.RecPath && RecFType == o.RecFType &&
-           RecOverwrite == o.RecOverwrite && RecDuration == o.RecDuration && RecVideoDevice == o.RecVideoDevice &&
-           RecFramesRate == o.RecFramesRate && RecPreview == o.RecPreview && RecWndLeft == o.RecWndLeft &&
-           RecWndTop == o.RecWndTop && RecWndWidth == o.RecWndWidth && RecWndHeight == o.RecWndHeight &&
-           RecAudio == o.RecAudio && RecAudioInputDevice == o.RecAudioInputDevice &&
-           RecAudioInputFormat == o.RecAudioInputFormat && RecAudioInputPinName == o.RecAudioInputPinName &&
-           RecShowDlg == o.RecShowDlg;
+    return RecFName == o.RecFName && RecPath == o.RecPath && RecFType == o.RecFType && RecOverwrite == o.RecOverwrite &&
+           RecDuration == o.RecDuration && RecVideoDevice == o.RecVideoDevice && RecFramesRate == o.RecFramesRate &&
+           RecPreview == o.RecPreview && RecWndLeft == o.RecWndLeft && RecWndTop == o.RecWndTop &&
+           RecWndWidth == o.RecWndWidth && RecWndHeight == o.RecWndHeight && RecAudio == o.RecAudio &&
+           RecAudioInputDevice == o.RecAudioInputDevice && RecAudioInputFormat == o.RecAudioInputFormat &&
+           RecAudioInputPinName == o.RecAudioInputPinName && RecShowDlg == o.RecShowDlg;
 }
 
 // Listed in load order, which is not the order of the fields.

@@ -22,13 +22,15 @@ RegistryValues& RegistryValues::Add(const wchar_t* name, int& field, std::initia
 
 RegistryValues& RegistryValues::Add(const wchar_t* name, bool& field, std::initializer_list<unsigned> parts)
 {
-    return AddTemporary(name, parts, [&field] { return field ? 1 : 0; }, [&field](int v) { field = v != 0; });
+    return AddTemporary(
+        name, parts, [&field] { return field ? 1 : 0; }, [&field](int v) { field = v != 0; });
 }
 
 RegistryValues& RegistryValues::Add(const wchar_t* name, unsigned int& field, std::initializer_list<unsigned> parts)
 {
-    return AddTemporary(name, parts, [&field] { return static_cast<int>(field); },
-                        [&field](int v) { field = static_cast<unsigned int>(v); });
+    return AddTemporary(
+        name, parts, [&field] { return static_cast<int>(field); },
+        [&field](int v) { field = static_cast<unsigned int>(v); });
 }
 
 RegistryValues& RegistryValues::AddTemporary(const wchar_t* name, std::initializer_list<unsigned> parts,

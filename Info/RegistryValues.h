@@ -23,8 +23,8 @@ public:
     template <typename E, typename = std::enable_if_t<std::is_enum<E>::value>>
     RegistryValues& Add(const wchar_t* name, E& field, std::initializer_list<unsigned> parts)
     {
-        return AddTemporary(name, parts, [&field] { return static_cast<int>(field); },
-                            [&field](int v) { field = static_cast<E>(v); });
+        return AddTemporary(
+            name, parts, [&field] { return static_cast<int>(field); }, [&field](int v) { field = static_cast<E>(v); });
     }
 
     // Reads every value; true (and the temporaries committed) only when all succeeded
@@ -47,8 +47,8 @@ private:
     };
 
     static unsigned Mask(std::initializer_list<unsigned> parts);
-    RegistryValues& AddTemporary(const wchar_t* name, std::initializer_list<unsigned> parts,
-                                 std::function<int()> get, std::function<void(int)> commit);
+    RegistryValues& AddTemporary(const wchar_t* name, std::initializer_list<unsigned> parts, std::function<int()> get,
+                                 std::function<void(int)> commit);
 
     CString m_key;
     std::vector<Value> m_values;

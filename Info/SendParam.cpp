@@ -15,7 +15,7 @@ bool OpenSettingsKey(CRegistry& registry, const CString& key)
     CString error;
     return registry.Open(HKEY_CURRENT_USER, key, true, error);
 }
-}
+} // namespace
 
 bool SendParam::ReadRegistryValue(const CString& key, const CString& name, int& value)
 {

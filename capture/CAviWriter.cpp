@@ -71,7 +71,8 @@ HRESULT CAviWriter::PrepareFormat(HBITMAP bitmap)
 
     m_heap = ::HeapCreate(HEAP_NO_SERIALIZE, m_frameBufferSize, 0);
     if (m_heap)
-        m_frameBuffer = static_cast<BYTE*>(::HeapAlloc(m_heap, HEAP_NO_SERIALIZE | HEAP_ZERO_MEMORY, m_frameBufferSize));
+        m_frameBuffer =
+            static_cast<BYTE*>(::HeapAlloc(m_heap, HEAP_NO_SERIALIZE | HEAP_ZERO_MEMORY, m_frameBufferSize));
     return m_frameBuffer ? S_OK : E_FAIL;
 }
 
@@ -160,7 +161,8 @@ bool CAviWriter::QueryFormat(HBITMAP bitmap, FrameHeader& info) const
 {
     info = FrameHeader();
     info.header.biSize = sizeof(info.header);
-    if (!bitmap || !::GetDIBits(m_memoryDC, bitmap, 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
+    if (!bitmap ||
+        !::GetDIBits(m_memoryDC, bitmap, 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
         return false;
     info.header.biCompression = BI_RGB;
     info.header.biHeight = std::abs(info.header.biHeight);

@@ -9,8 +9,7 @@
 // successful grab).
 #include "capture/CImageBase.h"
 
-template <class Record>
-class CImageDestination : public CImageBase
+template <class Record> class CImageDestination : public CImageBase
 {
 public:
     void SetInfo(const SendParam* record, unsigned int part) override
@@ -95,8 +94,7 @@ protected:
     const Record& RunInfo() const { return *m_runInfo; }
 
 private:
-    template <class Grab>
-    DestinationResult GrabWithInfo(Grab grab, const SendParam* record)
+    template <class Grab> DestinationResult GrabWithInfo(Grab grab, const SendParam* record)
     {
         BeforeGrab();
         if (StoresRecordBeforeGrab())

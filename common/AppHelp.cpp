@@ -57,7 +57,7 @@ void ShowHtmlHelp(DWORD_PTR topic, UINT command, const CString& helpFile)
     if (!htmlHelp)
     {
         AppMessageBox(L"HTML Help (hhctrl.ocx) is not available on this system.", kHelpErrorCaption,
-                                 MB_OK | MB_ICONINFORMATION);
+                      MB_OK | MB_ICONINFORMATION);
         return;
     }
     CString path = GetModuleDirectory() + L"\\" + helpFile;

@@ -21,7 +21,7 @@ void PlaceOnAxis(int nearDistance, int farDistance, int clientSize, int& positio
     else if (farDistance >= 0)
         position = clientSize - farDistance - size;
 }
-}
+} // namespace
 
 void CChildControlPlacement::Init(HWND parent, int controlId, bool anchorLeft, bool anchorTop, bool anchorRight,
                                   bool anchorBottom)

@@ -124,7 +124,7 @@ HGLOBAL ReadDib(HDC dc, HBITMAP bitmap, const BITMAPINFOHEADER& header)
     }
     return grown;
 }
-}
+} // namespace
 
 CDibToolkit::CDibToolkit(HBITMAP bitmap)
 {
@@ -177,8 +177,7 @@ HBITMAP CDibToolkit::ToBitmap(HPALETTE palette) const
     auto* info = m_hDib ? static_cast<const BITMAPINFO*>(GlobalLock(m_hDib)) : nullptr;
     if (!info)
         return nullptr;
-    const BYTE* bits =
-        reinterpret_cast<const BYTE*>(info) + info->bmiHeader.biSize + ColorTableSize(&info->bmiHeader);
+    const BYTE* bits = reinterpret_cast<const BYTE*>(info) + info->bmiHeader.biSize + ColorTableSize(&info->bmiHeader);
     HBITMAP bitmap = nullptr;
     if (HDC screen = GetDC(nullptr))
     {
@@ -343,8 +342,8 @@ WORD CDibToolkit::ColorTableSize(const BITMAPINFOHEADER* header)
     // keeps its bit count at a field of its own.
     bool core = header->biSize < sizeof(BITMAPINFOHEADER);
     WORD bits = header->biSize <= sizeof(BITMAPCOREHEADER)
-        ? reinterpret_cast<const BITMAPCOREHEADER*>(header)->bcBitCount
-        : header->biBitCount;
+                    ? reinterpret_cast<const BITMAPCOREHEADER*>(header)->bcBitCount
+                    : header->biBitCount;
     DWORD entries = 0;
     if (!core && header->biClrUsed)
         entries = header->biClrUsed;

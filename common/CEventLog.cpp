@@ -64,8 +64,7 @@ bool CEventLog::EnsureSourceRegistered(const wchar_t* source, const wchar_t* mes
     return true;
 }
 
-bool CEventLog::Report(const wchar_t* source, const wchar_t* messageFile, WORD type, DWORD eventId,
-                       const wchar_t* text)
+bool CEventLog::Report(const wchar_t* source, const wchar_t* messageFile, WORD type, DWORD eventId, const wchar_t* text)
 {
     m_errorText.Empty();
     if (!EnsureSourceRegistered(source, messageFile))

@@ -92,8 +92,7 @@ BOOL ReadAt(HANDLE file, LONGLONG position, void* bytes, DWORD size)
 // record starts there (the end of the records, or a half-written last one).
 bool ReadHeaderAt(HANDLE file, LONGLONG position, LONGLONG fileSize, EVENTLOGRECORD& header)
 {
-    if (fileSize - position < static_cast<LONGLONG>(sizeof(header)) ||
-        !ReadAt(file, position, &header, sizeof(header)))
+    if (fileSize - position < static_cast<LONGLONG>(sizeof(header)) || !ReadAt(file, position, &header, sizeof(header)))
         return false;
     return header.Reserved == CFileEventLogStore::kRecordSignature && header.Length >= sizeof(header) + sizeof(DWORD) &&
            header.Length % sizeof(DWORD) == 0 && header.Length <= fileSize - position;
@@ -162,8 +161,8 @@ void CopyText(CByteArray& record, DWORD offset, const wchar_t* text)
 
 // One record as ReadEventLogW delivers it: the fixed part, the source and computer
 // names, the insertion strings from a DWORD boundary on, and the length once more.
-CByteArray BuildRecord(DWORD number, const CString& source, WORD type, WORD category, DWORD eventId,
-                       WORD stringCount, const wchar_t** strings)
+CByteArray BuildRecord(DWORD number, const CString& source, WORD type, WORD category, DWORD eventId, WORD stringCount,
+                       const wchar_t** strings)
 {
     CString computer = GetThisComputerName();
     DWORD computerOffset = static_cast<DWORD>(sizeof(EVENTLOGRECORD) + (source.GetLength() + 1) * sizeof(wchar_t));
@@ -235,9 +234,7 @@ HANDLE FailHandle(DWORD error)
 }
 } // namespace
 
-CFileEventLogStore::CFileEventLogStore() : m_mutex(CreateMutexW(nullptr, FALSE, kMutexName))
-{
-}
+CFileEventLogStore::CFileEventLogStore() : m_mutex(CreateMutexW(nullptr, FALSE, kMutexName)) {}
 
 CFileEventLogStore::~CFileEventLogStore()
 {
@@ -291,8 +288,8 @@ HANDLE CFileEventLogStore::Open(const wchar_t* server, const wchar_t* logName)
     return new LogHandle;
 }
 
-BOOL CFileEventLogStore::Read(HANDLE log, DWORD flags, DWORD recordOffset, void* buffer, DWORD size,
-                              DWORD* bytesRead, DWORD* bytesNeeded)
+BOOL CFileEventLogStore::Read(HANDLE log, DWORD flags, DWORD recordOffset, void* buffer, DWORD size, DWORD* bytesRead,
+                              DWORD* bytesNeeded)
 {
     if (!log)
         return Fail(ERROR_INVALID_HANDLE);
@@ -305,8 +302,8 @@ BOOL CFileEventLogStore::Read(HANDLE log, DWORD flags, DWORD recordOffset, void*
         return FALSE;
     HANDLE file = OpenStoreFile(GENERIC_READ, OPEN_EXISTING);
     if (file == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND
-            ? Fail(ERROR_HANDLE_EOF) : FALSE;
+        return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND ? Fail(ERROR_HANDLE_EOF)
+                                                                                                : FALSE;
 
     // As many whole records as fit, from the handle's position on.
     LogHandle& state = *static_cast<LogHandle*>(log);
@@ -314,8 +311,7 @@ BOOL CFileEventLogStore::Read(HANDLE log, DWORD flags, DWORD recordOffset, void*
     BYTE* out = static_cast<BYTE*>(buffer);
     EVENTLOGRECORD header;
     bool recordFollows = false;
-    while ((recordFollows = ReadHeaderAt(file, state.position, fileSize, header)) &&
-           header.Length <= size - *bytesRead)
+    while ((recordFollows = ReadHeaderAt(file, state.position, fileSize, header)) && header.Length <= size - *bytesRead)
     {
         if (!ReadAt(file, state.position, out + *bytesRead, header.Length))
             return CloseKeepingError(file, FALSE);

@@ -29,7 +29,7 @@ BOOL CALLBACK FindPreviousInstance(HWND window, LPARAM found)
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
-}
+} // namespace
 
 CInstanceCop::CInstanceCop(bool activate)
 {

@@ -100,7 +100,8 @@ bool CMemoryDC::CopyRegionTo(HDC target, HRGN region, bool fromBlend) const
     for (DWORD i = 0; i < data->rdh.nCount; ++i)
     {
         const RECT& r = rects[i];
-        copied = BitBlt(target, r.left, r.top, r.right - r.left, r.bottom - r.top, source, r.left, r.top, SRCCOPY) != FALSE;
+        copied =
+            BitBlt(target, r.left, r.top, r.right - r.left, r.bottom - r.top, source, r.left, r.top, SRCCOPY) != FALSE;
         if (!copied)
             break;
     }

@@ -10,11 +10,9 @@ CString FullPath(const wchar_t* path)
     DWORD length = GetFullPathNameW(path, MAX_PATH, full, nullptr);
     return length > 0 && length < MAX_PATH ? CString(full) : CString(path);
 }
-}
+} // namespace
 
-CMruFileManager::CMruFileManager(OpenDocumentFunc openDocument) : m_openDocument(std::move(openDocument))
-{
-}
+CMruFileManager::CMruFileManager(OpenDocumentFunc openDocument) : m_openDocument(std::move(openDocument)) {}
 
 CMruFileManager::~CMruFileManager()
 {

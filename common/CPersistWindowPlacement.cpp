@@ -8,7 +8,7 @@ namespace
 const wchar_t* const kDefaultSection = L"PersistWndSetts";
 const wchar_t* const kValueName = L"WindowPos";
 const wchar_t* const kFormat = L"%u,%u,%d,%d,%d,%d,%d,%d,%d,%d";
-}
+} // namespace
 
 CPersistWindowPlacement::CPersistWindowPlacement(HWND window, const wchar_t* section)
     : m_window(window), m_section(section ? section : kDefaultSection)
@@ -68,8 +68,8 @@ bool CPersistWindowPlacement::Load(WINDOWPLACEMENT& placement, const wchar_t* de
     int value[8] = {};
     int consumed = -1;
     CString scanFormat = CString(kFormat) + L"%n"; // %n: how much of the text the numbers took
-    int count = swscanf(text, scanFormat, &flags, &showCmd, &value[0], &value[1], &value[2],
-                        &value[3], &value[4], &value[5], &value[6], &value[7], &consumed);
+    int count = swscanf(text, scanFormat, &flags, &showCmd, &value[0], &value[1], &value[2], &value[3], &value[4],
+                        &value[5], &value[6], &value[7], &consumed);
     // Exactly ten numbers: a shorter text stops the scan early, a longer one leaves a rest.
     if (count != 10 || consumed < 0 || !text.Mid(consumed).Trim().IsEmpty())
         return false;

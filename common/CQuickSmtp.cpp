@@ -96,8 +96,7 @@ CString EncodeBase64(const std::string& bytes)
 CString ReadFailure(const CString& path, DWORD error)
 {
     CString text;
-    text.Format(L"Failure reading image file '%s'. Error: %s", path.GetString(),
-                GetSystemErrorText(error).GetString());
+    text.Format(L"Failure reading image file '%s'. Error: %s", path.GetString(), GetSystemErrorText(error).GetString());
     return text;
 }
 

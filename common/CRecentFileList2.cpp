@@ -1,7 +1,7 @@
 #include "common/CRecentFileList2.h"
 
-CRecentFileList2::CRecentFileList2(UINT firstCommandId, RecentFileAcceptor acceptor, UINT start,
-                                   const wchar_t* section, const wchar_t* entryFormat, int size, int maxDisplayLength)
+CRecentFileList2::CRecentFileList2(UINT firstCommandId, RecentFileAcceptor acceptor, UINT start, const wchar_t* section,
+                                   const wchar_t* entryFormat, int size, int maxDisplayLength)
     : CRecentFileList(start, section, entryFormat, size, maxDisplayLength), m_nFirstCommandId(firstCommandId),
       m_acceptor(acceptor)
 {

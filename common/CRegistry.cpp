@@ -17,9 +17,9 @@ bool CRegistry::OpenWith(HKEY root, const wchar_t* subKey, bool createFlag, REGS
 {
     Close(); // a key still open from an earlier call would leak otherwise
     HKEY key = nullptr;
-    LONG result = createFlag
-        ? RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr)
-        : RegOpenKeyExW(root, subKey, 0, access, &key);
+    LONG result =
+        createFlag ? RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr)
+                   : RegOpenKeyExW(root, subKey, 0, access, &key);
     if (result != ERROR_SUCCESS)
         return Fail(result, errorText);
 
@@ -54,10 +54,9 @@ bool CRegistry::Close()
 CString CRegistry::GetErrorText(DWORD errorCode)
 {
     wchar_t* text = nullptr;
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, errorCode, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                  reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, errorCode,
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&text), 0, nullptr);
     CString result(text, static_cast<int>(length));
     if (text)
         LocalFree(text);
@@ -73,8 +72,8 @@ bool CRegistry::SetDWORD(const wchar_t* name, DWORD value, CString& errorText)
 bool CRegistry::SetString(const wchar_t* name, const wchar_t* text, CString& errorText, bool expand)
 {
     DWORD size = static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t));
-    LONG result = RegSetValueExW(m_key, name, 0, expand ? REG_EXPAND_SZ : REG_SZ,
-                                 reinterpret_cast<const BYTE*>(text), size);
+    LONG result =
+        RegSetValueExW(m_key, name, 0, expand ? REG_EXPAND_SZ : REG_SZ, reinterpret_cast<const BYTE*>(text), size);
     return result == ERROR_SUCCESS || Fail(result, errorText);
 }
 
@@ -169,8 +168,8 @@ bool CRegistry::WriteDWORD(HKEY root, const wchar_t* subKey, const wchar_t* name
     return Open(root, subKey, createFlag, errorText) && SetDWORD(name, value, errorText);
 }
 
-bool CRegistry::WriteString(HKEY root, const wchar_t* subKey, const wchar_t* name, const wchar_t* text,
-                            bool createFlag, CString& errorText)
+bool CRegistry::WriteString(HKEY root, const wchar_t* subKey, const wchar_t* name, const wchar_t* text, bool createFlag,
+                            CString& errorText)
 {
     return Open(root, subKey, createFlag, errorText) && SetString(name, text, errorText, false);
 }

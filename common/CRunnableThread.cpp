@@ -19,7 +19,7 @@ public:
 private:
     CRITICAL_SECTION& m_section;
 };
-}
+} // namespace
 
 CRunnableThread::CRunnableThread(IRunnable* runnable, HWND notifyWindow)
     : m_runnable(runnable), m_notifyWindow(notifyWindow && IsWindow(notifyWindow) ? notifyWindow : nullptr)
@@ -68,8 +68,7 @@ void CRunnableThread::Start()
         throw static_cast<int>(ErrorAlreadyStarted);
     if (!ResetEvent(m_runningEvent) || !ResetEvent(m_stopEvent))
         throw static_cast<int>(ErrorResetEvent);
-    HANDLE thread =
-        reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, nullptr));
+    HANDLE thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, nullptr));
     if (!thread)
         throw static_cast<int>(ErrorCreateThread);
     SetThreadPriority(thread, THREAD_PRIORITY_BELOW_NORMAL);

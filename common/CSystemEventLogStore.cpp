@@ -21,8 +21,8 @@ HANDLE CSystemEventLogStore::Open(const wchar_t* server, const wchar_t* logName)
     return OpenEventLogW(server, logName);
 }
 
-BOOL CSystemEventLogStore::Read(HANDLE log, DWORD flags, DWORD recordOffset, void* buffer, DWORD size,
-                                DWORD* bytesRead, DWORD* bytesNeeded)
+BOOL CSystemEventLogStore::Read(HANDLE log, DWORD flags, DWORD recordOffset, void* buffer, DWORD size, DWORD* bytesRead,
+                                DWORD* bytesNeeded)
 {
     return ReadEventLogW(log, flags, recordOffset, buffer, size, bytesRead, bytesNeeded);
 }

@@ -4,7 +4,7 @@ namespace
 {
 // WS_POPUP | WS_BORDER plus low bits that only controls interpret; this class ignores them.
 const DWORD kStyle = 0x80800028;
-}
+} // namespace
 
 CWndTransparent::CWndTransparent() : m_rcParked{5, 5, 10, 10}
 {
@@ -15,8 +15,7 @@ CWndTransparent::CWndTransparent() : m_rcParked{5, 5, 10, 10}
 void CWndTransparent::Create(bool show)
 {
     CString className = AppRegisterWndClass(0);
-    if (className.IsEmpty() ||
-        !CreateEx(0, className, L"Vellumor", kStyle, show ? m_rcFull : m_rcParked, nullptr, 0))
+    if (className.IsEmpty() || !CreateEx(0, className, L"Vellumor", kStyle, show ? m_rcFull : m_rcParked, nullptr, 0))
         return;
     ShowWindow(GetSafeHwnd(), show ? SW_SHOW : SW_HIDE);
     UpdateWindow(GetSafeHwnd());

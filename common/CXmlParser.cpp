@@ -8,7 +8,7 @@ CString ElementTag(IXMLDOMNode* node)
 {
     return L"<" + GetXmlNodeName(node) + L">";
 }
-}
+} // namespace
 
 CXmlParser::CXmlParser()
 {
@@ -56,14 +56,11 @@ bool CXmlParser::Save(const CString& path)
     HRESULT hr = printer.Process(CheckXmlPointer(m_document.get(), IID_IXMLDOMDocument));
     if (SUCCEEDED(hr))
         return true;
-    m_statusText.Format(L"The XML file '%s' could not be written. %s", path.GetString(),
-                        _com_error(hr).ErrorMessage());
+    m_statusText.Format(L"The XML file '%s' could not be written. %s", path.GetString(), _com_error(hr).ErrorMessage());
     return false;
 }
 
-void CXmlParser::Read()
-{
-}
+void CXmlParser::Read() {}
 
 int CXmlParser::GetNodeKind(IXMLDOMNode* node)
 {

@@ -20,11 +20,21 @@ void AppendEscapedText(const CString& text, CString& out)
         wchar_t ch = text[i];
         switch (ch)
         {
-        case L'&': out += L"&amp;"; break;
-        case L'<': out += L"&lt;"; break;
-        case L'>': out += L"&gt;"; break;
-        case L'\r': out += L"&#13;"; break;
-        default: out += ch; break;
+        case L'&':
+            out += L"&amp;";
+            break;
+        case L'<':
+            out += L"&lt;";
+            break;
+        case L'>':
+            out += L"&gt;";
+            break;
+        case L'\r':
+            out += L"&#13;";
+            break;
+        default:
+            out += ch;
+            break;
         }
     }
 }
@@ -38,14 +48,30 @@ void AppendEscapedAttribute(const CString& value, CString& out)
         wchar_t ch = value[i];
         switch (ch)
         {
-        case L'&': out += L"&amp;"; break;
-        case L'<': out += L"&lt;"; break;
-        case L'>': out += L"&gt;"; break;
-        case L'"': out += L"&quot;"; break;
-        case L'\r': out += L"&#13;"; break;
-        case L'\n': out += L"&#10;"; break;
-        case L'\t': out += L"&#9;"; break;
-        default: out += ch; break;
+        case L'&':
+            out += L"&amp;";
+            break;
+        case L'<':
+            out += L"&lt;";
+            break;
+        case L'>':
+            out += L"&gt;";
+            break;
+        case L'"':
+            out += L"&quot;";
+            break;
+        case L'\r':
+            out += L"&#13;";
+            break;
+        case L'\n':
+            out += L"&#10;";
+            break;
+        case L'\t':
+            out += L"&#9;";
+            break;
+        default:
+            out += ch;
+            break;
         }
     }
 }
@@ -91,7 +117,7 @@ CString GetXmlMarkup(IXMLDOMNode* node)
     _bstr_t owner(xml, false);
     return CString(static_cast<const wchar_t*>(owner));
 }
-}
+} // namespace
 
 CString CXmlPrettyPrinter::GetOutputFile() const
 {
@@ -121,7 +147,8 @@ HRESULT CXmlPrettyPrinter::WriteOutput(const CString& text)
     if (!CreateTemporaryFile(temporary))
         return LastErrorResult();
     if (WriteTextFile(temporary, text.ToAnsi(CP_UTF8)) &&
-        MoveFileExW(temporary, m_outputFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH))
+        MoveFileExW(temporary, m_outputFile,
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH))
         return S_OK;
     HRESULT result = LastErrorResult();
     DeleteFileW(temporary);
@@ -145,8 +172,8 @@ bool CXmlPrettyPrinter::WriteTextFile(const wchar_t* path, const std::string& by
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD done = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
-              done == bytes.size() && FlushFileBuffers(file);
+    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) && done == bytes.size() &&
+              FlushFileBuffers(file);
     DWORD error = GetLastError();
     CloseHandle(file);
     SetLastError(ok ? ERROR_SUCCESS : error);

@@ -72,7 +72,7 @@ bool AddDeviceToCombo(IMoniker* device, HWND combo)
         return false;
     return AddComboItem(combo, name, reinterpret_cast<LPARAM>(device));
 }
-}
+} // namespace
 
 HRESULT GetPin(IBaseFilter* filter, PIN_DIRECTION direction, int index, IPin** pin)
 {
@@ -233,8 +233,7 @@ long GetMediaLength(const CString& path, REFGUID majorType)
     for (long stream = 0; stream < streams; ++stream)
     {
         GUID type;
-        if (FAILED(detector->put_CurrentStream(stream)) || FAILED(detector->get_StreamType(&type)) ||
-            type != majorType)
+        if (FAILED(detector->put_CurrentStream(stream)) || FAILED(detector->get_StreamType(&type)) || type != majorType)
             continue;
         double seconds = 0;
         if (FAILED(detector->get_StreamLength(&seconds)) || seconds < 0)

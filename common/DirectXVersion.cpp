@@ -23,8 +23,8 @@ bool ReadFirstCharacter(IDxDiagContainer* container, const wchar_t* name, wchar_
 {
     VARIANT prop;
     VariantInit(&prop);
-    const bool read = SUCCEEDED(container->GetProp(name, &prop)) && prop.vt == VT_BSTR &&
-                      SysStringLen(prop.bstrVal) > 0;
+    const bool read =
+        SUCCEEDED(container->GetProp(name, &prop)) && prop.vt == VT_BSTR && SysStringLen(prop.bstrVal) > 0;
     if (read)
         value = prop.bstrVal[0];
     VariantClear(&prop);
@@ -51,7 +51,7 @@ HRESULT ReadFromProvider(DWORD& major, DWORD& minor, wchar_t& letter)
         return E_FAIL;
     return ReadDirectXVersion(systemInfo.Get(), major, minor, letter);
 }
-}
+} // namespace
 
 HRESULT GetDirectXVersion(DWORD& major, DWORD& minor, wchar_t& letter)
 {

@@ -41,8 +41,7 @@ CString GetXmlNodeValue(IXMLDOMNode* node)
 
 void SetXmlNodeValue(IXMLDOMNode* node, const CString& value)
 {
-    CheckXmlCall(CheckXmlPointer(node, IID_IXMLDOMNode)->put_nodeValue(_variant_t(value.GetString())),
-                 IID_IXMLDOMNode);
+    CheckXmlCall(CheckXmlPointer(node, IID_IXMLDOMNode)->put_nodeValue(_variant_t(value.GetString())), IID_IXMLDOMNode);
 }
 
 auto_rel<IXMLDOMNode> GetXmlFirstChild(IXMLDOMNode* node)
@@ -69,8 +68,7 @@ auto_rel<IXMLDOMNode> GetXmlParent(IXMLDOMNode* node)
 auto_rel<IXMLDOMNamedNodeMap> GetXmlAttributes(IXMLDOMNode* node)
 {
     auto_rel<IXMLDOMNamedNodeMap> attributes;
-    CheckXmlCall(CheckXmlPointer(node, IID_IXMLDOMNode)->get_attributes(attributes.Receive()),
-                 IID_IXMLDOMNode);
+    CheckXmlCall(CheckXmlPointer(node, IID_IXMLDOMNode)->get_attributes(attributes.Receive()), IID_IXMLDOMNode);
     return attributes;
 }
 

@@ -22,8 +22,7 @@ inline void CheckXmlCall(HRESULT hr, REFIID iid)
 }
 
 // Throws E_POINTER when a needed interface pointer is null; returns it otherwise.
-template <class T>
-T* CheckXmlPointer(T* p, REFIID iid)
+template <class T> T* CheckXmlPointer(T* p, REFIID iid)
 {
     if (!p)
         ThrowXmlComError(E_POINTER, iid);

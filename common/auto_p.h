@@ -12,18 +12,14 @@
 // Holds a pointer and deletes the object while the owner flag is set. Assigning or
 // transferring between holders moves the ownership; a holder that gave it up keeps
 // pointing at the object without freeing it.
-template <class T>
-class auto_p
+template <class T> class auto_p
 {
 public:
     auto_p() = default;
     explicit auto_p(T* p) : m_owner(p != nullptr), m_p(p) {}
     auto_p(const auto_p&) = delete;
 
-    virtual ~auto_p()
-    {
-        FreeOwned();
-    }
+    virtual ~auto_p() { FreeOwned(); }
 
     virtual auto_p& operator=(T* p)
     {
@@ -122,8 +118,7 @@ protected:
 };
 
 // auto_p for objects allocated with new[].
-template <class T>
-class auto_pa : public auto_p<T>
+template <class T> class auto_pa : public auto_p<T>
 {
 public:
     auto_pa() = default;
@@ -131,10 +126,7 @@ public:
     auto_pa(const auto_pa&) = delete;
 
     // The base destructor cannot reach the array Free, so the array goes here.
-    ~auto_pa() override
-    {
-        this->FreeOwned();
-    }
+    ~auto_pa() override { this->FreeOwned(); }
 
     void Free() override
     {
@@ -144,10 +136,7 @@ public:
 
     using auto_p<T>::operator=;
     using auto_p<T>::Transfer;
-    virtual auto_pa& operator=(auto_pa& other)
-    {
-        return Transfer(other);
-    }
+    virtual auto_pa& operator=(auto_pa& other) { return Transfer(other); }
     virtual auto_pa& Transfer(auto_pa& other)
     {
         auto_p<T>::Transfer(other);
@@ -156,8 +145,7 @@ public:
 };
 
 // Holds one reference to a COM interface while the pointer is not null.
-template <class T>
-class auto_rel
+template <class T> class auto_rel
 {
 public:
     auto_rel() = default;
@@ -167,10 +155,7 @@ public:
             m_p->AddRef();
     }
 
-    virtual ~auto_rel()
-    {
-        Release();
-    }
+    virtual ~auto_rel() { Release(); }
 
     // Holds p with a reference of its own.
     virtual T* operator=(T* p)

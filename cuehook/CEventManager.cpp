@@ -24,10 +24,9 @@ void ClearError(CString* error)
     if (error)
         error->Empty();
 }
-}
+} // namespace
 
-CEventManager::CEventManager(HANDLE heap)
-    : m_heap(heap), m_events(heap), m_mutex(CreateMutexW(nullptr, FALSE, nullptr))
+CEventManager::CEventManager(HANDLE heap) : m_heap(heap), m_events(heap), m_mutex(CreateMutexW(nullptr, FALSE, nullptr))
 {
 }
 
@@ -47,8 +46,7 @@ void CEventManager::CreateSoundTrack(SoundEngineFactory factory)
 }
 
 bool CEventManager::StartRecorder(const CString* device, const WAVEFORMATEX* format, const CString* inputPin,
-                                  bool skipMouse, bool skipKeyboard, bool recordSound, bool resetEvents,
-                                  CString* error)
+                                  bool skipMouse, bool skipKeyboard, bool recordSound, bool resetEvents, CString* error)
 {
     CMutexLock lock(m_mutex);
     if (m_recording || m_playing)

@@ -20,7 +20,7 @@ HWND FocusWindow()
         return info.hwndFocus;
     return GetForegroundWindow();
 }
-}
+} // namespace
 
 CLowLevelRecorder* CLowLevelRecorder::s_installed = nullptr;
 

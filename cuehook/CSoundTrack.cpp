@@ -6,7 +6,7 @@ namespace
 const wchar_t* const kNoAudioEngine =
     L"The sound track cannot be recorded because the training hooks were built without an audio engine.";
 const wchar_t* const kEngineNotCreated = L"The audio engine of the sound track could not be created.";
-}
+} // namespace
 
 CSoundTrack::CSoundTrack(SoundEngineFactory factory) : m_factory(std::move(factory)) {}
 

@@ -19,7 +19,7 @@ HWND HandleFromFile(LONGLONG value)
 {
     return reinterpret_cast<HWND>(static_cast<LONG_PTR>(static_cast<LONG>(value)));
 }
-}
+} // namespace
 
 const wchar_t* const CTrainingFile::kInvalidVersionText =
     L"Invalid Vellumor training file version. It appears that the selected file is not a Vellumor training "

@@ -5,149 +5,150 @@
 #include "cuehook/KeyboardHook.h"
 #include "cuehook/LibraryStore.h"
 
-extern "C" {
-
-HRESULT HkInstallCBT(void* target, DWORD_PTR userValue, int notifyMode, CString* error)
+extern "C"
 {
-    return InstallHookSlot(kCbtSlot, target, userValue, notifyMode, error);
-}
 
-HRESULT HkUninstallCBT()
-{
-    return RemoveHookSlot(kCbtSlot);
-}
+    HRESULT HkInstallCBT(void* target, DWORD_PTR userValue, int notifyMode, CString* error)
+    {
+        return InstallHookSlot(kCbtSlot, target, userValue, notifyMode, error);
+    }
 
-HRESULT HkInstallRecorder(void* target, DWORD_PTR userValue, int notifyMode, CString* error)
-{
-    return InstallHookSlot(kRecorderSlot, target, userValue, notifyMode, error);
-}
+    HRESULT HkUninstallCBT()
+    {
+        return RemoveHookSlot(kCbtSlot);
+    }
 
-HRESULT HkUninstallRecorder()
-{
-    return RemoveHookSlot(kRecorderSlot);
-}
+    HRESULT HkInstallRecorder(void* target, DWORD_PTR userValue, int notifyMode, CString* error)
+    {
+        return InstallHookSlot(kRecorderSlot, target, userValue, notifyMode, error);
+    }
 
-HRESULT HkInstallPlayer(void* target, DWORD_PTR userValue, int notifyMode, CString* error)
-{
-    return InstallHookSlot(kPlayerSlot, target, userValue, notifyMode, error);
-}
+    HRESULT HkUninstallRecorder()
+    {
+        return RemoveHookSlot(kRecorderSlot);
+    }
 
-HRESULT HkUninstallPlayer()
-{
-    return RemoveHookSlot(kPlayerSlot);
-}
+    HRESULT HkInstallPlayer(void* target, DWORD_PTR userValue, int notifyMode, CString* error)
+    {
+        return InstallHookSlot(kPlayerSlot, target, userValue, notifyMode, error);
+    }
 
-bool HkIsRecording()
-{
-    return GetLibraryStore().IsRecording();
-}
+    HRESULT HkUninstallPlayer()
+    {
+        return RemoveHookSlot(kPlayerSlot);
+    }
 
-bool HkIsRecordingPaused()
-{
-    return GetLibraryStore().IsRecordingPaused();
-}
+    bool HkIsRecording()
+    {
+        return GetLibraryStore().IsRecording();
+    }
 
-bool HkStartRecorder(const CString* soundDevice, const WAVEFORMATEX* soundFormat, const CString* inputPin,
-                     bool skipMouse, bool skipKeyboard, bool recordSound, bool resetEvents, CString* error)
-{
-    return GetLibraryStore().StartRecorder(soundDevice, soundFormat, inputPin, skipMouse, skipKeyboard, recordSound,
-                                           resetEvents, error);
-}
+    bool HkIsRecordingPaused()
+    {
+        return GetLibraryStore().IsRecordingPaused();
+    }
 
-void HkStopRecorder(bool freeEvents)
-{
-    GetLibraryStore().StopRecorder(freeEvents);
-}
+    bool HkStartRecorder(const CString* soundDevice, const WAVEFORMATEX* soundFormat, const CString* inputPin,
+                         bool skipMouse, bool skipKeyboard, bool recordSound, bool resetEvents, CString* error)
+    {
+        return GetLibraryStore().StartRecorder(soundDevice, soundFormat, inputPin, skipMouse, skipKeyboard, recordSound,
+                                               resetEvents, error);
+    }
 
-void HkPauseRecorder()
-{
-    GetLibraryStore().PauseRecorder();
-}
+    void HkStopRecorder(bool freeEvents)
+    {
+        GetLibraryStore().StopRecorder(freeEvents);
+    }
 
-void HkResumeRecorder()
-{
-    GetLibraryStore().ResumeRecorder();
-}
+    void HkPauseRecorder()
+    {
+        GetLibraryStore().PauseRecorder();
+    }
 
-bool HkIsPlaying()
-{
-    return GetLibraryStore().IsPlaying();
-}
+    void HkResumeRecorder()
+    {
+        GetLibraryStore().ResumeRecorder();
+    }
 
-bool HkIsPlayingPaused()
-{
-    return GetLibraryStore().IsPlayingPaused();
-}
+    bool HkIsPlaying()
+    {
+        return GetLibraryStore().IsPlaying();
+    }
 
-bool HkStartPlayer(bool skipMouse, bool skipKeyboard, int, int repeatCount, CString*)
-{
-    return GetLibraryStore().StartPlayer(skipMouse, skipKeyboard, repeatCount);
-}
+    bool HkIsPlayingPaused()
+    {
+        return GetLibraryStore().IsPlayingPaused();
+    }
 
-void HkStopPlayer(bool freeEvents)
-{
-    GetLibraryStore().StopPlayer(freeEvents);
-}
+    bool HkStartPlayer(bool skipMouse, bool skipKeyboard, int, int repeatCount, CString*)
+    {
+        return GetLibraryStore().StartPlayer(skipMouse, skipKeyboard, repeatCount);
+    }
 
-void HkPausePlayer()
-{
-    GetLibraryStore().PausePlayer();
-}
+    void HkStopPlayer(bool freeEvents)
+    {
+        GetLibraryStore().StopPlayer(freeEvents);
+    }
 
-void HkResumePlayer()
-{
-    GetLibraryStore().ResumePlayer();
-}
+    void HkPausePlayer()
+    {
+        GetLibraryStore().PausePlayer();
+    }
 
-BOOL HkSetSoundFileName(const wchar_t* trainingFile)
-{
-    return GetLibraryStore().SetSoundFileName(trainingFile) ? TRUE : FALSE;
-}
+    void HkResumePlayer()
+    {
+        GetLibraryStore().ResumePlayer();
+    }
 
-bool HkStartSoundPlayer(const wchar_t*, bool playSound, CString* error)
-{
-    return GetLibraryStore().StartSoundPlayer(playSound, error);
-}
+    BOOL HkSetSoundFileName(const wchar_t* trainingFile)
+    {
+        return GetLibraryStore().SetSoundFileName(trainingFile) ? TRUE : FALSE;
+    }
 
-bool HkStopSoundPlayer(CString* error)
-{
-    return GetLibraryStore().StopSoundPlayer(error);
-}
+    bool HkStartSoundPlayer(const wchar_t*, bool playSound, CString* error)
+    {
+        return GetLibraryStore().StartSoundPlayer(playSound, error);
+    }
 
-bool HkLoadCBTFile(const wchar_t* path, CString* error)
-{
-    return GetLibraryStore().LoadCBTFile(path, error);
-}
+    bool HkStopSoundPlayer(CString* error)
+    {
+        return GetLibraryStore().StopSoundPlayer(error);
+    }
 
-bool HkSaveCBTFile(const wchar_t* path, CString* error)
-{
-    return GetLibraryStore().SaveCBTFile(path, error);
-}
+    bool HkLoadCBTFile(const wchar_t* path, CString* error)
+    {
+        return GetLibraryStore().LoadCBTFile(path, error);
+    }
 
-int HkOnRecordEvent(int code, EVENTMSG* event)
-{
-    return GetLibraryStore().OnRecordEvent(code, event);
-}
+    bool HkSaveCBTFile(const wchar_t* path, CString* error)
+    {
+        return GetLibraryStore().SaveCBTFile(path, error);
+    }
 
-int HkOnPlayEvent(int code, EVENTMSG* event)
-{
-    return GetLibraryStore().OnPlayEvent(code, event);
-}
+    int HkOnRecordEvent(int code, EVENTMSG* event)
+    {
+        return GetLibraryStore().OnRecordEvent(code, event);
+    }
 
-int HkOnCBTEvent(int code, EVENTMSG* event)
-{
-    return GetLibraryStore().OnCBTEvent(code, event);
-}
+    int HkOnPlayEvent(int code, EVENTMSG* event)
+    {
+        return GetLibraryStore().OnPlayEvent(code, event);
+    }
 
-HRESULT HkGetInputPinProperties(UINT_PTR v1, UINT_PTR v2, UINT_PTR v3, UINT_PTR v4, UINT_PTR v5, UINT_PTR v6,
-                                UINT_PTR v7, UINT_PTR v8, UINT_PTR v9)
-{
-    const InputPinValues values = {v1, v2, v3, v4, v5, v6, v7, v8, v9};
-    return GetLibraryStore().GetInputPinProperties(values);
-}
+    int HkOnCBTEvent(int code, EVENTMSG* event)
+    {
+        return GetLibraryStore().OnCBTEvent(code, event);
+    }
 
-BYTE HkSetRecordFlag(int flag)
-{
-    return SetTrainingRecordFlag(flag);
-}
+    HRESULT HkGetInputPinProperties(UINT_PTR v1, UINT_PTR v2, UINT_PTR v3, UINT_PTR v4, UINT_PTR v5, UINT_PTR v6,
+                                    UINT_PTR v7, UINT_PTR v8, UINT_PTR v9)
+    {
+        const InputPinValues values = {v1, v2, v3, v4, v5, v6, v7, v8, v9};
+        return GetLibraryStore().GetInputPinProperties(values);
+    }
+
+    BYTE HkSetRecordFlag(int flag)
+    {
+        return SetTrainingRecordFlag(flag);
+    }
 }

@@ -65,7 +65,7 @@ LRESULT NotifyRecorderWindow(const HookSlot& slot, int code, LPARAM event, bool 
         PostMessageW(slot.notifyWindow, EventActionMessage(), code, 0);
     return 0;
 }
-}
+} // namespace
 
 LRESULT DispatchRecorderEvent(int code, LPARAM event)
 {

@@ -45,8 +45,7 @@ bool IsOwnerAlive(const HookSlot& slot)
 {
     if (!slot.ownerProcessId)
         return false;
-    HANDLE process =
-        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, slot.ownerProcessId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, slot.ownerProcessId);
     if (!process)
         return GetLastError() == ERROR_ACCESS_DENIED; // a process we may not open still runs
     const bool alive =
@@ -108,7 +107,7 @@ void SetError(CString* error, const CString& text)
     if (error)
         *error = text;
 }
-}
+} // namespace
 
 HookSlot& GetHookSlot(int index)
 {
@@ -122,8 +121,7 @@ HRESULT SetHookSlot(void* target, DWORD_PTR userValue, int notifyMode, int index
     HookSlot& slot = GetHookSlot(index);
     switch (notifyMode & 3)
     {
-    case kHookNotifyWindow:
-    {
+    case kHookNotifyWindow: {
         HWND window = static_cast<HWND>(target);
         if (!IsWindowOfThisProcess(window))
             return HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE);

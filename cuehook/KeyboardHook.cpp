@@ -32,7 +32,7 @@ LRESULT CALLBACK TrainingHotKey(int code, WPARAM wParam, LPARAM lParam)
     }
     return CallNextHookEx(g_keyboardHook, code, wParam, lParam);
 }
-}
+} // namespace
 
 BYTE SetTrainingRecordFlag(int flag)
 {
@@ -57,4 +57,4 @@ void UnInstallKeyboardProc()
     g_keyboardHook = nullptr;
     g_hotKeyWindow = nullptr;
 }
-}
+} // namespace HookCBTKeyboard

@@ -13,7 +13,7 @@ CString& Caption()
     static CString caption(L"Vellumor");
     return caption;
 }
-}
+} // namespace
 
 MessageBoxHandler AppSetMessageBoxHandler(MessageBoxHandler handler)
 {

@@ -77,7 +77,7 @@ bool DeleteEntry(const CString& path, const wchar_t* entry)
     }
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
-}
+} // namespace
 
 void AppSetRegistryKey(const wchar_t* maker)
 {

@@ -7,7 +7,7 @@ namespace
 const BYTE kLongLength = 0xFF;
 const WORD kWideMarker = 0xFFFE;
 const WORD kLongerLength = 0xFFFF;
-}
+} // namespace
 
 CArchive::CArchive(CFile& file, Mode mode, UINT bufferSize)
     : m_file(file), m_mode(mode), m_buffer(std::max(bufferSize, 16u))

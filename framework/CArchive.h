@@ -69,14 +69,12 @@ public:
     CString GetErrorText() const;
 
 private:
-    template <typename T>
-    CArchive& WriteValue(T value)
+    template <typename T> CArchive& WriteValue(T value)
     {
         Write(&value, sizeof value);
         return *this;
     }
-    template <typename T>
-    CArchive& ReadValue(T& value)
+    template <typename T> CArchive& ReadValue(T& value)
     {
         if (!Read(&value, sizeof value))
             value = T();

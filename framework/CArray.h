@@ -3,8 +3,7 @@
 #include "framework/CString.h"
 #include <vector>
 
-template <typename T>
-class CArray
+template <typename T> class CArray
 {
 public:
     int GetSize() const { return static_cast<int>(m_items.size()); }

@@ -24,8 +24,8 @@ void CCmdUI::UpdatePopupMenu(HMENU popup, const UpdateHandler& handler)
     for (item.m_nIndex = 0; item.m_nIndex < item.m_nIndexMax; ++item.m_nIndex)
     {
         item.m_hSubMenu = GetSubMenu(popup, static_cast<int>(item.m_nIndex));
-        item.m_nID = item.m_hSubMenu ? GetMenuItemID(item.m_hSubMenu, 0)
-                                     : GetMenuItemID(popup, static_cast<int>(item.m_nIndex));
+        item.m_nID =
+            item.m_hSubMenu ? GetMenuItemID(item.m_hSubMenu, 0) : GetMenuItemID(popup, static_cast<int>(item.m_nIndex));
         // Separators (id 0), and pop-ups that open with a pop-up or nothing, have no command.
         if (item.m_nID == 0 || item.m_nID == static_cast<UINT>(-1))
             continue;

@@ -21,8 +21,7 @@ HRESULT StatusToHResult(Gdiplus::Status status)
     case Gdiplus::InvalidParameter:
     case Gdiplus::UnknownImageFormat:
         return E_INVALIDARG;
-    case Gdiplus::Win32Error:
-    {
+    case Gdiplus::Win32Error: {
         DWORD code = GetLastError();
         return code ? HRESULT_FROM_WIN32(code) : E_FAIL;
     }
@@ -140,12 +139,11 @@ std::unique_ptr<Gdiplus::Bitmap> ToIndexedBitmap(HBITMAP bitmap, int width, int 
     }
     return indexed->UnlockBits(&data) == Gdiplus::Ok ? std::move(indexed) : nullptr;
 }
-}
+} // namespace
 
 bool AppGdiplusInit()
 {
-    static const bool started = []
-    {
+    static const bool started = [] {
         Gdiplus::GdiplusStartupInput input;
         ULONG_PTR token = 0;
         return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;

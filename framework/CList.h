@@ -7,8 +7,7 @@
 struct __POSITION;
 typedef __POSITION* POSITION;
 
-template <typename T>
-class CList
+template <typename T> class CList
 {
     struct Node
     {

@@ -30,12 +30,11 @@ CString AbbreviatePath(const CString& path, int maxLength, bool atLeastName)
     }
     return atLeastName ? path.Mid(path.ReverseFind(L'\\') + 1) : CString();
 }
-}
+} // namespace
 
 CRecentFileList::CRecentFileList(UINT start, const wchar_t* section, const wchar_t* entryFormat, int size,
                                  int maxDisplayLength)
-    : m_nStart(start), m_strSectionName(section), m_strEntryFormat(entryFormat),
-      m_nMaxDisplayLength(maxDisplayLength)
+    : m_nStart(start), m_strSectionName(section), m_strEntryFormat(entryFormat), m_nMaxDisplayLength(maxDisplayLength)
 {
     m_arrNames.SetSize(size);
 }

@@ -11,8 +11,7 @@ class CRecentFileList
 public:
     // start: added to the numbers shown before the entries in a menu ("&1" when 0).
     // maxDisplayLength: longer paths are shortened for the menu ("C:\...\dir\file").
-    CRecentFileList(UINT start, const wchar_t* section, const wchar_t* entryFormat, int size,
-                    int maxDisplayLength);
+    CRecentFileList(UINT start, const wchar_t* section, const wchar_t* entryFormat, int size, int maxDisplayLength);
     CRecentFileList(const CRecentFileList&) = delete;
     CRecentFileList& operator=(const CRecentFileList&) = delete;
 

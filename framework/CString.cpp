@@ -21,7 +21,7 @@ size_t Clamp(int value, size_t limit)
         return 0;
     return std::min(static_cast<size_t>(value), limit);
 }
-}
+} // namespace
 
 CString::CString(const wchar_t* text) : m_text(text ? text : L"") {}
 
@@ -313,16 +313,62 @@ std::string CString::ToAnsi(UINT codePage) const
     return out;
 }
 
-CString operator+(const CString& a, const CString& b) { CString r(a); r += b; return r; }
-CString operator+(const CString& a, const wchar_t* b) { CString r(a); r += b; return r; }
-CString operator+(const wchar_t* a, const CString& b) { CString r(a); r += b; return r; }
-CString operator+(const CString& a, wchar_t b) { CString r(a); r += b; return r; }
-CString operator+(wchar_t a, const CString& b) { CString r(a); r += b; return r; }
+CString operator+(const CString& a, const CString& b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}
+CString operator+(const CString& a, const wchar_t* b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}
+CString operator+(const wchar_t* a, const CString& b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}
+CString operator+(const CString& a, wchar_t b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}
+CString operator+(wchar_t a, const CString& b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}
 
-bool operator==(const CString& a, const CString& b) { return a.str() == b.str(); }
-bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
-bool operator==(const wchar_t* a, const CString& b) { return b.Compare(a) == 0; }
-bool operator!=(const CString& a, const CString& b) { return !(a == b); }
-bool operator!=(const CString& a, const wchar_t* b) { return !(a == b); }
-bool operator!=(const wchar_t* a, const CString& b) { return !(a == b); }
-bool operator<(const CString& a, const CString& b) { return a.str() < b.str(); }
+bool operator==(const CString& a, const CString& b)
+{
+    return a.str() == b.str();
+}
+bool operator==(const CString& a, const wchar_t* b)
+{
+    return a.Compare(b) == 0;
+}
+bool operator==(const wchar_t* a, const CString& b)
+{
+    return b.Compare(a) == 0;
+}
+bool operator!=(const CString& a, const CString& b)
+{
+    return !(a == b);
+}
+bool operator!=(const CString& a, const wchar_t* b)
+{
+    return !(a == b);
+}
+bool operator!=(const wchar_t* a, const CString& b)
+{
+    return !(a == b);
+}
+bool operator<(const CString& a, const CString& b)
+{
+    return a.str() < b.str();
+}

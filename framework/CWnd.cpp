@@ -4,7 +4,7 @@ namespace
 {
 // The window property that holds the object bound to a window.
 const wchar_t* const kObjectProperty = L"Vellumor.CWnd";
-}
+} // namespace
 
 CWnd::~CWnd()
 {
@@ -15,15 +15,14 @@ CWnd::~CWnd()
     ::DestroyWindow(window);
 }
 
-bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
-                    const RECT& rect, HWND parent, UINT id)
+bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                    HWND parent, UINT id)
 {
     if (m_hWnd)
         return false; // one window per object
     HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
-    HWND window = CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top,
-                                  rect.right - rect.left, rect.bottom - rect.top, parent, menuOrId,
-                                  CodeModule(), this);
+    HWND window = CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
+                                  rect.bottom - rect.top, parent, menuOrId, CodeModule(), this);
     // WM_NCCREATE bound the object; a window of a foreign class never did.
     if (window && m_hWnd != window)
     {

@@ -17,8 +17,8 @@ public:
 
     // Creates the window with this object bound to it; false (and no window) on failure.
     // The class must be one whose window procedure is the framework's (AppRegisterWndClass).
-    bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
-                  const RECT& rect, HWND parent, UINT id);
+    bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                  HWND parent, UINT id);
     bool DestroyWindow();
 
     HWND GetSafeHwnd() const { return m_hWnd; }

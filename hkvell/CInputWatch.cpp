@@ -51,7 +51,7 @@ HMODULE ThisModule()
                        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
     return module;
 }
-}
+} // namespace
 
 CInputWatch* CInputWatch::s_watching = nullptr;
 

@@ -8,49 +8,50 @@ namespace
 CInputWatch g_watch;
 }
 
-extern "C" {
-void HkVellStartWatch(CWnd*)
+extern "C"
 {
-    g_watch.StartWatch();
-}
+    void HkVellStartWatch(CWnd*)
+    {
+        g_watch.StartWatch();
+    }
 
-void HkVellStopWatch()
-{
-    g_watch.StopWatch();
-}
+    void HkVellStopWatch()
+    {
+        g_watch.StopWatch();
+    }
 
-bool HkVellIsRightButtonHeld()
-{
-    return g_watch.IsRightButtonHeld();
-}
+    bool HkVellIsRightButtonHeld()
+    {
+        return g_watch.IsRightButtonHeld();
+    }
 
-void HkVellSetCapturing(bool capturing)
-{
-    g_watch.SetCapturing(capturing);
-}
+    void HkVellSetCapturing(bool capturing)
+    {
+        g_watch.SetCapturing(capturing);
+    }
 
-void HkVellSetSelecting(bool selecting)
-{
-    g_watch.SetSelecting(selecting);
-}
+    void HkVellSetSelecting(bool selecting)
+    {
+        g_watch.SetSelecting(selecting);
+    }
 
-void HkVellStartNotify(CWnd* mainWindow)
-{
-    g_watch.StartNotify(mainWindow ? mainWindow->GetSafeHwnd() : nullptr);
-}
+    void HkVellStartNotify(CWnd* mainWindow)
+    {
+        g_watch.StartNotify(mainWindow ? mainWindow->GetSafeHwnd() : nullptr);
+    }
 
-void HkVellStopNotify()
-{
-    g_watch.StopNotify();
-}
+    void HkVellStopNotify()
+    {
+        g_watch.StopNotify();
+    }
 
-void HkVellSetRepeatHotKey(int index)
-{
-    g_watch.SetRepeatHotKey(index);
-}
+    void HkVellSetRepeatHotKey(int index)
+    {
+        g_watch.SetRepeatHotKey(index);
+    }
 
-void HkVellSetSelectionType(int type)
-{
-    g_watch.SetSelectionType(type);
-}
+    void HkVellSetSelectionType(int type)
+    {
+        g_watch.SetSelectionType(type);
+    }
 }

@@ -40,22 +40,23 @@ enum HkVellOrdinal : int
     kHkVellOrdinalSetSelectionType = 9,
 };
 
-extern "C" {
-// Installs the hooks; a second call while watching changes nothing. The window is not
-// needed to watch. The right button counts as held when it is down at this moment.
-void HkVellStartWatch(CWnd* mainWindow);
-// Removes the hooks; the right button no longer counts as held.
-void HkVellStopWatch();
-// True from a right-button press to its release, while watching.
-bool HkVellIsRightButtonHeld();
-void HkVellSetCapturing(bool capturing);
-void HkVellSetSelecting(bool selecting);
-// The window that receives WM_HOOK_MOUSE and WM_CAPTURE_ENDED (null: none).
-void HkVellStartNotify(CWnd* mainWindow);
-void HkVellStopNotify();
-// 0: Ctrl+Shift+F9, 1: Ctrl+Shift+F11, 2: Ctrl+Shift+F12; any other index is ignored.
-void HkVellSetRepeatHotKey(int index);
-// The selection type 0 to 6 (free hand, polygon, rectangle, ellipse, window, active
-// window, desktop); any other value is ignored.
-void HkVellSetSelectionType(int type);
+extern "C"
+{
+    // Installs the hooks; a second call while watching changes nothing. The window is not
+    // needed to watch. The right button counts as held when it is down at this moment.
+    void HkVellStartWatch(CWnd* mainWindow);
+    // Removes the hooks; the right button no longer counts as held.
+    void HkVellStopWatch();
+    // True from a right-button press to its release, while watching.
+    bool HkVellIsRightButtonHeld();
+    void HkVellSetCapturing(bool capturing);
+    void HkVellSetSelecting(bool selecting);
+    // The window that receives WM_HOOK_MOUSE and WM_CAPTURE_ENDED (null: none).
+    void HkVellStartNotify(CWnd* mainWindow);
+    void HkVellStopNotify();
+    // 0: Ctrl+Shift+F9, 1: Ctrl+Shift+F11, 2: Ctrl+Shift+F12; any other index is ignored.
+    void HkVellSetRepeatHotKey(int index);
+    // The selection type 0 to 6 (free hand, polygon, rectangle, ellipse, window, active
+    // window, desktop); any other value is ignored.
+    void HkVellSetSelectionType(int type);
 }

@@ -82,8 +82,8 @@ CaptureRecord CBTRecording()
 {
     RecordCase c = MakeRecordCase<InfoCBTRecording>("CBTRecording", L"CBTCapture", SP_CBT_RECORDING);
     c.change = [](SendParam& r) {
-        static_cast<InfoCBTRecording&>(r) = InfoCBTRecording(L"train", L"C:\\Train\\", true, false, L"Mic",
-                                                             L"PCM 8kHz", L"Pin 1", true, true, 90, true);
+        static_cast<InfoCBTRecording&>(r) = InfoCBTRecording(L"train", L"C:\\Train\\", true, false, L"Mic", L"PCM 8kHz",
+                                                             L"Pin 1", true, true, 90, true);
     };
     c.parts = {{0,
                 {L"RecFName", L"RecPath", L"RecOverwrite", L"RecSound", L"RecSoundDevice", L"RecSoundFormat",
@@ -138,8 +138,7 @@ CaptureRecord CBTPlaying()
                  L"PlayShowDlg", L"PlayAppFileName", L"PlayCmdLine", L"PlayDelayTime", L"PlayWndLeft", L"PlayWndTop",
                  L"PlayWndWidth", L"PlayWndHeight"}},
                {1, {L"PlayShowDlg"}},
-               {2,
-                {L"PlayFName", L"PlaySound", L"PlayRepeat", L"PlaySkipMouse", L"PlaySkipKeyboard", L"PlayDuration"}},
+               {2, {L"PlayFName", L"PlaySound", L"PlayRepeat", L"PlaySkipMouse", L"PlaySkipKeyboard", L"PlayDuration"}},
                {3,
                 {L"PlayAppFileName", L"PlayCmdLine", L"PlayDelayTime", L"PlayWndLeft", L"PlayWndTop", L"PlayWndWidth",
                  L"PlayWndHeight"}}};
@@ -247,12 +246,13 @@ CaptureRecord AudioPlaying()
         return loaded.PlayFName == saved.PlayFName && loaded.PlayRepeat == 0 && loaded.PlayDuration == 0 &&
                !loaded.PlayShowDlg;
     };
-    return {c,
-            {{L"PlayFName", W(InfoGlobalFunctions::GetAudioDirectory() + L"\\VellAudio.wav")},
-             {L"PlayDuration", N(0)},
-             {L"PlayRepeat", N(0)},
-             {L"PlayShowDlg", N(0)}},
-            {{L"PlayFName", L"C:\\Snd\\a.wav"}, {L"PlayDuration", N(12)}, {L"PlayRepeat", N(2)}, {L"PlayShowDlg", N(1)}}};
+    return {
+        c,
+        {{L"PlayFName", W(InfoGlobalFunctions::GetAudioDirectory() + L"\\VellAudio.wav")},
+         {L"PlayDuration", N(0)},
+         {L"PlayRepeat", N(0)},
+         {L"PlayShowDlg", N(0)}},
+        {{L"PlayFName", L"C:\\Snd\\a.wav"}, {L"PlayDuration", N(12)}, {L"PlayRepeat", N(2)}, {L"PlayShowDlg", N(1)}}};
 }
 
 CaptureRecord VideoRecording()
@@ -266,8 +266,7 @@ CaptureRecord VideoRecording()
     c.parts = {{0,
                 {L"RecFName", L"RecPath", L"RecFType", L"RecOverwrite", L"RecDuration", L"RecVideoDevice",
                  L"RecFramesRate", L"RecPreview", L"RecWndLeft", L"RecWndTop", L"RecWndWidth", L"RecWndHeight",
-                 L"RecAudio", L"RecAudioInputDevice", L"RecAudioInputFormat", L"RecAudioInputPinName",
-                 L"RecShowDlg"}},
+                 L"RecAudio", L"RecAudioInputDevice", L"RecAudioInputFormat", L"RecAudioInputPinName", L"RecShowDlg"}},
                {1, {L"RecShowDlg"}},
                {2, {L"RecFName", L"RecPath", L"RecFType", L"RecOverwrite", L"RecDuration"}},
                {3,
@@ -333,13 +332,10 @@ const Stored kChangedPlayback = {{L"PlayFName", L"C:\\Play\\a.avi"},
 
 // The table row of the video playback and of the movie playback, which keeps the same
 // values under its own key.
-template <typename T>
-RecordCase PlaybackCase(std::string name, const wchar_t* subKey, EnumSendParam type)
+template <typename T> RecordCase PlaybackCase(std::string name, const wchar_t* subKey, EnumSendParam type)
 {
     RecordCase c = MakeRecordCase<T>(std::move(name), subKey, type);
-    c.change = [](SendParam& r) {
-        static_cast<T&>(r) = T(L"C:\\Play\\a.avi", 30, 4, true, false, 5, 6, 800, 600);
-    };
+    c.change = [](SendParam& r) { static_cast<T&>(r) = T(L"C:\\Play\\a.avi", 30, 4, true, false, 5, 6, 800, 600); };
     c.parts = {{0, Names(kChangedPlayback)}, {1, {L"PlayShowDlg"}}};
     c.unknownPart = 2;
     c.boolValue = L"PlayShowDlg";
@@ -348,8 +344,8 @@ RecordCase PlaybackCase(std::string name, const wchar_t* subKey, EnumSendParam t
     c.readDespite = [](const SendParam& l, const SendParam& s) {
         auto& loaded = static_cast<const T&>(l);
         auto& saved = static_cast<const T&>(s);
-        return loaded.PlayFName == saved.PlayFName && loaded.PlayWndHeight == saved.PlayWndHeight &&
-               loaded.PlayAudio && loaded.PlayDuration == 0;
+        return loaded.PlayFName == saved.PlayFName && loaded.PlayWndHeight == saved.PlayWndHeight && loaded.PlayAudio &&
+               loaded.PlayDuration == 0;
     };
     return c;
 }
@@ -382,8 +378,8 @@ CaptureRecord PresentationRecording()
             L"movie", L"C:\\Mov\\", static_cast<EnumPresentationFileType>(kOtherType), false, 60, 2, 10, true);
     };
     c.parts = {{0,
-                {L"RecFName", L"RecPath", L"RecFileType", L"RecOverwrite", L"RecDuration", L"RecFreq",
-                 L"RecFramesRate", L"RecShowDlg"}},
+                {L"RecFName", L"RecPath", L"RecFileType", L"RecOverwrite", L"RecDuration", L"RecFreq", L"RecFramesRate",
+                 L"RecShowDlg"}},
                {1, {L"RecShowDlg"}},
                {2, {L"RecFName", L"RecPath", L"RecFileType", L"RecOverwrite"}},
                {3, {L"RecFreq", L"RecFramesRate", L"RecDuration"}}};
@@ -421,7 +417,8 @@ CaptureRecord PresentationRecording()
 // them out; RegistryRecordTest covers them.
 CaptureRecord RegistryRecording()
 {
-    RecordCase c = MakeRecordCase<InfoRegistryRecording>("RegistryRecording", L"RegistryCapture", SP_REGISTRY_RECORDING);
+    RecordCase c =
+        MakeRecordCase<InfoRegistryRecording>("RegistryRecording", L"RegistryCapture", SP_REGISTRY_RECORDING);
     c.change = [](SendParam& r) {
         auto& rec = static_cast<InfoRegistryRecording&>(r);
         rec.RecFName = L"regs";
@@ -490,7 +487,7 @@ std::string RecordName(const ::testing::TestParamInfo<CaptureRecord>& info)
 {
     return info.param.row.name;
 }
-}
+} // namespace
 
 INSTANTIATE_RECORD_TABLE(Capture, CBTRecording().row, CBTPlaying().row, AudioRecording().row, AudioPlaying().row,
                          VideoRecording().row, VideoPlaying().row, PresentationRecording().row,

@@ -22,8 +22,7 @@ const wchar_t* const kPrinterKey = L"ScreenCapture\\Printer";
 const wchar_t* const kScreenSaverKey = L"ScreenCapture\\ScreenSaver";
 const wchar_t* const kWallpaperKey = L"ScreenCapture\\Wallpaper";
 
-template <typename T>
-const T& As(const SendParam& r)
+template <typename T> const T& As(const SendParam& r)
 {
     return static_cast<const T&>(r);
 }
@@ -102,11 +101,11 @@ RecordCase PrinterCase()
         static_cast<InfoScPrinter&>(r) =
             InfoScPrinter(L"Office Laser", L"Laser Driver", L"LPT2:", true, PO_LANDSCAPE, 3, 40, 8);
     };
-    c.parts = {{0, {L"Name", L"DrvName", L"PortName", L"ShowDlg", L"Orientation", L"NumCopies", L"Duration",
-                    L"Frequence"}},
-               {1, {L"ShowDlg"}},
-               {2, {L"Name", L"DrvName", L"PortName", L"Orientation", L"NumCopies"}},
-               {3, {L"Duration", L"Frequence"}}};
+    c.parts = {
+        {0, {L"Name", L"DrvName", L"PortName", L"ShowDlg", L"Orientation", L"NumCopies", L"Duration", L"Frequence"}},
+        {1, {L"ShowDlg"}},
+        {2, {L"Name", L"DrvName", L"PortName", L"Orientation", L"NumCopies"}},
+        {3, {L"Duration", L"Frequence"}}};
     c.unknownPart = 7;
     c.boolValue = L"ShowDlg";
     c.boolField = [](const SendParam& r) { return As<InfoScPrinter>(r).ShowDlg; };
@@ -175,7 +174,7 @@ struct StoredCase
     std::map<std::wstring, DWORD> numbers;
     std::map<std::wstring, std::wstring> texts;
 };
-}
+} // namespace
 
 INSTANTIATE_RECORD_TABLE(Image, EditorCase(), ClipboardCase(), IcqCase(), PrinterCase(), ScreenSaverCase(),
                          WallpaperCase());
@@ -207,46 +206,38 @@ TEST(ImageRecords, DisplayFlagIsTheShowDialogFlag)
 
 TEST(ImageRecords, ComparisonSeesEveryFieldAndTextCase)
 {
-    ExpectEachFieldCompared<InfoScEditor>(InfoScEditor(L"Paint.exe", FT_BMP, false, 0, 1),
-                                          {[](InfoScEditor& r) { r.FName = L"paint.exe"; },
-                                           [](InfoScEditor& r) { r.FType = FT_PNG; },
-                                           [](InfoScEditor& r) { r.ShowDlg = true; },
-                                           [](InfoScEditor& r) { r.Duration = 9; },
-                                           [](InfoScEditor& r) { r.Frequence = 9; }});
-    ExpectEachFieldCompared<InfoScClipboard>(InfoScClipboard(), {[](InfoScClipboard& r) { r.FType = FT_DIB; },
-                                                                 [](InfoScClipboard& r) { r.ShowDlg = true; },
-                                                                 [](InfoScClipboard& r) { r.Duration = 9; },
-                                                                 [](InfoScClipboard& r) { r.Frequence = 9; }});
+    ExpectEachFieldCompared<InfoScEditor>(
+        InfoScEditor(L"Paint.exe", FT_BMP, false, 0, 1),
+        {[](InfoScEditor& r) { r.FName = L"paint.exe"; }, [](InfoScEditor& r) { r.FType = FT_PNG; },
+         [](InfoScEditor& r) { r.ShowDlg = true; }, [](InfoScEditor& r) { r.Duration = 9; },
+         [](InfoScEditor& r) { r.Frequence = 9; }});
+    ExpectEachFieldCompared<InfoScClipboard>(
+        InfoScClipboard(), {[](InfoScClipboard& r) { r.FType = FT_DIB; }, [](InfoScClipboard& r) { r.ShowDlg = true; },
+                            [](InfoScClipboard& r) { r.Duration = 9; }, [](InfoScClipboard& r) { r.Frequence = 9; }});
     ExpectEachFieldCompared<InfoScIcq>(InfoScIcq(L"Ada", L"Byron", 1, 2, FT_JPG, false, 3, 4),
                                        {[](InfoScIcq& r) { r.FirstName = L"ada"; },
-                                        [](InfoScIcq& r) { r.LastName = L"byron"; },
-                                        [](InfoScIcq& r) { r.UID = 9; }, [](InfoScIcq& r) { r.IP = 9; },
-                                        [](InfoScIcq& r) { r.FType = FT_BMP; },
-                                        [](InfoScIcq& r) { r.ShowDlg = true; },
-                                        [](InfoScIcq& r) { r.Duration = 9; },
+                                        [](InfoScIcq& r) { r.LastName = L"byron"; }, [](InfoScIcq& r) { r.UID = 9; },
+                                        [](InfoScIcq& r) { r.IP = 9; }, [](InfoScIcq& r) { r.FType = FT_BMP; },
+                                        [](InfoScIcq& r) { r.ShowDlg = true; }, [](InfoScIcq& r) { r.Duration = 9; },
                                         [](InfoScIcq& r) { r.Frequence = 9; }});
-    ExpectEachFieldCompared<InfoScPrinter>(InfoScPrinter(L"P", L"D", L"LPT1:", false, PO_PORTRAIT, 1, 0, 1),
-                                           {[](InfoScPrinter& r) { r.Name = L"p"; },
-                                            [](InfoScPrinter& r) { r.DrvName = L"d"; },
-                                            [](InfoScPrinter& r) { r.PortName = L"lpt1:"; },
-                                            [](InfoScPrinter& r) { r.ShowDlg = true; },
-                                            [](InfoScPrinter& r) { r.Orientation = PO_LANDSCAPE; },
-                                            [](InfoScPrinter& r) { r.NumCopies = 9; },
-                                            [](InfoScPrinter& r) { r.Duration = 9; },
-                                            [](InfoScPrinter& r) { r.Frequence = 9; }});
-    ExpectEachFieldCompared<InfoScScreenSaver>(InfoScScreenSaver(),
-                                               {[](InfoScScreenSaver& r) { r.Name = L"vellumor screen saver"; },
-                                                [](InfoScScreenSaver& r) { r.Unique = false; },
-                                                [](InfoScScreenSaver& r) { r.MakeCurrent = true; },
-                                                [](InfoScScreenSaver& r) { r.ShowDlg = true; },
-                                                [](InfoScScreenSaver& r) { r.Duration = 9; },
-                                                [](InfoScScreenSaver& r) { r.Frequence = 9; }});
+    ExpectEachFieldCompared<InfoScPrinter>(
+        InfoScPrinter(L"P", L"D", L"LPT1:", false, PO_PORTRAIT, 1, 0, 1),
+        {[](InfoScPrinter& r) { r.Name = L"p"; }, [](InfoScPrinter& r) { r.DrvName = L"d"; },
+         [](InfoScPrinter& r) { r.PortName = L"lpt1:"; }, [](InfoScPrinter& r) { r.ShowDlg = true; },
+         [](InfoScPrinter& r) { r.Orientation = PO_LANDSCAPE; }, [](InfoScPrinter& r) { r.NumCopies = 9; },
+         [](InfoScPrinter& r) { r.Duration = 9; }, [](InfoScPrinter& r) { r.Frequence = 9; }});
+    ExpectEachFieldCompared<InfoScScreenSaver>(
+        InfoScScreenSaver(),
+        {[](InfoScScreenSaver& r) { r.Name = L"vellumor screen saver"; },
+         [](InfoScScreenSaver& r) { r.Unique = false; }, [](InfoScScreenSaver& r) { r.MakeCurrent = true; },
+         [](InfoScScreenSaver& r) { r.ShowDlg = true; }, [](InfoScScreenSaver& r) { r.Duration = 9; },
+         [](InfoScScreenSaver& r) { r.Frequence = 9; }});
     ExpectEachFieldCompared<InfoScWallpaper>(
-        InfoScWallpaper(), {[](InfoScWallpaper& r) { r.Name = L"vellumor wallpaper"; },
-                            [](InfoScWallpaper& r) { r.Unique = false; },
-                            [](InfoScWallpaper& r) { r.DisplayType = InfoScWallpaper::DISPLAY_TILED; },
-                            [](InfoScWallpaper& r) { r.ShowDlg = true; },
-                            [](InfoScWallpaper& r) { r.Duration = 9; }, [](InfoScWallpaper& r) { r.Frequence = 9; }});
+        InfoScWallpaper(),
+        {[](InfoScWallpaper& r) { r.Name = L"vellumor wallpaper"; }, [](InfoScWallpaper& r) { r.Unique = false; },
+         [](InfoScWallpaper& r) { r.DisplayType = InfoScWallpaper::DISPLAY_TILED; },
+         [](InfoScWallpaper& r) { r.ShowDlg = true; }, [](InfoScWallpaper& r) { r.Duration = 9; },
+         [](InfoScWallpaper& r) { r.Frequence = 9; }});
 }
 
 TEST(InfoScPrinter, StartsFromTheSystemsDefaultPrinter)
@@ -280,18 +271,29 @@ class ImageRecordsStore : public InfoRegistryTest
 TEST_F(ImageRecordsStore, ValuesBuiltFromTheConstructorAreStoredUnderTheirNames)
 {
     const StoredCase cases[] = {
-        {"Editor", [] { return new InfoScEditor(L"ed.exe", FT_GIF, true, 5, 6); }, kEditorKey,
-         {{L"FType", 3}, {L"ShowDlg", 1}, {L"Duration", 5}, {L"Frequence", 6}}, {{L"FName", L"ed.exe"}}},
-        {"Clipboard", [] { return new InfoScClipboard(FT_DIB, true, 5, 6); }, kClipboardKey,
-         {{L"FType", 1}, {L"ShowDlg", 1}, {L"Duration", 5}, {L"Frequence", 6}}, {}},
-        {"ICQ", [] { return new InfoScIcq(L"First", L"Last", 11, 22, FT_PNG, true, 33, 44); }, kIcqKey,
+        {"Editor",
+         [] { return new InfoScEditor(L"ed.exe", FT_GIF, true, 5, 6); },
+         kEditorKey,
+         {{L"FType", 3}, {L"ShowDlg", 1}, {L"Duration", 5}, {L"Frequence", 6}},
+         {{L"FName", L"ed.exe"}}},
+        {"Clipboard",
+         [] { return new InfoScClipboard(FT_DIB, true, 5, 6); },
+         kClipboardKey,
+         {{L"FType", 1}, {L"ShowDlg", 1}, {L"Duration", 5}, {L"Frequence", 6}},
+         {}},
+        {"ICQ",
+         [] { return new InfoScIcq(L"First", L"Last", 11, 22, FT_PNG, true, 33, 44); },
+         kIcqKey,
          {{L"UID", 11}, {L"IP", 22}, {L"FType", 4}, {L"ShowDlg", 1}, {L"Duration", 33}, {L"Frequence", 44}},
          {{L"FirstName", L"First"}, {L"LastName", L"Last"}}},
-        {"Printer", [] { return new InfoScPrinter(L"Dev", L"Drv", L"Port", true, PO_LANDSCAPE, 7, 8, 9); },
+        {"Printer",
+         [] { return new InfoScPrinter(L"Dev", L"Drv", L"Port", true, PO_LANDSCAPE, 7, 8, 9); },
          kPrinterKey,
          {{L"ShowDlg", 1}, {L"Orientation", 2}, {L"NumCopies", 7}, {L"Duration", 8}, {L"Frequence", 9}},
          {{L"Name", L"Dev"}, {L"DrvName", L"Drv"}, {L"PortName", L"Port"}}},
-        {"ScreenSaver", [] { return new InfoScScreenSaver(L"Pic", false, true, false, 5, 6); }, kScreenSaverKey,
+        {"ScreenSaver",
+         [] { return new InfoScScreenSaver(L"Pic", false, true, false, 5, 6); },
+         kScreenSaverKey,
          {{L"Unique", 0}, {L"MakeCurrent", 1}, {L"ShowDlg", 0}, {L"Duration", 5}, {L"Frequence", 6}},
          {{L"Name", L"Pic"}}},
         {"Wallpaper",
@@ -318,12 +320,9 @@ TEST_F(ImageRecordsStore, WallpaperLayoutOutsideTheKnownOnesLoadsStretched)
     {
         DWORD stored;
         InfoScWallpaper::EnumDisplayType loaded;
-    } cases[] = {{0, InfoScWallpaper::DISPLAY_CENTRED},
-                 {1, InfoScWallpaper::DISPLAY_TILED},
-                 {2, InfoScWallpaper::DISPLAY_STRETCHED},
-                 {3, InfoScWallpaper::DISPLAY_STRETCHED},
-                 {5, InfoScWallpaper::DISPLAY_STRETCHED},
-                 {0xFFFFFFFF, InfoScWallpaper::DISPLAY_STRETCHED}};
+    } cases[] = {{0, InfoScWallpaper::DISPLAY_CENTRED},   {1, InfoScWallpaper::DISPLAY_TILED},
+                 {2, InfoScWallpaper::DISPLAY_STRETCHED}, {3, InfoScWallpaper::DISPLAY_STRETCHED},
+                 {5, InfoScWallpaper::DISPLAY_STRETCHED}, {0xFFFFFFFF, InfoScWallpaper::DISPLAY_STRETCHED}};
     ASSERT_TRUE(InfoScWallpaper().SaveToRegistry(0));
     for (const auto& c : cases)
     {

@@ -12,7 +12,7 @@ CString ProgramFolder()
     CString folder(path);
     return folder.Left(folder.ReverseFind(L'\\'));
 }
-}
+} // namespace
 
 TEST(InfoGlobalFunctions, FileExtensions)
 {
@@ -33,9 +33,9 @@ TEST(InfoGlobalFunctions, CaptureFoldersLieBesideTheRunningProgram)
     {
         CString (*get)();
         const wchar_t* name;
-    } cases[] = {{GetScImageDirectory, L"Screen Captures"},     {GetCBTDirectory, L"Training Captures"},
-                 {GetAudioDirectory, L"Audio Captures"},        {GetVideoDirectory, L"Video Captures"},
-                 {GetRegistryDirectory, L"Registry Captures"},  {GetPresentationDirectory, L"Movie Captures"}};
+    } cases[] = {{GetScImageDirectory, L"Screen Captures"},    {GetCBTDirectory, L"Training Captures"},
+                 {GetAudioDirectory, L"Audio Captures"},       {GetVideoDirectory, L"Video Captures"},
+                 {GetRegistryDirectory, L"Registry Captures"}, {GetPresentationDirectory, L"Movie Captures"}};
     for (auto& c : cases)
     {
         CString expected = base + L"\\" + c.name;

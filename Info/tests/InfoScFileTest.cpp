@@ -31,7 +31,7 @@ RecordCase FileCase()
     };
     return c;
 }
-}
+} // namespace
 
 INSTANTIATE_RECORD_TABLE(ImageFile, FileCase());
 

@@ -39,9 +39,9 @@ TEST_F(InfoScSettingsTest, SavesEveryValueAndLoadsItBack)
     s.File = s.Web = s.Db = true;
     s.Clipboard = false;
     ASSERT_TRUE(s.SaveToRegistry(0));
-    EXPECT_EQ((std::set<std::wstring>{L"Type", L"ShowSize", L"HoldTime", L"RLC", L"CaptCursor", L"File",
-                                      L"Printer", L"Fax", L"Editor", L"Email", L"ICQ", L"Clipboard", L"Db",
-                                      L"ScreenSaver", L"Wallpaper", L"Web"}),
+    EXPECT_EQ((std::set<std::wstring>{L"Type", L"ShowSize", L"HoldTime", L"RLC", L"CaptCursor", L"File", L"Printer",
+                                      L"Fax", L"Editor", L"Email", L"ICQ", L"Clipboard", L"Db", L"ScreenSaver",
+                                      L"Wallpaper", L"Web"}),
               ValueNames(kKey));
     InfoScSettings loaded;
     EXPECT_TRUE(loaded.LoadFromRegistry());

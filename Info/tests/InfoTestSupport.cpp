@@ -14,9 +14,9 @@ HKEY OpenKey(const wchar_t* subKey, bool create)
 {
     HKEY key = nullptr;
     std::wstring path = FullKey(subKey);
-    LONG result = create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                           &key, nullptr)
-                         : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key);
+    LONG result =
+        create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr)
+               : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key);
     return result == ERROR_SUCCESS ? key : nullptr;
 }
 
@@ -44,7 +44,7 @@ std::vector<BYTE> Raw(const wchar_t* subKey, const wchar_t* name, DWORD* type)
     RegCloseKey(key);
     return data;
 }
-}
+} // namespace
 
 bool InfoTest::KeyExists(const wchar_t* subKey)
 {

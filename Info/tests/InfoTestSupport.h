@@ -28,7 +28,7 @@ void PutDword(const wchar_t* subKey, const wchar_t* name, DWORD value);
 void PutText(const wchar_t* subKey, const wchar_t* name, const std::wstring& text);
 void PutBinary(const wchar_t* subKey, const wchar_t* name, const std::vector<BYTE>& bytes);
 void DeleteValue(const wchar_t* subKey, const wchar_t* name);
-}
+} // namespace InfoTest
 
 // Every test starts and ends with the product's settings root removed.
 class InfoRegistryTest : public ::testing::Test
@@ -58,8 +58,7 @@ struct RecordCase
     std::function<bool(const SendParam& loaded, const SendParam& saved)> readDespite; // ...while this still loads
 };
 
-template <typename T>
-RecordCase MakeRecordCase(std::string name, const wchar_t* subKey, EnumSendParam type)
+template <typename T> RecordCase MakeRecordCase(std::string name, const wchar_t* subKey, EnumSendParam type)
 {
     RecordCase c;
     c.name = std::move(name);
@@ -93,6 +92,6 @@ void ExpectEachFieldCompared(const T& record, std::initializer_list<std::functio
     }
 }
 
-#define INSTANTIATE_RECORD_TABLE(prefix, ...)                                                                  \
-    INSTANTIATE_TEST_SUITE_P(prefix, RecordTableTest, ::testing::Values(__VA_ARGS__),                          \
+#define INSTANTIATE_RECORD_TABLE(prefix, ...)                                                                          \
+    INSTANTIATE_TEST_SUITE_P(prefix, RecordTableTest, ::testing::Values(__VA_ARGS__),                                  \
                              [](const ::testing::TestParamInfo<RecordCase>& info) { return info.param.name; })

@@ -17,8 +17,7 @@ const wchar_t* const kDbKey = L"ScreenCapture\\Db";
 const wchar_t* const kCoverPage =
     L"C:\\Documents and Settings\\All Users\\Documents\\My Faxes\\Common Coverpages\\confdent.cov";
 
-template <typename T>
-const T& As(const SendParam& r)
+template <typename T> const T& As(const SendParam& r)
 {
     return static_cast<const T&>(r);
 }
@@ -28,12 +27,13 @@ RecordCase EmailCase()
     RecordCase c = MakeRecordCase<InfoScEmail>("Email", kEmailKey, SP_SC_EMAIL);
     c.change = [](SendParam& r) {
         // Attached stays on: without a local web server it always loads as on.
-        static_cast<InfoScEmail&>(r) = InfoScEmail(L"smtp.example.net", L"me@example.net", L"you@example.net",
-                                                   L"boss@example.net", L"Shot", L"See below", true, FT_JPG, false,
-                                                   10, 2);
+        static_cast<InfoScEmail&>(r) =
+            InfoScEmail(L"smtp.example.net", L"me@example.net", L"you@example.net", L"boss@example.net", L"Shot",
+                        L"See below", true, FT_JPG, false, 10, 2);
     };
-    c.parts = {{0, {L"Server", L"From", L"To", L"CC", L"Subject", L"Body", L"Attached", L"FType", L"Display",
-                    L"Duration", L"Frequence"}},
+    c.parts = {{0,
+                {L"Server", L"From", L"To", L"CC", L"Subject", L"Body", L"Attached", L"FType", L"Display", L"Duration",
+                 L"Frequence"}},
                {1, {L"Display"}},
                {3, {L"Duration", L"Frequence"}},
                {4, {L"Server", L"From", L"To", L"CC"}},
@@ -58,8 +58,9 @@ RecordCase FaxCase()
         static_cast<InfoScFax&>(r) = InfoScFax(L"FAXSRV", L"+44 20 7946 0000", L"Grace", L"Navy", L"Code",
                                                L"Have a look", L"Screen", L"C:\\cover.cov", true, true, 7, 3);
     };
-    c.parts = {{0, {L"SvrName", L"RecName", L"RecNumber", L"RecCompany", L"RecDepartment", L"Note", L"Subject",
-                    L"CoverPageName", L"UseCoverPage", L"ShowDlg", L"Duration", L"Frequence"}},
+    c.parts = {{0,
+                {L"SvrName", L"RecName", L"RecNumber", L"RecCompany", L"RecDepartment", L"Note", L"Subject",
+                 L"CoverPageName", L"UseCoverPage", L"ShowDlg", L"Duration", L"Frequence"}},
                {1, {L"ShowDlg"}},
                {3, {L"Duration", L"Frequence"}},
                {4, {L"SvrName", L"RecName", L"RecNumber", L"RecCompany", L"RecDepartment"}},
@@ -109,14 +110,14 @@ struct StoredCase
     std::map<std::wstring, DWORD> numbers;
     std::map<std::wstring, std::wstring> texts;
 };
-}
+} // namespace
 
 INSTANTIATE_RECORD_TABLE(Message, EmailCase(), FaxCase(), DatabaseCase());
 
 TEST(MessageRecords, Defaults)
 {
-    EXPECT_TRUE(InfoScEmail() == InfoScEmail(L"", L"", L"", L"", L"Image created by Vellumor", L"", true, FT_BMP, true,
-                                             0, 1));
+    EXPECT_TRUE(InfoScEmail() ==
+                InfoScEmail(L"", L"", L"", L"", L"Image created by Vellumor", L"", true, FT_BMP, true, 0, 1));
     EXPECT_TRUE(InfoScEmail().IsDisplayFlagOn());
 
     InfoScFax fax;
@@ -126,50 +127,36 @@ TEST(MessageRecords, Defaults)
     EXPECT_FALSE(fax.IsDisplayFlagOn());
 
     InfoScDatabase db;
-    EXPECT_EQ(L"DRIVER=SQL Server;SERVER=MyServer;UID=MyUserName;PWD=DemoSecret;DATABASE=MyDataBase",
-              db.ConnStr.str());
+    EXPECT_EQ(L"DRIVER=SQL Server;SERVER=MyServer;UID=MyUserName;PWD=DemoSecret;DATABASE=MyDataBase", db.ConnStr.str());
     EXPECT_TRUE(db == InfoScDatabase(db.ConnStr, L"MyTable", L"MyImageCol", L"", false, 0, 1));
     EXPECT_FALSE(db.IsDisplayFlagOn());
 }
 
 TEST(MessageRecords, ComparisonSeesEveryFieldAndTextCase)
 {
-    ExpectEachFieldCompared<InfoScEmail>(InfoScEmail(L"Srv", L"From", L"To", L"CC", L"Subj", L"Body", true, FT_BMP,
-                                                     true, 0, 1),
-                                         {[](InfoScEmail& r) { r.Server = L"srv"; },
-                                          [](InfoScEmail& r) { r.From = L"from"; },
-                                          [](InfoScEmail& r) { r.To = L"to"; },
-                                          [](InfoScEmail& r) { r.CC = L"cc"; },
-                                          [](InfoScEmail& r) { r.Subject = L"subj"; },
-                                          [](InfoScEmail& r) { r.Body = L"body"; },
-                                          [](InfoScEmail& r) { r.Attached = false; },
-                                          [](InfoScEmail& r) { r.FType = FT_GIF; },
-                                          [](InfoScEmail& r) { r.Display = false; },
-                                          [](InfoScEmail& r) { r.Duration = 9; },
-                                          [](InfoScEmail& r) { r.Frequence = 9; }});
-    ExpectEachFieldCompared<InfoScFax>(InfoScFax(L"Svr", L"Num", L"Name", L"Comp", L"Dept", L"Note", L"Subj", L"Cover",
-                                                 false, false, 0, 1),
-                                       {[](InfoScFax& r) { r.SvrName = L"svr"; },
-                                        [](InfoScFax& r) { r.RecNumber = L"num"; },
-                                        [](InfoScFax& r) { r.RecName = L"name"; },
-                                        [](InfoScFax& r) { r.RecCompany = L"comp"; },
-                                        [](InfoScFax& r) { r.RecDepartment = L"dept"; },
-                                        [](InfoScFax& r) { r.UseCoverPage = true; },
-                                        [](InfoScFax& r) { r.CoverPageName = L"cover"; },
-                                        [](InfoScFax& r) { r.Note = L"note"; },
-                                        [](InfoScFax& r) { r.Subject = L"subj"; },
-                                        [](InfoScFax& r) { r.FType = 2; },
-                                        [](InfoScFax& r) { r.ShowDlg = true; },
-                                        [](InfoScFax& r) { r.Duration = 9; },
-                                        [](InfoScFax& r) { r.Frequence = 9; }});
-    ExpectEachFieldCompared<InfoScDatabase>(InfoScDatabase(L"Conn", L"Table", L"Blob", L"Extra", false, 0, 1),
-                                            {[](InfoScDatabase& r) { r.ConnStr = L"conn"; },
-                                             [](InfoScDatabase& r) { r.Table = L"table"; },
-                                             [](InfoScDatabase& r) { r.BlobCol = L"blob"; },
-                                             [](InfoScDatabase& r) { r.ExtraColInfo = L"extra"; },
-                                             [](InfoScDatabase& r) { r.Display = true; },
-                                             [](InfoScDatabase& r) { r.Duration = 9; },
-                                             [](InfoScDatabase& r) { r.Frequence = 9; }});
+    ExpectEachFieldCompared<InfoScEmail>(
+        InfoScEmail(L"Srv", L"From", L"To", L"CC", L"Subj", L"Body", true, FT_BMP, true, 0, 1),
+        {[](InfoScEmail& r) { r.Server = L"srv"; }, [](InfoScEmail& r) { r.From = L"from"; },
+         [](InfoScEmail& r) { r.To = L"to"; }, [](InfoScEmail& r) { r.CC = L"cc"; },
+         [](InfoScEmail& r) { r.Subject = L"subj"; }, [](InfoScEmail& r) { r.Body = L"body"; },
+         [](InfoScEmail& r) { r.Attached = false; }, [](InfoScEmail& r) { r.FType = FT_GIF; },
+         [](InfoScEmail& r) { r.Display = false; }, [](InfoScEmail& r) { r.Duration = 9; },
+         [](InfoScEmail& r) { r.Frequence = 9; }});
+    ExpectEachFieldCompared<InfoScFax>(
+        InfoScFax(L"Svr", L"Num", L"Name", L"Comp", L"Dept", L"Note", L"Subj", L"Cover", false, false, 0, 1),
+        {[](InfoScFax& r) { r.SvrName = L"svr"; }, [](InfoScFax& r) { r.RecNumber = L"num"; },
+         [](InfoScFax& r) { r.RecName = L"name"; }, [](InfoScFax& r) { r.RecCompany = L"comp"; },
+         [](InfoScFax& r) { r.RecDepartment = L"dept"; }, [](InfoScFax& r) { r.UseCoverPage = true; },
+         [](InfoScFax& r) { r.CoverPageName = L"cover"; }, [](InfoScFax& r) { r.Note = L"note"; },
+         [](InfoScFax& r) { r.Subject = L"subj"; }, [](InfoScFax& r) { r.FType = 2; },
+         [](InfoScFax& r) { r.ShowDlg = true; }, [](InfoScFax& r) { r.Duration = 9; },
+         [](InfoScFax& r) { r.Frequence = 9; }});
+    ExpectEachFieldCompared<InfoScDatabase>(
+        InfoScDatabase(L"Conn", L"Table", L"Blob", L"Extra", false, 0, 1),
+        {[](InfoScDatabase& r) { r.ConnStr = L"conn"; }, [](InfoScDatabase& r) { r.Table = L"table"; },
+         [](InfoScDatabase& r) { r.BlobCol = L"blob"; }, [](InfoScDatabase& r) { r.ExtraColInfo = L"extra"; },
+         [](InfoScDatabase& r) { r.Display = true; }, [](InfoScDatabase& r) { r.Duration = 9; },
+         [](InfoScDatabase& r) { r.Frequence = 9; }});
 }
 
 class MessageRecordsStore : public InfoRegistryTest
@@ -184,7 +171,11 @@ TEST_F(MessageRecordsStore, ValuesBuiltFromTheConstructorAreStoredUnderTheirName
          [] { return new InfoScEmail(L"srv", L"from", L"to", L"cc", L"subj", L"body", true, FT_GIF, false, 5, 6); },
          kEmailKey,
          {{L"Attached", 1}, {L"FType", 3}, {L"Display", 0}, {L"Duration", 5}, {L"Frequence", 6}},
-         {{L"Server", L"srv"}, {L"From", L"from"}, {L"To", L"to"}, {L"CC", L"cc"}, {L"Subject", L"subj"},
+         {{L"Server", L"srv"},
+          {L"From", L"from"},
+          {L"To", L"to"},
+          {L"CC", L"cc"},
+          {L"Subject", L"subj"},
           {L"Body", L"body"}}},
         {"Fax",
          [] {
@@ -193,10 +184,17 @@ TEST_F(MessageRecordsStore, ValuesBuiltFromTheConstructorAreStoredUnderTheirName
          },
          kFaxKey,
          {{L"UseCoverPage", 1}, {L"ShowDlg", 0}, {L"Duration", 5}, {L"Frequence", 6}},
-         {{L"SvrName", L"svr"}, {L"RecNumber", L"number"}, {L"RecName", L"name"}, {L"RecCompany", L"company"},
-          {L"RecDepartment", L"department"}, {L"Note", L"note"}, {L"Subject", L"subj"},
+         {{L"SvrName", L"svr"},
+          {L"RecNumber", L"number"},
+          {L"RecName", L"name"},
+          {L"RecCompany", L"company"},
+          {L"RecDepartment", L"department"},
+          {L"Note", L"note"},
+          {L"Subject", L"subj"},
           {L"CoverPageName", L"cover"}}},
-        {"Database", [] { return new InfoScDatabase(L"conn", L"table", L"blob", L"extra", true, 5, 6); }, kDbKey,
+        {"Database",
+         [] { return new InfoScDatabase(L"conn", L"table", L"blob", L"extra", true, 5, 6); },
+         kDbKey,
          {{L"Display", 1}, {L"Duration", 5}, {L"Frequence", 6}},
          {{L"ConnStr", L"conn"}, {L"Table", L"table"}, {L"BlobCol", L"blob"}, {L"ExtraColInfo", L"extra"}}},
     };
@@ -263,7 +261,7 @@ CList<int> NumberList(const std::vector<int>& numbers)
         list.AddTail(n);
     return list;
 }
-}
+} // namespace
 
 TEST(InfoScDatabase, ExtraColumnsPackIntoOneTextAndParseBack)
 {
@@ -317,7 +315,7 @@ namespace
 {
 const wchar_t* const kInetStp = L"Software\\Microsoft\\InetStp";
 const wchar_t* const kWwwRoot = L"PathWWWRoot";
-}
+} // namespace
 
 // Sets the local web server's root folder in HKEY_LOCAL_MACHINE for one test and puts
 // back what was there before.
@@ -372,8 +370,8 @@ private:
     static void Put(DWORD type, const void* data, DWORD size)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, kInetStp, 0, nullptr, 0, KEY_SET_VALUE,
-                                                 nullptr, &key, nullptr));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegCreateKeyExW(HKEY_LOCAL_MACHINE, kInetStp, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr));
         EXPECT_EQ(ERROR_SUCCESS, RegSetValueExW(key, kWwwRoot, 0, type, static_cast<const BYTE*>(data), size));
         RegCloseKey(key);
     }

@@ -14,7 +14,7 @@ RecordPtr Changed(const RecordCase& c)
     c.change(*record);
     return record;
 }
-}
+} // namespace
 
 TEST_P(RecordTableTest, DefaultsDifferFromTheChangedRecordAndCarryTheType)
 {

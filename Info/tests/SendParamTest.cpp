@@ -10,7 +10,7 @@ CString Key()
 {
     return SendParam::SettingsKey(kSub);
 }
-}
+} // namespace
 
 class SendParamValues : public InfoRegistryTest
 {
@@ -77,8 +77,8 @@ TEST_F(SendParamValues, AFailedReadChangesNothingAndCreatesTheKey)
     int n = 42;
     CString t(L"kept");
     CByteArray bytes;
-    EXPECT_FALSE(SendParam::ReadRegistryValue(Key(), L"T", n));   // REG_SZ where a DWORD is expected
-    EXPECT_FALSE(SendParam::ReadRegistryValue(Key(), L"N", t));   // DWORD where a text is expected
+    EXPECT_FALSE(SendParam::ReadRegistryValue(Key(), L"T", n)); // REG_SZ where a DWORD is expected
+    EXPECT_FALSE(SendParam::ReadRegistryValue(Key(), L"N", t)); // DWORD where a text is expected
     EXPECT_FALSE(SendParam::ReadRegistryValue(Key(), L"Bin", bytes));
     EXPECT_FALSE(SendParam::ReadRegistryValue(Key(), L"Missing", t));
     EXPECT_EQ(42, n);
@@ -92,8 +92,8 @@ TEST_F(SendParamValues, AFailedReadChangesNothingAndCreatesTheKey)
 TEST_F(SendParamValues, AnExpandableTextIsReadUnexpanded)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, Key(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                             nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExW(HKEY_CURRENT_USER, Key(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
     const wchar_t value[] = L"%TEMP%\\x";
     RegSetValueExW(key, L"E", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value), sizeof(value));
     RegCloseKey(key);

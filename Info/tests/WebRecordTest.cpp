@@ -66,8 +66,8 @@ const std::wstring kLongPassword = std::wstring(400, L'p') + L"!";
 
 InfoScWeb Sample(const CString& pwd)
 {
-    return InfoScWeb(WS_LOCAL, L"upload.example.org", 2121, L"shooter", pwd, L"/shots/", L"shot", L"D:\\Web\\",
-                     FT_PNG, true, true, 30, 5);
+    return InfoScWeb(WS_LOCAL, L"upload.example.org", 2121, L"shooter", pwd, L"/shots/", L"shot", L"D:\\Web\\", FT_PNG,
+                     true, true, 30, 5);
 }
 
 RecordCase WebCase()
@@ -94,7 +94,7 @@ RecordCase WebCase()
     };
     return c;
 }
-}
+} // namespace
 
 INSTANTIATE_RECORD_TABLE(Web, WebCase());
 

@@ -102,8 +102,8 @@ public:
     {
         m_pixels.assign(m_format.biSizeImage, 0);
         LONG bytes = 0;
-        return SUCCEEDED(AVIStreamRead(m_stream, frame, 1, m_pixels.data(), static_cast<LONG>(m_pixels.size()),
-                                       &bytes, nullptr)) &&
+        return SUCCEEDED(AVIStreamRead(m_stream, frame, 1, m_pixels.data(), static_cast<LONG>(m_pixels.size()), &bytes,
+                                       nullptr)) &&
                bytes == static_cast<LONG>(m_format.biSizeImage);
     }
     // The pixel of the frame last read, y counted from the top of the picture.
@@ -226,8 +226,7 @@ TEST_P(AviWriterFormatTest, FramesReadBackWithTheStreamHeaderAndTheirColours)
 INSTANTIATE_TEST_SUITE_P(Bitmaps, AviWriterFormatTest,
                          ::testing::Values(FormatCase{"Dib32", Kind::Dib32, 32},
                                            FormatCase{"Dib32TopDown", Kind::Dib32TopDown, 32},
-                                           FormatCase{"Dib24", Kind::Dib24, 24},
-                                           FormatCase{"Dib8", Kind::Dib8, 24},
+                                           FormatCase{"Dib24", Kind::Dib24, 24}, FormatCase{"Dib8", Kind::Dib8, 24},
                                            FormatCase{"ScreenDdb", Kind::ScreenDdb, 32}),
                          [](const ::testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
 
@@ -308,18 +307,19 @@ TEST_P(AviWriterOpenFailureTest, FailureCarriesTheFileSystemsReason)
     EXPECT_FALSE(IsAvi(path));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AviWriterOpenFailureTest,
-    ::testing::Values(
-        OpenFailureCase{"MissingFolder", [](const TestFolder& folder) { return folder / L"missing\\movie.avi"; },
-                        ERROR_PATH_NOT_FOUND},
-        OpenFailureCase{"PathIsAFolder",
-                        [](const TestFolder& folder) {
-                            CreateDirectoryW(folder / L"movie.avi", nullptr);
-                            return folder / L"movie.avi";
-                        },
-                        ERROR_ACCESS_DENIED}),
-    [](const ::testing::TestParamInfo<OpenFailureCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, AviWriterOpenFailureTest,
+                         ::testing::Values(OpenFailureCase{"MissingFolder",
+                                                           [](const TestFolder& folder) {
+                                                               return folder / L"missing\\movie.avi";
+                                                           },
+                                                           ERROR_PATH_NOT_FOUND},
+                                           OpenFailureCase{"PathIsAFolder",
+                                                           [](const TestFolder& folder) {
+                                                               CreateDirectoryW(folder / L"movie.avi", nullptr);
+                                                               return folder / L"movie.avi";
+                                                           },
+                                                           ERROR_ACCESS_DENIED}),
+                         [](const ::testing::TestParamInfo<OpenFailureCase>& info) { return info.param.name; });
 
 TEST_F(AviWriterTest, OpenFailingInAMissingFolderIsTriedAgainByTheNextFrame)
 {
@@ -373,13 +373,13 @@ TEST_P(AviWriterRefusedTest, FirstFrameIsRefusedWithoutAFile)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(m_path));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AviWriterRefusedTest,
-    ::testing::Values(RefusedCase{"RateZero", 0, false, 0, false, E_INVALIDARG},
-                      RefusedCase{"PathTooLong", 5, true, 0, false, HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME)},
-                      RefusedCase{"WiderThanScreen", 5, false, 1, false, E_INVALIDARG},
-                      RefusedCase{"NoBitmap", 5, false, 0, true, E_FAIL}),
-    [](const ::testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, AviWriterRefusedTest,
+                         ::testing::Values(RefusedCase{"RateZero", 0, false, 0, false, E_INVALIDARG},
+                                           RefusedCase{"PathTooLong", 5, true, 0, false,
+                                                       HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME)},
+                                           RefusedCase{"WiderThanScreen", 5, false, 1, false, E_INVALIDARG},
+                                           RefusedCase{"NoBitmap", 5, false, 0, true, E_FAIL}),
+                         [](const ::testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST_F(AviWriterTest, NewWriterReplacesAnExistingFile)
 {
@@ -398,4 +398,4 @@ TEST_F(AviWriterTest, NewWriterReplacesAnExistingFile)
     EXPECT_EQ(10, reader.Format().biWidth);
     EXPECT_TRUE(FramesHold(reader, 1));
 }
-}
+} // namespace

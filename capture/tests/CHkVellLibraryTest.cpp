@@ -9,7 +9,7 @@ namespace
 class CHkVellLibraryTest : public HkVellInputTest
 {
 };
-}
+} // namespace
 
 TEST_F(CHkVellLibraryTest, WithoutTheLibraryEveryCallDoesNothing)
 {

@@ -53,7 +53,7 @@ InfoScClipboard ClipboardRecord(int duration)
     record.Duration = duration;
     return record;
 }
-}
+} // namespace
 
 TEST_F(CImageBaseTest, NewDestinationHasNoPictureAndTheGeneralText)
 {
@@ -185,16 +185,14 @@ TEST(CImageDestinationTest, SetInfoCopiesTheWholeRecordOrOnePartsGroup)
         {0, [](InfoScFile& e, const InfoScFile& f) { e = f; }},
         {1, [](InfoScFile& e, const InfoScFile& f) { e.ShowDlg = f.ShowDlg; }},
         {2,
-         [](InfoScFile& e, const InfoScFile& f)
-         {
+         [](InfoScFile& e, const InfoScFile& f) {
              e.FName = f.FName;
              e.FPath = f.FPath;
              e.FType = f.FType;
              e.Overwrite = f.Overwrite;
          }},
         {3,
-         [](InfoScFile& e, const InfoScFile& f)
-         {
+         [](InfoScFile& e, const InfoScFile& f) {
              e.Duration = f.Duration;
              e.Frequence = f.Frequence;
          }},

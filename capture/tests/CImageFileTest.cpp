@@ -30,7 +30,7 @@ class SizedFile : public CImageFile
 public:
     using CImageFile::GetPictureByteSize;
 };
-}
+} // namespace
 
 TEST_F(CImageFileTest, WritesEachTypeWithItsSignatureAndThePaintedPixels)
 {

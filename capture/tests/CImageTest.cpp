@@ -13,7 +13,7 @@ HBITMAP MakeBitmap(int width, int height)
     ReleaseDC(nullptr, screen);
     return bitmap;
 }
-}
+} // namespace
 
 TEST(CImageTest, AttachReadsTheBitmapAndDetachGivesItBack)
 {

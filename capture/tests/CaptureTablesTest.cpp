@@ -232,7 +232,7 @@ struct CountedRecord : SendParam
     bool IsDisplayFlagOn() const override { return false; }
     int& m_deleted;
 };
-}
+} // namespace
 
 TEST(CaptureTablesTest, DeleteSendParamDeletesOnlyCaptureRecordTypes)
 {

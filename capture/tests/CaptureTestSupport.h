@@ -80,4 +80,4 @@ inline bool ColourNear(COLORREF a, COLORREF b, int tolerance)
     return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
            std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
-}
+} // namespace capture_test

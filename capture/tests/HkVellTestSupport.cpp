@@ -16,7 +16,7 @@ bool IsMouseButton(UINT message)
 {
     return message >= WM_LBUTTONDOWN && message <= WM_MBUTTONUP;
 }
-}
+} // namespace
 
 void PumpMessages(DWORD ms)
 {
@@ -79,8 +79,8 @@ void TapWithControlShift(WORD virtualKey)
 CRecordingWindow::CRecordingWindow(bool visible, const RECT& rect)
 {
     const DWORD style = visible ? WS_POPUP | WS_VISIBLE : WS_POPUP;
-    CreateEx(0, AppRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_WINDOW)),
-             L"HkVell test", style, rect, nullptr, 0);
+    CreateEx(0, AppRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_WINDOW)), L"HkVell test",
+             style, rect, nullptr, 0);
     if (visible)
         Activate();
 }

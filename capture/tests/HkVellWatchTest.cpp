@@ -22,7 +22,7 @@ protected:
 
     CHkVellLibrary m_library;
 };
-}
+} // namespace
 
 TEST_F(HkVellWatchTest, RightButtonCountsAsHeldFromPressToReleaseWhileWatching)
 {
@@ -69,8 +69,13 @@ TEST_F(HkVellWatchTest, MouseEventsGoToTheNotifyWindowByTheSelectionState)
         {"free hand being drawn", true, true, {SCT_FREE_HAND}, true, {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}, {}},
         {"window", true, false, {SCT_WINDOW}, true, {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}, {}},
         {"desktop", true, false, {SCT_DESKTOP}, true, {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}, {}},
-        {"type out of range ignored", true, false, {SCT_ACTIVE_WINDOW, kOutOfRange}, true,
-         {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}, {}},
+        {"type out of range ignored",
+         true,
+         false,
+         {SCT_ACTIVE_WINDOW, kOutOfRange},
+         true,
+         {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP},
+         {}},
         {"nobody notified", true, true, {SCT_RECTANGLE}, false, {}, kLeftClick},
     };
     for (const Case& c : cases)

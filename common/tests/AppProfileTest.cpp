@@ -6,7 +6,7 @@ namespace
 class AppProfileTest : public threads_test::ProfileTest
 {
 };
-}
+} // namespace
 
 TEST_F(AppProfileTest, ValuesLiveUnderTheMakersKeyOfTheApplication)
 {

@@ -51,7 +51,7 @@ protected:
     HWND m_parent = nullptr;
     HWND m_control = nullptr;
 };
-}
+} // namespace
 
 TEST_P(CChildControlPlacementTest, KeepsTheDistancesToTheAnchoredEdges)
 {
@@ -67,12 +67,12 @@ TEST_P(CChildControlPlacementTest, KeepsTheDistancesToTheAnchoredEdges)
     EXPECT_EQ(c.dHeight, (after.bottom - after.top) - (before.bottom - before.top));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Anchors, CChildControlPlacementTest,
-    ::testing::Values(AnchorCase{"LeftAndRightStretch", true, true, true, false, 0, 0, kGrowX, 0},
-                      AnchorCase{"RightOnlyFollows", false, true, true, false, kGrowX, 0, 0, 0},
-                      AnchorCase{"BottomOnlyFollows", true, false, false, true, 0, kGrowY, 0, 0},
-                      AnchorCase{"AllEdgesStretchBothWays", true, true, true, true, 0, 0, kGrowX, kGrowY},
-                      AnchorCase{"TopLeftStays", true, true, false, false, 0, 0, 0, 0},
-                      AnchorCase{"NoEdgeKeepsItsPlace", false, false, false, false, 0, 0, 0, 0}),
-    [](const ::testing::TestParamInfo<AnchorCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Anchors, CChildControlPlacementTest,
+                         ::testing::Values(AnchorCase{"LeftAndRightStretch", true, true, true, false, 0, 0, kGrowX, 0},
+                                           AnchorCase{"RightOnlyFollows", false, true, true, false, kGrowX, 0, 0, 0},
+                                           AnchorCase{"BottomOnlyFollows", true, false, false, true, 0, kGrowY, 0, 0},
+                                           AnchorCase{"AllEdgesStretchBothWays", true, true, true, true, 0, 0, kGrowX,
+                                                      kGrowY},
+                                           AnchorCase{"TopLeftStays", true, true, false, false, 0, 0, 0, 0},
+                                           AnchorCase{"NoEdgeKeepsItsPlace", false, false, false, false, 0, 0, 0, 0}),
+                         [](const ::testing::TestParamInfo<AnchorCase>& info) { return std::string(info.param.name); });

@@ -71,8 +71,7 @@ std::vector<BYTE> ReadFileBytes(const std::wstring& path)
     return bytes;
 }
 
-template <typename T>
-T ReadAt(const std::vector<BYTE>& bytes, size_t offset)
+template <typename T> T ReadAt(const std::vector<BYTE>& bytes, size_t offset)
 {
     T value;
     std::memcpy(&value, bytes.data() + offset, sizeof(T));
@@ -147,7 +146,7 @@ struct IndexedBitmap
 
     static int ExpectedIndex(int x, int y, int count) { return (x * 5 + y * 11 + 3) % count; }
 };
-}
+} // namespace
 
 // ---- Grabs of the display ----
 
@@ -174,9 +173,9 @@ TEST_F(ScreenGrabTest, GrabbedWindowIsWrittenAsA24BitBitmapFile)
     ASSERT_EQ(14u + 40u + imageSize, file.size());
     EXPECT_EQ('B', file[0]);
     EXPECT_EQ('M', file[1]);
-    EXPECT_EQ(file.size(), ReadAt<DWORD>(file, 2));  // bfSize
-    EXPECT_EQ(0u, ReadAt<DWORD>(file, 6));           // both reserved words
-    EXPECT_EQ(54u, ReadAt<DWORD>(file, 10));         // bfOffBits: no colour table
+    EXPECT_EQ(file.size(), ReadAt<DWORD>(file, 2)); // bfSize
+    EXPECT_EQ(0u, ReadAt<DWORD>(file, 6));          // both reserved words
+    EXPECT_EQ(54u, ReadAt<DWORD>(file, 10));        // bfOffBits: no colour table
     BITMAPINFOHEADER header = ReadAt<BITMAPINFOHEADER>(file, 14);
     EXPECT_EQ(40u, header.biSize);
     EXPECT_EQ(200, header.biWidth);
@@ -239,13 +238,13 @@ TEST_F(ScreenGrabTest, RectanglesAreCutAtTheScreenEdges)
         LONG width; // 0: no bitmap
         LONG height;
     } cases[] = {
-        {{w - 24, h - 68, w + 76, h + 32}, 24, 68},  // past the right and bottom edges
-        {{-50, -20, 30, 40}, 30, 40},                // left of and above the origin
-        {{-10, -10, w + 10, h + 10}, w, h},          // larger than the screen
-        {{w + 100, 0, w + 200, 100}, 0, 0},          // wholly right of the screen
-        {{0, h, 100, h + 100}, 0, 0},                // wholly below
-        {{-200, -200, -100, -100}, 0, 0},            // wholly above and left
-        {{10, 10, 10, 50}, 0, 0},                    // empty
+        {{w - 24, h - 68, w + 76, h + 32}, 24, 68}, // past the right and bottom edges
+        {{-50, -20, 30, 40}, 30, 40},               // left of and above the origin
+        {{-10, -10, w + 10, h + 10}, w, h},         // larger than the screen
+        {{w + 100, 0, w + 200, 100}, 0, 0},         // wholly right of the screen
+        {{0, h, 100, h + 100}, 0, 0},               // wholly below
+        {{-200, -200, -100, -100}, 0, 0},           // wholly above and left
+        {{10, 10, 10, 50}, 0, 0},                   // empty
     };
     for (const Case& c : cases)
     {
@@ -485,10 +484,10 @@ TEST(CDibToolkitHeader, ColourTableSizeFollowsTheHeaderKind)
         DWORD used;
         WORD expected;
     } cases[] = {
-        {40, 1, 0, 8},     {40, 4, 0, 64},  {40, 8, 0, 1024}, {40, 24, 0, 0},  {40, 32, 0, 0},
-        {40, 8, 5, 20},    {40, 24, 3, 12}, {124, 8, 0, 1024}, // a version 5 header is an information header
-        {12, 1, 0, 6},     {12, 4, 0, 48},  {12, 8, 0, 768},   {12, 24, 0, 0},
-        {16, 8, 0, 768},   {16, 4, 0, 48},  {16, 8, 5, 768}, // shorter than 40 bytes: triples, no used count
+        {40, 1, 0, 8},  {40, 4, 0, 64},  {40, 8, 0, 1024},  {40, 24, 0, 0}, {40, 32, 0, 0},
+        {40, 8, 5, 20}, {40, 24, 3, 12}, {124, 8, 0, 1024}, // a version 5 header is an information header
+        {12, 1, 0, 6},  {12, 4, 0, 48},  {12, 8, 0, 768},   {12, 24, 0, 0}, {16, 8, 0, 768},
+        {16, 4, 0, 48}, {16, 8, 5, 768}, // shorter than 40 bytes: triples, no used count
     };
     for (const Case& c : cases)
     {

@@ -24,8 +24,7 @@ std::wstring TakeThreadDescription()
 std::wstring SystemText(HRESULT hr)
 {
     wchar_t* text = nullptr;
-    ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                         FORMAT_MESSAGE_IGNORE_INSERTS,
+    ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                      nullptr, static_cast<DWORD>(hr), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
                      reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring result = text ? text : L"";
@@ -92,12 +91,9 @@ TEST_F(CErrorInfoTest, CodesWithoutSystemTextGetAGeneratedText)
         ULONG code;
         const wchar_t* expected;
     } cases[] = {
-        {0x80040201, L"IDispatch error #1"},
-        {0x80040205, L"IDispatch error #5"},
-        {0x8004FFFF, L"IDispatch error #65023"},
-        {0x80040200, L"Unknown error 0x80040200"},
-        {0x8003FFFF, L"Unknown error 0x8003ffff"},
-        {0x80050000, L"Unknown error 0x80050000"},
+        {0x80040201, L"IDispatch error #1"},       {0x80040205, L"IDispatch error #5"},
+        {0x8004FFFF, L"IDispatch error #65023"},   {0x80040200, L"Unknown error 0x80040200"},
+        {0x8003FFFF, L"Unknown error 0x8003ffff"}, {0x80050000, L"Unknown error 0x80050000"},
     };
     for (const Case& c : cases)
     {

@@ -157,8 +157,8 @@ TEST_F(EventLogTest, ReportRegistersTheSourceAndReadsBackOneLineTextsOldestFirst
     Report(source, L"lone\rreturn and lone\nfeed");
     EXPECT_TRUE(m_log.GetErrorText().IsEmpty());
 
-    EXPECT_EQ(Read(source), (std::vector<CString>{L"12/01/2024 10:00:00  Task  first  second",
-                                                  L"lone return and lone feed"}));
+    EXPECT_EQ(Read(source),
+              (std::vector<CString>{L"12/01/2024 10:00:00  Task  first  second", L"lone return and lone feed"}));
 
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, CString(kSourcesKey) + source, 0, KEY_READ, &key), ERROR_SUCCESS);
@@ -293,8 +293,7 @@ TEST_F(EventLogTest, RegisteringAgainRewritesBothValues)
     CString source = Source(L"Again");
     ASSERT_TRUE(m_log.RegisterSource(source, L"C:\\Old\\Old.exe"));
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, CString(kSourcesKey) + source, 0, KEY_ALL_ACCESS, &key),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, CString(kSourcesKey) + source, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
     DWORD oddTypes = 1;
     RegSetValueExW(key, L"TypesSupported", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&oddTypes), sizeof(oddTypes));
 
@@ -318,11 +317,10 @@ TEST_F(EventLogTest, RegisteringAgainRewritesBothValues)
 void DenyWritingKey(const CString& source)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, CString(kSourcesKey) + source, 0, KEY_ALL_ACCESS, &key),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, CString(kSourcesKey) + source, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
     PSECURITY_DESCRIPTOR security = nullptr;
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(D;;0x6;;;WD)(A;;KA;;;WD)",
-                                                                     SDDL_REVISION_1, &security, nullptr));
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(D;;0x6;;;WD)(A;;KA;;;WD)", SDDL_REVISION_1,
+                                                                     &security, nullptr));
     EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security), ERROR_SUCCESS);
     LocalFree(security);
     RegCloseKey(key);

@@ -48,8 +48,8 @@ DWORD RunSecondInstance(const std::wstring& guardName, bool activate)
 {
     wchar_t program[MAX_PATH];
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring commandLine = L"\"" + std::wstring(program) + L"\" " + kChildSwitch + L" \"" + guardName + L"\" " +
-                               (activate ? L"1" : L"0");
+    std::wstring commandLine =
+        L"\"" + std::wstring(program) + L"\" " + kChildSwitch + L" \"" + guardName + L"\" " + (activate ? L"1" : L"0");
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
@@ -159,7 +159,7 @@ protected:
     std::wstring m_guardName;
     std::unique_ptr<CGuardedWindow> m_first;
 };
-}
+} // namespace
 
 TEST_F(CInstanceCopTest, TheOnlyInstancePassesTheGuard)
 {

@@ -58,7 +58,8 @@ COLORREF Dimmed(COLORREF color, int alpha)
 // Equal within one step per channel: blending rounds.
 ::testing::AssertionResult Near(COLORREF expected, COLORREF actual)
 {
-    if (std::abs(GetRValue(expected) - GetRValue(actual)) <= 1 && std::abs(GetGValue(expected) - GetGValue(actual)) <= 1 &&
+    if (std::abs(GetRValue(expected) - GetRValue(actual)) <= 1 &&
+        std::abs(GetGValue(expected) - GetGValue(actual)) <= 1 &&
         std::abs(GetBValue(expected) - GetBValue(actual)) <= 1)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << std::hex << "expected 0x" << expected << ", got 0x" << actual;
@@ -218,8 +219,8 @@ TEST(CMemoryDC, SnapshotOfTheRealScreen)
     wc.hbrBackground = CreateSolidBrush(RGB(250, 0, 250));
     wc.lpszClassName = L"VellMemoryDCSource";
     RegisterClassW(&wc);
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 50, 60, 200, 100, nullptr,
-                                  nullptr, wc.hInstance, nullptr);
+    HWND window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 50, 60, 200, 100,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_TRUE(window);
     UpdateWindow(window);
     MSG msg;

@@ -34,7 +34,7 @@ private:
     std::atomic<bool> m_hadLock{false};
     std::thread m_thread;
 };
-}
+} // namespace
 
 TEST(CMonitorTest, AnotherThreadWaitsUntilTheLastUnlock)
 {

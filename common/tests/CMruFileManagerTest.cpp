@@ -70,7 +70,7 @@ protected:
     std::vector<CString> m_opened;
     bool m_openSucceeds = true;
 };
-}
+} // namespace
 
 TEST_F(CMruFileManagerTest, FilesGoToTheListThatAcceptsThemAndSurviveInTheProfile)
 {

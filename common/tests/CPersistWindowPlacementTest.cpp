@@ -57,7 +57,7 @@ protected:
 
     std::vector<HWND> m_windows;
 };
-}
+} // namespace
 
 TEST_F(CPersistWindowPlacementTest, ANormalWindowComesBackWhereItWas)
 {
@@ -147,8 +147,8 @@ TEST_F(CPersistWindowPlacementTest, AnUnreadablePlacementLeavesTheWindowAlone)
     const RECT where = {30, 40, 230, 190};
     HWND window = Track(NewWindow(where, false));
     AppWriteProfileString(kSection, L"WindowPos", L"2,3,0,0,0,0,500,500,600"); // nine numbers
-    EXPECT_EQ(static_cast<UINT>(SW_SHOWNORMAL), CPersistWindowPlacement(window, nullptr).Restore(SW_SHOWMINIMIZED,
-                                                                                                  false, nullptr));
+    EXPECT_EQ(static_cast<UINT>(SW_SHOWNORMAL),
+              CPersistWindowPlacement(window, nullptr).Restore(SW_SHOWMINIMIZED, false, nullptr));
     ExpectRect(where, NormalRect(window));
     EXPECT_FALSE(IsIconic(window));
 }

@@ -32,8 +32,8 @@ CQuickSmtp::MessageParts SampleParts()
 
 void Send(CQuickSmtp& smtp, const CQuickSmtp::MessageParts& parts)
 {
-    smtp.SendMail(parts.fromAddress, parts.fromName, parts.to, parts.toNames, parts.cc, parts.ccNames,
-                  parts.subject, parts.text, parts.images, parts.html);
+    smtp.SendMail(parts.fromAddress, parts.fromName, parts.to, parts.toNames, parts.cc, parts.ccNames, parts.subject,
+                  parts.text, parts.images, parts.html);
 }
 
 // A reply time-out that a test waits out when its server falls silent, and one that a
@@ -75,12 +75,11 @@ TEST_F(CQuickSmtpDialogue, SendsEachStepInOrderAndSaysHeloWithTheHostName)
     EXPECT_FALSE(thrown.thrown) << thrown.text.ToAnsi();
 
     std::string transcript = server.Transcript();
-    std::string commands = HeloLine() +
-                           "MAIL FROM: <from@example.test>\r\n"
-                           "RCPT TO: <ann@example.test>\r\n"
-                           "RCPT TO: <bob@example.test>\r\n"
-                           "RCPT TO: <cy@example.test>\r\n"
-                           "DATA \r\n";
+    std::string commands = HeloLine() + "MAIL FROM: <from@example.test>\r\n"
+                                        "RCPT TO: <ann@example.test>\r\n"
+                                        "RCPT TO: <bob@example.test>\r\n"
+                                        "RCPT TO: <cy@example.test>\r\n"
+                                        "DATA \r\n";
     EXPECT_NE("HELO \r\n", HeloLine());
     EXPECT_EQ(commands, transcript.substr(0, commands.size()));
     EXPECT_EQ(commands + server.MessageData() + ".\r\nQUIT\r\n", transcript);

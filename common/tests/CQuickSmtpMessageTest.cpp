@@ -146,8 +146,7 @@ TEST(CQuickSmtpMessage, AttachmentsAreBase64InLinesOf76)
         CQuickSmtp::MessageParts parts = SimpleParts();
         parts.images = Texts({folder / L"data.bin"});
         CString text = CQuickSmtp::FormatMessageText(parts);
-        EXPECT_EQ(c.encoded,
-                  Between(text, L"filename=\"data.bin\"\r\n\r\n", L"\r\n\r\n--BoundaryQuickSmtp\r\n"))
+        EXPECT_EQ(c.encoded, Between(text, L"filename=\"data.bin\"\r\n\r\n", L"\r\n\r\n--BoundaryQuickSmtp\r\n"))
             << c.bytes.size() << " bytes";
     }
 }
@@ -163,22 +162,21 @@ TEST(CQuickSmtpMessage, EachAttachmentHasItsPartBeforeTheText)
 
     EXPECT_EQ(3, CountOf(text, L"--BoundaryQuickSmtp\r\n"));
     EXPECT_EQ(1, CountOf(text, L"--BoundaryQuickSmtp--\r\n"));
-    const wchar_t* expectedParts =
-        L"Content-Type: multipart/mixed; boundary=BoundaryQuickSmtp\r\n\r\n"
-        L"--BoundaryQuickSmtp\r\n"
-        L"Content-Type: application/octet-stream; name=\"first.png\"\r\n"
-        L"Content-Transfer-Encoding: base64\r\n"
-        L"Content-Disposition: attachment; filename=\"first.png\"\r\n\r\n"
-        L"YWJj\r\n\r\n"
-        L"--BoundaryQuickSmtp\r\n"
-        L"Content-Type: application/octet-stream; name=\"second.jpeg\"\r\n"
-        L"Content-Transfer-Encoding: base64\r\n"
-        L"Content-Disposition: attachment; filename=\"second.jpeg\"\r\n\r\n"
-        L"ZGVmZw==\r\n\r\n"
-        L"--BoundaryQuickSmtp\r\n"
-        L"Content-Type: text/plain; charset=us-ascii\r\n\r\n"
-        L"See these\r\n\r\n"
-        L"--BoundaryQuickSmtp--\r\n";
+    const wchar_t* expectedParts = L"Content-Type: multipart/mixed; boundary=BoundaryQuickSmtp\r\n\r\n"
+                                   L"--BoundaryQuickSmtp\r\n"
+                                   L"Content-Type: application/octet-stream; name=\"first.png\"\r\n"
+                                   L"Content-Transfer-Encoding: base64\r\n"
+                                   L"Content-Disposition: attachment; filename=\"first.png\"\r\n\r\n"
+                                   L"YWJj\r\n\r\n"
+                                   L"--BoundaryQuickSmtp\r\n"
+                                   L"Content-Type: application/octet-stream; name=\"second.jpeg\"\r\n"
+                                   L"Content-Transfer-Encoding: base64\r\n"
+                                   L"Content-Disposition: attachment; filename=\"second.jpeg\"\r\n\r\n"
+                                   L"ZGVmZw==\r\n\r\n"
+                                   L"--BoundaryQuickSmtp\r\n"
+                                   L"Content-Type: text/plain; charset=us-ascii\r\n\r\n"
+                                   L"See these\r\n\r\n"
+                                   L"--BoundaryQuickSmtp--\r\n";
     EXPECT_EQ(expectedParts, text.Mid(text.Find(L"Content-Type: ")));
 }
 
@@ -190,15 +188,9 @@ TEST(CQuickSmtpMessage, LineEndsAreNormalisedAndLeadingDotsDoubled)
         const wchar_t* sent;
     };
     const TextCase cases[] = {
-        {L"a\r\n.\r\nb", L"a\r\n..\r\nb"},
-        {L".first line", L"..first line"},
-        {L"a\r\n.x\r\n..y", L"a\r\n..x\r\n...y"},
-        {L"a.b\r\n x.", L"a.b\r\n x."},
-        {L"a\nb\n", L"a\r\nb\r\n"},
-        {L"a\rb", L"a\r\nb"},
-        {L"a\r\r\nb", L"a\r\n\r\nb"},
-        {L"a\n.\nb", L"a\r\n..\r\nb"},
-        {L"a\r.\rb", L"a\r\n..\r\nb"},
+        {L"a\r\n.\r\nb", L"a\r\n..\r\nb"}, {L".first line", L"..first line"}, {L"a\r\n.x\r\n..y", L"a\r\n..x\r\n...y"},
+        {L"a.b\r\n x.", L"a.b\r\n x."},    {L"a\nb\n", L"a\r\nb\r\n"},        {L"a\rb", L"a\r\nb"},
+        {L"a\r\r\nb", L"a\r\n\r\nb"},      {L"a\n.\nb", L"a\r\n..\r\nb"},     {L"a\r.\rb", L"a\r\n..\r\nb"},
     };
     TestFolder folder;
     WriteBytes(folder / L"one.bin", "1");
@@ -208,8 +200,7 @@ TEST(CQuickSmtpMessage, LineEndsAreNormalisedAndLeadingDotsDoubled)
         parts.text = c.text;
         parts.images = Texts({folder / L"one.bin"});
         CString message = CQuickSmtp::FormatMessageText(parts);
-        EXPECT_EQ(CString(c.sent),
-                  Between(message, L"charset=us-ascii\r\n\r\n", L"\r\n\r\n--BoundaryQuickSmtp--\r\n"));
+        EXPECT_EQ(CString(c.sent), Between(message, L"charset=us-ascii\r\n\r\n", L"\r\n\r\n--BoundaryQuickSmtp--\r\n"));
         EXPECT_TRUE(HasOnlyCrLfLineEnds(message.str())) << CString(c.text).ToAnsi();
     }
 }
@@ -222,7 +213,7 @@ TEST(CQuickSmtpMessage, UnreadableAttachmentThrowsItsPathAndTheSystemText)
     Thrown thrown = CatchThrown([&] { CQuickSmtp::FormatMessageText(parts); });
     ASSERT_TRUE(thrown.thrown);
     EXPECT_FALSE(thrown.constant);
-    EXPECT_EQ(L"Failure reading image file '" + (folder / L"missing.png") +
-                  L"'. Error: " + GetSystemErrorText(ERROR_FILE_NOT_FOUND),
+    EXPECT_EQ(L"Failure reading image file '" + (folder / L"missing.png") + L"'. Error: " +
+                  GetSystemErrorText(ERROR_FILE_NOT_FOUND),
               thrown.text);
 }

@@ -29,8 +29,8 @@ bool ReadBytes(const CString& path, std::string& bytes)
     GetFileSizeEx(file, &size);
     bytes.assign(static_cast<size_t>(size.QuadPart), '\0');
     DWORD read = 0;
-    bool ok = bytes.empty() || (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-                                read == bytes.size());
+    bool ok = bytes.empty() ||
+              (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
     CloseHandle(file);
     return ok;
 }

@@ -34,7 +34,7 @@ protected:
 
     CString error;
 };
-}
+} // namespace
 
 TEST_F(CRegistryTest, CloseIsTrueWhenNothingIsOpenAndAfterAClose)
 {
@@ -166,17 +166,17 @@ TEST_F(CRegistryTest, OpeningASecondKeyClosesTheFirst)
     EXPECT_STREQ(L"Software", registry.GetPath());
     // The first handle was closed, not leaked: either it is no longer valid or the system
     // handed the same value out again for the second key.
-    bool firstClosed = registry.GetKey() == first ||
-                       RegQueryInfoKeyW(first, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                        nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS;
+    bool firstClosed =
+        registry.GetKey() == first || RegQueryInfoKeyW(first, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                                       nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS;
     EXPECT_TRUE(firstClosed);
 }
 
 TEST_F(CRegistryTest, ATextStoredWithoutTerminatorComesBackTerminated)
 {
     HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                             &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
     RegSetValueExW(key, L"Raw", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"abcd"), 8); // no terminator
     RegCloseKey(key);
     CRegistry registry;

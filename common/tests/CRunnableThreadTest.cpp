@@ -123,7 +123,7 @@ struct EndCase
 class CRunnableThreadEndTest : public ::testing::TestWithParam<EndCase>
 {
 };
-}
+} // namespace
 
 TEST_P(CRunnableThreadEndTest, PostsTheMessageOfTheFinalStatusWithTheThreadId)
 {

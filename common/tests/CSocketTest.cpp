@@ -28,8 +28,8 @@ TEST(CSocket, ReceiveTimesOutWithoutDispatchingWindowMessages)
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"CSocketTestWindow";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowW(L"CSocketTestWindow", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                windowClass.hInstance, nullptr);
+    HWND window =
+        CreateWindowW(L"CSocketTestWindow", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(nullptr, window);
     PostMessageW(window, WM_APP, 0, 0);
 

@@ -32,7 +32,7 @@ bool Contains(const std::vector<UINT>& messages, UINT message)
 }
 
 const RECT kRect = {0, 0, 40, 30};
-}
+} // namespace
 
 TEST(CWnd, CreateExBindsTheObjectBeforeTheFirstMessagesArrive)
 {

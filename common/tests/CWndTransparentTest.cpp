@@ -51,7 +51,7 @@ protected:
 
     HWND other = nullptr;
 };
-}
+} // namespace
 
 TEST_F(CWndTransparentTest, ConstructionAloneMakesNoWindow)
 {

@@ -41,15 +41,14 @@ protected:
     }
 };
 
-const char kConfigurationFile[] =
-    "<configuration>\r\n"
-    "\t<screen>\r\n"
-    "\t\t<width>800</width>\r\n"
-    "\t\t<name>a</name>\r\n"
-    "\t</screen>\r\n"
-    "\t<audio/>\r\n"
-    "</configuration>\r\n";
-}
+const char kConfigurationFile[] = "<configuration>\r\n"
+                                  "\t<screen>\r\n"
+                                  "\t\t<width>800</width>\r\n"
+                                  "\t\t<name>a</name>\r\n"
+                                  "\t</screen>\r\n"
+                                  "\t<audio/>\r\n"
+                                  "</configuration>\r\n";
+} // namespace
 
 TEST_F(XmlTest, SaveWritesTheIndentedDocumentOverTheFile)
 {
@@ -65,9 +64,13 @@ TEST_F(XmlTest, SaveWritesTheIndentedDocumentOverTheFile)
 
 TEST_F(XmlTest, TextSurvivesSaveAndLoad)
 {
-    const std::vector<CString> values = {
-        L"a & b", L"\u00e9 \u6f22", L"line1\r\nline2", L"cr\ronly", L"<tag attr=\"q\">", L"  padded  ",
-        L"\U0001F600 outside the basic plane"};
+    const std::vector<CString> values = {L"a & b",
+                                         L"\u00e9 \u6f22",
+                                         L"line1\r\nline2",
+                                         L"cr\ronly",
+                                         L"<tag attr=\"q\">",
+                                         L"  padded  ",
+                                         L"\U0001F600 outside the basic plane"};
     CXmlParser writer;
     ASSERT_TRUE(writer.AddElement(L"configuration"));
     for (size_t i = 0; i < values.size(); ++i)

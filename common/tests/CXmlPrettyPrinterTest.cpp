@@ -19,15 +19,10 @@ const LayoutCase kLayoutCases[] = {
     {"declaration dropped, comments and processing instructions kept",
      L"<?xml version=\"1.0\"?><!--top--><a><?job run?><b/><!--in--></a>",
      L"<!--top-->\r\n<a>\r\n\t<?job run?>\r\n\t<b/>\r\n\t<!--in-->\r\n</a>\r\n"},
-    {"mixed content kept on one line as it is",
-     L"<a><b>x <i>y</i> z</b></a>",
+    {"mixed content kept on one line as it is", L"<a><b>x <i>y</i> z</b></a>",
      L"<a>\r\n\t<b>x <i>y</i> z</b>\r\n</a>\r\n"},
-    {"markup characters escaped in text",
-     L"<a>&lt;b&gt; &amp; \"q\" 'p'</a>",
-     L"<a>&lt;b&gt; &amp; \"q\" 'p'</a>\r\n"},
-    {"CDATA kept as CDATA",
-     L"<a><![CDATA[<raw> & ]]></a>",
-     L"<a><![CDATA[<raw> & ]]></a>\r\n"},
+    {"markup characters escaped in text", L"<a>&lt;b&gt; &amp; \"q\" 'p'</a>", L"<a>&lt;b&gt; &amp; \"q\" 'p'</a>\r\n"},
+    {"CDATA kept as CDATA", L"<a><![CDATA[<raw> & ]]></a>", L"<a><![CDATA[<raw> & ]]></a>\r\n"},
 };
 
 class XmlLayoutTest : public XmlTest, public testing::WithParamInterface<LayoutCase>
@@ -77,7 +72,7 @@ CString AttributeValue(IXMLDOMDocument* document)
     element->getAttribute(_bstr_t(L"x"), &value);
     return CString(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal)));
 }
-}
+} // namespace
 
 TEST_P(XmlLayoutTest, IndentsWithoutChangingContent)
 {

@@ -168,7 +168,12 @@ class FakeFilter;
 class FakePin final : public IPin, public IAMAudioInputMixer, public FakeRefCount
 {
 public:
-    enum class Mixer { Untouched, On, Off };
+    enum class Mixer
+    {
+        Untouched,
+        On,
+        Off
+    };
     struct Options
     {
         bool directionFails = false;

@@ -96,7 +96,7 @@ protected:
 
     FakeFilter m_filter;
 };
-}
+} // namespace
 
 // ---- pins ----
 
@@ -111,8 +111,8 @@ TEST_F(FakeFilterTest, CountsAndFindsPinsOfOneDirectionReleasingTheRest)
         int index;
         const wchar_t* name; // null: no such pin
     } cases[] = {
-        {PINDIR_INPUT, 0, L"In 1"},   {PINDIR_INPUT, 1, L"In 2"},     {PINDIR_OUTPUT, 1, L"Out 2"},
-        {PINDIR_INPUT, 2, nullptr},   {PINDIR_OUTPUT, -1, nullptr},
+        {PINDIR_INPUT, 0, L"In 1"}, {PINDIR_INPUT, 1, L"In 2"},   {PINDIR_OUTPUT, 1, L"Out 2"},
+        {PINDIR_INPUT, 2, nullptr}, {PINDIR_OUTPUT, -1, nullptr},
     };
     for (const auto& c : cases)
     {
@@ -300,7 +300,7 @@ TEST(FormatMediaLengthTest, ShowsHoursMinutesAndSeconds)
         long seconds;
         const wchar_t* text;
     } cases[] = {
-        {3725, L"1 : 02 : 05"}, {0, L"0 : 00 : 00"},      {59, L"0 : 00 : 59"},
+        {3725, L"1 : 02 : 05"}, {0, L"0 : 00 : 00"},        {59, L"0 : 00 : 59"},
         {60, L"0 : 01 : 00"},   {360001, L"100 : 00 : 01"}, {-1, L"Unknown"},
     };
     for (const auto& c : cases)
@@ -375,8 +375,8 @@ void WriteAudioThenVideoAvi(const CString& path)
     EXPECT_EQ(0, AVIStreamWrite(audio, 0, 4200, &silence[0], 4200, 0, nullptr, nullptr));
     std::string frame(videoFormat.biSizeImage, '\0');
     for (LONG index = 0; index < 25; ++index)
-        EXPECT_EQ(0, AVIStreamWrite(video, index, 1, &frame[0], videoFormat.biSizeImage, AVIIF_KEYFRAME, nullptr,
-                                    nullptr));
+        EXPECT_EQ(
+            0, AVIStreamWrite(video, index, 1, &frame[0], videoFormat.biSizeImage, AVIIF_KEYFRAME, nullptr, nullptr));
 
     AVIStreamRelease(video);
     AVIStreamRelease(audio);
@@ -390,7 +390,7 @@ protected:
     ComThread m_com;
     TestFolder m_folder;
 };
-}
+} // namespace
 
 TEST_F(MediaLengthTest, CutsTheFractionOfTheAudioStreamsLength)
 {

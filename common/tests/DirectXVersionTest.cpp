@@ -86,7 +86,7 @@ HRESULT ProbeApartment(DWORD model)
         CoUninitialize();
     return hr;
 }
-}
+} // namespace
 
 TEST(DirectXVersionTest, ReadsTheInstalledVersion)
 {

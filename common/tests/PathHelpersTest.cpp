@@ -70,8 +70,12 @@ TEST(SplitPath, UsesOnlyTheFirstMaxPathCharacters)
 TEST(TrailingSlash, AddAndRemove)
 {
     const SlashCase adds[] = {
-        {L"", true, L""},        {L"", false, L""},           {L"C:\\a", true, L"C:\\a\\"},
-        {L"/a", false, L"/a/"},  {L"C:\\a\\", false, L"C:\\a\\"}, {L"a/", true, L"a/"},
+        {L"", true, L""},
+        {L"", false, L""},
+        {L"C:\\a", true, L"C:\\a\\"},
+        {L"/a", false, L"/a/"},
+        {L"C:\\a\\", false, L"C:\\a\\"},
+        {L"a/", true, L"a/"},
     };
     for (const SlashCase& c : adds)
     {
@@ -81,8 +85,8 @@ TEST(TrailingSlash, AddAndRemove)
     }
 
     const SlashCase removes[] = {
-        {L"C:\\a\\\\", true, L"C:\\a"}, {L"a/\\/", true, L"a"}, {L"a", true, L"a"},
-        {L"", true, L""},               {L"\\a\\b", true, L"\\a\\b"},
+        {L"C:\\a\\\\", true, L"C:\\a"}, {L"a/\\/", true, L"a"}, {L"a", true, L"a"}, {L"", true, L""},
+        {L"\\a\\b", true, L"\\a\\b"},
     };
     for (const SlashCase& c : removes)
     {
@@ -203,7 +207,8 @@ TEST(CreateDirectoryPath, RefusesWhatItCannotCreate)
     EXPECT_EQ(L"Invalid path name (empty directory).", error);
 
     EXPECT_FALSE(CreateDirectoryPath(L"\\\\server\\share\\dir\\", error));
-    EXPECT_EQ(L"The following path (\\\\server\\share\\dir\\), cannot be created. Error: empty drive or directory.", error);
+    EXPECT_EQ(L"The following path (\\\\server\\share\\dir\\), cannot be created. Error: empty drive or directory.",
+              error);
 
     EXPECT_FALSE(CreateDirectoryPath(L"C:file.bmp", error));
     EXPECT_EQ(L"The following path (C:file.bmp), cannot be created. Error: empty drive or directory.", error);

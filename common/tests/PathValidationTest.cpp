@@ -51,21 +51,17 @@ TEST_P(FileNameCases, GiveTheExpectedText)
     ExpectValidation(ValidateFileName, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(ValidateFileName, FileNameCases, ::testing::Values(
-    Case{L"report 2024.bmp", L""},
-    Case{L"CON", kDevice},
-    Case{L"Lpt1", kDevice},
-    Case{L"aux ", kDevice},
-    Case{L"con.txt", L""},
-    Case{Repeat(L'n', 256), L""},
-    Case{Repeat(L'n', 257), kTooLong},
-    Case{L"", kNoName},
-    Case{L"   ", kNoName},
-    Case{L".hidden", kNoName},
-    Case{L"a\x01" L"b", kControl},
-    // A control character ends the scan with its own text, even after a reserved one.
-    Case{L"a<b\x1f", kControl},
-    Case{L"a\tb<", kControl}));
+INSTANTIATE_TEST_SUITE_P(
+    ValidateFileName, FileNameCases,
+    ::testing::Values(Case{L"report 2024.bmp", L""}, Case{L"CON", kDevice}, Case{L"Lpt1", kDevice},
+                      Case{L"aux ", kDevice}, Case{L"con.txt", L""}, Case{Repeat(L'n', 256), L""},
+                      Case{Repeat(L'n', 257), kTooLong}, Case{L"", kNoName}, Case{L"   ", kNoName},
+                      Case{L".hidden", kNoName},
+                      Case{L"a\x01"
+                           L"b",
+                           kControl},
+                      // A control character ends the scan with its own text, even after a reserved one.
+                      Case{L"a<b\x1f", kControl}, Case{L"a\tb<", kControl}));
 
 TEST(ValidateFileName, RefusesEachOfTheNineReservedCharacters)
 {
@@ -87,37 +83,28 @@ TEST_P(PathCases, GiveTheExpectedText)
     ExpectValidation(ValidatePath, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(ValidatePath, PathCases, ::testing::Values(
-    Case{L"C:\\", L""},
-    Case{L"C:/", L""},
-    Case{L"C:\\file.bmp", L""},
-    Case{L"C:\\Images\\2024\\shot.bmp", L""},
-    Case{L"C:\\Images\\2024\\", L""},
-    Case{L"C:file.bmp", L""},
-    Case{L"C:", kEmptyDirectory},
-    Case{L"\\\\server\\share\\file.bmp", L""},
-    Case{L"\\\\server", kInvalidPath},
-    Case{L"file.bmp", kInvalidPath},
-    Case{L"\\Images\\file.bmp", kInvalidPath},
-    Case{L"C:\\\\\\Images\\file.bmp", kThreeSeparators},
-    Case{L"\\\\\\server\\share\\file.bmp", kThreeSeparators},
-    Case{L"C:\\Images\\\\2024\\file.bmp", kEmptyDirectory},
-    Case{L"C:\\\\", kEmptyDirectory},
-    // Either separator ends a folder name, in any mix.
-    Case{L"C:\\Images/2024\\May/file.bmp", L""},
-    Case{L"C:/Images/2024/file.bmp", L""},
-    Case{L"C:\\Images\\con\\file.bmp", kDevice},
-    Case{L"C:\\Ima?ges\\file.bmp", kReserved},
-    Case{L"C:\\.git\\file.bmp", kNoName},
-    Case{L"C:\\" + Repeat(L'd', 254) + L"\\", L""},
-    Case{L"C:\\" + Repeat(L'd', 255) + L"\\", kTooLong}));
+INSTANTIATE_TEST_SUITE_P(
+    ValidatePath, PathCases,
+    ::testing::Values(Case{L"C:\\", L""}, Case{L"C:/", L""}, Case{L"C:\\file.bmp", L""},
+                      Case{L"C:\\Images\\2024\\shot.bmp", L""}, Case{L"C:\\Images\\2024\\", L""},
+                      Case{L"C:file.bmp", L""}, Case{L"C:", kEmptyDirectory}, Case{L"\\\\server\\share\\file.bmp", L""},
+                      Case{L"\\\\server", kInvalidPath}, Case{L"file.bmp", kInvalidPath},
+                      Case{L"\\Images\\file.bmp", kInvalidPath}, Case{L"C:\\\\\\Images\\file.bmp", kThreeSeparators},
+                      Case{L"\\\\\\server\\share\\file.bmp", kThreeSeparators},
+                      Case{L"C:\\Images\\\\2024\\file.bmp", kEmptyDirectory}, Case{L"C:\\\\", kEmptyDirectory},
+                      // Either separator ends a folder name, in any mix.
+                      Case{L"C:\\Images/2024\\May/file.bmp", L""}, Case{L"C:/Images/2024/file.bmp", L""},
+                      Case{L"C:\\Images\\con\\file.bmp", kDevice}, Case{L"C:\\Ima?ges\\file.bmp", kReserved},
+                      Case{L"C:\\.git\\file.bmp", kNoName}, Case{L"C:\\" + Repeat(L'd', 254) + L"\\", L""},
+                      Case{L"C:\\" + Repeat(L'd', 255) + L"\\", kTooLong}));
 
 // The path helpers use at most MAX_PATH characters of a path; what is longer is refused
 // instead of being validated whole and then used cut.
-INSTANTIATE_TEST_SUITE_P(PathLength, PathCases, ::testing::Values(
-    Case{L"C:\\" + Repeat(L'd', 200) + L"\\" + Repeat(L'f', 56), L""},
-    Case{L"C:\\" + Repeat(L'd', 200) + L"\\" + Repeat(L'f', 57), kPathTooLong},
-    Case{L"C:\\" + Repeat(L'd', 200) + L"\\" + Repeat(L'f', 291), kPathTooLong}));
+INSTANTIATE_TEST_SUITE_P(PathLength, PathCases,
+                         ::testing::Values(Case{L"C:\\" + Repeat(L'd', 200) + L"\\" + Repeat(L'f', 56), L""},
+                                           Case{L"C:\\" + Repeat(L'd', 200) + L"\\" + Repeat(L'f', 57), kPathTooLong},
+                                           Case{L"C:\\" + Repeat(L'd', 200) + L"\\" + Repeat(L'f', 291),
+                                                kPathTooLong}));
 
 TEST(ValidatePath, AcceptsExactlyThePathsThatSplitPathKeepsWhole)
 {
@@ -153,16 +140,11 @@ TEST_P(DirectoryCases, GiveTheExpectedText)
     ExpectValidation(ValidateDirectory, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(ValidateDirectory, DirectoryCases, ::testing::Values(
-    Case{L"/", L""},
-    Case{L"/images", L""},
-    Case{L"/images/2024/", L""},
-    Case{L"images", L"Invalid directory name."},
-    Case{L"\\images", L"Invalid directory name."},
-    Case{L"", L"Empty directory."},
-    Case{L"//images", kEmptyDirectory},
-    Case{L"/images//2024", kEmptyDirectory},
-    Case{L"/images/prn", kDevice},
-    Case{L"/images\\2024", kReserved},
-    Case{L"/" + Repeat(L'd', 255), L""},
-    Case{L"/" + Repeat(L'd', 256), kTooLong}));
+INSTANTIATE_TEST_SUITE_P(ValidateDirectory, DirectoryCases,
+                         ::testing::Values(Case{L"/", L""}, Case{L"/images", L""}, Case{L"/images/2024/", L""},
+                                           Case{L"images", L"Invalid directory name."},
+                                           Case{L"\\images", L"Invalid directory name."},
+                                           Case{L"", L"Empty directory."}, Case{L"//images", kEmptyDirectory},
+                                           Case{L"/images//2024", kEmptyDirectory}, Case{L"/images/prn", kDevice},
+                                           Case{L"/images\\2024", kReserved}, Case{L"/" + Repeat(L'd', 255), L""},
+                                           Case{L"/" + Repeat(L'd', 256), kTooLong}));

@@ -109,4 +109,4 @@ inline Pixels ReadPixels(HBITMAP bitmap)
     ReleaseDC(nullptr, screen);
     return pixels;
 }
-}
+} // namespace screen_test

@@ -44,7 +44,10 @@ public:
 
     void SetGreeting(const std::vector<std::string>& pieces) { m_greeting = pieces; }
     void SetReply(const std::string& verb, const std::string& reply) { m_replies[verb] = reply; }
-    void Start() { m_thread = std::thread([this] { Serve(); }); }
+    void Start()
+    {
+        m_thread = std::thread([this] { Serve(); });
+    }
 
     // "127.0.0.1:port", as CQuickSmtp::Connect takes it.
     CString Host() const

@@ -15,8 +15,7 @@ struct Thrown
     CString text;
 };
 
-template <typename Call>
-Thrown CatchThrown(Call call)
+template <typename Call> Thrown CatchThrown(Call call)
 {
     Thrown result;
     try

@@ -86,4 +86,4 @@ private:
         RegDeleteTreeW(HKEY_CURRENT_USER, (CString(L"Software\\") + kMaker + L"\\" + kApplication).GetString());
     }
 };
-}
+} // namespace threads_test

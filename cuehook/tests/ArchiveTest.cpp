@@ -37,7 +37,7 @@ protected:
 
     CString m_path = TempPath(L"archive.bin");
 };
-}
+} // namespace
 
 TEST_F(ArchiveTest, WideTextCarriesItsMarkerAndTheShortestLengthPrefix)
 {
@@ -85,8 +85,7 @@ TEST_F(ArchiveTest, ShortOrOversizedTextsFailWithTheirCause)
         {"empty file", {}, 100, CArchive::endOfFile},
         {"text cut short", {0xFF, 0xFE, 0xFF, 0x05, 'a', 0}, 100, CArchive::endOfFile},
         {"length over the limit", {0xFF, 0xFE, 0xFF, 0x20}, 16, CArchive::badString},
-        {"32-bit length beyond the file", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}, 0x7FFFFFFF,
-         CArchive::endOfFile},
+        {"32-bit length beyond the file", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}, 0x7FFFFFFF, CArchive::endOfFile},
         {"marker twice", {0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x01, 'a', 0}, 100, CArchive::badString},
     };
     for (const Case& c : cases)

@@ -31,7 +31,7 @@ void DispatchOne(const MSG& message)
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
-}
+} // namespace
 
 void PumpMessagesSeen(DWORD ms, const std::function<void(const MSG&)>& seen)
 {
@@ -158,8 +158,8 @@ void WriteBytes(const CString& path, const Bytes& bytes)
 CTestWindow::CTestWindow()
 {
     RegisterTestClass();
-    m_window = CreateWindowExW(0, kWindowClass, L"Cuehook test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400,
-                               300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    m_window = CreateWindowExW(0, kWindowClass, L"Cuehook test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     m_edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 360, 24, m_window,
                              nullptr, GetModuleHandleW(nullptr), nullptr);
     Activate();

@@ -74,7 +74,7 @@ std::vector<UINT> PlayToEnd(CEventManager& store, int limit = 100)
     }
     return played;
 }
-}
+} // namespace
 
 TEST(EventStore, PlaybackWaitsBeforeEachEventForItsGapToThePreviousOne)
 {
@@ -82,16 +82,16 @@ TEST(EventStore, PlaybackWaitsBeforeEachEventForItsGapToThePreviousOne)
     Record(store, {Key(WM_KEYDOWN, 'A', 1000), Key(WM_KEYUP, 'A', 1300), Key(WM_KEYDOWN, 'B', 1350)});
     ASSERT_TRUE(store.StartPlayer(false, false, 0));
     ExpectPlayback(store, {
-                              {HC_GETNEXT, 0, 0},            // nothing taken yet: a zeroed event
+                              {HC_GETNEXT, 0, 0}, // nothing taken yet: a zeroed event
                               {HC_SKIP, 0, 0},
-                              {HC_GETNEXT, 0, WM_KEYDOWN},   // the first event plays at once
+                              {HC_GETNEXT, 0, WM_KEYDOWN}, // the first event plays at once
                               {HC_GETNEXT, 0, WM_KEYDOWN},
                               {HC_SKIP, 0, 0},
-                              {HC_GETNEXT, 300, WM_KEYUP},   // 300 ms after the first
-                              {HC_GETNEXT, 0, WM_KEYUP},     // asked again: the wait is served
+                              {HC_GETNEXT, 300, WM_KEYUP}, // 300 ms after the first
+                              {HC_GETNEXT, 0, WM_KEYUP},   // asked again: the wait is served
                               {HC_SKIP, 0, 0},
                               {HC_GETNEXT, 50, WM_KEYDOWN},
-                              {HC_SKIP, -1, 0},              // no repeats: the end
+                              {HC_SKIP, -1, 0}, // no repeats: the end
                           });
 }
 
@@ -101,8 +101,9 @@ TEST(EventStore, SkippedEventsDoNotShortenTheWaitOfTheNextPlayedOne)
     Record(store, {Key(WM_KEYDOWN, 'A', 1000), Mouse(WM_MOUSEMOVE, 1100), Mouse(WM_LBUTTONDOWN, 1200),
                    Key(WM_KEYUP, 'A', 1400)});
     ASSERT_TRUE(store.StartPlayer(true, false, 0));
-    ExpectPlayback(store, {{HC_SKIP, 0, 0}, {HC_GETNEXT, 0, WM_KEYDOWN}, {HC_SKIP, 0, 0}, {HC_GETNEXT, 400, WM_KEYUP},
-                           {HC_SKIP, -1, 0}});
+    ExpectPlayback(
+        store,
+        {{HC_SKIP, 0, 0}, {HC_GETNEXT, 0, WM_KEYDOWN}, {HC_SKIP, 0, 0}, {HC_GETNEXT, 400, WM_KEYUP}, {HC_SKIP, -1, 0}});
 }
 
 TEST(EventStore, RepeatCountGivesFurtherPasses)
@@ -199,8 +200,10 @@ TEST(EventStore, RecordingKeepsWhatTheFiltersLetThrough)
         std::vector<UINT> kept;
     } cases[] = {
         {true, false, {0x100, 0x101, 0x102, 0x103, 0x104, 0x105, 0x106, 0x107, 0x108, 0x109, 0x20E}},
-        {false, true, {0x109, 0x200, 0x201, 0x202, 0x203, 0x204, 0x205, 0x206, 0x207, 0x208, 0x209, 0x20A, 0x20B,
-                       0x20C, 0x20D, 0x20E}},
+        {false,
+         true,
+         {0x109, 0x200, 0x201, 0x202, 0x203, 0x204, 0x205, 0x206, 0x207, 0x208, 0x209, 0x20A, 0x20B, 0x20C, 0x20D,
+          0x20E}},
         {true, true, {0x109, 0x20E}},
     };
     for (const Case& c : cases)

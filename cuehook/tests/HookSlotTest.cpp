@@ -28,7 +28,8 @@ class CSlotHolder
 {
 public:
     CSlotHolder()
-        : m_held(CreateEventW(nullptr, TRUE, FALSE, kHeldEvent)), m_release(CreateEventW(nullptr, TRUE, FALSE, kReleaseEvent))
+        : m_held(CreateEventW(nullptr, TRUE, FALSE, kHeldEvent)),
+          m_release(CreateEventW(nullptr, TRUE, FALSE, kReleaseEvent))
     {
         wchar_t program[MAX_PATH] = L"";
         GetModuleFileNameW(nullptr, program, MAX_PATH);
@@ -37,8 +38,8 @@ public:
                            kHelperTest);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        CreateProcessW(nullptr, commandLine.GetBuffer(commandLine.GetLength() + 1), nullptr, nullptr, FALSE, 0,
-                       nullptr, nullptr, &startup, &m_process);
+        CreateProcessW(nullptr, commandLine.GetBuffer(commandLine.GetLength() + 1), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &m_process);
         commandLine.ReleaseBuffer();
     }
     ~CSlotHolder()
@@ -93,7 +94,7 @@ protected:
 
     CString m_error;
 };
-}
+} // namespace
 
 // Run only by CSlotHolder, in its own process.
 TEST(CuehookHelper, DISABLED_HoldsTheRecorderSlot)

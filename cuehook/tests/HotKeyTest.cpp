@@ -53,7 +53,7 @@ protected:
     CTestWindow& m_window = TestWindow();
     bool m_keyReachedWindow = false;
 };
-}
+} // namespace
 
 TEST_F(HotKeyTest, HotKeysPostRecordOrPlayByTheRecordFlag)
 {

@@ -15,7 +15,7 @@ LRESULT CollectEvent(int code, LPARAM event)
         g_dispatched.push_back(*reinterpret_cast<const EVENTMSG*>(event));
     return 0;
 }
-}
+} // namespace
 
 TEST(LowLevelRecorder, RecordsInputInTheJournalFormThatPlaysBack)
 {

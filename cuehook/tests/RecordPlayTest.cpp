@@ -135,7 +135,7 @@ protected:
     CString m_path = TempPath(L"recorded.vtf");
     CString m_copy = TempPath(L"recorded_copy.vtf");
 };
-}
+} // namespace
 
 TEST_F(RecordPlayTest, KeysAndClicksAreRecordedSavedAndReloaded)
 {

@@ -94,7 +94,7 @@ protected:
     CString m_path = TempPath(L"sound.vtf");
     CString m_error;
 };
-}
+} // namespace
 
 TEST(SoundTrack, TheWavePathIsTheTrainingFileWithTheExtensionWav)
 {

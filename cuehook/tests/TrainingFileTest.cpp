@@ -14,8 +14,7 @@ const HWND kLowWindow = reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x00010010)
 
 std::vector<EVENTMSG> GoldenEvents()
 {
-    return {MakeEvent(WM_KEYDOWN, 0x41, 1, 1000, kHighBitWindow),
-            MakeEvent(WM_LBUTTONDOWN, 150, 160, 1250, kLowWindow),
+    return {MakeEvent(WM_KEYDOWN, 0x41, 1, 1000, kHighBitWindow), MakeEvent(WM_LBUTTONDOWN, 150, 160, 1250, kLowWindow),
             MakeEvent(WM_KEYUP, 0xC00041, 1, 1900, kLowWindow)};
 }
 
@@ -52,7 +51,7 @@ protected:
     CString m_second = TempPath(L"second.vtf");
     CString m_error;
 };
-}
+} // namespace
 
 TEST_F(TrainingFileTest, SavedEventsMatchTheGoldenFileByteForByte)
 {

@@ -8,11 +8,36 @@ TEST(CString, FormatFollowsTheWideRuntimeRules)
         CString (*make)();
         const wchar_t* expected;
     } cases[] = {
-        {[] { CString s; s.Format(L"%s|%d", L"wide", -7); return s; }, L"wide|-7"},
-        {[] { CString s; s.Format(L"%S", "narrow"); return s; }, L"narrow"},
-        {[] { CString s; s.Format(L"%#08x", 0x1234u); return s; }, L"0x001234"},
-        {[] { CString s; s.Format(L"%5.1f|%-3c|", 2.26, L'x'); return s; }, L"  2.3|x  |"},
-        {[] { CString s(L"a"); s.AppendFormat(L"%02d", 5); return s; }, L"a05"},
+        {[] {
+             CString s;
+             s.Format(L"%s|%d", L"wide", -7);
+             return s;
+         },
+         L"wide|-7"},
+        {[] {
+             CString s;
+             s.Format(L"%S", "narrow");
+             return s;
+         },
+         L"narrow"},
+        {[] {
+             CString s;
+             s.Format(L"%#08x", 0x1234u);
+             return s;
+         },
+         L"0x001234"},
+        {[] {
+             CString s;
+             s.Format(L"%5.1f|%-3c|", 2.26, L'x');
+             return s;
+         },
+         L"  2.3|x  |"},
+        {[] {
+             CString s(L"a");
+             s.AppendFormat(L"%02d", 5);
+             return s;
+         },
+         L"a05"},
     };
     for (auto& c : cases)
         EXPECT_STREQ(c.expected, c.make().GetString());

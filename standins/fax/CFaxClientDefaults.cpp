@@ -6,12 +6,10 @@
 namespace
 {
 // A record's text fields and the texts they get.
-template <class Record>
-using TextFields = std::vector<std::pair<LPCWSTR Record::*, CString>>;
+template <class Record> using TextFields = std::vector<std::pair<LPCWSTR Record::*, CString>>;
 
 // One zeroed block holding the record, then each text; the fields point at the copies.
-template <class Record>
-Record* CreateRecord(const TextFields<Record>& texts)
+template <class Record> Record* CreateRecord(const TextFields<Record>& texts)
 {
     size_t bytes = sizeof(Record);
     for (const auto& text : texts)

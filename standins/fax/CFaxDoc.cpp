@@ -52,30 +52,90 @@ HRESULT CFaxDoc::SetFlag(const wchar_t* property, BOOL value)
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_FileName(BSTR value) { return SetText(L"FileName", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_FaxNumber(BSTR value) { return SetText(L"FaxNumber", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_DisplayName(BSTR value) { return SetText(L"DisplayName", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_BillingCode(BSTR value) { return SetText(L"BillingCode", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_RecipientName(BSTR value) { return SetText(L"RecipientName", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_RecipientCompany(BSTR value) { return SetText(L"RecipientCompany", value); }
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_FileName(BSTR value)
+{
+    return SetText(L"FileName", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_FaxNumber(BSTR value)
+{
+    return SetText(L"FaxNumber", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_DisplayName(BSTR value)
+{
+    return SetText(L"DisplayName", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_BillingCode(BSTR value)
+{
+    return SetText(L"BillingCode", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_RecipientName(BSTR value)
+{
+    return SetText(L"RecipientName", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_RecipientCompany(BSTR value)
+{
+    return SetText(L"RecipientCompany", value);
+}
 HRESULT STDMETHODCALLTYPE CFaxDoc::put_RecipientDepartment(BSTR value)
 {
     return SetText(L"RecipientDepartment", value);
 }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderName(BSTR value) { return SetText(L"SenderName", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderFax(BSTR value) { return SetText(L"SenderFax", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderCompany(BSTR value) { return SetText(L"SenderCompany", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderDepartment(BSTR value) { return SetText(L"SenderDepartment", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderAddress(BSTR value) { return SetText(L"SenderAddress", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderTitle(BSTR value) { return SetText(L"SenderTitle", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderOffice(BSTR value) { return SetText(L"SenderOffice", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderOfficePhone(BSTR value) { return SetText(L"SenderOfficePhone", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderHomePhone(BSTR value) { return SetText(L"SenderHomePhone", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_CoverpageName(BSTR value) { return SetText(L"CoverpageName", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SendCoverpage(BOOL value) { return SetFlag(L"SendCoverpage", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_ServerCoverpage(BOOL value) { return SetFlag(L"ServerCoverpage", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_CoverpageNote(BSTR value) { return SetText(L"CoverpageNote", value); }
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_CoverpageSubject(BSTR value) { return SetText(L"CoverpageSubject", value); }
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderName(BSTR value)
+{
+    return SetText(L"SenderName", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderFax(BSTR value)
+{
+    return SetText(L"SenderFax", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderCompany(BSTR value)
+{
+    return SetText(L"SenderCompany", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderDepartment(BSTR value)
+{
+    return SetText(L"SenderDepartment", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderAddress(BSTR value)
+{
+    return SetText(L"SenderAddress", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderTitle(BSTR value)
+{
+    return SetText(L"SenderTitle", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderOffice(BSTR value)
+{
+    return SetText(L"SenderOffice", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderOfficePhone(BSTR value)
+{
+    return SetText(L"SenderOfficePhone", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderHomePhone(BSTR value)
+{
+    return SetText(L"SenderHomePhone", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_CoverpageName(BSTR value)
+{
+    return SetText(L"CoverpageName", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_SendCoverpage(BOOL value)
+{
+    return SetFlag(L"SendCoverpage", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_ServerCoverpage(BOOL value)
+{
+    return SetFlag(L"ServerCoverpage", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_CoverpageNote(BSTR value)
+{
+    return SetText(L"CoverpageNote", value);
+}
+HRESULT STDMETHODCALLTYPE CFaxDoc::put_CoverpageSubject(BSTR value)
+{
+    return SetText(L"CoverpageSubject", value);
+}
 
 HRESULT STDMETHODCALLTYPE CFaxDoc::Send(long* jobId)
 {

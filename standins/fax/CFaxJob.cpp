@@ -65,8 +65,8 @@ bool CFaxJob::Save(const CString& jobFolder) const
 
 bool CFaxJob::Load(const CString& jobFolder)
 {
-    HANDLE file = CreateFileW(jobFolder + L"\\" + kJobFileName, GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(jobFolder + L"\\" + kJobFileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD size = GetFileSize(file, nullptr);

@@ -86,8 +86,8 @@ CString CFaxServiceConfig::GetThisComputerName()
 CString CFaxServiceConfig::ReadValue(const wchar_t* section, const wchar_t* key) const
 {
     CString value;
-    DWORD length = GetPrivateProfileStringW(section, key, L"", value.GetBuffer(kValueLength), kValueLength,
-                                            GetSettingsPath());
+    DWORD length =
+        GetPrivateProfileStringW(section, key, L"", value.GetBuffer(kValueLength), kValueLength, GetSettingsPath());
     value.ReleaseBuffer(static_cast<int>(length));
     return value;
 }

@@ -2,8 +2,7 @@
 
 namespace
 {
-template <class Function>
-Function GetFunction(HMODULE module, const char* name)
+template <class Function> Function GetFunction(HMODULE module, const char* name)
 {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }

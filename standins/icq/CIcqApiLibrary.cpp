@@ -2,8 +2,7 @@
 
 namespace
 {
-template <class Function>
-void Find(HMODULE module, const char* name, Function& function)
+template <class Function> void Find(HMODULE module, const char* name, Function& function)
 {
     function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }

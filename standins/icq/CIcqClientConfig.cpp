@@ -16,7 +16,8 @@ int ParseUserSection(const CString& section)
     if (section.Left(prefixLength).CompareNoCase(kUserSectionPrefix) != 0)
         return 0;
     CString digits = section.Mid(prefixLength);
-    if (digits.IsEmpty() || digits.GetLength() > 9 || wcsspn(digits, L"0123456789") != static_cast<size_t>(digits.GetLength()))
+    if (digits.IsEmpty() || digits.GetLength() > 9 ||
+        wcsspn(digits, L"0123456789") != static_cast<size_t>(digits.GetLength()))
         return 0;
     return static_cast<int>(wcstol(digits, nullptr, 10));
 }

@@ -16,8 +16,7 @@ struct GroupArray
 };
 
 // Copies text in the ANSI code page, cut to the field's size.
-template <size_t Size>
-void CopyText(char (&field)[Size], const CString& text)
+template <size_t Size> void CopyText(char (&field)[Size], const CString& text)
 {
     std::string ansi = text.ToAnsi();
     ansi.resize(std::min(ansi.size(), Size - 1));

@@ -31,8 +31,8 @@ class PeersFtp : public testing::TestWithParam<DWORD>
 protected:
     void SetUp() override
     {
-        for (const wchar_t* name : {L"VELL_FTP_HOST", L"VELL_FTP_PORT", L"VELL_FTP_USER", L"VELL_FTP_PASSWORD",
-                                    L"VELL_FTP_ROOT_WIN"})
+        for (const wchar_t* name :
+             {L"VELL_FTP_HOST", L"VELL_FTP_PORT", L"VELL_FTP_USER", L"VELL_FTP_PASSWORD", L"VELL_FTP_ROOT_WIN"})
             ASSERT_FALSE(peers::Env(name).empty()) << peers::Missing(name);
         host = peers::Env(L"VELL_FTP_HOST");
         port = static_cast<INTERNET_PORT>(_wtoi(peers::Env(L"VELL_FTP_PORT").c_str()));
@@ -43,8 +43,8 @@ protected:
         ASSERT_TRUE(session.handle) << "InternetOpenW failed: " << GetLastError();
         // Bounded waits: a server that stops answering fails the test instead of hanging it.
         DWORD timeoutMs = 15000;
-        for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT,
-                             INTERNET_OPTION_SEND_TIMEOUT})
+        for (DWORD option :
+             {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT})
             InternetSetOptionW(session.handle, option, &timeoutMs, sizeof(timeoutMs));
     }
 
@@ -58,7 +58,7 @@ protected:
     INTERNET_PORT port = 0;
     InternetHandle session;
 };
-}
+} // namespace
 
 TEST_P(PeersFtp, FilePutIntoANewFolderArrivesWholeInTheUsersHome)
 {

@@ -18,8 +18,7 @@ std::string Diagnostics(SQLSMALLINT type, SQLHANDLE handle)
     SQLINTEGER native = 0;
     SQLSMALLINT length = 0;
     for (SQLSMALLINT record = 1;
-         SQL_SUCCEEDED(SQLGetDiagRecW(type, handle, record, state, &native, text, ARRAYSIZE(text), &length));
-         ++record)
+         SQL_SUCCEEDED(SQLGetDiagRecW(type, handle, record, state, &native, text, ARRAYSIZE(text), &length)); ++record)
         all += "[" + peers::Narrow(reinterpret_cast<wchar_t*>(state)) + "] " +
                peers::Narrow(reinterpret_cast<wchar_t*>(text)) + " ";
     return all;
@@ -33,8 +32,8 @@ protected:
         for (const wchar_t* name : {L"VELL_ODBC_DRIVER", L"VELL_ODBC_DB"})
             ASSERT_FALSE(peers::Env(name).empty()) << peers::Missing(name);
         ASSERT_TRUE(SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)));
-        ASSERT_TRUE(SQL_SUCCEEDED(
-            SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0)));
+        ASSERT_TRUE(
+            SQL_SUCCEEDED(SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0)));
         ASSERT_TRUE(SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc)));
     }
 
@@ -73,8 +72,8 @@ protected:
 
     void Execute(const wchar_t* sql)
     {
-        ASSERT_TRUE(SQL_SUCCEEDED(SQLExecDirectW(stmt, reinterpret_cast<SQLWCHAR*>(const_cast<wchar_t*>(sql)),
-                                                 SQL_NTS)))
+        ASSERT_TRUE(
+            SQL_SUCCEEDED(SQLExecDirectW(stmt, reinterpret_cast<SQLWCHAR*>(const_cast<wchar_t*>(sql)), SQL_NTS)))
             << peers::Narrow(sql) << ": " << Diagnostics(SQL_HANDLE_STMT, stmt);
     }
 
@@ -118,7 +117,7 @@ protected:
     SQLHSTMT stmt = SQL_NULL_HSTMT;
     bool connected = false;
 };
-}
+} // namespace
 
 TEST_F(PeersOdbc, BlobBoundAsOneBufferRoundTrips)
 {
@@ -127,13 +126,13 @@ TEST_F(PeersOdbc, BlobBoundAsOneBufferRoundTrips)
     const std::string picture = peers::PatternBytes(200 * 1024, 1);
     SQLLEN pictureLength = SQLLEN(picture.size()), keyLength = SQL_NTS, numberLength = 0;
     SQLINTEGER number = 4242;
-    ASSERT_TRUE(SQL_SUCCEEDED(SQLBindParameter(stmt, 1, SQL_PARAM_INPUT, SQL_C_BINARY, SQL_LONGVARBINARY,
-                                               picture.size(), 0, const_cast<char*>(picture.data()),
-                                               pictureLength, &pictureLength)));
+    ASSERT_TRUE(
+        SQL_SUCCEEDED(SQLBindParameter(stmt, 1, SQL_PARAM_INPUT, SQL_C_BINARY, SQL_LONGVARBINARY, picture.size(), 0,
+                                       const_cast<char*>(picture.data()), pictureLength, &pictureLength)));
     ASSERT_TRUE(SQL_SUCCEEDED(SQLBindParameter(stmt, 2, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_VARCHAR, 255, 0,
                                                const_cast<wchar_t*>(key.c_str()), 0, &keyLength)));
-    ASSERT_TRUE(SQL_SUCCEEDED(SQLBindParameter(stmt, 3, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0, &number,
-                                               0, &numberLength)));
+    ASSERT_TRUE(SQL_SUCCEEDED(
+        SQLBindParameter(stmt, 3, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0, &number, 0, &numberLength)));
     ASSERT_NO_FATAL_FAILURE(Execute(L"INSERT INTO MyTable (MyImageCol, MyTextCol, MyIntCol) VALUES (?, ?, ?)"));
 
     std::string stored;
@@ -152,8 +151,7 @@ TEST_F(PeersOdbc, BlobSentInPiecesAtExecutionRoundTrips)
     const std::string picture = peers::PatternBytes(200 * 1024 + 13, 2);
     SQLLEN pictureLength = SQL_LEN_DATA_AT_EXEC(SQLLEN(picture.size())), keyLength = SQL_NTS;
     ASSERT_TRUE(SQL_SUCCEEDED(SQLBindParameter(stmt, 1, SQL_PARAM_INPUT, SQL_C_BINARY, SQL_LONGVARBINARY,
-                                               picture.size(), 0, reinterpret_cast<SQLPOINTER>(1), 0,
-                                               &pictureLength)));
+                                               picture.size(), 0, reinterpret_cast<SQLPOINTER>(1), 0, &pictureLength)));
     ASSERT_TRUE(SQL_SUCCEEDED(SQLBindParameter(stmt, 2, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_VARCHAR, 255, 0,
                                                const_cast<wchar_t*>(key.c_str()), 0, &keyLength)));
     const wchar_t* sql = L"INSERT INTO MyTable (MyImageCol, MyTextCol, MyIntCol) VALUES (?, ?, 7)";
@@ -186,8 +184,8 @@ TEST_F(PeersOdbc, TableColumnsHaveTheTypesTheDestinationBinds)
 {
     ASSERT_NO_FATAL_FAILURE(ConnectToTheRunsDatabase());
     wchar_t table[] = L"MyTable";
-    ASSERT_TRUE(SQL_SUCCEEDED(SQLColumnsW(stmt, nullptr, 0, nullptr, 0, reinterpret_cast<SQLWCHAR*>(table),
-                                          SQL_NTS, nullptr, 0)))
+    ASSERT_TRUE(SQL_SUCCEEDED(
+        SQLColumnsW(stmt, nullptr, 0, nullptr, 0, reinterpret_cast<SQLWCHAR*>(table), SQL_NTS, nullptr, 0)))
         << Diagnostics(SQL_HANDLE_STMT, stmt);
     std::map<std::wstring, SQLSMALLINT> types;
     while (SQL_SUCCEEDED(SQLFetch(stmt)))
@@ -200,9 +198,10 @@ TEST_F(PeersOdbc, TableColumnsHaveTheTypesTheDestinationBinds)
         types[reinterpret_cast<wchar_t*>(name)] = type;
     }
     const std::map<std::wstring, SQLSMALLINT> expected = {
-        {L"id", SQL_INTEGER},           {L"MyImageCol", SQL_LONGVARBINARY}, {L"MyTextCol", SQL_VARCHAR},
-        {L"MyIntCol", SQL_INTEGER},     {L"MyDoubleCol", SQL_DOUBLE},       {L"MyDateCol", SQL_TYPE_TIMESTAMP},
-        {L"MyByteCol", SQL_TINYINT},    {L"MyBoolCol", SQL_BIT}};
+        {L"id", SQL_INTEGER},         {L"MyImageCol", SQL_LONGVARBINARY},
+        {L"MyTextCol", SQL_VARCHAR},  {L"MyIntCol", SQL_INTEGER},
+        {L"MyDoubleCol", SQL_DOUBLE}, {L"MyDateCol", SQL_TYPE_TIMESTAMP},
+        {L"MyByteCol", SQL_TINYINT},  {L"MyBoolCol", SQL_BIT}};
     EXPECT_EQ(expected, types);
 }
 

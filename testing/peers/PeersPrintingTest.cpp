@@ -31,8 +31,8 @@ bool IsCompletePdf(const std::string& bytes)
 
 // Waits up to timeoutMs for a PDF file that was not in "before", whose name holds
 // "token", and that ghostscript has finished writing. Returns its name, or "".
-std::wstring WaitForNewPdf(const std::wstring& folder, const std::set<std::wstring>& before,
-                           const std::wstring& token, DWORD timeoutMs)
+std::wstring WaitForNewPdf(const std::wstring& folder, const std::set<std::wstring>& before, const std::wstring& token,
+                           DWORD timeoutMs)
 {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     do
@@ -53,7 +53,7 @@ struct DcDeleter
 {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };
-}
+} // namespace
 
 TEST(PeersPrinting, DefaultPrinterIsTheCupsPdfQueue)
 {

@@ -54,8 +54,8 @@ void WriteBytes(const CString& path, const std::string& bytes)
 bool HasSystemText(HRESULT hr)
 {
     wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   static_cast<DWORD>(hr), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     bool found = text && *text;
     LocalFree(text);
     return found;
@@ -233,15 +233,15 @@ TEST_P(FaxServerNameTest, ConnectsToThisComputerAndListedServersOnly)
     EXPECT_EQ(name, job.Get(L"ConnectedAs"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, FaxServerNameTest,
-    testing::Values(ServerCase{"NoName", nullptr, true, nullptr}, ServerCase{"EmptyName", L"", true, nullptr},
-                    ServerCase{"ThisComputer", L"this computer, lower case", true, nullptr},
-                    ServerCase{"ListedServer", L"faxhub", true, L"FAXHUB"},
-                    ServerCase{"LocalPlaceholder", L"(local)", false, nullptr},
-                    ServerCase{"UnknownServer", L"ELSEWHERE", false, nullptr},
-                    ServerCase{"NotAFolderName", L"out\\side", false, nullptr}),
-    [](const testing::TestParamInfo<ServerCase>& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Names, FaxServerNameTest,
+                         testing::Values(ServerCase{"NoName", nullptr, true, nullptr},
+                                         ServerCase{"EmptyName", L"", true, nullptr},
+                                         ServerCase{"ThisComputer", L"this computer, lower case", true, nullptr},
+                                         ServerCase{"ListedServer", L"faxhub", true, L"FAXHUB"},
+                                         ServerCase{"LocalPlaceholder", L"(local)", false, nullptr},
+                                         ServerCase{"UnknownServer", L"ELSEWHERE", false, nullptr},
+                                         ServerCase{"NotAFolderName", L"out\\side", false, nullptr}),
+                         [](const testing::TestParamInfo<ServerCase>& info) { return std::string(info.param.label); });
 
 TEST_F(FaxServiceTest, FailedSendsLeaveNothingInTheOutbox)
 {
@@ -371,8 +371,8 @@ TEST_F(FaxServiceTest, WithoutAFolderSettingTheOutboxIsInTheCommonApplicationDat
     SetEnvironmentVariableW(kFaxServiceFolderVariable, nullptr);
     wchar_t common[MAX_PATH];
     ASSERT_EQ(S_OK, SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, common));
-    CString outbox = CString(common) + L"\\Talvono Software\\Vellumor\\FaxOutbox\\" +
-                     CFaxServiceConfig::GetThisComputerName();
+    CString outbox =
+        CString(common) + L"\\Talvono Software\\Vellumor\\FaxOutbox\\" + CFaxServiceConfig::GetThisComputerName();
 
     HRESULT hr = S_OK;
     auto_rel<IFaxServer> server;
