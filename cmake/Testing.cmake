@@ -24,7 +24,9 @@ function(vell_add_test name)
     endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} testmain)
-    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    add_test(NAME ${name}
+             COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/run-wine-test.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
+                     $<TARGET_FILE:${name}> --gtest_brief=1)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${T_TIMEOUT}
         ENVIRONMENT "WINEPREFIX=${VELL_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=winemenubuilder.exe=d\;winedbg.exe=d\;mscoree=d\;mshtml=d")

@@ -1,0 +1,335 @@
+#include "capture/CScreenCaptureManager.h"
+
+#include "capture/CHkVellLibrary.h"
+#include "capture/CImageDestinations.h"
+#include "capture/CWndTimer.h"
+#include "capture/CaptureStrings.h"
+
+#include <algorithm>
+
+namespace
+{
+template <class Record> std::unique_ptr<SendParam> CopyOf(const SendParam& record)
+{
+    return std::unique_ptr<SendParam>(new Record(static_cast<const Record&>(record)));
+}
+
+// A record's duration and frequency, in seconds.
+struct Timing
+{
+    int duration;
+    int frequency;
+};
+
+template <class Record> Timing TimingOf(const SendParam& record)
+{
+    const Record& typed = static_cast<const Record&>(record);
+    return {typed.Duration, typed.Frequence};
+}
+
+// A destination the start may copy: its record type, its flag in the settings, how
+// its record is copied and where its timing is.
+struct StartEntry
+{
+    EnumSendParam type;
+    bool InfoScSettings::*flag;
+    std::unique_ptr<SendParam> (*copy)(const SendParam&);
+    Timing (*timing)(const SendParam&);
+};
+
+// The order in which the start visits the destinations (their dialogs too).
+const StartEntry kStartOrder[] = {
+    {SP_SC_SCREENSAVER, &InfoScSettings::ScreenSaver, &CopyOf<InfoScScreenSaver>, &TimingOf<InfoScScreenSaver>},
+    {SP_SC_PRINTER, &InfoScSettings::Printer, &CopyOf<InfoScPrinter>, &TimingOf<InfoScPrinter>},
+    {SP_SC_ICQ, &InfoScSettings::ICQ, &CopyOf<InfoScIcq>, &TimingOf<InfoScIcq>},
+    {SP_SC_FILE, &InfoScSettings::File, &CopyOf<InfoScFile>, &TimingOf<InfoScFile>},
+    {SP_SC_FAX, &InfoScSettings::Fax, &CopyOf<InfoScFax>, &TimingOf<InfoScFax>},
+    {SP_SC_EMAIL, &InfoScSettings::Email, &CopyOf<InfoScEmail>, &TimingOf<InfoScEmail>},
+    {SP_SC_EDITOR, &InfoScSettings::Editor, &CopyOf<InfoScEditor>, &TimingOf<InfoScEditor>},
+    {SP_SC_DATABASE, &InfoScSettings::Db, &CopyOf<InfoScDatabase>, &TimingOf<InfoScDatabase>},
+    {SP_SC_CLIPBOARD, &InfoScSettings::Clipboard, &CopyOf<InfoScClipboard>, &TimingOf<InfoScClipboard>},
+    {SP_SC_WEB, &InfoScSettings::Web, &CopyOf<InfoScWeb>, &TimingOf<InfoScWeb>},
+    {SP_SC_WALLPAPER, &InfoScSettings::Wallpaper, &CopyOf<InfoScWallpaper>, &TimingOf<InfoScWallpaper>},
+};
+
+// The smallest frequency over the records starts from this.
+const int kNoFrequency = 999;
+} // namespace
+
+CScreenCaptureManager::CScreenCaptureManager(std::unique_ptr<CImageDestinations> destinations, ICaptureDialogs& dialogs)
+    : m_destinations(std::move(destinations)), m_dialogs(dialogs)
+{
+}
+
+CScreenCaptureManager::~CScreenCaptureManager()
+{
+    DeleteTimer();
+}
+
+int CScreenCaptureManager::GetSelectionType()
+{
+    return GetSettings()->Type;
+}
+
+bool CScreenCaptureManager::GetShowSize()
+{
+    return GetSettings()->ShowSize;
+}
+
+bool CScreenCaptureManager::IsCaptureInProgress()
+{
+    return m_destinations->IsBusy();
+}
+
+bool CScreenCaptureManager::IsSelectionDone()
+{
+    return GetSettings()->IsSelectionDone();
+}
+
+bool CScreenCaptureManager::GetCaptureCursor()
+{
+    return GetSettings()->CaptCursor;
+}
+
+bool CScreenCaptureManager::WasLastCaptureSuccessful()
+{
+    return m_destinations->HasLastImage();
+}
+
+void CScreenCaptureManager::LoadSettingsFromRegistry()
+{
+    m_destinations->LoadFromRegistry();
+}
+
+int CScreenCaptureManager::GetHoldTime()
+{
+    return GetSettings()->HoldTime;
+}
+
+void CScreenCaptureManager::GetErrorText(CString& text)
+{
+    text = m_startError.IsEmpty() ? m_destinations->GetErrorText() : m_startError;
+    if (text.IsEmpty())
+        text = L"Unknown error.";
+}
+
+SendParam* CScreenCaptureManager::GetRecord(EnumSendParam type)
+{
+    return m_destinations->GetInfo(type);
+}
+
+void CScreenCaptureManager::SetRecord(const SendParam* record, EnumSendParam type, unsigned int part)
+{
+    m_destinations->SetInfo(record, type, part);
+}
+
+DestinationResult CScreenCaptureManager::RepeatLastCapture()
+{
+    return m_capturing ? DR_DONE : Start(true);
+}
+
+DestinationResult CScreenCaptureManager::CaptureWindow(HWND window)
+{
+    return m_destinations->ProcessWindow(window);
+}
+
+DestinationResult CScreenCaptureManager::CapturePolygon(HRGN region)
+{
+    return m_destinations->ProcessRegion(region);
+}
+
+DestinationResult CScreenCaptureManager::CaptureByRectangle(int left, int top, int right, int bottom)
+{
+    const RECT rect = {left, top, right, bottom};
+    return m_destinations->ProcessRect(rect);
+}
+
+InfoScSettings* CScreenCaptureManager::GetSettings()
+{
+    return &m_destinations->GetSettings();
+}
+
+void CScreenCaptureManager::SetSettings(const InfoScSettings& settings)
+{
+    m_destinations->GetSettings() = settings;
+}
+
+HBITMAP CScreenCaptureManager::GetLastImage(const InfoScSettings& settings)
+{
+    return m_destinations->GetLastImage(settings);
+}
+
+int CScreenCaptureManager::GetDuration()
+{
+    return m_destinations->GetDuration();
+}
+
+DestinationResult CScreenCaptureManager::Start(bool repeat)
+{
+    m_startError.Empty();
+    // The copies the run uses, each with its destination's entry.
+    std::vector<std::pair<const StartEntry*, std::unique_ptr<SendParam>>> records;
+    const InfoScSettings& settings = *GetSettings();
+    for (const StartEntry& entry : kStartOrder)
+        if (settings.*entry.flag)
+            records.emplace_back(&entry, entry.copy(*m_destinations->GetInfo(entry.type)));
+    if (records.empty())
+    {
+        m_startError.LoadString(IDS_NO_SELECTION_DONE);
+        return DR_FAILED;
+    }
+
+    if (!m_capturing && !m_paused)
+    {
+        for (auto& run : records)
+        {
+            if (run.second->IsDisplayFlagOn() && m_dialogs.EditProperties(*run.second, OwnerWindow()) != IDOK)
+                return DR_NOTHING_DONE;
+        }
+    }
+
+    int duration = 0;
+    int frequency = kNoFrequency;
+    for (const auto& run : records)
+    {
+        m_destinations->UseInfo(*run.second);
+        const Timing timing = run.first->timing(*run.second);
+        duration = std::max(duration, timing.duration);
+        frequency = std::min(frequency, timing.frequency);
+    }
+
+    if (duration >= 1)
+    {
+        DestinationResult chosen = ChooseTimedSelection(duration, frequency, repeat);
+        if (chosen == DR_DONE)
+        {
+            StartTimer(duration, frequency);
+            m_capturing = true;
+        }
+        return chosen;
+    }
+    if (!repeat)
+    {
+        if (m_owner)
+            m_owner->BeginCapture();
+        return DR_DONE;
+    }
+    return m_destinations->ProcessAgain();
+}
+
+DestinationResult CScreenCaptureManager::ProcessSelection()
+{
+    // The selection's start gave the destinations their run records.
+    return m_capturing ? DR_DONE : m_destinations->ProcessAgain();
+}
+
+DestinationResult CScreenCaptureManager::ChooseTimedSelection(int duration, int frequency, bool repeat)
+{
+    if (duration < 1 || frequency < 1)
+        return DR_DONE;
+    StopWatching();
+    m_timedPoints.clear();
+    if (repeat)
+        CopyLastSelection(m_timedPoints);
+    EnumScreenCaptureType type = static_cast<EnumScreenCaptureType>(GetSelectionType());
+    std::vector<POINT> points = m_timedPoints;
+    CString text;
+    const int button = m_dialogs.ChooseSelection(SP_SCREEN_CAPTURE, type, points, text, OwnerWindow());
+    DestinationResult result = DR_NOTHING_DONE;
+    if (button == kSelectionUseSelection)
+    {
+        m_timedPoints = points;
+        m_timedType = type;
+        m_timedText = text;
+        result = DR_DONE;
+    }
+    else if (button == kSelectionManual)
+    {
+        result = DR_DONE;
+    }
+    StartWatching();
+    return result;
+}
+
+void CScreenCaptureManager::StartTimer(int duration, int frequency)
+{
+    DeleteTimer();
+    m_timer = new CWndTimer(this);
+    if (frequency >= 1 && !m_timedPoints.empty())
+    {
+        CArray<POINT> points;
+        for (const POINT& point : m_timedPoints)
+            points.Add(point);
+        m_timer->SetScreenCapture(m_destinations.get(), frequency, points, m_timedType, m_timedText, OwnerWindow(),
+                                  GetCaptureCursor());
+    }
+    m_timer->Start(duration);
+}
+
+bool CScreenCaptureManager::Stop()
+{
+    if (m_timer)
+        m_timer->Stop();
+    DeleteTimer();
+    if (m_paused)
+        StartWatching();
+    m_capturing = false;
+    m_paused = false;
+    return true;
+}
+
+bool CScreenCaptureManager::Pause()
+{
+    if (m_timer)
+        m_timer->Pause();
+    StopWatching();
+    m_paused = true;
+    return true;
+}
+
+bool CScreenCaptureManager::Resume()
+{
+    StartWatching();
+    if (m_timer)
+        m_timer->Resume();
+    m_paused = false;
+    return true;
+}
+
+void CScreenCaptureManager::StopStep()
+{
+    Stop();
+}
+
+void CScreenCaptureManager::DeleteTimer()
+{
+    if (!m_timer)
+        return;
+    // Deferred when the timer's own handler is running.
+    m_timer->Delete();
+    m_timer = nullptr;
+}
+
+void CScreenCaptureManager::StartWatching()
+{
+    CHkVellLibrary* hooks = m_owner ? m_owner->GetHookLibrary() : nullptr;
+    if (!hooks)
+        return;
+    CWnd* window = CWnd::FromHandle(OwnerWindow());
+    hooks->HkVellStartWatch(window);
+    hooks->HkVellStartNotify(window);
+}
+
+void CScreenCaptureManager::StopWatching()
+{
+    CHkVellLibrary* hooks = m_owner ? m_owner->GetHookLibrary() : nullptr;
+    if (!hooks)
+        return;
+    hooks->HkVellStopWatch();
+    hooks->HkVellStopNotify();
+}
+
+HWND CScreenCaptureManager::OwnerWindow() const
+{
+    return m_owner ? m_owner->GetOwnerWindow() : nullptr;
+}

@@ -1,0 +1,17 @@
+# Mouse selection of a shape, the capture tip, the elapsed-time display and the output
+# window's options.
+target_sources(capture PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/CWndTransparentScSelection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CScTitleTip.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CElapsedTimeDisplay.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CGlobalOptions.cpp)
+target_link_libraries(capture PUBLIC user32 gdi32 advapi32)
+
+# Real mouse input on the display drives the selection window.
+vell_add_test(selection_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CWndTransparentScSelectionTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/CScTitleTipTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/CElapsedTimeDisplayTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/CGlobalOptionsTest.cpp
+    LIBS capture
+    LOCKS vell_display vell_input vell_registry)

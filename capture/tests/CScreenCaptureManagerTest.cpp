@@ -1,0 +1,575 @@
+#include "capture/CScreenCaptureManager.h"
+
+#include "capture/CHkVellLibrary.h"
+#include "capture/CImageDestinations.h"
+#include "capture/CScTitleTip.h"
+#include "capture/CScreenCaptureOwner.h"
+#include "capture/CWndTimer.h"
+#include "capture/tests/CaptureTestSupport.h"
+#include "capture/tests/FakeSystemCursors.h"
+#include "capture/tests/HkVellTestSupport.h"
+#include "common/CEventLog.h"
+#include "common/tests/MessageBoxRecorder.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace capture_test;
+using screen_test::ColourWindow;
+using screen_test::Pixels;
+using screen_test::ReadPixels;
+
+namespace
+{
+// One call of OnCaptureFinished.
+struct Finish
+{
+    unsigned result;
+    bool repeat;
+    bool endSelection;
+    bool showTip;
+    bool logFailure;
+
+    bool operator==(const Finish& o) const
+    {
+        return result == o.result && repeat == o.repeat && endSelection == o.endSelection && showTip == o.showTip &&
+               logFailure == o.logFailure;
+    }
+};
+
+void PrintTo(const Finish& f, std::ostream* out)
+{
+    *out << "(" << f.result << ", " << f.repeat << ", " << f.endSelection << ", " << f.showTip << ", " << f.logFailure
+         << ")";
+}
+
+// An owner that records what the manager asks of it and, like the main window,
+// ends the selection when asked.
+class RecordingOwner : public ICaptureOwner
+{
+public:
+    void BeginCapture() override
+    {
+        ++beginCaptures;
+        if (manager && startSelection)
+            manager->BeginSelection();
+    }
+    void OnCaptureFinished(DestinationResult result, bool repeat, bool endSelection, bool showTip,
+                           bool logFailure) override
+    {
+        finishes.push_back({result, repeat, endSelection, showTip, logFailure});
+        if (endSelection && manager)
+            manager->EndSelection(false);
+    }
+    void SetRightButtonPoll(bool) override {}
+    CHkVellLibrary* GetHookLibrary() override { return nullptr; }
+    HWND GetOwnerWindow() override { return nullptr; }
+
+    CScreenCaptureManagerBase* manager = nullptr;
+    bool startSelection = true;
+    int beginCaptures = 0;
+    std::vector<Finish> finishes;
+};
+
+// The dialogs, answered by the test.
+class AnsweringDialogs : public ICaptureDialogs
+{
+public:
+    int EditProperties(SendParam& record, HWND) override
+    {
+        asked.push_back(record.GetType());
+        if (propertiesAnswer == IDOK && record.GetType() == SP_SC_FILE && !editedName.IsEmpty())
+            static_cast<InfoScFile&>(record).FName = editedName;
+        return propertiesAnswer;
+    }
+    int ChooseSelection(EnumSendParam, EnumScreenCaptureType& type, std::vector<POINT>& points, CString&, HWND) override
+    {
+        ++selectionAsked;
+        if (selectionAnswer == kSelectionUseSelection)
+        {
+            type = SCT_RECTANGLE;
+            points = selectionPoints;
+        }
+        return selectionAnswer;
+    }
+
+    int propertiesAnswer = IDOK;
+    CString editedName;
+    std::vector<EnumSendParam> asked;
+    int selectionAnswer = kSelectionUseSelection;
+    std::vector<POINT> selectionPoints;
+    int selectionAsked = 0;
+};
+
+const wchar_t kFileName[] = L"shot";
+// A repeat or a direct capture that ran the destinations.
+const std::vector<Finish> kRepeatDone = {{DR_DONE, true, false, true, true}};
+
+MSLLHOOKSTRUCT HookData(int x, int y, ULONG_PTR extraInfo = 0)
+{
+    MSLLHOOKSTRUCT data = {};
+    data.pt = {x, y};
+    data.dwExtraInfo = extraInfo;
+    return data;
+}
+
+Pixels FilePixels(const CString& path)
+{
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    Pixels pixels = ReadPixels(bitmap);
+    if (bitmap)
+        DeleteObject(bitmap);
+    return pixels;
+}
+
+// The settings enable the file destination, writing BMP files into a folder of the
+// test with the show-dialog flag on; the user's settings come back afterwards.
+class ScreenCaptureManagerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedSettings.LoadFromRegistry();
+        m_savedFile.LoadFromRegistry();
+        InfoScSettings settings;
+        settings.Clear();
+        settings.File = true;
+        settings.Type = SCT_RECTANGLE;
+        settings.SaveToRegistry(0);
+        InfoScFile file(kFileName, m_folder.Path(), FT_BMP, true, true, 0, 0);
+        file.SaveToRegistry(0);
+        MakeManager();
+    }
+    void TearDown() override
+    {
+        m_manager.reset();
+        m_savedSettings.SaveToRegistry(0);
+        m_savedFile.SaveToRegistry(0);
+    }
+
+    void MakeManager()
+    {
+        m_manager.reset(
+            new CScreenCaptureManager(std::unique_ptr<CImageDestinations>(new CImageDestinations), m_dialogs));
+        m_manager->SetSystemCursors(m_cursors);
+        m_manager->SetOwner(&m_owner);
+        m_owner.manager = m_manager.get();
+    }
+    InfoScFile& FileRecord() { return *static_cast<InfoScFile*>(m_manager->GetRecord(SP_SC_FILE)); }
+    CString FilePath(const wchar_t* name = kFileName) const { return m_folder / name + CString(L".bmp"); }
+    void Hook(UINT message, int x, int y, ULONG_PTR extraInfo = 0)
+    {
+        MSLLHOOKSTRUCT data = HookData(x, y, extraInfo);
+        m_manager->OnHookMouseMessage(message, &data);
+    }
+    void Drag(POINT from, POINT to)
+    {
+        Hook(WM_LBUTTONDOWN, from.x, from.y);
+        Hook(WM_MOUSEMOVE, (from.x + to.x) / 2, (from.y + to.y) / 2);
+        Hook(WM_MOUSEMOVE, to.x, to.y);
+        Hook(WM_LBUTTONUP, to.x, to.y);
+    }
+
+    TestFolder m_folder;
+    InfoScSettings m_savedSettings;
+    InfoScFile m_savedFile;
+    FakeSystemCursors m_cursors;
+    AnsweringDialogs m_dialogs;
+    RecordingOwner m_owner;
+    std::unique_ptr<CScreenCaptureManager> m_manager;
+};
+} // namespace
+
+TEST_F(ScreenCaptureManagerTest, CancelledShowDialogStartsNothing)
+{
+    m_dialogs.propertiesAnswer = IDCANCEL;
+    EXPECT_EQ(DR_NOTHING_DONE, m_manager->Start(false));
+    EXPECT_EQ(std::vector<EnumSendParam>{SP_SC_FILE}, m_dialogs.asked);
+    EXPECT_EQ(0, m_owner.beginCaptures);
+    EXPECT_FALSE(Exists(FilePath()));
+}
+
+TEST_F(ScreenCaptureManagerTest, StartWithoutDestinationGivesTheReason)
+{
+    m_manager->GetSettings()->File = false;
+    EXPECT_EQ(DR_FAILED, m_manager->Start(false));
+    CString text;
+    m_manager->GetErrorText(text);
+    EXPECT_EQ(CString(L"There is no screen capture selection done."), text);
+    // The next start's own outcome replaces the old reason.
+    m_manager->GetSettings()->File = true;
+    m_dialogs.propertiesAnswer = IDCANCEL;
+    m_manager->Start(false);
+    m_manager->GetErrorText(text);
+    EXPECT_EQ(CString(L"Unknown error."), text);
+}
+
+TEST_F(ScreenCaptureManagerTest, InteractiveCaptureAsksOnceAndKeepsTheEdits)
+{
+    ColourWindow paint(kPaintRect, kPaint);
+    ASSERT_TRUE(paint.IsShown());
+    m_dialogs.editedName = L"edited";
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    ASSERT_EQ(1, m_owner.beginCaptures);
+    ASSERT_TRUE(m_manager->IsSelectionActive());
+
+    Drag({210, 160}, {260, 200});
+
+    EXPECT_EQ(std::vector<EnumSendParam>{SP_SC_FILE}, m_dialogs.asked);
+    const std::vector<Finish> expected = {{DR_DONE, false, true, false, false}, {DR_DONE, false, false, true, true}};
+    EXPECT_EQ(expected, m_owner.finishes);
+    EXPECT_FALSE(Exists(FilePath()));
+    Pixels pixels = FilePixels(FilePath(L"edited"));
+    ASSERT_EQ(50, pixels.width);
+    ASSERT_EQ(40, pixels.height);
+    // The feedback was erased before the grab: every pixel is the window's.
+    for (int y = 0; y < pixels.height; ++y)
+        for (int x = 0; x < pixels.width; ++x)
+            ASSERT_TRUE(ColourNear(kPaint, pixels.At(x, y), 2)) << x << "," << y;
+    EXPECT_FALSE(m_manager->IsSelectionActive());
+
+    // Repeat Last Screen Capture asks again.
+    m_owner.finishes.clear();
+    m_manager->OnRepeatLastCapture();
+    EXPECT_EQ(2u, m_dialogs.asked.size());
+    EXPECT_EQ(kRepeatDone, m_owner.finishes);
+}
+
+TEST_F(ScreenCaptureManagerTest, SelectionsEndWithTheirArgumentSets)
+{
+    struct Case
+    {
+        const char* name;
+        int type;
+        bool destination;
+        std::vector<std::pair<UINT, POINT>> events;
+        std::vector<Finish> finishes;
+    };
+    const Case cases[] = {
+        {"empty rectangle",
+         SCT_RECTANGLE,
+         true,
+         {{WM_LBUTTONDOWN, {300, 300}}, {WM_LBUTTONUP, {300, 300}}},
+         {{DR_NOTHING_DONE, false, true, true, false}}},
+        {"right button",
+         SCT_RECTANGLE,
+         true,
+         {{WM_LBUTTONDOWN, {300, 300}}, {WM_MOUSEMOVE, {320, 330}}, {WM_RBUTTONDOWN, {320, 330}}},
+         {{DR_NOTHING_DONE, false, true, true, false}}},
+        {"middle button",
+         SCT_ELLIPSE,
+         true,
+         {{WM_MBUTTONDOWN, {320, 330}}},
+         {{DR_NOTHING_DONE, false, true, true, false}}},
+        {"free hand of two points",
+         SCT_FREE_HAND,
+         true,
+         {{WM_LBUTTONDOWN, {300, 300}}, {WM_LBUTTONUP, {310, 300}}},
+         {{DR_NOTHING_DONE, false, true, true, false}}},
+        {"ellipse",
+         SCT_ELLIPSE,
+         true,
+         {{WM_LBUTTONDOWN, {300, 300}}, {WM_MOUSEMOVE, {340, 330}}, {WM_LBUTTONUP, {340, 330}}},
+         {{DR_DONE, false, true, false, false}, {DR_DONE, false, false, true, true}}},
+        {"free hand",
+         SCT_FREE_HAND,
+         true,
+         {{WM_LBUTTONDOWN, {300, 300}},
+          {WM_MOUSEMOVE, {340, 300}},
+          {WM_MOUSEMOVE, {340, 340}},
+          {WM_LBUTTONUP, {340, 340}}},
+         {{DR_DONE, false, true, false, false}, {DR_DONE, false, false, true, true}}},
+        {"grab refused",
+         SCT_RECTANGLE,
+         false,
+         {{WM_LBUTTONDOWN, {300, 300}}, {WM_MOUSEMOVE, {340, 330}}, {WM_LBUTTONUP, {340, 330}}},
+         {{DR_NOTHING_DONE, false, true, true, true}}},
+    };
+    for (const Case& c : cases)
+    {
+        m_owner.finishes.clear();
+        m_manager->GetSettings()->Type = static_cast<EnumScreenCaptureType>(c.type);
+        m_manager->GetSettings()->File = true;
+        m_manager->BeginSelection();
+        m_manager->GetSettings()->File = c.destination;
+        for (const auto& event : c.events)
+            Hook(event.first, event.second.x, event.second.y);
+        EXPECT_EQ(c.finishes, m_owner.finishes) << c.name;
+        EXPECT_FALSE(m_manager->IsSelectionActive()) << c.name;
+    }
+}
+
+TEST_F(ScreenCaptureManagerTest, SizeLabelFollowsTheSelection)
+{
+    m_manager->GetSettings()->ShowSize = true;
+    m_manager->BeginSelection();
+    ASSERT_NE(nullptr, m_manager->GetTitleTip());
+    EXPECT_EQ(CString(L"X: 0   Y: 0   Size:  0x0   "), m_manager->GetTitleTip()->GetText());
+    Hook(WM_LBUTTONDOWN, 260, 200);
+    Hook(WM_MOUSEMOVE, 210, 160);
+    EXPECT_EQ(CString(L"X: 210 Y: 160 Size: 50x40"), m_manager->GetTitleTip()->GetText());
+    Hook(WM_RBUTTONDOWN, 210, 160);
+    EXPECT_EQ(nullptr, m_manager->GetTitleTip());
+
+    // No label for the window types.
+    m_manager->GetSettings()->Type = SCT_DESKTOP;
+    m_manager->BeginSelection();
+    EXPECT_EQ(nullptr, m_manager->GetTitleTip());
+    m_manager->EndSelection(false);
+}
+
+TEST_F(ScreenCaptureManagerTest, PolygonEndsWithADoubleClick)
+{
+    m_manager->GetSettings()->Type = SCT_POLYGON;
+    m_manager->BeginSelection();
+    Hook(WM_LBUTTONDOWN, 300, 300);
+    Sleep(GetDoubleClickTime() + 50);
+    Hook(WM_LBUTTONDOWN, 360, 300);
+    Sleep(GetDoubleClickTime() + 50);
+    Hook(WM_LBUTTONDOWN, 360, 350);
+    Hook(WM_LBUTTONDOWN, 360, 350);
+    const std::vector<Finish> expected = {{DR_DONE, false, true, false, false}, {DR_DONE, false, false, true, true}};
+    EXPECT_EQ(expected, m_owner.finishes);
+    std::vector<POINT> last;
+    m_manager->CopyLastSelection(last);
+    EXPECT_EQ(4u, last.size());
+}
+
+TEST_F(ScreenCaptureManagerTest, EventsOfInjectedInputAreIgnored)
+{
+    m_manager->BeginSelection();
+    Hook(WM_LBUTTONDOWN, 300, 300, 1);
+    Hook(WM_RBUTTONDOWN, 300, 300, 1);
+    EXPECT_TRUE(m_owner.finishes.empty());
+    EXPECT_TRUE(m_manager->IsSelectionActive());
+    m_manager->EndSelection(false);
+}
+
+TEST_F(ScreenCaptureManagerTest, DirectCapturesWriteTheFile)
+{
+    ColourWindow paint(kPaintRect, kPaint);
+    ASSERT_TRUE(paint.IsShown());
+    m_dialogs.propertiesAnswer = IDOK;
+
+    m_manager->CaptureDesktopWindow();
+    EXPECT_EQ(kRepeatDone, m_owner.finishes);
+    Pixels desktop = FilePixels(FilePath());
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), desktop.width);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), desktop.height);
+    EXPECT_TRUE(ColourNear(kPaint, desktop.At(240, 180), 2));
+
+    SetForegroundWindow(paint.Handle());
+    PumpMessages(50);
+    ASSERT_EQ(paint.Handle(), GetForegroundWindow());
+    m_owner.finishes.clear();
+    m_manager->CaptureForegroundWindow();
+    EXPECT_EQ(kRepeatDone, m_owner.finishes);
+    Pixels window = FilePixels(FilePath());
+    EXPECT_EQ(kPaintWidth, window.width);
+    EXPECT_EQ(kPaintHeight, window.height);
+    EXPECT_TRUE(ColourNear(kPaint, window.At(kPaintWidth / 2, kPaintHeight / 2), 2));
+}
+
+TEST_F(ScreenCaptureManagerTest, FailedRunIsReportedForTheLog)
+{
+    // A folder on a drive that does not exist cannot take the file.
+    FileRecord().FPath = L"Q:\\nowhere";
+    FileRecord().ShowDlg = false;
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    Drag({300, 300}, {340, 330});
+    const std::vector<Finish> expected = {{DR_DONE, false, true, false, false}, {DR_FAILED, false, false, true, true}};
+    EXPECT_EQ(expected, m_owner.finishes);
+    CString text;
+    m_manager->GetErrorText(text);
+    EXPECT_EQ(0, text.Find(L"File: "));
+}
+
+TEST_F(ScreenCaptureManagerTest, CursorsComeBackAfterEveryEnd)
+{
+    m_manager->BeginSelection();
+    for (DWORD id : FakeSystemCursors::kIds)
+        ASSERT_TRUE(m_cursors.ShowsSelection(id)) << id;
+    Hook(WM_RBUTTONDOWN, 300, 300);
+    for (DWORD id : FakeSystemCursors::kIds)
+        EXPECT_TRUE(m_cursors.ShowsOriginal(id)) << id;
+
+    // The manager goes while the user selects.
+    m_manager->BeginSelection();
+    Hook(WM_LBUTTONDOWN, 300, 300);
+    m_manager.reset();
+    for (DWORD id : FakeSystemCursors::kIds)
+        EXPECT_TRUE(m_cursors.ShowsOriginal(id)) << id;
+}
+
+TEST_F(ScreenCaptureManagerTest, TimedStartChoosesTheSelectionAndArmsTheTimer)
+{
+    FileRecord().ShowDlg = false;
+    FileRecord().Duration = 30;
+    FileRecord().Frequence = 5;
+    m_dialogs.selectionAnswer = IDCANCEL;
+    EXPECT_EQ(DR_NOTHING_DONE, m_manager->Start(false));
+    EXPECT_FALSE(m_manager->IsCapturing());
+
+    m_dialogs.selectionAnswer = kSelectionUseSelection;
+    m_dialogs.selectionPoints = {{200, 150}, {280, 210}};
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    EXPECT_EQ(2, m_dialogs.selectionAsked);
+    EXPECT_EQ(0, m_owner.beginCaptures);
+    ASSERT_TRUE(m_manager->IsCapturing());
+    ASSERT_NE(nullptr, m_manager->GetTimer());
+    EXPECT_EQ(5u, m_manager->GetTimer()->GetFrequency());
+    // A repeat while the timer runs does nothing more.
+    EXPECT_EQ(DR_DONE, m_manager->RepeatLastCapture());
+    EXPECT_EQ(2, m_dialogs.selectionAsked);
+
+    EXPECT_TRUE(m_manager->Pause());
+    EXPECT_TRUE(m_manager->IsCapturePaused());
+    EXPECT_TRUE(m_manager->Resume());
+    EXPECT_FALSE(m_manager->IsCapturePaused());
+    EXPECT_TRUE(m_manager->Stop());
+    EXPECT_FALSE(m_manager->IsCapturing());
+    EXPECT_EQ(nullptr, m_manager->GetTimer());
+}
+
+// The whole road with the engine's owner window: real mouse input through the
+// watch library selects a rectangle that straddles the corner of a painted window.
+class ScreenCaptureOwnerInputTest : public ScreenCaptureManagerTest
+{
+protected:
+    void SetUp() override
+    {
+        ScreenCaptureManagerTest::SetUp();
+        ASSERT_TRUE(m_hooks.Load()) << m_hooks.GetErrorText().ToAnsi(CP_UTF8);
+        ASSERT_TRUE(m_window.Create());
+        m_window.SetManager(m_manager.get());
+        m_manager->SetOwner(&m_window);
+        m_hooks.HkVellStartWatch(&m_window);
+        m_hooks.HkVellStartNotify(&m_window);
+    }
+    void TearDown() override
+    {
+        m_hooks.HkVellStopNotify();
+        m_hooks.HkVellStopWatch();
+        ScreenCaptureManagerTest::TearDown();
+    }
+
+    CHkVellLibrary m_hooks;
+    CScreenCaptureOwner m_window{&m_hooks};
+};
+
+TEST_F(ScreenCaptureOwnerInputTest, RealDragCapturesTheRectangle)
+{
+    ColourWindow paint(kPaintRect, kPaint);
+    ASSERT_TRUE(paint.IsShown());
+    FileRecord().ShowDlg = false;
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    ASSERT_TRUE(m_window.IsCaptureRunning());
+    ASSERT_TRUE(m_manager->IsSelectionActive());
+
+    // From inside the window's lower right part out past its corner.
+    SetCursorPos(250, 190);
+    PumpMessages(50);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouseMove(10, 10);
+    SendMouseMove(20, 10);
+    SendMouseMove(20, 20);
+    POINT end = {};
+    GetCursorPos(&end);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpMessages(100);
+
+    EXPECT_FALSE(m_manager->IsSelectionActive());
+    EXPECT_FALSE(m_window.IsCaptureRunning());
+    EXPECT_TRUE(m_window.IsRightButtonPollOn());
+    EXPECT_EQ(CString(L"The screen capture is done."), m_window.GetOutcomeText());
+    Pixels pixels = FilePixels(FilePath());
+    ASSERT_EQ(end.x - 250, pixels.width);
+    ASSERT_EQ(end.y - 190, pixels.height);
+    EXPECT_TRUE(ColourNear(kPaint, pixels.At(2, 2), 2));
+    EXPECT_TRUE(ColourNear(kPaint, pixels.At(280 - 250 - 2, 210 - 190 - 2), 2));
+    EXPECT_FALSE(ColourNear(kPaint, pixels.At(pixels.width - 2, pixels.height - 2), 2));
+    for (DWORD id : FakeSystemCursors::kIds)
+        EXPECT_TRUE(m_cursors.ShowsOriginal(id)) << id;
+}
+
+TEST_F(ScreenCaptureOwnerInputTest, RealClickCapturesTheWindowUnderTheCursor)
+{
+    ColourWindow paint(kPaintRect, kPaint);
+    ASSERT_TRUE(paint.IsShown());
+    FileRecord().ShowDlg = false;
+    m_manager->GetSettings()->Type = SCT_WINDOW;
+    SetCursorPos(240, 180);
+    PumpMessages(50);
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    PumpMessages(100);
+    // The window is highlighted (and kept from input) before any click.
+    EXPECT_FALSE(IsWindowEnabled(paint.Handle()));
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpMessages(100);
+
+    EXPECT_FALSE(m_manager->IsSelectionActive());
+    EXPECT_TRUE(IsWindowEnabled(paint.Handle()));
+    Pixels pixels = FilePixels(FilePath());
+    EXPECT_EQ(kPaintWidth, pixels.width);
+    EXPECT_EQ(kPaintHeight, pixels.height);
+    EXPECT_TRUE(ColourNear(kPaint, pixels.At(kPaintWidth / 2, kPaintHeight / 2), 2));
+    std::vector<POINT> last;
+    m_manager->CopyLastSelection(last);
+    ASSERT_EQ(2u, last.size());
+    EXPECT_EQ(kPaintRect.left, last[0].x);
+    EXPECT_EQ(kPaintRect.bottom, last[1].y);
+}
+
+TEST_F(ScreenCaptureOwnerInputTest, RealRightClickCancels)
+{
+    FileRecord().ShowDlg = false;
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    SetCursorPos(300, 300);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouseMove(30, 30);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpMessages(100);
+    EXPECT_FALSE(m_manager->IsSelectionActive());
+    EXPECT_EQ(CString(L"The screen capture was cancelled."), m_window.GetOutcomeText());
+    EXPECT_FALSE(Exists(FilePath()));
+}
+
+TEST_F(ScreenCaptureOwnerInputTest, FailedCaptureIsShownAndLogged)
+{
+    CEventLog log;
+    CStringArray before;
+    log.Read(nullptr, CScreenCaptureOwner::kEventSource, before);
+    FileRecord().FPath = L"Q:\\nowhere";
+    FileRecord().ShowDlg = false;
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    Drag({300, 300}, {340, 330});
+
+    CString errorText;
+    m_manager->GetErrorText(errorText);
+    EXPECT_EQ(errorText, m_window.GetOutcomeText());
+    CStringArray after;
+    ASSERT_TRUE(log.Read(nullptr, CScreenCaptureOwner::kEventSource, after)) << log.GetErrorText().ToAnsi(CP_UTF8);
+    ASSERT_EQ(before.GetSize() + 1, after.GetSize());
+    EXPECT_EQ(errorText, after[after.GetSize() - 1]);
+
+    // A cancelled selection is shown but not logged.
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    Hook(WM_RBUTTONDOWN, 300, 300);
+    CStringArray last;
+    log.Read(nullptr, CScreenCaptureOwner::kEventSource, last);
+    EXPECT_EQ(after.GetSize(), last.GetSize());
+}
+
+TEST_F(ScreenCaptureOwnerInputTest, BeginCaptureWithoutDestinationTellsTheUser)
+{
+    MessageBoxRecorder boxes(IDOK);
+    m_manager->GetSettings()->File = false;
+    m_window.BeginCapture();
+    EXPECT_FALSE(m_manager->IsSelectionActive());
+    ASSERT_EQ(1u, boxes.boxes.size());
+    EXPECT_EQ(CString(L"No selection has been made. Please select a screen capture option and try again."),
+              boxes.boxes[0].text);
+}

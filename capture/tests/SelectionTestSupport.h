@@ -1,0 +1,105 @@
+#pragma once
+// Helpers of the selection tests: message pumping and a script of real input events
+// played one event per timer tick. The ticks come from a thread timer, so that a modal
+// loop (a rubber band) dispatches them too, and a tick is handled only after the input
+// queued before it (timer messages come last).
+#include <functional>
+#include <utility>
+#include <vector>
+#include <windows.h>
+
+namespace selection_test
+{
+using Step = std::function<void()>;
+
+// Dispatches the thread's messages until done() holds or ms have passed; true when done.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    while (!done())
+    {
+        if (GetTickCount() - start >= ms)
+            return false;
+        // One message at a time, so that a window that never validates cannot hold the
+        // loop for ever.
+        MSG message;
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+            continue;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return true;
+}
+
+inline void Pump(DWORD ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
+
+inline Step MoveTo(int x, int y)
+{
+    return [x, y] { SetCursorPos(x, y); };
+}
+
+inline Step Mouse(DWORD flags)
+{
+    return [flags] {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
+        SendInput(1, &input, sizeof input);
+    };
+}
+
+// The steps of a click at (x, y).
+inline std::vector<Step> ClickAt(int x, int y)
+{
+    return {MoveTo(x, y), Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)};
+}
+
+class InputScript
+{
+public:
+    static const UINT kTickMs = 30;
+
+    explicit InputScript(std::vector<Step> steps) : m_steps(std::move(steps)) {}
+
+    void Add(const std::vector<Step>& steps) { m_steps.insert(m_steps.end(), steps.begin(), steps.end()); }
+    // Lets ms pass before the next step.
+    void Pause(DWORD ms)
+    {
+        m_steps.push_back([this, ms] { m_resumeAt = GetTickCount() + ms; });
+    }
+
+    // Plays the steps while pumping; true when all ran within ms.
+    bool Play(DWORD ms)
+    {
+        s_current = this;
+        m_next = 0;
+        m_resumeAt = GetTickCount();
+        UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, &InputScript::OnTick);
+        bool done = PumpUntil([this] { return m_next >= m_steps.size(); }, ms);
+        KillTimer(nullptr, timer);
+        s_current = nullptr;
+        return done;
+    }
+
+private:
+    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        InputScript* script = s_current;
+        if (!script || script->m_next >= script->m_steps.size() ||
+            static_cast<LONG>(GetTickCount() - script->m_resumeAt) < 0)
+            return;
+        script->m_steps[script->m_next++]();
+    }
+
+    std::vector<Step> m_steps;
+    size_t m_next = 0;
+    DWORD m_resumeAt = 0;
+    static inline InputScript* s_current = nullptr;
+};
+} // namespace selection_test

@@ -1,0 +1,76 @@
+#include "framework/CRectTracker.h"
+
+#include <utility>
+#include <windowsx.h>
+
+int CRectTracker::HitTest(POINT point) const
+{
+    RECT rect = Normalized();
+    return PtInRect(&rect, point) ? hitMiddle : hitNothing;
+}
+
+bool CRectTracker::TrackRubberBand(HWND window, POINT point, bool allowInvert)
+{
+    m_rect = {point.x, point.y, point.x, point.y};
+    SetCapture(window);
+    HDC dc = GetDC(window);
+    RECT drawn{};
+    bool shown = false;
+    bool accepted = false;
+    bool tracking = true;
+    while (tracking && GetCapture() == window)
+    {
+        MSG message;
+        if (!GetMessageW(&message, nullptr, 0, 0))
+        {
+            // The quit belongs to the caller's loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        switch (message.message)
+        {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP:
+            m_rect.right = GET_X_LPARAM(message.lParam);
+            m_rect.bottom = GET_Y_LPARAM(message.lParam);
+            if (!allowInvert)
+                m_rect = Normalized();
+            if (shown)
+                DrawFocusRect(dc, &drawn); // a second draw erases the inverted frame
+            drawn = Normalized();
+            DrawFocusRect(dc, &drawn);
+            shown = true;
+            if (message.message == WM_LBUTTONUP)
+            {
+                accepted = !IsRectEmpty(&drawn);
+                tracking = false;
+            }
+            break;
+        case WM_RBUTTONDOWN:
+            tracking = false;
+            break;
+        case WM_KEYDOWN:
+            if (message.wParam == VK_ESCAPE)
+                tracking = false;
+            break;
+        default:
+            DispatchMessageW(&message);
+        }
+    }
+    if (shown)
+        DrawFocusRect(dc, &drawn);
+    ReleaseDC(window, dc);
+    if (GetCapture() == window)
+        ReleaseCapture();
+    return accepted;
+}
+
+RECT CRectTracker::Normalized() const
+{
+    RECT rect = m_rect;
+    if (rect.left > rect.right)
+        std::swap(rect.left, rect.right);
+    if (rect.top > rect.bottom)
+        std::swap(rect.top, rect.bottom);
+    return rect;
+}
