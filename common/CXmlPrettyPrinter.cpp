@@ -11,69 +11,53 @@ void AppendIndent(int level, CString& out)
         out += L'\t';
 }
 
-// Character data of an element: markup characters as entities, and carriage returns as
-// references, which a parser would otherwise turn into line feeds.
-void AppendEscapedText(const CString& text, CString& out)
+// The reference that stands for a character in escaped output, or null for a character
+// written as it is. Character data escapes markup characters and carriage returns, which
+// a parser would otherwise turn into line feeds; an attribute value in double quotes also
+// escapes the quote and LF and TAB, which a parser would replace with blanks.
+const wchar_t* EscapeOf(wchar_t ch, bool attribute)
 {
-    for (int i = 0; i < text.GetLength(); ++i)
+    switch (ch)
     {
-        wchar_t ch = text[i];
-        switch (ch)
-        {
-        case L'&':
-            out += L"&amp;";
-            break;
-        case L'<':
-            out += L"&lt;";
-            break;
-        case L'>':
-            out += L"&gt;";
-            break;
-        case L'\r':
-            out += L"&#13;";
-            break;
-        default:
-            out += ch;
-            break;
-        }
+    case L'&':
+        return L"&amp;";
+    case L'<':
+        return L"&lt;";
+    case L'>':
+        return L"&gt;";
+    case L'\r':
+        return L"&#13;";
+    case L'"':
+        return attribute ? L"&quot;" : nullptr;
+    case L'\n':
+        return attribute ? L"&#10;" : nullptr;
+    case L'\t':
+        return attribute ? L"&#9;" : nullptr;
+    default:
+        return nullptr;
     }
 }
 
-// An attribute value in double quotes: a parser replaces raw white space characters in
-// it with blanks, so CR, LF and TAB go as references.
+void AppendEscaped(const CString& text, bool attribute, CString& out)
+{
+    for (int i = 0; i < text.GetLength(); ++i)
+    {
+        const wchar_t* escape = EscapeOf(text[i], attribute);
+        if (escape)
+            out += escape;
+        else
+            out += text[i];
+    }
+}
+
+void AppendEscapedText(const CString& text, CString& out)
+{
+    AppendEscaped(text, false, out);
+}
+
 void AppendEscapedAttribute(const CString& value, CString& out)
 {
-    for (int i = 0; i < value.GetLength(); ++i)
-    {
-        wchar_t ch = value[i];
-        switch (ch)
-        {
-        case L'&':
-            out += L"&amp;";
-            break;
-        case L'<':
-            out += L"&lt;";
-            break;
-        case L'>':
-            out += L"&gt;";
-            break;
-        case L'"':
-            out += L"&quot;";
-            break;
-        case L'\r':
-            out += L"&#13;";
-            break;
-        case L'\n':
-            out += L"&#10;";
-            break;
-        case L'\t':
-            out += L"&#9;";
-            break;
-        default:
-            out += ch;
-            break;
-        }
-    }
+    AppendEscaped(value, true, out);
 }
 
 // A CDATA section cannot hold "]]>": such data is split over two sections.
