@@ -3,53 +3,33 @@
 #include "capture/CHkVellLibrary.h"
 #include "capture/CImageDestinations.h"
 #include "capture/CWndTimer.h"
+#include "capture/DestinationRecords.h"
 #include "capture/CaptureStrings.h"
 
 #include <algorithm>
 
 namespace
 {
-template <class Record> std::unique_ptr<SendParam> CopyOf(const SendParam& record)
-{
-    return std::unique_ptr<SendParam>(new Record(static_cast<const Record&>(record)));
-}
-
-// A record's duration and frequency, in seconds.
-struct Timing
-{
-    int duration;
-    int frequency;
-};
-
-template <class Record> Timing TimingOf(const SendParam& record)
-{
-    const Record& typed = static_cast<const Record&>(record);
-    return {typed.Duration, typed.Frequence};
-}
-
-// A destination the start may copy: its record type, its flag in the settings, how
-// its record is copied and where its timing is.
+// A destination the start may copy: its record type and its flag in the settings.
 struct StartEntry
 {
     EnumSendParam type;
     bool InfoScSettings::*flag;
-    std::unique_ptr<SendParam> (*copy)(const SendParam&);
-    Timing (*timing)(const SendParam&);
 };
 
 // The order in which the start visits the destinations (their dialogs too).
 const StartEntry kStartOrder[] = {
-    {SP_SC_SCREENSAVER, &InfoScSettings::ScreenSaver, &CopyOf<InfoScScreenSaver>, &TimingOf<InfoScScreenSaver>},
-    {SP_SC_PRINTER, &InfoScSettings::Printer, &CopyOf<InfoScPrinter>, &TimingOf<InfoScPrinter>},
-    {SP_SC_ICQ, &InfoScSettings::ICQ, &CopyOf<InfoScIcq>, &TimingOf<InfoScIcq>},
-    {SP_SC_FILE, &InfoScSettings::File, &CopyOf<InfoScFile>, &TimingOf<InfoScFile>},
-    {SP_SC_FAX, &InfoScSettings::Fax, &CopyOf<InfoScFax>, &TimingOf<InfoScFax>},
-    {SP_SC_EMAIL, &InfoScSettings::Email, &CopyOf<InfoScEmail>, &TimingOf<InfoScEmail>},
-    {SP_SC_EDITOR, &InfoScSettings::Editor, &CopyOf<InfoScEditor>, &TimingOf<InfoScEditor>},
-    {SP_SC_DATABASE, &InfoScSettings::Db, &CopyOf<InfoScDatabase>, &TimingOf<InfoScDatabase>},
-    {SP_SC_CLIPBOARD, &InfoScSettings::Clipboard, &CopyOf<InfoScClipboard>, &TimingOf<InfoScClipboard>},
-    {SP_SC_WEB, &InfoScSettings::Web, &CopyOf<InfoScWeb>, &TimingOf<InfoScWeb>},
-    {SP_SC_WALLPAPER, &InfoScSettings::Wallpaper, &CopyOf<InfoScWallpaper>, &TimingOf<InfoScWallpaper>},
+    {SP_SC_SCREENSAVER, &InfoScSettings::ScreenSaver},
+    {SP_SC_PRINTER, &InfoScSettings::Printer},
+    {SP_SC_ICQ, &InfoScSettings::ICQ},
+    {SP_SC_FILE, &InfoScSettings::File},
+    {SP_SC_FAX, &InfoScSettings::Fax},
+    {SP_SC_EMAIL, &InfoScSettings::Email},
+    {SP_SC_EDITOR, &InfoScSettings::Editor},
+    {SP_SC_DATABASE, &InfoScSettings::Db},
+    {SP_SC_CLIPBOARD, &InfoScSettings::Clipboard},
+    {SP_SC_WEB, &InfoScSettings::Web},
+    {SP_SC_WALLPAPER, &InfoScSettings::Wallpaper},
 };
 
 // The smallest frequency over the records starts from this.
@@ -172,7 +152,7 @@ DestinationResult CScreenCaptureManager::Start(bool repeat)
     const InfoScSettings& settings = *GetSettings();
     for (const StartEntry& entry : kStartOrder)
         if (settings.*entry.flag)
-            records.emplace_back(&entry, entry.copy(*m_destinations->GetInfo(entry.type)));
+            records.emplace_back(&entry, CopyDestinationRecord(*m_destinations->GetInfo(entry.type)));
     if (records.empty())
     {
         m_startError.LoadString(IDS_NO_SELECTION_DONE);
@@ -193,7 +173,7 @@ DestinationResult CScreenCaptureManager::Start(bool repeat)
     for (const auto& run : records)
     {
         m_destinations->UseInfo(*run.second);
-        const Timing timing = run.first->timing(*run.second);
+        const DestinationTiming timing = GetDestinationTiming(*run.second);
         duration = std::max(duration, timing.duration);
         frequency = std::min(frequency, timing.frequency);
     }

@@ -2,7 +2,7 @@
 
 #include "capture/CImageDestinations.h"
 #include "capture/CaptureMessages.h"
-#include "common/CEventLog.h"
+#include "capture/JobFailureReport.h"
 #include "common/CMemoryDC.h"
 #include "common/SystemHelpers.h"
 #include "framework/CResourceException.h"
@@ -15,8 +15,6 @@ namespace
 {
 const wchar_t* const kBaseClassName = L"$ZVellumorTimerZ$";
 const UINT kClassStyle = CS_BYTEALIGNWINDOW; // 0x0800
-const wchar_t* const kEventSource = L"VellumorJob";
-const DWORD kEventId = 1;
 const wchar_t* const kNothingToCaptureText = L"The selection to capture was not found on the screen.";
 
 // Timer objects waiting for their deferred delete, by the id of the thread timer
@@ -53,22 +51,6 @@ RECT NormalizedRect(const POINT& a, const POINT& b)
     return rect;
 }
 
-// "%m/%d/%Y %H:%M:%S" of the local time.
-CString LocalTimeText()
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    CString text;
-    text.Format(L"%02u/%02u/%04u %02u:%02u:%02u", now.wMonth, now.wDay, now.wYear, now.wHour, now.wMinute, now.wSecond);
-    return text;
-}
-
-CString ProgramPath()
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
 } // namespace
 
 CWndTimer::CWndTimer(ICaptureStepTarget* target) : m_target(target)
@@ -361,11 +343,9 @@ void CWndTimer::ReportFailure(UINT_PTR id, const CString& errorText)
 {
     {
         CWaitCursor wait;
-        CString entry;
-        entry.Format(L"%s  Task  %s  %s", LocalTimeText().GetString(), id == kScreenTimerId ? L"Screen" : L"Movie",
-                     errorText.GetString());
-        CEventLog log;
-        log.Report(kEventSource, ProgramPath(), EVENTLOG_ERROR_TYPE, kEventId, entry);
+        CString message;
+        message.Format(L"Task  %s  %s", id == kScreenTimerId ? L"Screen" : L"Movie", errorText.GetString());
+        ReportJobFailure(message);
     }
     if (m_owner)
         SendMessageW(m_owner, WM_OUTPUT_TEXT, 0, reinterpret_cast<LPARAM>(errorText.GetString()));

@@ -75,7 +75,7 @@ bool ValidateFileName(const CString& name, CString& error)
         }
         if (wcschr(L"<>:\\\"/|?*", ch))
         {
-            error = L"File/directory name contains reserved characters (<>:\\\"/|?*).";
+            error = L"File/directory name contains reserved characters (<>:\"/|?*).";
             valid = false;
         }
     }

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 xvfb xauth googletest
+    wine64 xvfb xauth x11-utils googletest
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     python3 python3-aiosmtpd fp-utils
     cups printer-driver-cups-pdf poppler-utils python3-pyftpdlib

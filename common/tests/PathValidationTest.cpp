@@ -9,7 +9,7 @@ namespace
 const wchar_t kDevice[] = L"File/directory name is a reserved device name (aux, con, lpt1, prn).";
 const wchar_t kTooLong[] = L"File/directory name too long (max. 256 characters).";
 const wchar_t kNoName[] = L"Please provide a file name.";
-const wchar_t kReserved[] = L"File/directory name contains reserved characters (<>:\\\"/|?*).";
+const wchar_t kReserved[] = L"File/directory name contains reserved characters (<>:\"/|?*).";
 const wchar_t kControl[] = L"File/directory name contains invalid characters (range 0 trough 31).";
 const wchar_t kInvalidPath[] = L"Invalid path name. Please correct.";
 const wchar_t kThreeSeparators[] = L"Invalid path name (three consecutive slashes or backslashes).";

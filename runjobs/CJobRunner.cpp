@@ -1,0 +1,139 @@
+#include "runjobs/CJobRunner.h"
+
+namespace
+{
+// A destination's flag in the settings and the label a failure starts with, in the
+// order the label is chosen.
+struct DestinationLabel
+{
+    bool InfoScSettings::*flag;
+    const wchar_t* label;
+};
+
+const DestinationLabel kLabels[] = {
+    {&InfoScSettings::Clipboard, L"Clipboard: "},
+    {&InfoScSettings::Db, L"Database: "},
+    {&InfoScSettings::Editor, L"Graphic Editor: "},
+    {&InfoScSettings::Email, L"Email: "},
+    {&InfoScSettings::Fax, L"Fax: "},
+    {&InfoScSettings::File, L"File: "},
+    {&InfoScSettings::ICQ, L"ICQ: "},
+    {&InfoScSettings::Printer, L"Printer: "},
+    {&InfoScSettings::ScreenSaver, L"Screen Saver: "},
+    {&InfoScSettings::Wallpaper, L"Wallpaper: "},
+    {&InfoScSettings::Web, L"Web Server: "},
+};
+
+DWORD SecondsToWait(unsigned int seconds)
+{
+    return seconds ? seconds * 1000 : CJobRunner::kInfinite;
+}
+} // namespace
+
+void CJobRunner::Run()
+{
+    const CString& type = m_cmdLine->m_type;
+    if (type.CompareNoCase(L"VELLUMOR_SC") == 0)
+        RunScreenJob();
+    else if (type.CompareNoCase(L"VELLUMOR_CBT") == 0)
+        RunMediaJob(*m_cmdLine->m_cbtManager, L"Training", 0, 0);
+    else if (type.CompareNoCase(L"VELLUMOR_AUDIO") == 0)
+        RunMediaJob(*m_cmdLine->m_audioManager, L"Audio", m_cmdLine->m_audioManager->GetRecording().RecDuration,
+                    m_cmdLine->m_audioManager->GetPlaying().PlayDuration);
+    else if (type.CompareNoCase(L"VELLUMOR_VIDEO") == 0)
+        RunMediaJob(*m_cmdLine->m_videoManager, L"Video", m_cmdLine->m_videoManager->GetRecording().RecDuration,
+                    m_cmdLine->m_videoManager->GetPlaying().PlayDuration);
+    else if (type.CompareNoCase(L"VELLUMOR_PRESENTATION") == 0)
+        RunMovieJob();
+}
+
+void CJobRunner::RunScreenJob()
+{
+    if (!m_cmdLine->m_record)
+        return;
+    CJobScreenCaptureManager& manager = *m_cmdLine->m_screenManager;
+    manager.SetSelection(m_cmdLine->m_selectionPoints, static_cast<EnumScreenCaptureType>(m_cmdLine->m_selectionType),
+                         m_cmdLine->m_selectionText);
+    manager.SetCaptureCursor(m_cmdLine->m_captureCursor);
+    if (manager.Start() != DR_DONE)
+        throw L"Screen  " + ScreenCaption() + manager.GetErrorText();
+    // The timer window posts the quit message when the duration has passed.
+    Wait(kInfinite);
+    if (manager.IsCaptureInProgress())
+        manager.Stop();
+}
+
+void CJobRunner::RunMovieJob()
+{
+    CJobPresentationManager& manager = *m_cmdLine->m_presentationManager;
+    if (m_cmdLine->m_record)
+        manager.SetSelection(m_cmdLine->m_selectionPoints,
+                             static_cast<EnumScreenCaptureType>(m_cmdLine->m_selectionType), m_cmdLine->m_selectionText,
+                             m_cmdLine->m_captureCursor);
+    // The recording's timer window ends the job.
+    RunMediaJob(manager, L"Movie", 0, 0);
+}
+
+CString CJobRunner::ScreenCaption()
+{
+    CJobScreenCaptureManager& manager = *m_cmdLine->m_screenManager;
+    CString caption;
+    if (manager.IsCaptureInProgress() && manager.GetDuration() >= 1)
+        caption = L"Recording ";
+    const InfoScSettings& settings = manager.GetSettings();
+    for (const DestinationLabel& destination : kLabels)
+    {
+        if (settings.*destination.flag)
+        {
+            caption += destination.label;
+            break;
+        }
+    }
+    return caption;
+}
+
+template <class Manager>
+void CJobRunner::RunMediaJob(Manager& manager, const wchar_t* kind, unsigned int recordingSeconds,
+                             unsigned int playingSeconds)
+{
+    const bool record = m_cmdLine->m_record;
+    const DestinationResult started = record ? manager.StartRecording() : manager.StartPlaying();
+    if (started != DR_DONE)
+    {
+        CString failure;
+        failure.Format(L"%s  %s: %s", kind, record ? L"Recording" : L"Playing", manager.GetErrorText().GetString());
+        throw failure;
+    }
+    Wait(SecondsToWait(record ? recordingSeconds : playingSeconds));
+    if (record)
+        manager.StopRecording();
+    else
+        manager.StopPlaying();
+}
+
+bool CJobRunner::Wait(DWORD milliseconds)
+{
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;)
+    {
+        // Messages already queued are handled before waiting again.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            if (message.message == WM_QUIT)
+                return true;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        DWORD timeout = INFINITE;
+        if (milliseconds != kInfinite)
+        {
+            const ULONGLONG now = GetTickCount64();
+            if (now >= deadline)
+                return false;
+            timeout = static_cast<DWORD>(deadline - now);
+        }
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout, QS_ALLINPUT) == WAIT_FAILED)
+            return false;
+    }
+}

@@ -1,0 +1,369 @@
+// The job runner end to end: VellRunJobs.exe started as its own process with a job
+// line, its exit code, the files it wrote and the entries it left in the event log;
+// and, in this process, the job-mode screen manager and the runner's wait.
+// Winsock's header must come before windows.h.
+#include <winsock2.h>
+
+#include "Info/InfoScClipboard.h"
+#include "Info/InfoScFile.h"
+#include "capture/CWndTimer.h"
+#include "capture/tests/CaptureTestSupport.h"
+#include "capture/tests/MovieReader.h"
+#include "common/CEventLog.h"
+#include "common/tests/TestFolder.h"
+#include "runjobs/CJobRunner.h"
+
+#include <gtest/gtest.h>
+#include <regex>
+
+using namespace capture_test;
+
+namespace
+{
+const DWORD kJobTimeoutMs = 60000;
+
+CString ProgramFolder()
+{
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    CString folder(path);
+    return folder.Left(folder.ReverseFind(L'\\'));
+}
+
+CStringArray JobEntries()
+{
+    CStringArray texts;
+    CEventLog log;
+    log.Read(nullptr, L"VellumorJob", texts);
+    return texts;
+}
+
+// What one run of the job runner left behind.
+struct JobRun
+{
+    DWORD exitCode = STILL_ACTIVE;
+    // The event-log entries of "VellumorJob" the run added, without their time.
+    std::vector<std::wstring> entries;
+    // Entries whose text does not start with the report's time and two blanks.
+    int untimedEntries = 0;
+};
+
+// Runs VellRunJobs.exe with the arguments and waits for it, dispatching this thread's
+// messages meanwhile (the test's windows must stay painted for the job to grab them).
+JobRun RunJob(const CString& arguments)
+{
+    JobRun run;
+    const int before = JobEntries().GetSize();
+    std::wstring commandLine = (L"\"" + ProgramFolder() + L"\\VellRunJobs.exe\" " + arguments).GetString();
+    STARTUPINFOW startup = {sizeof(startup)};
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return run;
+    const ULONGLONG deadline = GetTickCount64() + kJobTimeoutMs;
+    while (GetTickCount64() < deadline &&
+           MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0)
+    {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 99);
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    const std::wregex timed(L"^\\d{2}/\\d{2}/\\d{4} \\d{2}:\\d{2}:\\d{2}  ");
+    CStringArray texts = JobEntries();
+    for (int i = before; i < texts.GetSize(); ++i)
+    {
+        std::wstring text = texts[i].GetString();
+        std::wsmatch time;
+        if (std::regex_search(text, time, timed))
+            run.entries.push_back(time.suffix().str());
+        else
+            ++run.untimedEntries;
+    }
+    return run;
+}
+
+// A TCP port on 127.0.0.1 that nothing listens on.
+int ClosedPort()
+{
+    WSADATA data;
+    WSAStartup(MAKEWORD(2, 2), &data);
+    SOCKET probe = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int length = sizeof(address);
+    bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
+    closesocket(probe);
+    return ntohs(address.sin_port);
+}
+
+// A screen job line: destination, selection, the destination's own flags and the
+// timing tail.
+CString ScreenJob(int destination, int selection, const CString& size, const CString& flags)
+{
+    CString line;
+    line.Format(L"-type VELLUMOR_SC -esParam %d -escType %d -size \"%s\" %s -duration 1 -freq 1", destination,
+                selection, size.GetString(), flags.GetString());
+    return line;
+}
+
+CString FileFlags(const TestFolder& folder, const wchar_t* name, EnumFileType type)
+{
+    CString flags;
+    flags.Format(L"-file %s -path \"%s\" -imgType %d -overwrite 1", name, folder.Path().GetString(),
+                 static_cast<int>(type));
+    return flags;
+}
+} // namespace
+
+class JobRunnerTest : public ::testing::Test
+{
+protected:
+    TestFolder m_folder;
+};
+
+TEST_F(JobRunnerTest, DesktopJobWritesAPngOfTheWholeScreen)
+{
+    JobRun run = RunJob(ScreenJob(SP_SC_FILE, SCT_DESKTOP, L"", FileFlags(m_folder, L"Desktop", FT_PNG)));
+
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_TRUE(run.entries.empty()) << run.entries.front();
+    const CString path = m_folder / L"Desktop.png";
+    EXPECT_TRUE(StartsWith(ReadBytes(path), "\x89PNG\r\n\x1a\n"));
+    DecodedImage image = Decode(path);
+    ASSERT_TRUE(image.ok);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), image.width);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), image.height);
+}
+
+TEST_F(JobRunnerTest, WindowJobCapturesTheWindowOfThatTitle)
+{
+    screen_test::ColourWindow target(kPaintRect, kPaint);
+    ASSERT_TRUE(target.IsShown());
+    SetWindowTextW(target.Handle(), L"Vellumor job target");
+
+    JobRun run =
+        RunJob(ScreenJob(SP_SC_FILE, SCT_WINDOW, L"Vellumor job target", FileFlags(m_folder, L"Window", FT_BMP)));
+
+    EXPECT_EQ(0u, run.exitCode);
+    DecodedImage image = Decode(m_folder / L"Window.bmp");
+    ASSERT_TRUE(image.ok);
+    EXPECT_EQ(kPaintWidth, image.width);
+    EXPECT_EQ(kPaintHeight, image.height);
+    EXPECT_TRUE(ColourNear(kPaint, image.centre, 0));
+}
+
+TEST_F(JobRunnerTest, RectangleJobCapturesThatRectangleWhicheverCornerComesFirst)
+{
+    screen_test::ColourWindow target(kPaintRect, kPaint);
+    ASSERT_TRUE(target.IsShown());
+
+    // The corners given bottom-right first: the rectangle is normalised.
+    JobRun run =
+        RunJob(ScreenJob(SP_SC_FILE, SCT_RECTANGLE, L"270,200,210,160", FileFlags(m_folder, L"Rectangle", FT_BMP)));
+
+    EXPECT_EQ(0u, run.exitCode);
+    DecodedImage image = Decode(m_folder / L"Rectangle.bmp");
+    ASSERT_TRUE(image.ok);
+    EXPECT_EQ(60, image.width);
+    EXPECT_EQ(40, image.height);
+    EXPECT_TRUE(ColourNear(kPaint, image.centre, 0));
+}
+
+TEST_F(JobRunnerTest, MovieJobRecordsFramesOfTheRectangle)
+{
+    screen_test::ColourWindow target(kPaintRect, kPaint);
+    ASSERT_TRUE(target.IsShown());
+
+    JobRun run = RunJob(L"-type VELLUMOR_PRESENTATION -presType 1 -file Movie -path \"" + m_folder.Path() +
+                        L"\" -fileType 0 -overwrite 1 -duration 3 -freq 1 -framesRate 5 -escType 2"
+                        L" -size \"210,160,270,200\" -captCursor 0");
+
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_TRUE(run.entries.empty()) << run.entries.front();
+    MovieReader movie(m_folder / L"Movie.avi");
+    ASSERT_TRUE(movie.IsOpen());
+    EXPECT_GE(movie.FrameCount(), 1);
+    EXPECT_EQ(60, movie.Format().biWidth);
+    EXPECT_EQ(40, movie.Format().biHeight);
+    EXPECT_TRUE(ColourNear(kPaint, movie.PixelAt(0, 30, 20), 0));
+}
+
+TEST_F(JobRunnerTest, FailedJobsExitWithTwoAndLeaveTheirTextInTheEventLog)
+{
+    // Files that playing jobs find, for kinds this build cannot play.
+    const CString training = m_folder / L"lesson.cbt";
+    const CString movie = m_folder / L"show.avi";
+    WriteBytes(training, "events");
+    WriteBytes(movie, "frames");
+    struct Case
+    {
+        CString arguments;
+        std::wstring entry;
+    };
+    const Case cases[] = {
+        {L"-type", L"Task  *Unknown*  Command line arguments are missing."},
+        {L"-kind VELLUMOR_SC", L"Task  *Unknown*  Capture type flag (-type) is missing."},
+        // The graphic editor the job would start is not there.
+        {ScreenJob(SP_SC_EDITOR, SCT_DESKTOP, L"", L"-editorPath \"C:\\no such\\editor.exe\" -imgType 0"),
+         L"Task  Screen  Editor: Editor file 'C:\\no such\\editor.exe' does not exist."},
+        {L"-type VELLUMOR_AUDIO -audioType 1 -file Sound -path \"" + m_folder.Path() +
+             L"\" -fileType 0 -overwrite 1 -device Microphone -format 0,1,2 -pinName Line -duration 5",
+         L"Audio  Recording: Audio capture is not available: this version of the job runner has no audio engine."},
+        {L"-type VELLUMOR_PRESENTATION -presType 0 -file \"" + (m_folder / L"movie.avi") +
+             L"\" -repeat 1 -duration 0 -left 0 -top 0 -width 320 -height 240 -audio 0",
+         L"Task  Movie  Playing: Movie file '" + std::wstring((m_folder / L"movie.avi").GetString()) +
+             L"' does not exist."},
+        {L"-type VELLUMOR_CBT -cbtType 2 -file \"" + training +
+             L"\" -sound 0 -repeat 1 -skipMouse 0 -skipKb 0 -duration 0",
+         L"Training  Playing: Training capture is not available: this version of the job runner has no training "
+         L"engine."},
+        {L"-type VELLUMOR_PRESENTATION -presType 0 -file \"" + movie +
+             L"\" -repeat 1 -duration 0 -left 0 -top 0 -width 320 -height 240 -audio 0",
+         L"Movie  Playing: Movie playing is not available: this version of the job runner has no movie player."},
+        {L"-type VELLUMOR_VIDEO -videoType 2 -file \"" + (m_folder / L"clip.avi") +
+             L"\" -repeat 1 -duration 0 -left 0 -top 0 -width 320 -height 240 -audio 0",
+         L"Task  Video  Playing: Video file '" + std::wstring((m_folder / L"clip.avi").GetString()) +
+             L"' does not exist."},
+    };
+    for (const Case& c : cases)
+    {
+        JobRun run = RunJob(c.arguments);
+        EXPECT_EQ(2u, run.exitCode) << c.arguments;
+        EXPECT_EQ(0, run.untimedEntries);
+        ASSERT_EQ(1u, run.entries.size()) << c.arguments;
+        EXPECT_EQ(c.entry, run.entries[0]);
+    }
+}
+
+TEST_F(JobRunnerTest, UnknownTypeWordEndsAtOnceWithNothingReported)
+{
+    JobRun run = RunJob(L"-type VELLUMOR_NOTHING -esParam 7");
+
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_TRUE(run.entries.empty());
+}
+
+TEST_F(JobRunnerTest, CapturesThatFailWhileTheJobRunsAreReportedAndTheJobEnds)
+{
+    CString flags;
+    flags.Format(L"-webSvr 0 -hostAddr 127.0.0.1 -port %d -login user -pwd secret -webPath /images %s", ClosedPort(),
+                 FileFlags(m_folder, L"Web", FT_PNG).GetString());
+
+    JobRun run = RunJob(ScreenJob(SP_SC_WEB, SCT_DESKTOP, L"", flags));
+
+    // Failed periods do not fail the job; each is in the event log.
+    EXPECT_EQ(0u, run.exitCode);
+    ASSERT_FALSE(run.entries.empty());
+    for (const std::wstring& entry : run.entries)
+        EXPECT_EQ(0u, entry.rfind(L"Task  Screen  Web: ", 0)) << entry;
+}
+
+// The screen manager of a job, in this process.
+class JobScreenManagerTest : public ::testing::Test
+{
+protected:
+    static InfoScSettings Only(bool InfoScSettings::*flag)
+    {
+        InfoScSettings settings;
+        settings.Clear();
+        settings.*flag = true;
+        return settings;
+    }
+
+    CJobScreenCaptureManager m_manager;
+};
+
+TEST_F(JobScreenManagerTest, RunsForTheLongestDurationAndCapturesAtTheShortestFrequency)
+{
+    m_manager.SetRecord(InfoScFile(L"a", L"C:\\unused", FT_BMP, true, false, 10, 5));
+    m_manager.SetRecord(InfoScClipboard(FT_BMP, false, 30, 15));
+    InfoScSettings settings = Only(&InfoScSettings::File);
+    settings.Clipboard = true;
+    m_manager.SetSettings(settings);
+    CArray<POINT> none;
+    m_manager.SetSelection(none, SCT_DESKTOP, L"");
+
+    ASSERT_EQ(DR_DONE, m_manager.Start());
+
+    EXPECT_TRUE(m_manager.IsCaptureInProgress());
+    ASSERT_NE(nullptr, m_manager.GetTimer());
+    EXPECT_EQ(30000u, m_manager.GetTimer()->GetRemaining());
+    EXPECT_EQ(5u, m_manager.GetTimer()->GetFrequency());
+    EXPECT_TRUE(m_manager.Stop());
+    EXPECT_FALSE(m_manager.IsCaptureInProgress());
+    EXPECT_EQ(nullptr, m_manager.GetTimer());
+}
+
+TEST_F(JobScreenManagerTest, PointSelectionWithoutPointsArmsOnlyTheStop)
+{
+    m_manager.SetRecord(InfoScClipboard(FT_BMP, false, 10, 2));
+    m_manager.SetSettings(Only(&InfoScSettings::Clipboard));
+    CArray<POINT> none;
+    m_manager.SetSelection(none, SCT_RECTANGLE, L"");
+
+    ASSERT_EQ(DR_DONE, m_manager.Start());
+
+    ASSERT_NE(nullptr, m_manager.GetTimer());
+    EXPECT_EQ(0u, m_manager.GetTimer()->GetFrequency());
+}
+
+TEST_F(JobScreenManagerTest, StartRefusesADialogAndAnEmptySelection)
+{
+    m_manager.SetRecord(InfoScClipboard(FT_BMP, true, 10, 2));
+    m_manager.SetSettings(Only(&InfoScSettings::Clipboard));
+    EXPECT_EQ(DR_FAILED, m_manager.Start());
+    EXPECT_FALSE(m_manager.IsCaptureInProgress());
+    EXPECT_EQ(nullptr, m_manager.GetTimer());
+    EXPECT_EQ(CString(L"The destination's settings ask for a dialog, which an unattended job cannot show."),
+              m_manager.GetErrorText());
+
+    InfoScSettings none;
+    none.Clear();
+    m_manager.SetSettings(none);
+    EXPECT_EQ(DR_FAILED, m_manager.Start());
+    EXPECT_EQ(CString(L"There is no screen capture selection done."), m_manager.GetErrorText());
+    // The pending text is read once.
+    EXPECT_EQ(CString(L"Unknown error."), m_manager.GetErrorText());
+}
+
+namespace
+{
+bool g_ticked = false;
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    g_ticked = true;
+}
+
+void CALLBACK Quit(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    PostQuitMessage(0);
+}
+} // namespace
+
+TEST(JobRunnerWaitTest, FiniteWaitHandlesMessagesAndEndsEarlyOnQuit)
+{
+    g_ticked = false;
+    SetTimer(nullptr, 0, 50, &Tick);
+    EXPECT_FALSE(CJobRunner::Wait(500));
+    EXPECT_TRUE(g_ticked);
+
+    // Long enough that only the quit message can end it within the test's time.
+    SetTimer(nullptr, 0, 50, &Quit);
+    EXPECT_TRUE(CJobRunner::Wait(600000));
+}
+
+TEST(JobRunnerWaitTest, UntimedWaitEndsWhenTheLoopIsToldToQuit)
+{
+    SetTimer(nullptr, 0, 50, &Quit);
+    EXPECT_TRUE(CJobRunner::Wait(CJobRunner::kInfinite));
+}
