@@ -11,6 +11,7 @@
 #include "Info/InfoScScreenSaver.h"
 #include "Info/InfoScWallpaper.h"
 #include "Info/InfoScWeb.h"
+#include "capture/DestinationRecords.h"
 #include "common/PathHelpers.h"
 #include "common/PathValidation.h"
 #include "common/TextHelpers.h"
@@ -182,6 +183,8 @@ public:
     }
     // A timed capture shorter than a second would never end.
     void RequireDuration(int seconds) const { Require(seconds >= 1, L"The duration must be at least 1 second."); }
+    // A timed capture without a period would capture nothing.
+    void RequireFrequency(int seconds) const { Require(seconds >= 1, L"The frequency must be at least 1 second."); }
 
 private:
     CString m_prefix;
@@ -463,8 +466,6 @@ struct Destination
     int BaseCount() const { return kScreenFixedArgs + 2 * flags.count; }
 };
 
-#define table table, static_cast<int>(sizeof(table) / sizeof(table[0]))
-
 const Destination kDestinations[] = {
     {SP_SC_FILE, L"File", kFileFlags, BuildFile, CheckFile, &InfoScSettings::File},
     {SP_SC_EDITOR, L"Editor", kEditorFlags, BuildEditor, CheckEditor, &InfoScSettings::Editor},
@@ -538,7 +539,9 @@ void ValidateScreen(const CCmdLine& line)
     const Destination& destination = *FindDestination(line.m_sendParam);
     const Checker check(destination.Prefix());
     CheckSelection(line, kScreenPrefix);
-    check.RequireDuration(line.m_screenManager->GetDuration());
+    const DestinationTiming timing = GetDestinationTiming(*line.m_screenManager->GetRecord(destination.type));
+    check.RequireDuration(timing.duration);
+    check.RequireFrequency(timing.frequency);
     destination.check(*line.m_screenManager->GetRecord(destination.type), check);
 }
 
@@ -734,6 +737,8 @@ void CheckMovieRecording(const CCmdLine& line, const Checker& check)
     const InfoPresentationRecording& recording = line.m_presentationManager->GetRecording();
     CheckSelection(line, L"Movie  ");
     check.RequireDuration(recording.RecDuration);
+    check.RequireFrequency(recording.RecFreq);
+    check.Require(recording.RecFramesRate >= 1, L"The frames rate must be at least 1 frame per second.");
     check.RequireFileName(recording.RecFName, L"Invalid movie file name '");
     check.RequireFolder(recording.RecPath);
 }

@@ -1,4 +1,5 @@
 #include "capture/CAviWriter.h"
+#include "capture/tests/MovieReader.h"
 #include "common/SystemHelpers.h"
 #include "common/tests/TestFolder.h"
 #include <gtest/gtest.h>
@@ -67,62 +68,6 @@ struct BitmapDeleter
 };
 using Bitmap = std::unique_ptr<HBITMAP__, BitmapDeleter>;
 
-// What an AVI reader sees of the first video stream of a file.
-class AviReader
-{
-public:
-    explicit AviReader(const CString& path)
-    {
-        AVIFileInit();
-        if (FAILED(AVIFileOpenW(&m_file, path, OF_READ, nullptr)) ||
-            FAILED(AVIFileGetStream(m_file, &m_stream, streamtypeVIDEO, 0)) ||
-            FAILED(AVIStreamInfoW(m_stream, &m_info, sizeof(m_info))))
-            return;
-        LONG size = sizeof(m_format);
-        m_open = SUCCEEDED(AVIStreamReadFormat(m_stream, 0, &m_format, &size));
-    }
-    ~AviReader()
-    {
-        if (m_stream)
-            AVIStreamRelease(m_stream);
-        if (m_file)
-            AVIFileRelease(m_file);
-        AVIFileExit();
-    }
-    AviReader(const AviReader&) = delete;
-    AviReader& operator=(const AviReader&) = delete;
-
-    bool IsOpen() const { return m_open; }
-    const AVISTREAMINFOW& Info() const { return m_info; }
-    const BITMAPINFOHEADER& Format() const { return m_format; }
-    bool IsKeyFrame(LONG frame) const { return AVIStreamIsKeyFrame(m_stream, frame); }
-
-    // Reads one frame; false when it cannot be read or has not the format's size.
-    bool ReadFrame(LONG frame)
-    {
-        m_pixels.assign(m_format.biSizeImage, 0);
-        LONG bytes = 0;
-        return SUCCEEDED(AVIStreamRead(m_stream, frame, 1, m_pixels.data(), static_cast<LONG>(m_pixels.size()), &bytes,
-                                       nullptr)) &&
-               bytes == static_cast<LONG>(m_format.biSizeImage);
-    }
-    // The pixel of the frame last read, y counted from the top of the picture.
-    COLORREF PixelAt(int x, int y) const
-    {
-        const int stride = ((m_format.biWidth * m_format.biBitCount + 31) / 32) * 4;
-        const BYTE* pixel = m_pixels.data() + (m_format.biHeight - 1 - y) * stride + x * m_format.biBitCount / 8;
-        return RGB(pixel[2], pixel[1], pixel[0]);
-    }
-
-private:
-    PAVIFILE m_file = nullptr;
-    PAVISTREAM m_stream = nullptr;
-    AVISTREAMINFOW m_info = {};
-    BITMAPINFOHEADER m_format = {};
-    std::vector<BYTE> m_pixels;
-    bool m_open = false;
-};
-
 // The user sees GetHResultText of a failure: it must be the system's own description of
 // the code, not a text made up from the number.
 ::testing::AssertionResult HasSystemText(HRESULT hr)
@@ -167,7 +112,7 @@ HRESULT WriteFrames(CAviWriter& writer, Kind kind, int width, int height, int co
 }
 
 // Every frame of the file holds the colours WriteFrames gave it.
-::testing::AssertionResult FramesHold(AviReader& reader, int count)
+::testing::AssertionResult FramesHold(MovieReader& reader, int count)
 {
     const int width = reader.Format().biWidth;
     const int height = reader.Format().biHeight;
@@ -209,7 +154,7 @@ TEST_P(AviWriterFormatTest, FramesReadBackWithTheStreamHeaderAndTheirColours)
         CAviWriter writer(m_path, 7);
         ASSERT_EQ(S_OK, WriteFrames(writer, GetParam().kind, 64, 48, 4));
     }
-    AviReader reader(m_path);
+    MovieReader reader(m_path);
     ASSERT_TRUE(reader.IsOpen());
     EXPECT_EQ(streamtypeVIDEO, reader.Info().fccType);
     EXPECT_EQ(mmioFOURCC('D', 'I', 'B', ' '), reader.Info().fccHandler);
@@ -241,7 +186,7 @@ TEST_F(AviWriterTest, LaterFramesOfAnotherDepthAreWrittenInTheFirstFramesFormat)
             ASSERT_EQ(S_OK, writer.AddFrame(bitmap.get())) << "frame " << i;
         }
     }
-    AviReader reader(m_path);
+    MovieReader reader(m_path);
     ASSERT_TRUE(reader.IsOpen());
     EXPECT_EQ(32, reader.Format().biBitCount);
     EXPECT_EQ(4u, reader.Info().dwLength);
@@ -256,7 +201,7 @@ TEST_F(AviWriterTest, ScreenSizedFramesFillTheFrameBuffer)
         CAviWriter writer(m_path, 25);
         ASSERT_EQ(S_OK, WriteFrames(writer, Kind::Dib32, width, height, 2));
     }
-    AviReader reader(m_path);
+    MovieReader reader(m_path);
     ASSERT_TRUE(reader.IsOpen());
     EXPECT_EQ(width, reader.Format().biWidth);
     EXPECT_EQ(height, reader.Format().biHeight);
@@ -277,7 +222,7 @@ TEST_F(AviWriterTest, FrameOfAnotherSizeIsRefusedAndTheMovieGoesOn)
         Bitmap second(MakeBitmap(Kind::Dib32, 40, 30, kColours[1], kColours[2]));
         ASSERT_EQ(S_OK, writer.AddFrame(second.get()));
     }
-    AviReader reader(m_path);
+    MovieReader reader(m_path);
     ASSERT_TRUE(reader.IsOpen());
     EXPECT_EQ(2u, reader.Info().dwLength);
     EXPECT_TRUE(FramesHold(reader, 2));
@@ -332,7 +277,7 @@ TEST_F(AviWriterTest, OpenFailingInAMissingFolderIsTriedAgainByTheNextFrame)
         ASSERT_TRUE(CreateDirectoryW(folder, nullptr));
         ASSERT_EQ(S_OK, WriteFrames(writer, Kind::Dib32, 16, 16, 2));
     }
-    AviReader reader(path);
+    MovieReader reader(path);
     ASSERT_TRUE(reader.IsOpen());
     EXPECT_EQ(2u, reader.Info().dwLength);
     EXPECT_TRUE(FramesHold(reader, 2));
@@ -391,7 +336,7 @@ TEST_F(AviWriterTest, NewWriterReplacesAnExistingFile)
         CAviWriter writer(m_path, 9);
         ASSERT_EQ(S_OK, WriteFrames(writer, Kind::Dib24, 10, 12, 1));
     }
-    AviReader reader(m_path);
+    MovieReader reader(m_path);
     ASSERT_TRUE(reader.IsOpen());
     EXPECT_EQ(9u, reader.Info().dwRate);
     EXPECT_EQ(1u, reader.Info().dwLength);
