@@ -1,5 +1,10 @@
 #include "framework/CWnd.h"
 
+#include "framework/AppFailure.h"
+#include "framework/AppModule.h"
+
+#include <exception>
+
 namespace
 {
 // The window property that holds the object bound to a window.
@@ -22,7 +27,7 @@ bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* wind
         return false; // one window per object
     HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
     HWND window = CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
-                                  rect.bottom - rect.top, parent, menuOrId, CodeModule(), this);
+                                  rect.bottom - rect.top, parent, menuOrId, AppGetCodeModule(), this);
     // WM_NCCREATE bound the object; a window of a foreign class never did.
     if (window && m_hWnd != window)
     {
@@ -41,6 +46,14 @@ bool CWnd::DestroyWindow()
 CWnd* CWnd::FromHandle(HWND window)
 {
     return window ? static_cast<CWnd*>(GetPropW(window, kObjectProperty)) : nullptr;
+}
+
+void CWnd::DeleteAfterMessage()
+{
+    if (m_dispatchDepth == 0)
+        delete this;
+    else
+        m_deletePending = true;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -70,27 +83,42 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
         object->Unbind();
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return object->WindowProc(message, wParam, lParam);
+    ++object->m_dispatchDepth;
+    LRESULT result = object->GuardedWindowProc(message, wParam, lParam);
+    if (--object->m_dispatchDepth == 0 && object->m_deletePending)
+        delete object;
+    return result;
 }
 
-HINSTANCE CWnd::CodeModule()
+LRESULT CWnd::GuardedWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Classes belong to the module this code is linked into (a program or a DLL).
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&CWnd::StaticWindowProc), &module);
-    return module;
+    HWND window = m_hWnd;
+    CString reason;
+    try
+    {
+        return WindowProc(message, wParam, lParam);
+    }
+    catch (const std::exception& failure)
+    {
+        reason = CString(failure.what());
+    }
+    catch (...)
+    {
+        reason = L"an unknown exception";
+    }
+    CString text;
+    text.Format(L"A window's handler of message 0x%04X failed with %s; the message got the default handling.",
+                message, reason.GetString());
+    AppReportFailure(text);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
-CString AppRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
+bool AppRegisterNamedWndClass(const wchar_t* name, UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
 {
-    CString name;
-    name.Format(L"VellWnd:%X:%p:%p:%p", classStyle, static_cast<void*>(cursor), static_cast<void*>(background),
-                static_cast<void*>(icon));
-    HINSTANCE module = CWnd::CodeModule();
+    HINSTANCE module = AppGetCodeModule();
     WNDCLASSEXW existing = {sizeof(existing)};
     if (GetClassInfoExW(module, name, &existing))
-        return name;
+        return existing.lpfnWndProc == &CWnd::StaticWindowProc;
 
     WNDCLASSEXW wc = {sizeof(wc)};
     wc.style = classStyle;
@@ -100,7 +128,18 @@ CString AppRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, 
     wc.hbrBackground = background;
     wc.hIcon = icon;
     wc.lpszClassName = name;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        return CString();
-    return name;
+    return RegisterClassExW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+void AppUnregisterWndClass(const wchar_t* name)
+{
+    UnregisterClassW(name, AppGetCodeModule());
+}
+
+CString AppRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
+{
+    CString name;
+    name.Format(L"VellWnd:%X:%p:%p:%p", classStyle, static_cast<void*>(cursor), static_cast<void*>(background),
+                static_cast<void*>(icon));
+    return AppRegisterNamedWndClass(name, classStyle, cursor, background, icon) ? name : CString();
 }

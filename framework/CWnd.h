@@ -2,7 +2,12 @@
 // CWnd: the framework's window object. Every window made through CreateEx runs one window
 // procedure: the object travels as the creation parameter, is bound to its window on
 // WM_NCCREATE and unbound on WM_NCDESTROY. Messages that arrive while no object is bound
-// go to DefWindowProc.
+// go to DefWindowProc. No exception leaves the procedure: one thrown by a handler is
+// reported through AppReportFailure and the message gets the default handling.
+//
+// An object made with new may ask to be deleted once the message it is handling is done
+// (DeleteAfterMessage); the procedure counts how deep the object's handlers are nested,
+// so a nested message loop inside a handler never deletes it early.
 #include "framework/CString.h"
 
 class CWnd
@@ -27,18 +32,35 @@ public:
     // The object bound to a window, or null for a window no object is bound to.
     static CWnd* FromHandle(HWND window);
 
+    // Deletes the object (made with new): at once when none of its handlers runs, else
+    // when the outermost of them has returned.
+    void DeleteAfterMessage();
+    // True while one of the object's handlers runs.
+    bool IsHandlingMessage() const { return m_dispatchDepth > 0; }
+
 protected:
     // Every message of the bound window; the default hands it to DefWindowProc.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    friend CString AppRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon);
+    friend bool AppRegisterNamedWndClass(const wchar_t* name, UINT classStyle, HCURSOR cursor, HBRUSH background,
+                                         HICON icon);
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static HINSTANCE CodeModule();
+    // WindowProc with every exception stopped and reported.
+    LRESULT GuardedWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     void Unbind();
 
     HWND m_hWnd = nullptr;
+    int m_dispatchDepth = 0;
+    bool m_deletePending = false;
 };
+
+// Registers a window class of this module under the name, whose windows run the
+// framework's window procedure. True when registered now or before.
+bool AppRegisterNamedWndClass(const wchar_t* name, UINT classStyle, HCURSOR cursor = nullptr,
+                              HBRUSH background = nullptr, HICON icon = nullptr);
+// Frees the name of a class this module registered.
+void AppUnregisterWndClass(const wchar_t* name);
 
 // The name of a window class of this module with the given attributes, registered on first
 // use, whose windows run the framework's window procedure. Equal attributes give the same
