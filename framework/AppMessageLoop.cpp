@@ -9,13 +9,15 @@ namespace
 const DWORD kConditionPoll = 10;
 
 // Dispatches one message taken from the queue; false for WM_QUIT, which is posted again.
-bool DispatchOne(const MSG& message)
+bool DispatchOne(const MSG& message, const AppMessageFilter& filter)
 {
     if (message.message == WM_QUIT)
     {
         PostQuitMessage(static_cast<int>(message.wParam));
         return false;
     }
+    if (filter && filter(message))
+        return true;
     TranslateMessage(&message);
     DispatchMessageW(&message);
     return true;
@@ -36,25 +38,25 @@ int AppRunMessageLoop()
     return static_cast<int>(message.wParam);
 }
 
-bool AppPumpWaiting()
+bool AppPumpWaiting(const AppMessageFilter& filter)
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
     {
-        if (!DispatchOne(message))
+        if (!DispatchOne(message, filter))
             return false;
     }
     return true;
 }
 
-bool AppPumpUntil(const std::function<bool()>& done, DWORD timeout)
+bool AppPumpUntil(const std::function<bool()>& done, DWORD timeout, const AppMessageFilter& filter)
 {
     const ULONGLONG start = GetTickCount64();
     for (;;)
     {
         if (done())
             return true;
-        if (!AppPumpWaiting())
+        if (!AppPumpWaiting(filter))
             return done();
         if (done())
             return true;

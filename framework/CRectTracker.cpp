@@ -1,5 +1,7 @@
 #include "framework/CRectTracker.h"
 
+#include "framework/AppMessageLoop.h"
+
 #include <utility>
 #include <windowsx.h>
 
@@ -18,15 +20,8 @@ bool CRectTracker::TrackRubberBand(HWND window, POINT point, bool allowInvert)
     bool shown = false;
     bool accepted = false;
     bool tracking = true;
-    while (tracking && GetCapture() == window)
-    {
-        MSG message;
-        if (!GetMessageW(&message, nullptr, 0, 0))
-        {
-            // The quit belongs to the caller's loop.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
+    // The band's own messages are taken before dispatch; everything else is dispatched.
+    auto track = [&](const MSG& message) {
         switch (message.message)
         {
         case WM_MOUSEMOVE:
@@ -45,18 +40,19 @@ bool CRectTracker::TrackRubberBand(HWND window, POINT point, bool allowInvert)
                 accepted = !IsRectEmpty(&drawn);
                 tracking = false;
             }
-            break;
+            return true;
         case WM_RBUTTONDOWN:
             tracking = false;
-            break;
+            return true;
         case WM_KEYDOWN:
             if (message.wParam == VK_ESCAPE)
                 tracking = false;
-            break;
+            return true;
         default:
-            DispatchMessageW(&message);
+            return false;
         }
-    }
+    };
+    AppPumpUntil([&] { return !tracking || GetCapture() != window; }, INFINITE, track);
     if (shown)
         DrawFocusRect(dc, &drawn);
     ReleaseDC(window, dc);
