@@ -85,11 +85,12 @@ bool CImageBase::SaveImage(CString& path, const CString& folder, EnumFileType ty
         path = MakeDefaultImagePath(folder, type);
 
     // A folder that does not exist yet (a fresh install's temporary folders) is
-    // made first; when that fails the write below reports why.
-    CString name, extension, pathFolder, ignored;
+    // made first; when that fails its own text says why.
+    CString name, extension, pathFolder;
     SplitPath(path, name, extension, pathFolder);
-    if (!pathFolder.IsEmpty() && GetFileAttributesW(pathFolder) == INVALID_FILE_ATTRIBUTES)
-        CreateDirectoryPath(pathFolder, ignored);
+    if (!pathFolder.IsEmpty() && GetFileAttributesW(pathFolder) == INVALID_FILE_ATTRIBUTES &&
+        !CreateDirectoryPath(pathFolder, m_errorText))
+        return false;
 
     HRESULT hr = E_POINTER;
     if (HasPicture() && type == FT_DIB)

@@ -17,6 +17,8 @@ bool SetTooLong(CString& error)
     return false;
 }
 
+bool ValidateName(const CString& name, bool folderLevel, CString& error);
+
 // Checks every folder name of a relative folder path, whose names end at one of the
 // separators; a missing final separator is supplied.
 bool ValidateFolderNames(CString folders, const wchar_t* separators, CString& error)
@@ -32,15 +34,24 @@ bool ValidateFolderNames(CString folders, const wchar_t* separators, CString& er
             error = kEmptyDirectory;
             return false;
         }
-        if (!ValidateFileName(folders.Mid(start, end - start), error))
+        if (!ValidateName(folders.Mid(start, end - start), true, error))
             return false;
         start = end + 1;
     }
     return true;
 }
-} // namespace
+// A file name may not begin with "."; a folder level may (".cache", ".config"), but
+// the levels "." and ".." name no folder of their own.
+bool LacksName(const CString& trimmed, bool folderLevel)
+{
+    if (trimmed.IsEmpty())
+        return true;
+    if (!folderLevel)
+        return trimmed[0] == L'.';
+    return trimmed == L"." || trimmed == L"..";
+}
 
-bool ValidateFileName(const CString& name, CString& error)
+bool ValidateName(const CString& name, bool folderLevel, CString& error)
 {
     error.Empty();
     CString trimmed = name;
@@ -58,7 +69,7 @@ bool ValidateFileName(const CString& name, CString& error)
     }
     if (name.GetLength() > kMaxFileNameLength)
         return SetTooLong(error);
-    if (trimmed.IsEmpty() || trimmed[0] == L'.')
+    if (LacksName(trimmed, folderLevel))
     {
         error = L"Please provide a file name.";
         return false;
@@ -75,11 +86,17 @@ bool ValidateFileName(const CString& name, CString& error)
         }
         if (wcschr(L"<>:\\\"/|?*", ch))
         {
-            error = L"File/directory name contains reserved characters (<>:\"/|?*).";
+            error = L"File/directory name contains reserved characters (<>:\\\"/|?*).";
             valid = false;
         }
     }
     return valid;
+}
+} // namespace
+
+bool ValidateFileName(const CString& name, CString& error)
+{
+    return ValidateName(name, false, error);
 }
 
 bool ValidatePath(const CString& path, CString& error)

@@ -14,10 +14,11 @@ const int kMaxPathLength = MAX_PATH;
 bool ValidateFileName(const CString& name, CString& error);
 
 // A full path: a drive ("C:") or a network share ("\\server\share\"), then folder
-// names that each pass ValidateFileName. At most kMaxPathLength characters, the
+// names that each pass ValidateFileName, except that a folder name may begin with "."
+// (".cache"); the levels "." and ".." alone are refused. At most kMaxPathLength characters, the
 // length the path helpers use, so a valid path is never cut.
 bool ValidatePath(const CString& path, CString& error);
 
 // A server folder such as "/images/2024": "/" alone, or folder names each preceded by
-// a slash (a trailing slash is allowed).
+// a slash (a trailing slash is allowed), checked as the folder names of ValidatePath.
 bool ValidateDirectory(const CString& directory, CString& error);

@@ -158,19 +158,32 @@ TEST_F(CImageBaseTest, SaveImageFailureIsFalseWithThePathAndTheSystemText)
     EXPECT_FALSE(Exists(path));
 
     ASSERT_EQ(DR_DONE, m_destination.GrabRect(kPaintRect));
-    // A file stands where the folder should be, so neither the folder nor the
-    // picture can be made.
-    WriteBytes(folder / L"blocker", "x");
+    // A folder stands where the picture should be written.
+    CString occupied = folder / L"occupied.png";
+    ASSERT_TRUE(CreateDirectoryW(occupied, nullptr));
     const EnumFileType types[] = {FT_PNG, FT_DIB};
     for (EnumFileType type : types)
     {
-        CString blocked = folder / L"blocker\\picture.png";
-        EXPECT_FALSE(m_destination.SaveImage(blocked, L"", type)) << type;
-        CString prefix = L"Failed to save the image file '" + blocked + L"'. System error: ";
+        EXPECT_FALSE(m_destination.SaveImage(occupied, L"", type)) << type;
+        CString prefix = L"Failed to save the image file '" + occupied + L"'. System error: ";
         CString text = m_destination.GetErrorText();
         EXPECT_EQ(prefix, text.Left(prefix.GetLength())) << text.GetString();
         EXPECT_GT(text.GetLength(), prefix.GetLength()) << type;
     }
+}
+
+TEST_F(CImageBaseTest, SaveImageReportsWhyItsFolderCannotBeMade)
+{
+    TestFolder folder;
+    ASSERT_EQ(DR_DONE, m_destination.GrabRect(kPaintRect));
+    // A file stands where the folder should be.
+    WriteBytes(folder / L"blocker", "x");
+    CString blocked = folder / L"blocker\\picture.png";
+    EXPECT_FALSE(m_destination.SaveImage(blocked, L"", FT_PNG));
+    CString prefix = L"The specified directory (" + folder / L"blocker\\) cannot be created. System error: ";
+    CString text = m_destination.GetErrorText();
+    EXPECT_EQ(prefix, text.Left(prefix.GetLength())) << text.GetString();
+    EXPECT_FALSE(Exists(blocked));
 }
 
 TEST(CImageDestinationTest, SetInfoCopiesTheWholeRecordOrOnePartsGroup)

@@ -9,7 +9,8 @@ namespace
 const wchar_t kDevice[] = L"File/directory name is a reserved device name (aux, con, lpt1, prn).";
 const wchar_t kTooLong[] = L"File/directory name too long (max. 256 characters).";
 const wchar_t kNoName[] = L"Please provide a file name.";
-const wchar_t kReserved[] = L"File/directory name contains reserved characters (<>:\"/|?*).";
+// The nine reserved characters inside the parentheses: < > : \ " / | ? *
+const wchar_t kReserved[] = L"File/directory name contains reserved characters (<>:\\\"/|?*).";
 const wchar_t kControl[] = L"File/directory name contains invalid characters (range 0 trough 31).";
 const wchar_t kInvalidPath[] = L"Invalid path name. Please correct.";
 const wchar_t kThreeSeparators[] = L"Invalid path name (three consecutive slashes or backslashes).";
@@ -95,7 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // Either separator ends a folder name, in any mix.
                       Case{L"C:\\Images/2024\\May/file.bmp", L""}, Case{L"C:/Images/2024/file.bmp", L""},
                       Case{L"C:\\Images\\con\\file.bmp", kDevice}, Case{L"C:\\Ima?ges\\file.bmp", kReserved},
-                      Case{L"C:\\.git\\file.bmp", kNoName}, Case{L"C:\\" + Repeat(L'd', 254) + L"\\", L""},
+                      // A folder level may begin with a dot; "." and ".." alone may not.
+                      Case{L"C:\\.git\\file.bmp", L""}, Case{L"Z:\\root\\.apps\\vell repo\\bin\\", L""},
+                      Case{L"C:\\Images\\.\\file.bmp", kNoName}, Case{L"C:\\..\\file.bmp", kNoName},
+                      Case{L"C:\\Images\\ ..\\file.bmp", kNoName}, Case{L"C:\\" + Repeat(L'd', 254) + L"\\", L""},
                       Case{L"C:\\" + Repeat(L'd', 255) + L"\\", kTooLong}));
 
 // The path helpers use at most MAX_PATH characters of a path; what is longer is refused
@@ -146,5 +150,21 @@ INSTANTIATE_TEST_SUITE_P(ValidateDirectory, DirectoryCases,
                                            Case{L"\\images", L"Invalid directory name."},
                                            Case{L"", L"Empty directory."}, Case{L"//images", kEmptyDirectory},
                                            Case{L"/images//2024", kEmptyDirectory}, Case{L"/images/prn", kDevice},
-                                           Case{L"/images\\2024", kReserved}, Case{L"/" + Repeat(L'd', 255), L""},
+                                           Case{L"/images\\2024", kReserved}, Case{L"/.well-known/img", L""},
+                                           Case{L"/images/../2024", kNoName}, Case{L"/" + Repeat(L'd', 255), L""},
                                            Case{L"/" + Repeat(L'd', 256), kTooLong}));
+
+TEST(CreateDirectoryPath, CreatesEveryLevelBelowAFolderBeginningWithADot)
+{
+    TestFolder root;
+    CString path = root / L".apps\\vell repo\\Screen Captures\\File\\";
+    CString error = L"left over";
+    EXPECT_TRUE(CreateDirectoryPath(path, error)) << error.ToAnsi();
+    EXPECT_TRUE(error.IsEmpty());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path));
+
+    // The free-space check makes the folder of the file it is asked about, too.
+    CString file = root / L".cache\\shots\\Desktop.png";
+    EXPECT_TRUE(CheckFreeDiskSpace(file, 1024, error)) << error.ToAnsi();
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(root / L".cache\\shots"));
+}
