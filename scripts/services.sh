@@ -7,11 +7,14 @@
 #   vell_start_services STATE   all of the below under the folder STATE
 #   vell_stop_services          stops what vell_start_services started
 #
-#   vell_start_printing DIR     private cupsd with the cups-pdf printer "PDF" as the
-#                               default; exports CUPS_SERVER (its socket), VELL_PDF_DIR
-#                               and VELL_PDF_DIR_WIN (where the PDFs land). Must run
-#                               before the first Wine process: Wine asks CUPS for its
-#                               printers when its printing library first loads.
+#   vell_start_printing         private cupsd with the cups-pdf printer "PDF" as the
+#                               default, all its state in a private folder under /tmp
+#                               (the print filters run as the user lp and must reach it,
+#                               whatever the modes of the checkout's parents); exports
+#                               CUPS_SERVER (its socket), VELL_PDF_DIR and
+#                               VELL_PDF_DIR_WIN (where the PDFs land). Must run before
+#                               the first Wine process: Wine asks CUPS for its printers
+#                               when its printing library first loads.
 #   vell_pdf_dir                prints the folder where the printer writes its PDFs
 #   vell_start_ftp DIR          pyftpdlib on a free port of 127.0.0.1; exports
 #                               VELL_FTP_HOST, VELL_FTP_PORT, VELL_FTP_USER,
@@ -22,7 +25,7 @@
 
 vell_services_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 vell_cupsd_pid=
-vell_cups_sock_dir=
+vell_cups_dir=
 vell_ftp_pid=
 
 # A Unix path as a Windows program under Wine sees it, through the Z: drive.
@@ -67,7 +70,6 @@ vell_stop_pid() {
 
 vell_start_printing() {
     local dir ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd sock
-    dir=$(mkdir -p "$1/cups" && cd "$1/cups" && pwd) || return 1
     if [ ! -x /usr/sbin/cupsd ] || [ ! -e /usr/lib/cups/backend/cups-pdf ] || [ ! -f "$ppd" ]; then
         echo "Printing needs the Debian packages cups and printer-driver-cups-pdf." >&2
         return 1
@@ -77,19 +79,13 @@ vell_start_printing() {
         return 1
     fi
     vell_stop_printing
-    rm -rf "$dir"
+    vell_cups_dir=$(mktemp -d /tmp/vell-cups.XXXXXX) || return 1
+    dir=$vell_cups_dir
     mkdir -p "$dir/etc/ppd" "$dir/etc/ssl" "$dir/spool/tmp" "$dir/cache" "$dir/run" \
         "$dir/log" "$dir/pdf-spool" "$dir/pdf"
     # The filters run as the unprivileged user lp and must reach the spool.
     chmod 0755 "$dir" "$dir/pdf"
-
-    # A Unix socket path holds at most 107 bytes; a deep build tree gets a short one.
     sock="$dir/run/cups.sock"
-    if [ ${#sock} -gt 100 ]; then
-        vell_cups_sock_dir=$(mktemp -d /tmp/vell-cups.XXXXXX) || return 1
-        chmod 0755 "$vell_cups_sock_dir"
-        sock="$vell_cups_sock_dir/cups.sock"
-    fi
 
     cat >"$dir/etc/cups-files.conf" <<EOF
 ServerRoot $dir/etc
@@ -189,8 +185,8 @@ vell_pdf_dir() {
 vell_stop_printing() {
     vell_stop_pid "$vell_cupsd_pid"
     vell_cupsd_pid=
-    [ -n "$vell_cups_sock_dir" ] && rm -rf "$vell_cups_sock_dir"
-    vell_cups_sock_dir=
+    [ -n "$vell_cups_dir" ] && rm -rf "$vell_cups_dir"
+    vell_cups_dir=
 }
 
 # --- FTP: pyftpdlib ---------------------------------------------------------------
@@ -268,7 +264,7 @@ EOF
 vell_start_services() {
     local state
     state=$(mkdir -p "$1" && cd "$1" && pwd) || return 1
-    vell_start_printing "$state" &&
+    vell_start_printing &&
         vell_start_ftp "$state" &&
         vell_odbc_fresh_db "$state"
 }
