@@ -23,6 +23,12 @@ HBITMAP CImageBase::GetBitmap() const
     return m_image ? static_cast<HBITMAP>(*m_image) : nullptr;
 }
 
+bool CImageBase::CanExecute()
+{
+    m_errorText.Empty();
+    return HasPicture();
+}
+
 bool CImageBase::HasPicture() const
 {
     return GetBitmap() != nullptr;
@@ -39,11 +45,13 @@ DWORD CImageBase::GetPictureByteSize() const
 
 DestinationResult CImageBase::GrabRegion(HRGN region)
 {
+    m_errorText.Empty();
     return AttachBitmap(CDibToolkit::CopyScreenRegion(region));
 }
 
 DestinationResult CImageBase::GrabRect(const RECT& rect)
 {
+    m_errorText.Empty();
     if (IsRectEmpty(&rect))
         return DR_FAILED;
     return AttachBitmap(CDibToolkit::CopyScreenRect(rect));
@@ -51,6 +59,7 @@ DestinationResult CImageBase::GrabRect(const RECT& rect)
 
 DestinationResult CImageBase::GrabWindow(HWND window)
 {
+    m_errorText.Empty();
     if (window == nullptr)
         return DR_FAILED;
     CDibToolkit dib;
@@ -61,6 +70,18 @@ DestinationResult CImageBase::GrabWindow(HWND window)
     if (palette)
         DeleteObject(palette);
     return AttachBitmap(bitmap);
+}
+
+DestinationResult CImageBase::UsePicture(const std::shared_ptr<const CImage>& picture, const CString& grabErrorText)
+{
+    m_errorText.Empty();
+    if (!picture)
+    {
+        m_errorText = grabErrorText;
+        return DR_FAILED;
+    }
+    m_image = picture;
+    return DR_DONE;
 }
 
 DestinationResult CImageBase::AttachBitmap(HBITMAP bitmap)

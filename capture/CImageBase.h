@@ -52,10 +52,18 @@ public:
     HBITMAP GetBitmap() const;
 
     // Grabs into the held picture: DR_DONE, or DR_FAILED leaving the picture as
-    // it was. An empty rectangle or a null window fails at once.
+    // it was. An empty rectangle or a null window fails at once. Each grab starts
+    // with an empty error text.
     DestinationResult GrabRegion(HRGN region);
     DestinationResult GrabRect(const RECT& rect);
     DestinationResult GrabWindow(HWND window);
+
+    // The held picture, to be shared with other destinations; null without one.
+    std::shared_ptr<const CImage> GetPicture() const { return m_image; }
+    // Holds the picture another destination grabbed (the screen is read once for
+    // all): DR_DONE. A null picture is that grab's failure: DR_FAILED with its
+    // text, the picture held before kept.
+    DestinationResult UsePicture(const std::shared_ptr<const CImage>& picture, const CString& grabErrorText);
 
     // Writes the held picture. An empty path is first replaced by
     // MakeDefaultImagePath (folder, type). The path's folder is created when
@@ -75,13 +83,18 @@ protected:
     // creates a missing folder); an existing file is deleted when overwrite is set, else
     // a numbered free name is taken. Empty, with the error text set, on failure.
     CString PrepareTargetFile(const CString& folder, const CString& name, EnumFileType type, bool overwrite);
+    // Starts a run of Execute: the error text of an earlier run is emptied. True
+    // when a picture with a bitmap is held.
+    bool CanExecute();
     // True when a picture with a bitmap is held.
     bool HasPicture() const;
     // Bytes of the held picture's pixels (width x height x bits per pixel / 8),
     // the room asked of the disk before a save; 0 without a picture.
     DWORD GetPictureByteSize() const;
 
-    std::unique_ptr<CImage> m_image; // null until the first grab
+    // Null until the first grab; shared read-only with the destinations that were
+    // given the same grab.
+    std::shared_ptr<const CImage> m_image;
     CString m_errorText;
 
 private:

@@ -86,10 +86,6 @@ protected:
     // Called before each grab of the grab-and-run operations.
     virtual void BeforeGrab() {}
 
-    // True when Execute has what it needs: a picture with a bitmap (the run
-    // record exists from construction on).
-    bool CanExecute() const { return HasPicture(); }
-
     Record& EditInfo() { return *m_editInfo; }
     const Record& RunInfo() const { return *m_runInfo; }
 

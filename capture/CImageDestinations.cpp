@@ -181,20 +181,17 @@ DestinationResult CImageDestinations::ProcessAgain()
 
 DestinationResult CImageDestinations::ProcessRegionWithInfo(HRGN region)
 {
-    return GrabAndRun([region](CImageBase& d) { return d.GrabRegion(region); },
-                      [region](CImageBase& d) { return d.ProcessRegion(region); });
+    return GrabAndRun([region](CImageBase& d) { return d.GrabRegion(region); });
 }
 
 DestinationResult CImageDestinations::ProcessRectWithInfo(const RECT& rect)
 {
-    return GrabAndRun([&rect](CImageBase& d) { return d.GrabRect(rect); },
-                      [&rect](CImageBase& d) { return d.ProcessRect(rect); });
+    return GrabAndRun([&rect](CImageBase& d) { return d.GrabRect(rect); });
 }
 
 DestinationResult CImageDestinations::ProcessWindowWithInfo(HWND window)
 {
-    return GrabAndRun([window](CImageBase& d) { return d.GrabWindow(window); },
-                      [window](CImageBase& d) { return d.ProcessWindow(window); });
+    return GrabAndRun([window](CImageBase& d) { return d.GrabWindow(window); });
 }
 
 CImageBase* CImageDestinations::Destination(EnumSendParam type) const
@@ -258,19 +255,26 @@ DestinationResult CImageDestinations::Grab(const Operation& grab)
     m_editor->StartNewImageFile();
     m_email->StartNewImageFile();
     m_icq->StartNewImageFile();
-    DestinationResult result = Run(grab, false);
+    // The screen is read once, by the first destination; every other one holds the
+    // same picture (or that read's failure), so all send what one moment showed.
+    CImageBase& reader = *m_file;
+    const DestinationResult read = grab(reader);
+    const std::shared_ptr<const CImage> picture = read == DR_DONE ? reader.GetPicture() : nullptr;
+    const CString readError = reader.GetErrorText();
+    DestinationResult result = Run(
+        [&](CImageBase& d) { return &d == &reader ? read : d.UsePicture(picture, readError); }, false);
     m_lastImage = result == DR_DONE;
     return result;
 }
 
-DestinationResult CImageDestinations::GrabAndRun(const Operation& grab, const Operation& run)
+DestinationResult CImageDestinations::GrabAndRun(const Operation& grab)
 {
     CWaitCursor wait;
     DestinationResult grabbed = Grab(grab);
     if (grabbed != DR_DONE)
         return grabbed;
     BusyScope busy(m_busy);
-    return Run(run, true);
+    return Run([](CImageBase& d) { return d.Execute(); }, true);
 }
 
 bool CImageDestinations::CheckSelectionDone()

@@ -1,7 +1,7 @@
 #pragma once
 // CImageDestinations: the destination set of a screen capture. It owns one object
-// of each of the eleven destinations and the live screen-capture settings, grabs a
-// selection into every destination, runs the destinations the settings enable in
+// of each of the eleven destinations and the live screen-capture settings, reads a
+// selection from the screen once and gives that picture to every destination, runs the destinations the settings enable in
 // the fixed order File, Printer, Fax, Graphic Editor, Email, ICQ, Clipboard,
 // Database, Screen Saver, Wallpaper, Web, and combines their results: DR_NOTHING_DONE
 // when a check failed or any destination gave it, else DR_FAILED when any
@@ -77,7 +77,7 @@ public:
     DestinationResult ProcessAgain();
 
     // One step of a timed capture: the grab above, then each enabled destination
-    // grabs again and runs.
+    // runs on that picture.
     DestinationResult ProcessRegionWithInfo(HRGN region);
     DestinationResult ProcessRectWithInfo(const RECT& rect);
     DestinationResult ProcessWindowWithInfo(HWND window);
@@ -100,7 +100,7 @@ private:
     // runs the operation; the results combine.
     DestinationResult Run(const Operation& operation, bool enabledOnly);
     DestinationResult Grab(const Operation& grab);
-    DestinationResult GrabAndRun(const Operation& grab, const Operation& run);
+    DestinationResult GrabAndRun(const Operation& grab);
     // Appends the check's text when it failed.
     bool CheckSelectionDone();
     bool CheckLastImage();

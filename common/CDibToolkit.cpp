@@ -1,12 +1,15 @@
 #include "common/CDibToolkit.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <vector>
 
 namespace
 {
 const DWORD kWriteChunk = 32768;
+
+std::atomic<unsigned long> g_screenReads{0};
 
 // A "DISPLAY" device context and a memory DC that receives a new compatible bitmap,
 // all released on destruction unless the bitmap was taken.
@@ -17,6 +20,7 @@ public:
         : m_screen(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)),
           m_memory(m_screen ? CreateCompatibleDC(m_screen) : nullptr)
     {
+        ++g_screenReads;
     }
     ScreenCanvas(const ScreenCanvas&) = delete;
     ScreenCanvas& operator=(const ScreenCanvas&) = delete;
@@ -310,6 +314,11 @@ HBITMAP CDibToolkit::CopyScreenRegion(HRGN region)
             return nullptr;
     }
     return canvas.Detach();
+}
+
+unsigned long CDibToolkit::GetScreenReadCount()
+{
+    return g_screenReads;
 }
 
 HPALETTE CDibToolkit::GetSystemPalette()

@@ -39,6 +39,9 @@ public:
     // A new bitmap of the region's bounding box: the display's pixels inside the region,
     // white elsewhere; null for no region or an empty box.
     static HBITMAP CopyScreenRegion(HRGN region);
+    // How many times this process has read pixels from the display: one for each
+    // rectangle or region grabbed. Tests and benchmarks compare it around a capture.
+    static unsigned long GetScreenReadCount();
     // A logical palette of the system palette, which the caller deletes; null on displays
     // of more than 8 bits per pixel, which have none.
     static HPALETTE GetSystemPalette();

@@ -186,6 +186,27 @@ TEST_F(CImageBaseTest, SaveImageReportsWhyItsFolderCannotBeMade)
     EXPECT_FALSE(Exists(blocked));
 }
 
+TEST_F(CImageBaseTest, EveryGrabAndRunStartsWithoutTheReasonOfAnEarlierFailure)
+{
+    TestFolder folder;
+    WriteBytes(folder / L"blocker", "x");
+    m_destination.UseInfo(InfoScFile(L"shot", folder / L"blocker\\sub", FT_PNG, false, false, 0, 1));
+    ASSERT_EQ(DR_FAILED, m_destination.ProcessRect(kPaintRect));
+    const CString stale = m_destination.GetErrorText();
+    ASSERT_NE(CString(kDefaultText), stale);
+
+    // A grab that fails for its own reason does not report the earlier one.
+    EXPECT_EQ(DR_FAILED, m_destination.GrabRect(RECT{5, 5, 5, 5}));
+    EXPECT_EQ(CString(kDefaultText), m_destination.GetErrorText());
+
+    ASSERT_EQ(DR_FAILED, m_destination.Execute());
+    ASSERT_EQ(stale, m_destination.GetErrorText());
+    // Nor does a run that succeeds.
+    m_destination.UseInfo(InfoScFile(L"shot", folder.Path(), FT_PNG, false, false, 0, 1));
+    EXPECT_EQ(DR_DONE, m_destination.Execute());
+    EXPECT_EQ(CString(kDefaultText), m_destination.GetErrorText());
+}
+
 TEST(CImageDestinationTest, SetInfoCopiesTheWholeRecordOrOnePartsGroup)
 {
     const InfoScFile source(L"name", L"C:\\pics", FT_GIF, true, false, 30, 5);

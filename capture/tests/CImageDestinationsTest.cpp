@@ -7,7 +7,10 @@
 #include "standins/fax/CFaxServiceConfig.h"
 #include "standins/icq/IcqApi.h"
 
+#include "common/CDibToolkit.h"
 #include <gtest/gtest.h>
+
+#include <functional>
 #include <vector>
 
 using namespace capture_test;
@@ -211,6 +214,44 @@ TEST_F(CImageDestinationsTest, TimedStepGrabsAndRunsEachEnabledDestinationWithAN
     EXPECT_TRUE(second.ok && second.width == kPaintWidth - 20 && second.centre == kPaint);
     EXPECT_TRUE(Exists(IcqReceived(L"VellImage.bmp")));
     EXPECT_TRUE(Exists(IcqReceived(L"VellImage1.bmp")));
+}
+
+TEST_F(CImageDestinationsTest, EachCaptureReadsTheScreenOnceAndEveryDestinationHoldsThatPicture)
+{
+    Enable({SP_SC_FILE, SP_SC_CLIPBOARD, SP_SC_ICQ});
+    UseFile(FileFolder());
+    UseClipboard();
+    UseIcq();
+    const RECT inside = {kPaintRect.left + 10, kPaintRect.top + 10, kPaintRect.right - 10, kPaintRect.bottom - 10};
+    const struct
+    {
+        const char* name;
+        std::function<DestinationResult()> capture;
+    } captures[] = {
+        {"timed step", [&] { return m_set.ProcessRectWithInfo(inside); }},
+        {"selection", [&] { return m_set.ProcessRect(inside); }},
+        {"window", [&] { return m_set.ProcessWindow(m_window.Handle()); }},
+    };
+    for (const auto& c : captures)
+    {
+        const unsigned long before = CDibToolkit::GetScreenReadCount();
+        ASSERT_EQ(DR_DONE, c.capture()) << c.name << ": " << m_set.GetErrorText().ToAnsi();
+        EXPECT_EQ(1u, CDibToolkit::GetScreenReadCount() - before) << c.name;
+        // All eleven hold the one picture, so a later repeat sends it everywhere.
+        HBITMAP file = m_set.GetLastImage(m_set.GetSettings());
+        ASSERT_NE(nullptr, file) << c.name;
+        for (bool InfoScSettings::*flag : {&InfoScSettings::File, &InfoScSettings::Printer, &InfoScSettings::Fax,
+                                           &InfoScSettings::Editor, &InfoScSettings::Email, &InfoScSettings::ICQ,
+                                           &InfoScSettings::Clipboard, &InfoScSettings::Db,
+                                           &InfoScSettings::ScreenSaver, &InfoScSettings::Wallpaper,
+                                           &InfoScSettings::Web})
+        {
+            InfoScSettings only;
+            only.Clear();
+            only.*flag = true;
+            EXPECT_EQ(file, m_set.GetLastImage(only)) << c.name;
+        }
+    }
 }
 
 TEST_F(CImageDestinationsTest, FailuresAreJoinedAsLabelAndTextInRunOrder)

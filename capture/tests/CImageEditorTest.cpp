@@ -115,14 +115,14 @@ TEST_F(CImageEditorTest, EditorThatCannotBeStartedFailsWithTheLaunchText)
     EXPECT_EQ(kPaint, Decode(image).centre);
 }
 
-TEST_F(CImageEditorTest, PictureThatCannotBeWrittenFailsWithTheSaveText)
+TEST_F(CImageEditorTest, PictureWhoseFolderCannotBeMadeFailsWithTheFoldersText)
 {
     // A file where the Editor folder belongs: the folder cannot be made.
     CreateDirectoryW(InfoGlobalFunctions::GetScImageDirectory(), nullptr);
     WriteBytes(EditorFolder(), "x");
 
     ASSERT_EQ(DR_FAILED, Run(RecorderPath(), FT_JPG));
-    CString prefix = L"Failed to save the image file '" + EditorFolder() + L"\\VellImage.jpg'. System error: ";
+    CString prefix = L"The specified directory (" + EditorFolder() + L"\\) cannot be created. System error: ";
     EXPECT_EQ(prefix, m_destination.GetErrorText().Left(prefix.GetLength())) << m_destination.GetErrorText().ToAnsi();
 }
 

@@ -245,7 +245,7 @@ TEST_F(CImageFaxTest, PictureThatCannotBeWrittenIsNotSent)
     WriteBytes(FaxFolder(), "x");
 
     ASSERT_EQ(DR_FAILED, Run(m_destination, MakeRecord(L"(local)", L"555 0100", false, FT_JPG)));
-    CString prefix = L"Failed to save the image file '" + FaxFolder() + L"\\VellImage.jpg'. System error: ";
+    CString prefix = L"The specified directory (" + FaxFolder() + L"\\) cannot be created. System error: ";
     EXPECT_EQ(prefix, m_destination.GetErrorText().Left(prefix.GetLength())) << m_destination.GetErrorText().ToAnsi();
     EXPECT_TRUE(Jobs(ThisComputer()).empty());
     DeleteFileW(FaxFolder());

@@ -114,7 +114,7 @@ TEST_F(CImageICQTest, PictureThatCannotBeWrittenIsNotSent)
 
     CImageICQ destination;
     ASSERT_EQ(DR_FAILED, Run(destination, 1001, FT_JPG));
-    CString prefix = L"Failed to save the image file '" + IcqFolder() + L"\\VellImage.jpg'. System error: ";
+    CString prefix = L"The specified directory (" + IcqFolder() + L"\\) cannot be created. System error: ";
     EXPECT_EQ(prefix, destination.GetErrorText().Left(prefix.GetLength())) << destination.GetErrorText().ToAnsi();
     EXPECT_FALSE(Exists(ReceivedFolder(1001)));
     DeleteFileW(IcqFolder());
