@@ -129,6 +129,14 @@ void CWndTimer::SetMovieCapture(CImageBase* movieDestination, UINT frequency, co
         SetTimer(*this, kMovieTimerId, m_frequency * 1000, nullptr);
 }
 
+void CWndTimer::CaptureNow()
+{
+    if (m_destinations)
+        CaptureOnce(kScreenTimerId);
+    else if (m_movieDestination)
+        CaptureOnce(kMovieTimerId);
+}
+
 void CWndTimer::KillAllTimers()
 {
     if (!GetSafeHwnd())

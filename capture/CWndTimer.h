@@ -43,6 +43,14 @@ public:
     void SetMovieCapture(CImageBase* movieDestination, UINT frequency, const CArray<POINT>& points,
                          EnumScreenCaptureType selectionType, const CString& selectionText, HWND owner,
                          bool captureCursor);
+    // Captures the stored selection once, now, into the movie destination or the
+    // destination set (whichever was set up); a failure is reported as a repeat's is.
+    // A job whose frequency is 0 or not below its duration captures only this once.
+    void CaptureNow();
+    // True when a capture every frequency seconds for duration seconds would take at
+    // most the one capture made at the start.
+    static bool IsSingleCapture(UINT duration, UINT frequency) { return frequency == 0 || frequency >= duration; }
+
     // Ends every timer and destroys the window; the counters and the frequency go to 0.
     void Stop();
     // Ends every timer and takes the elapsed seconds off the remaining time.

@@ -183,8 +183,6 @@ public:
     }
     // A timed capture shorter than a second would never end.
     void RequireDuration(int seconds) const { Require(seconds >= 1, L"The duration must be at least 1 second."); }
-    // A timed capture without a period would capture nothing.
-    void RequireFrequency(int seconds) const { Require(seconds >= 1, L"The frequency must be at least 1 second."); }
 
 private:
     CString m_prefix;
@@ -541,7 +539,6 @@ void ValidateScreen(const CCmdLine& line)
     CheckSelection(line, kScreenPrefix);
     const DestinationTiming timing = GetDestinationTiming(*line.m_screenManager->GetRecord(destination.type));
     check.RequireDuration(timing.duration);
-    check.RequireFrequency(timing.frequency);
     destination.check(*line.m_screenManager->GetRecord(destination.type), check);
 }
 
@@ -737,7 +734,6 @@ void CheckMovieRecording(const CCmdLine& line, const Checker& check)
     const InfoPresentationRecording& recording = line.m_presentationManager->GetRecording();
     CheckSelection(line, L"Movie  ");
     check.RequireDuration(recording.RecDuration);
-    check.RequireFrequency(recording.RecFreq);
     check.Require(recording.RecFramesRate >= 1, L"The frames rate must be at least 1 frame per second.");
     check.RequireFileName(recording.RecFName, L"Invalid movie file name '");
     check.RequireFolder(recording.RecPath);

@@ -41,10 +41,16 @@ DestinationResult CJobPresentationManager::StartRecording()
     m_destination->SetAviWriter(m_aviWriter.get());
     if (m_recording.RecDuration >= 1)
     {
+        const UINT duration = static_cast<UINT>(m_recording.RecDuration);
+        const UINT frequency = static_cast<UINT>(m_recording.RecFreq);
+        // A period of 0 or one not below the duration asks for one frame, taken now.
+        const bool single = CWndTimer::IsSingleCapture(duration, frequency);
         m_timer = new CWndTimer(this);
-        m_timer->SetMovieCapture(m_destination.get(), static_cast<UINT>(m_recording.RecFreq), m_points, m_selectionType,
+        m_timer->SetMovieCapture(m_destination.get(), single ? 0 : frequency, m_points, m_selectionType,
                                  m_selectionText, AppGetMainWnd(), m_captureCursor);
-        m_timer->Start(static_cast<UINT>(m_recording.RecDuration));
+        m_timer->Start(duration);
+        if (single)
+            m_timer->CaptureNow();
     }
     m_recordingOn = true;
     return DR_DONE;

@@ -1,5 +1,7 @@
 #include "runjobs/CJobRunner.h"
 
+#include "framework/AppMessageLoop.h"
+
 namespace
 {
 // A destination's flag in the settings and the label a failure starts with, in the
@@ -113,27 +115,8 @@ void CJobRunner::RunMediaJob(Manager& manager, const wchar_t* kind, unsigned int
 
 bool CJobRunner::Wait(DWORD milliseconds)
 {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    for (;;)
-    {
-        // Messages already queued are handled before waiting again.
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (message.message == WM_QUIT)
-                return true;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        DWORD timeout = INFINITE;
-        if (milliseconds != kInfinite)
-        {
-            const ULONGLONG now = GetTickCount64();
-            if (now >= deadline)
-                return false;
-            timeout = static_cast<DWORD>(deadline - now);
-        }
-        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout, QS_ALLINPUT) == WAIT_FAILED)
-            return false;
-    }
+    AppPumpUntil([] { return false; }, milliseconds == kInfinite ? INFINITE : milliseconds);
+    // The quit that ended the wait is the job's; it goes no further.
+    MSG quit;
+    return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }

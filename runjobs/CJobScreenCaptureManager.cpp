@@ -128,13 +128,17 @@ DestinationResult CJobScreenCaptureManager::Start()
 
     DeleteTimer();
     m_timer = new CWndTimer(this);
+    // A period of 0 or one not below the duration asks for one capture, taken now.
+    const bool single = CWndTimer::IsSingleCapture(duration, frequency);
     // Window, active-window and desktop selections need no points: the window is
     // looked up at each capture.
-    if (frequency >= 1 && (!IsPointSelection(m_selectionType) || !m_points.IsEmpty()))
-        m_timer->SetScreenCapture(m_destinations.get(), frequency, m_points, m_selectionType, m_selectionText,
-                                  AppGetMainWnd(), m_captureCursor);
+    if (!IsPointSelection(m_selectionType) || !m_points.IsEmpty())
+        m_timer->SetScreenCapture(m_destinations.get(), single ? 0 : frequency, m_points, m_selectionType,
+                                  m_selectionText, AppGetMainWnd(), m_captureCursor);
     m_timer->Start(duration);
     m_busy = true;
+    if (single)
+        m_timer->CaptureNow();
     return DR_DONE;
 }
 

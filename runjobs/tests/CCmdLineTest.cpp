@@ -576,7 +576,6 @@ TEST_F(CmdLineTest, ValidationRefusesWithItsMessage)
         {Line(s.clipboard.c_str()).Set(L"-duration", L"0"),
          L"Screen  Clipboard: The duration must be at least 1 second."},
         {Line(s.web.c_str()).Set(L"-duration", L"-3"), L"Screen  Web: The duration must be at least 1 second."},
-        {Line(s.file.c_str()).Set(L"-freq", L"0"), L"Screen  File: The frequency must be at least 1 second."},
         // Point selections need enough points.
         {Line(s.clipboard.c_str()).Set(L"-escType", L"2").Set(L"-size", L"10,20"),
          L"Screen  The rectangle selection needs at least 2 points (x,y) in -size."},
@@ -616,7 +615,6 @@ TEST_F(CmdLineTest, ValidationRefusesWithItsMessage)
         {Line(kMovieRec).Set(L"-file", L""), L"Movie  Recording: Invalid movie file name ''."},
         {Line(kMovieRec).Set(L"-path", Blocked()), L"Movie  Recording: Path '{dir}\\editor.exe\\sub' does not exist."},
         {Line(kMovieRec).Set(L"-duration", L"0"), L"Movie  Recording: The duration must be at least 1 second."},
-        {Line(kMovieRec).Set(L"-freq", L"0"), L"Movie  Recording: The frequency must be at least 1 second."},
         {Line(kMovieRec).Set(L"-framesRate", L"0"),
          L"Movie  Recording: The frames rate must be at least 1 frame per second."},
         {Line(kMovieRec).Set(L"-size", L"5,5"),

@@ -105,12 +105,27 @@ int ClosedPort()
 
 // A screen job line: destination, selection, the destination's own flags and the
 // timing tail.
-CString ScreenJob(int destination, int selection, const CString& size, const CString& flags)
+CString ScreenJob(int destination, int selection, const CString& size, const CString& flags,
+                  const wchar_t* timing = L"-duration 1 -freq 1")
 {
     CString line;
-    line.Format(L"-type VELLUMOR_SC -esParam %d -escType %d -size \"%s\" %s -duration 1 -freq 1", destination,
-                selection, size.GetString(), flags.GetString());
+    line.Format(L"-type VELLUMOR_SC -esParam %d -escType %d -size \"%s\" %s %s", destination, selection,
+                size.GetString(), flags.GetString(), timing);
     return line;
+}
+
+int CountFiles(const CString& pattern)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    int count = 0;
+    do
+        ++count;
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return count;
 }
 
 CString FileFlags(const TestFolder& folder, const wchar_t* name, EnumFileType type)
@@ -140,6 +155,34 @@ TEST_F(JobRunnerTest, DesktopJobWritesAPngOfTheWholeScreen)
     ASSERT_TRUE(image.ok);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), image.width);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), image.height);
+}
+
+TEST_F(JobRunnerTest, JobWhosePeriodIsZeroOrNotBelowItsDurationCapturesOnce)
+{
+    // The tasks wizard writes a single capture as a duration of 1 second with any
+    // frequency.
+    for (const wchar_t* timing : {L"-duration 1 -freq 5", L"-duration 3 -freq 0", L"-duration 2 -freq 2"})
+    {
+        SCOPED_TRACE(CString(timing).ToAnsi());
+        TestFolder folder;
+        // Without overwrite every capture takes a new numbered name.
+        CString flags;
+        flags.Format(L"-file Once -path \"%s\" -imgType 0 -overwrite 0", folder.Path().GetString());
+        JobRun run = RunJob(ScreenJob(SP_SC_FILE, SCT_DESKTOP, L"", flags, timing));
+        EXPECT_EQ(0u, run.exitCode);
+        EXPECT_TRUE(run.entries.empty()) << run.entries.front();
+        EXPECT_EQ(1, CountFiles(folder / L"Once*.bmp"));
+    }
+
+    TestFolder folder;
+    JobRun run = RunJob(L"-type VELLUMOR_PRESENTATION -presType 1 -file Once -path \"" + folder.Path() +
+                        L"\" -fileType 0 -overwrite 1 -duration 2 -freq 0 -framesRate 5 -escType 2"
+                        L" -size \"210,160,270,200\""
+                        L" -captCursor 0");
+    EXPECT_EQ(0u, run.exitCode);
+    MovieReader movie(folder / L"Once.avi");
+    ASSERT_TRUE(movie.IsOpen());
+    EXPECT_EQ(1, movie.FrameCount());
 }
 
 TEST_F(JobRunnerTest, WindowJobCapturesTheWindowOfThatTitle)
@@ -189,7 +232,9 @@ TEST_F(JobRunnerTest, MovieJobRecordsFramesOfTheRectangle)
     EXPECT_TRUE(run.entries.empty()) << run.entries.front();
     MovieReader movie(m_folder / L"Movie.avi");
     ASSERT_TRUE(movie.IsOpen());
-    EXPECT_GE(movie.FrameCount(), 1);
+    // A frame every second for three seconds.
+    EXPECT_GE(movie.FrameCount(), 2);
+    EXPECT_LE(movie.FrameCount(), 4);
     EXPECT_EQ(60, movie.Format().biWidth);
     EXPECT_EQ(40, movie.Format().biHeight);
     EXPECT_TRUE(ColourNear(kPaint, movie.PixelAt(0, 30, 20), 0));
