@@ -1,6 +1,6 @@
 #pragma once
 // A fresh, empty folder under the user's temporary folder, removed with everything in it
-// when the object goes.
+// when the object goes. Each object has a folder of its own, also within one process.
 #include "framework/CString.h"
 #include "testing/RemoveTestTree.h"
 
@@ -11,7 +11,8 @@ public:
     {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        m_path.Format(L"%shelpers_tests_%lu", temp, GetCurrentProcessId());
+        static unsigned long made = 0;
+        m_path.Format(L"%shelpers_tests_%lu_%lu", temp, GetCurrentProcessId(), made++);
         Remove();
         CreateDirectoryW(m_path, nullptr);
     }

@@ -11,7 +11,9 @@
 #include "capture/tests/MovieReader.h"
 #include "common/CEventLog.h"
 #include "common/tests/TestFolder.h"
+#include "common/PathHelpers.h"
 #include "runjobs/CJobRunner.h"
+#include "testing/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <regex>
@@ -50,11 +52,11 @@ struct JobRun
 
 // Runs VellRunJobs.exe with the arguments and waits for it, dispatching this thread's
 // messages meanwhile (the test's windows must stay painted for the job to grab them).
-JobRun RunJob(const CString& arguments)
+JobRun RunJob(const CString& arguments, const CString& programFolder = ProgramFolder())
 {
     JobRun run;
     const int before = JobEntries().GetSize();
-    std::wstring commandLine = (L"\"" + ProgramFolder() + L"\\VellRunJobs.exe\" " + arguments).GetString();
+    std::wstring commandLine = (L"\"" + programFolder + L"\\VellRunJobs.exe\" " + arguments).GetString();
     STARTUPINFOW startup = {sizeof(startup)};
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
@@ -114,19 +116,6 @@ CString ScreenJob(int destination, int selection, const CString& size, const CSt
     return line;
 }
 
-int CountFiles(const CString& pattern)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(pattern, &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    int count = 0;
-    do
-        ++count;
-    while (FindNextFileW(search, &found));
-    FindClose(search);
-    return count;
-}
 
 CString FileFlags(const TestFolder& folder, const wchar_t* name, EnumFileType type)
 {
@@ -155,6 +144,27 @@ TEST_F(JobRunnerTest, DesktopJobWritesAPngOfTheWholeScreen)
     ASSERT_TRUE(image.ok);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), image.width);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), image.height);
+}
+
+TEST_F(JobRunnerTest, ProgramInstalledBelowADotFolderWithBlanksWritesItsPicture)
+{
+    const CString bin = m_folder / L".apps\\vell run\\bin";
+    CString error;
+    ASSERT_TRUE(CreateDirectoryPath(bin + L"\\", error)) << error.ToAnsi();
+    for (const wchar_t* file : {L"VellRunJobs.exe", L"Info.dll", L"libstdc++-6.dll", L"libgcc_s_seh-1.dll",
+                                L"libwinpthread-1.dll"})
+        ASSERT_TRUE(CopyFileW(ProgramFolder() + L"\\" + file, bin + L"\\" + file, FALSE)) << CString(file).ToAnsi();
+
+    const CString pictures = bin + L"\\Screen Captures\\File";
+    CString flags;
+    flags.Format(L"-file Desktop -path \"%s\" -imgType 4 -overwrite 1", pictures.GetString());
+    JobRun run = RunJob(ScreenJob(SP_SC_FILE, SCT_DESKTOP, L"", flags), bin);
+
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_TRUE(run.entries.empty()) << run.entries.front();
+    DecodedImage image = Decode(pictures + L"\\Desktop.png");
+    ASSERT_TRUE(image.ok);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), image.width);
 }
 
 TEST_F(JobRunnerTest, JobWhosePeriodIsZeroOrNotBelowItsDurationCapturesOnce)
