@@ -1,11 +1,14 @@
 # shellcheck shell=bash
 # Sourced by the test script: the real peers that the destination tests talk to, each
-# in a private folder of the build tree, reachable only through 127.0.0.1 or a private
-# Unix socket, and stopped by pid when the calling script exits. Never touches a
-# system CUPS, a system FTP server or the system's ODBC data sources.
+# in a private folder, reachable only through 127.0.0.1 or a private Unix socket, and
+# stopped by pid when the calling script exits. Never touches a system CUPS, a system
+# FTP server or the system's ODBC data sources.
 #
-#   vell_start_services STATE   all of the below under the folder STATE
-#   vell_stop_services          stops what vell_start_services started
+#   vell_start_services         all of the below in a new private folder below /tmp:
+#                               the print filters run as the user lp, who may not pass
+#                               the folders above the checkout (a home of mode 0700)
+#   vell_stop_services          stops what vell_start_services started and removes
+#                               its folder
 #
 #   vell_start_printing DIR     private cupsd with the cups-pdf printer "PDF" as the
 #                               default; exports CUPS_SERVER (its socket), VELL_PDF_DIR
@@ -22,8 +25,8 @@
 
 vell_services_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 vell_cupsd_pid=
-vell_cups_sock_dir=
 vell_ftp_pid=
+vell_services_dir=
 
 # A Unix path as a Windows program under Wine sees it, through the Z: drive.
 vell_win_path() {
@@ -82,14 +85,7 @@ vell_start_printing() {
         "$dir/log" "$dir/pdf-spool" "$dir/pdf"
     # The filters run as the unprivileged user lp and must reach the spool.
     chmod 0755 "$dir" "$dir/pdf"
-
-    # A Unix socket path holds at most 107 bytes; a deep build tree gets a short one.
     sock="$dir/run/cups.sock"
-    if [ ${#sock} -gt 100 ]; then
-        vell_cups_sock_dir=$(mktemp -d /tmp/vell-cups.XXXXXX) || return 1
-        chmod 0755 "$vell_cups_sock_dir"
-        sock="$vell_cups_sock_dir/cups.sock"
-    fi
 
     cat >"$dir/etc/cups-files.conf" <<EOF
 ServerRoot $dir/etc
@@ -189,8 +185,6 @@ vell_pdf_dir() {
 vell_stop_printing() {
     vell_stop_pid "$vell_cupsd_pid"
     vell_cupsd_pid=
-    [ -n "$vell_cups_sock_dir" ] && rm -rf "$vell_cups_sock_dir"
-    vell_cups_sock_dir=
 }
 
 # --- FTP: pyftpdlib ---------------------------------------------------------------
@@ -266,14 +260,17 @@ EOF
 # --- All of them ----------------------------------------------------------------
 
 vell_start_services() {
-    local state
-    state=$(mkdir -p "$1" && cd "$1" && pwd) || return 1
-    vell_start_printing "$state" &&
-        vell_start_ftp "$state" &&
-        vell_odbc_fresh_db "$state"
+    vell_services_dir=$(mktemp -d /tmp/vell-services.XXXXXX) || return 1
+    # mktemp makes it 0700; the print filters (user lp) must pass through it.
+    chmod 0755 "$vell_services_dir"
+    vell_start_printing "$vell_services_dir" &&
+        vell_start_ftp "$vell_services_dir" &&
+        vell_odbc_fresh_db "$vell_services_dir"
 }
 
 vell_stop_services() {
     vell_stop_ftp
     vell_stop_printing
+    [ -n "$vell_services_dir" ] && rm -rf "$vell_services_dir"
+    vell_services_dir=
 }
