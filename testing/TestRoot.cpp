@@ -20,18 +20,29 @@ void SetVariable(const wchar_t* name, const CString& value)
     SetEnvironmentVariableW(name, value.IsEmpty() ? nullptr : static_cast<const wchar_t*>(value));
 }
 
+CString ProgramPath()
+{
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    return program;
+}
+
 // The program's own name without ".exe": it tells the roots of concurrent programs apart
 // when a run is left behind.
 CString ProgramName()
 {
-    wchar_t program[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    CString name(program);
-    name = name.Mid(name.ReverseFind(L'\\') + 1);
+    CString path = ProgramPath();
+    CString name = path.Mid(path.ReverseFind(L'\\') + 1);
     int dot = name.ReverseFind(L'.');
     return dot > 0 ? name.Left(dot) : name;
 }
 } // namespace
+
+CString TestProgramFolder()
+{
+    CString path = ProgramPath();
+    return path.Left(path.ReverseFind(L'\\'));
+}
 
 const CString& TestRoot()
 {

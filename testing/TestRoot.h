@@ -8,6 +8,10 @@
 // The folder, without a trailing backslash.
 const CString& TestRoot();
 
+// The folder of the running test program (the build's program folder), without a
+// trailing backslash: where the programs and libraries a test starts are.
+CString TestProgramFolder();
+
 // Creates the folder below the system's temporary folder and makes it the temporary
 // folder of this process. False if it cannot be created.
 bool EnterTestRoot();

@@ -12,6 +12,7 @@
 #include "common/CEventLog.h"
 #include "common/tests/TestFolder.h"
 #include "runjobs/CJobRunner.h"
+#include "testing/TestRoot.h"
 
 #include <gtest/gtest.h>
 #include <regex>
@@ -21,14 +22,6 @@ using namespace capture_test;
 namespace
 {
 const DWORD kJobTimeoutMs = 60000;
-
-CString ProgramFolder()
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    CString folder(path);
-    return folder.Left(folder.ReverseFind(L'\\'));
-}
 
 CStringArray JobEntries()
 {
@@ -54,7 +47,7 @@ JobRun RunJob(const CString& arguments)
 {
     JobRun run;
     const int before = JobEntries().GetSize();
-    std::wstring commandLine = (L"\"" + ProgramFolder() + L"\\VellRunJobs.exe\" " + arguments).GetString();
+    std::wstring commandLine = (L"\"" + TestProgramFolder() + L"\\VellRunJobs.exe\" " + arguments).GetString();
     STARTUPINFOW startup = {sizeof(startup)};
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
