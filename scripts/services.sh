@@ -1,20 +1,20 @@
 # shellcheck shell=bash
 # Sourced by the test script: the real peers that the destination tests talk to, each
-# in a private folder of the build tree, reachable only through 127.0.0.1 or a private
-# Unix socket, and stopped by pid when the calling script exits. Never touches a
-# system CUPS, a system FTP server or the system's ODBC data sources.
+# in a private folder, reachable only through 127.0.0.1 or a private Unix socket, and
+# stopped by pid when the calling script exits. Never touches a system CUPS, a system
+# FTP server or the system's ODBC data sources.
 #
-#   vell_start_services STATE   all of the below under the folder STATE
-#   vell_stop_services          stops what vell_start_services started
+#   vell_start_services         all of the below in a new private folder below /tmp:
+#                               the print filters run as the user lp, who may not pass
+#                               the folders above the checkout (a home of mode 0700)
+#   vell_stop_services          stops what vell_start_services started and removes
+#                               its folder
 #
-#   vell_start_printing         private cupsd with the cups-pdf printer "PDF" as the
-#                               default, all its state in a private folder under /tmp
-#                               (the print filters run as the user lp and must reach it,
-#                               whatever the modes of the checkout's parents); exports
-#                               CUPS_SERVER (its socket), VELL_PDF_DIR and
-#                               VELL_PDF_DIR_WIN (where the PDFs land). Must run before
-#                               the first Wine process: Wine asks CUPS for its printers
-#                               when its printing library first loads.
+#   vell_start_printing DIR     private cupsd with the cups-pdf printer "PDF" as the
+#                               default; exports CUPS_SERVER (its socket), VELL_PDF_DIR
+#                               and VELL_PDF_DIR_WIN (where the PDFs land). Must run
+#                               before the first Wine process: Wine asks CUPS for its
+#                               printers when its printing library first loads.
 #   vell_pdf_dir                prints the folder where the printer writes its PDFs
 #   vell_start_ftp DIR          pyftpdlib on a free port of 127.0.0.1; exports
 #                               VELL_FTP_HOST, VELL_FTP_PORT, VELL_FTP_USER,
@@ -25,8 +25,8 @@
 
 vell_services_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 vell_cupsd_pid=
-vell_cups_dir=
 vell_ftp_pid=
+vell_services_dir=
 
 # A Unix path as a Windows program under Wine sees it, through the Z: drive.
 vell_win_path() {
@@ -70,6 +70,7 @@ vell_stop_pid() {
 
 vell_start_printing() {
     local dir ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd sock
+    dir=$(mkdir -p "$1/cups" && cd "$1/cups" && pwd) || return 1
     if [ ! -x /usr/sbin/cupsd ] || [ ! -e /usr/lib/cups/backend/cups-pdf ] || [ ! -f "$ppd" ]; then
         echo "Printing needs the Debian packages cups and printer-driver-cups-pdf." >&2
         return 1
@@ -79,8 +80,7 @@ vell_start_printing() {
         return 1
     fi
     vell_stop_printing
-    vell_cups_dir=$(mktemp -d /tmp/vell-cups.XXXXXX) || return 1
-    dir=$vell_cups_dir
+    rm -rf "$dir"
     mkdir -p "$dir/etc/ppd" "$dir/etc/ssl" "$dir/spool/tmp" "$dir/cache" "$dir/run" \
         "$dir/log" "$dir/pdf-spool" "$dir/pdf"
     # The filters run as the unprivileged user lp and must reach the spool.
@@ -185,8 +185,6 @@ vell_pdf_dir() {
 vell_stop_printing() {
     vell_stop_pid "$vell_cupsd_pid"
     vell_cupsd_pid=
-    [ -n "$vell_cups_dir" ] && rm -rf "$vell_cups_dir"
-    vell_cups_dir=
 }
 
 # --- FTP: pyftpdlib ---------------------------------------------------------------
@@ -262,14 +260,17 @@ EOF
 # --- All of them ----------------------------------------------------------------
 
 vell_start_services() {
-    local state
-    state=$(mkdir -p "$1" && cd "$1" && pwd) || return 1
-    vell_start_printing &&
-        vell_start_ftp "$state" &&
-        vell_odbc_fresh_db "$state"
+    vell_services_dir=$(mktemp -d /tmp/vell-services.XXXXXX) || return 1
+    # mktemp makes it 0700; the print filters (user lp) must pass through it.
+    chmod 0755 "$vell_services_dir"
+    vell_start_printing "$vell_services_dir" &&
+        vell_start_ftp "$vell_services_dir" &&
+        vell_odbc_fresh_db "$vell_services_dir"
 }
 
 vell_stop_services() {
     vell_stop_ftp
     vell_stop_printing
+    [ -n "$vell_services_dir" ] && rm -rf "$vell_services_dir"
+    vell_services_dir=
 }

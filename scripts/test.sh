@@ -14,7 +14,7 @@ trap 'vell_stop_session; vell_stop_services' EXIT
 vell_start_display
 # The peers of the destination tests (CUPS with a PDF printer, FTP, an ODBC database)
 # start before the first Wine process: Wine takes its printers from CUPS as it starts.
-vell_start_services "$build/services"
+vell_start_services
 vell_start_wine "$build/wineprefix" fresh
 
 cd "$build"

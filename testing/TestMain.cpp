@@ -1,6 +1,9 @@
-// Entry of every test program: GoogleTest, with message boxes answered instead of shown.
+// Entry of every test program: GoogleTest, with message boxes answered instead of shown,
+// inside a temporary folder of the program's own (see TestRoot.h).
 // A box that a test did not expect to appear fails that test.
 #include "framework/AppMessageBox.h"
+#include "testing/TestRoot.h"
+#include <cstdio>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -10,5 +13,12 @@ int main(int argc, char** argv)
         ADD_FAILURE() << "Unexpected message box: " << text.ToAnsi(CP_UTF8);
         return IDCANCEL;
     });
-    return RUN_ALL_TESTS();
+    if (!EnterTestRoot())
+    {
+        std::fprintf(stderr, "The test program's temporary folder could not be created.\n");
+        return 1;
+    }
+    int result = RUN_ALL_TESTS();
+    LeaveTestRoot();
+    return result;
 }

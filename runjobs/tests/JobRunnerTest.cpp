@@ -11,9 +11,9 @@
 #include "capture/tests/MovieReader.h"
 #include "common/CEventLog.h"
 #include "common/tests/TestFolder.h"
-#include "common/PathHelpers.h"
 #include "runjobs/CJobRunner.h"
 #include "testing/TestFiles.h"
+#include "testing/TestRoot.h"
 
 #include <gtest/gtest.h>
 #include <regex>
@@ -23,14 +23,6 @@ using namespace capture_test;
 namespace
 {
 const DWORD kJobTimeoutMs = 60000;
-
-CString ProgramFolder()
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    CString folder(path);
-    return folder.Left(folder.ReverseFind(L'\\'));
-}
 
 CStringArray JobEntries()
 {
@@ -52,11 +44,11 @@ struct JobRun
 
 // Runs VellRunJobs.exe with the arguments and waits for it, dispatching this thread's
 // messages meanwhile (the test's windows must stay painted for the job to grab them).
-JobRun RunJob(const CString& arguments, const CString& programFolder = ProgramFolder())
+JobRun RunJob(const CString& arguments)
 {
     JobRun run;
     const int before = JobEntries().GetSize();
-    std::wstring commandLine = (L"\"" + programFolder + L"\\VellRunJobs.exe\" " + arguments).GetString();
+    std::wstring commandLine = (L"\"" + TestProgramFolder() + L"\\VellRunJobs.exe\" " + arguments).GetString();
     STARTUPINFOW startup = {sizeof(startup)};
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
@@ -144,27 +136,6 @@ TEST_F(JobRunnerTest, DesktopJobWritesAPngOfTheWholeScreen)
     ASSERT_TRUE(image.ok);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), image.width);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), image.height);
-}
-
-TEST_F(JobRunnerTest, ProgramInstalledBelowADotFolderWithBlanksWritesItsPicture)
-{
-    const CString bin = m_folder / L".apps\\vell run\\bin";
-    CString error;
-    ASSERT_TRUE(CreateDirectoryPath(bin + L"\\", error)) << error.ToAnsi();
-    for (const wchar_t* file : {L"VellRunJobs.exe", L"Info.dll", L"libstdc++-6.dll", L"libgcc_s_seh-1.dll",
-                                L"libwinpthread-1.dll"})
-        ASSERT_TRUE(CopyFileW(ProgramFolder() + L"\\" + file, bin + L"\\" + file, FALSE)) << CString(file).ToAnsi();
-
-    const CString pictures = bin + L"\\Screen Captures\\File";
-    CString flags;
-    flags.Format(L"-file Desktop -path \"%s\" -imgType 4 -overwrite 1", pictures.GetString());
-    JobRun run = RunJob(ScreenJob(SP_SC_FILE, SCT_DESKTOP, L"", flags), bin);
-
-    EXPECT_EQ(0u, run.exitCode);
-    EXPECT_TRUE(run.entries.empty()) << run.entries.front();
-    DecodedImage image = Decode(pictures + L"\\Desktop.png");
-    ASSERT_TRUE(image.ok);
-    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), image.width);
 }
 
 TEST_F(JobRunnerTest, JobWhosePeriodIsZeroOrNotBelowItsDurationCapturesOnce)
