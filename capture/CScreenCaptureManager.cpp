@@ -146,37 +146,11 @@ int CScreenCaptureManager::GetDuration()
 
 DestinationResult CScreenCaptureManager::Start(bool repeat)
 {
-    m_startError.Empty();
-    // The copies the run uses, each with its destination's entry.
-    std::vector<std::pair<const StartEntry*, std::unique_ptr<SendParam>>> records;
-    const InfoScSettings& settings = *GetSettings();
-    for (const StartEntry& entry : kStartOrder)
-        if (settings.*entry.flag)
-            records.emplace_back(&entry, CopyDestinationRecord(*m_destinations->GetInfo(entry.type)));
-    if (records.empty())
-    {
-        m_startError.LoadString(IDS_NO_SELECTION_DONE);
-        return DR_FAILED;
-    }
-
-    if (!m_capturing && !m_paused)
-    {
-        for (auto& run : records)
-        {
-            if (run.second->IsDisplayFlagOn() && m_dialogs.EditProperties(*run.second, OwnerWindow()) != IDOK)
-                return DR_NOTHING_DONE;
-        }
-    }
-
     int duration = 0;
     int frequency = kNoFrequency;
-    for (const auto& run : records)
-    {
-        m_destinations->UseInfo(*run.second);
-        const DestinationTiming timing = GetDestinationTiming(*run.second);
-        duration = std::max(duration, timing.duration);
-        frequency = std::min(frequency, timing.frequency);
-    }
+    const DestinationResult prepared = UseCurrentRecords(!m_capturing && !m_paused, duration, frequency);
+    if (prepared != DR_DONE)
+        return prepared;
 
     if (duration >= 1)
     {
@@ -190,17 +164,67 @@ DestinationResult CScreenCaptureManager::Start(bool repeat)
     }
     if (!repeat)
     {
+        m_startingSelection = true;
         if (m_owner)
             m_owner->BeginCapture();
+        m_startingSelection = false;
         return DR_DONE;
     }
     return m_destinations->ProcessAgain();
 }
 
+DestinationResult CScreenCaptureManager::UseCurrentRecords(bool ask, int& duration, int& frequency)
+{
+    m_startError.Empty();
+    // The copies the run uses, each with its destination's entry.
+    std::vector<std::pair<const StartEntry*, std::unique_ptr<SendParam>>> records;
+    const InfoScSettings& settings = *GetSettings();
+    for (const StartEntry& entry : kStartOrder)
+        if (settings.*entry.flag)
+            records.emplace_back(&entry, CopyDestinationRecord(*m_destinations->GetInfo(entry.type)));
+    if (records.empty())
+    {
+        m_startError.LoadString(IDS_NO_SELECTION_DONE);
+        return DR_FAILED;
+    }
+
+    if (ask)
+    {
+        for (auto& run : records)
+        {
+            if (run.second->IsDisplayFlagOn() && m_dialogs.EditProperties(*run.second, OwnerWindow()) != IDOK)
+                return DR_NOTHING_DONE;
+        }
+    }
+
+    for (const auto& run : records)
+    {
+        m_destinations->UseInfo(*run.second);
+        const DestinationTiming timing = GetDestinationTiming(*run.second);
+        duration = std::max(duration, timing.duration);
+        frequency = std::min(frequency, timing.frequency);
+    }
+    return DR_DONE;
+}
+
 DestinationResult CScreenCaptureManager::ProcessSelection()
 {
-    // The selection's start gave the destinations their run records.
-    return m_capturing ? DR_DONE : m_destinations->ProcessAgain();
+    // A selection of a timed capture or one that Start began has its run records.
+    if (!m_capturing && !m_selectionHasRecords)
+    {
+        int duration = 0;
+        int frequency = kNoFrequency;
+        const DestinationResult prepared = UseCurrentRecords(true, duration, frequency);
+        if (prepared != DR_DONE)
+            return prepared;
+    }
+    m_selectionHasRecords = false;
+    return m_destinations->ProcessAgain();
+}
+
+void CScreenCaptureManager::OnSelectionBegun()
+{
+    m_selectionHasRecords = m_startingSelection;
 }
 
 DestinationResult CScreenCaptureManager::ChooseTimedSelection(int duration, int frequency, bool repeat)
@@ -209,6 +233,7 @@ DestinationResult CScreenCaptureManager::ChooseTimedSelection(int duration, int 
         return DR_DONE;
     StopWatching();
     m_timedPoints.clear();
+    m_timedChosen = false;
     if (repeat)
         CopyLastSelection(m_timedPoints);
     EnumScreenCaptureType type = static_cast<EnumScreenCaptureType>(GetSelectionType());
@@ -221,6 +246,7 @@ DestinationResult CScreenCaptureManager::ChooseTimedSelection(int duration, int 
         m_timedPoints = points;
         m_timedType = type;
         m_timedText = text;
+        m_timedChosen = true;
         result = DR_DONE;
     }
     else if (button == kSelectionManual)
@@ -235,7 +261,8 @@ void CScreenCaptureManager::StartTimer(int duration, int frequency)
 {
     DeleteTimer();
     m_timer = new CWndTimer(this);
-    if (frequency >= 1 && !m_timedPoints.empty())
+    // A chosen window type names its window without points.
+    if (frequency >= 1 && (!m_timedPoints.empty() || (m_timedChosen && IsWindowType(m_timedType))))
     {
         CArray<POINT> points;
         for (const POINT& point : m_timedPoints)

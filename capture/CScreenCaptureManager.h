@@ -6,7 +6,10 @@
 // timer that captures every "frequency" seconds for "duration" seconds, asks the
 // owner to start an interactive selection, or, on a repeat, runs every enabled
 // destination again on the image captured last. An interactive selection runs the
-// destinations with the records its start gave them; the user is not asked twice.
+// destinations with the records its start gave them; the user is not asked twice. A
+// selection begun otherwise (the right-button hold) takes the current records, and the
+// show-dialog step, once it has captured; one made by hand during a timed capture runs
+// with the timed capture's records.
 //
 // User-interface thread only.
 #include "Info/InfoScSettings.h"
@@ -64,8 +67,13 @@ public:
 
 protected:
     DestinationResult ProcessSelection() override;
+    void OnSelectionBegun() override;
 
 private:
+    // Copies the records of the enabled destinations, lets the user edit those whose
+    // show-dialog flag is on (when ask), and gives them to the destinations as run
+    // records; the largest duration and the smallest frequency over them come back.
+    DestinationResult UseCurrentRecords(bool ask, int& duration, int& frequency);
     // The timed-selection dialog: DR_DONE to go on, DR_NOTHING_DONE when cancelled.
     DestinationResult ChooseTimedSelection(int duration, int frequency, bool repeat);
     void StartTimer(int duration, int frequency);
@@ -79,8 +87,13 @@ private:
     CWndTimer* m_timer = nullptr;
     bool m_capturing = false;
     bool m_paused = false;
+    // Start is beginning a selection / the running selection has its run records.
+    bool m_startingSelection = false;
+    bool m_selectionHasRecords = false;
     CString m_startError;
     std::vector<POINT> m_timedPoints;
     EnumScreenCaptureType m_timedType = SCT_RECTANGLE;
     CString m_timedText;
+    // The timed-selection dialog's "Use Selection" chose the timed selection.
+    bool m_timedChosen = false;
 };

@@ -82,11 +82,6 @@ void CALLBACK DashPixel(int x, int y, LPARAM data)
     counter = counter % 8 + 1;
     SetPixel(state->dc, x, y, counter <= 4 ? kDashWhite : kDashRed);
 }
-
-bool IsWindowType(int type)
-{
-    return type >= SCT_WINDOW && type <= SCT_DESKTOP;
-}
 } // namespace
 
 CScreenCaptureManagerBase::CScreenCaptureManagerBase()
@@ -117,6 +112,7 @@ void CScreenCaptureManagerBase::BeginSelection()
     m_selectionActive = true;
     if (IsWindowType(m_cursorSet.GetType()))
         PrepareWindowSelection();
+    OnSelectionBegun();
 }
 
 void CScreenCaptureManagerBase::EndSelection(bool alreadyErased)
@@ -360,6 +356,7 @@ void CScreenCaptureManagerBase::Finish(DestinationResult result, bool repeat, bo
 
 void CScreenCaptureManagerBase::CaptureRectangle(const RECT& rect)
 {
+    HideTitleTip();
     if (GetCaptureCursor())
         DrawMouseCursor(nullptr);
     DestinationResult result = DR_NOTHING_DONE;
@@ -371,6 +368,7 @@ void CScreenCaptureManagerBase::CaptureRectangle(const RECT& rect)
 void CScreenCaptureManagerBase::CaptureRegion(HRGN region)
 {
     Region owned(region);
+    HideTitleTip();
     if (GetCaptureCursor())
         DrawMouseCursor(nullptr);
     AfterCapture(region ? CapturePolygon(region) : DR_NOTHING_DONE);
@@ -568,6 +566,17 @@ void CScreenCaptureManagerBase::CreateTitleTip()
     m_titleTip->Create(m_owner ? CWnd::FromHandle(m_owner->GetOwnerWindow()) : nullptr);
     const RECT place = {3, 3, 160, 25};
     m_titleTip->MoveTo(place, L"X: 0   Y: 0   Size:  0x0   ");
+}
+
+void CScreenCaptureManagerBase::HideTitleTip()
+{
+    if (!m_titleTip)
+        return;
+    RECT place = {};
+    GetWindowRect(m_titleTip->GetSafeHwnd(), &place);
+    m_titleTip.reset();
+    // The windows under the label paint its place before the grab.
+    RedrawWindow(nullptr, &place, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void CScreenCaptureManagerBase::RefreshTitleTip()

@@ -73,6 +73,10 @@ public:
 protected:
     // Runs the destinations on what a finished selection has just captured.
     virtual DestinationResult ProcessSelection() { return RepeatLastCapture(); }
+    // A selection has just begun.
+    virtual void OnSelectionBegun() {}
+    // The window under the cursor, the active window or the desktop.
+    static bool IsWindowType(int type) { return type >= SCT_WINDOW && type <= SCT_DESKTOP; }
 
     ICaptureOwner* m_owner = nullptr;
     SelectionCursorSet m_cursorSet;
@@ -108,6 +112,7 @@ private:
     void ReleaseHovered();
     void ClearState();
     void CreateTitleTip();
+    void HideTitleTip();
     void RefreshTitleTip();
 
     std::unique_ptr<CScTitleTip> m_titleTip;

@@ -8,6 +8,7 @@
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/FakeSystemCursors.h"
 #include "capture/tests/HkVellTestSupport.h"
+#include "capture/tests/SelectionTestSupport.h"
 #include "common/CEventLog.h"
 #include "common/tests/MessageBoxRecorder.h"
 
@@ -18,6 +19,7 @@ using namespace capture_test;
 using screen_test::ColourWindow;
 using screen_test::Pixels;
 using screen_test::ReadPixels;
+using selection_test::PumpUntil;
 
 namespace
 {
@@ -87,7 +89,7 @@ public:
         ++selectionAsked;
         if (selectionAnswer == kSelectionUseSelection)
         {
-            type = SCT_RECTANGLE;
+            type = selectionType;
             points = selectionPoints;
         }
         return selectionAnswer;
@@ -97,6 +99,7 @@ public:
     CString editedName;
     std::vector<EnumSendParam> asked;
     int selectionAnswer = kSelectionUseSelection;
+    EnumScreenCaptureType selectionType = SCT_RECTANGLE;
     std::vector<POINT> selectionPoints;
     int selectionAsked = 0;
 };
@@ -121,6 +124,24 @@ Pixels FilePixels(const CString& path)
         DeleteObject(bitmap);
     return pixels;
 }
+
+// The number of files in folder.
+int CountFiles(const TestFolder& folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(folder / L"*", &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    int count = 0;
+    do
+        count += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return count;
+}
+
+// Limit of the waits for a timer's work.
+const DWORD kTimedLimitMs = 10000;
 
 // The settings enable the file destination, writing BMP files into a folder of the
 // test with the show-dialog flag on; the user's settings come back afterwards.
@@ -157,6 +178,14 @@ protected:
     }
     InfoScFile& FileRecord() { return *static_cast<InfoScFile*>(m_manager->GetRecord(SP_SC_FILE)); }
     CString FilePath(const wchar_t* name = kFileName) const { return m_folder / name + CString(L".bmp"); }
+    // A timed capture every frequency seconds for duration seconds into numbered files.
+    void MakeTimed(int duration, int frequency = 1)
+    {
+        FileRecord().ShowDlg = false;
+        FileRecord().Overwrite = false;
+        FileRecord().Duration = duration;
+        FileRecord().Frequence = frequency;
+    }
     void Hook(UINT message, int x, int y, ULONG_PTR extraInfo = 0)
     {
         MSLLHOOKSTRUCT data = HookData(x, y, extraInfo);
@@ -233,6 +262,95 @@ TEST_F(ScreenCaptureManagerTest, InteractiveCaptureAsksOnceAndKeepsTheEdits)
     m_manager->OnRepeatLastCapture();
     EXPECT_EQ(2u, m_dialogs.asked.size());
     EXPECT_EQ(kRepeatDone, m_owner.finishes);
+}
+
+TEST_F(ScreenCaptureManagerTest, SelectionWithoutStartRunsTheCurrentRecordsAndAsksOnce)
+{
+    ColourWindow paint(kPaintRect, kPaint);
+    ASSERT_TRUE(paint.IsShown());
+    // The records changed after the destinations loaded them.
+    FileRecord().FPath = m_folder / L"current";
+    FileRecord().FName = L"now";
+    m_manager->BeginSelection();
+    Drag({210, 160}, {260, 200});
+
+    EXPECT_EQ(std::vector<EnumSendParam>{SP_SC_FILE}, m_dialogs.asked);
+    const std::vector<Finish> expected = {{DR_DONE, false, true, false, false}, {DR_DONE, false, false, true, true}};
+    EXPECT_EQ(expected, m_owner.finishes);
+    Pixels pixels = FilePixels(m_folder / L"current\\now.bmp");
+    ASSERT_EQ(50, pixels.width);
+    EXPECT_TRUE(ColourNear(kPaint, pixels.At(25, 20), 2));
+
+    // A cancelled show-dialog step saves nothing.
+    m_owner.finishes.clear();
+    m_dialogs.propertiesAnswer = IDCANCEL;
+    FileRecord().FName = L"cancelled";
+    m_manager->BeginSelection();
+    Drag({210, 160}, {260, 200});
+    EXPECT_EQ(DR_NOTHING_DONE, m_owner.finishes.back().result);
+    EXPECT_FALSE(Exists(m_folder / L"current\\cancelled.bmp"));
+}
+
+TEST_F(ScreenCaptureManagerTest, HandSelectionOfATimedManualCaptureIsSaved)
+{
+    ColourWindow paint(kPaintRect, kPaint);
+    ASSERT_TRUE(paint.IsShown());
+    MakeTimed(30, 5);
+    m_dialogs.selectionAnswer = kSelectionManual;
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    ASSERT_TRUE(m_manager->IsCapturing());
+
+    m_manager->BeginSelection();
+    Drag({210, 160}, {260, 200});
+    const std::vector<Finish> expected = {{DR_DONE, false, true, false, false}, {DR_DONE, false, false, true, true}};
+    EXPECT_EQ(expected, m_owner.finishes);
+    Pixels pixels = FilePixels(FilePath());
+    ASSERT_EQ(50, pixels.width);
+    EXPECT_TRUE(ColourNear(kPaint, pixels.At(25, 20), 2));
+    m_manager->Stop();
+}
+
+TEST_F(ScreenCaptureManagerTest, TimedCapturesWriteNumberedFilesUntilTheStepEnds)
+{
+    struct Case
+    {
+        const char* name;
+        EnumScreenCaptureType type;
+        std::vector<POINT> points;
+    };
+    const Case cases[] = {
+        {"rectangle", SCT_RECTANGLE, {{200, 150}, {240, 180}}},
+        {"desktop", SCT_DESKTOP, {}},
+    };
+    for (const Case& c : cases)
+    {
+        TestFolder folder;
+        FileRecord().FPath = folder.Path();
+        MakeTimed(3);
+        m_dialogs.selectionType = c.type;
+        m_dialogs.selectionPoints = c.points;
+        ASSERT_EQ(DR_DONE, m_manager->Start(false)) << c.name;
+        EXPECT_TRUE(PumpUntil([&] { return !m_manager->IsCapturing(); }, kTimedLimitMs)) << c.name;
+        EXPECT_LE(2, CountFiles(folder)) << c.name;
+        EXPECT_EQ(nullptr, m_manager->GetTimer()) << c.name;
+    }
+}
+
+TEST_F(ScreenCaptureManagerTest, PauseHoldsTheTimedFilesAndResumeGoesOn)
+{
+    MakeTimed(4);
+    m_dialogs.selectionPoints = {{200, 150}, {240, 180}};
+    ASSERT_EQ(DR_DONE, m_manager->Start(false));
+    ASSERT_TRUE(PumpUntil([&] { return CountFiles(m_folder) >= 1; }, kTimedLimitMs));
+    ASSERT_TRUE(m_manager->Pause());
+    const int paused = CountFiles(m_folder);
+    PumpUntil([] { return false; }, 2500);
+    EXPECT_EQ(paused, CountFiles(m_folder));
+    EXPECT_TRUE(m_manager->IsCapturing());
+
+    ASSERT_TRUE(m_manager->Resume());
+    EXPECT_TRUE(PumpUntil([&] { return !m_manager->IsCapturing(); }, kTimedLimitMs));
+    EXPECT_LT(paused, CountFiles(m_folder));
 }
 
 TEST_F(ScreenCaptureManagerTest, SelectionsEndWithTheirArgumentSets)
@@ -316,6 +434,28 @@ TEST_F(ScreenCaptureManagerTest, SizeLabelFollowsTheSelection)
     m_manager->BeginSelection();
     EXPECT_EQ(nullptr, m_manager->GetTitleTip());
     m_manager->EndSelection(false);
+}
+
+TEST_F(ScreenCaptureManagerTest, SizeLabelIsGoneBeforeTheGrab)
+{
+    // The window covers the place of the label.
+    const RECT under = {0, 0, 200, 60};
+    ColourWindow paint(under, kPaint);
+    ASSERT_TRUE(paint.IsShown());
+    m_manager->GetSettings()->ShowSize = true;
+    FileRecord().ShowDlg = false;
+    m_manager->BeginSelection();
+    ASSERT_NE(nullptr, m_manager->GetTitleTip());
+    RECT label = {};
+    GetWindowRect(m_manager->GetTitleTip()->GetSafeHwnd(), &label);
+    ASSERT_FALSE(IsRectEmpty(&label));
+    Drag({1, 1}, {190, 50});
+
+    Pixels pixels = FilePixels(FilePath());
+    ASSERT_EQ(189, pixels.width);
+    for (int y = label.top; y < label.bottom && y < 50; ++y)
+        for (int x = label.left; x < label.right && x < 190; ++x)
+            ASSERT_TRUE(ColourNear(kPaint, pixels.At(x - 1, y - 1), 2)) << x << "," << y;
 }
 
 TEST_F(ScreenCaptureManagerTest, PolygonEndsWithADoubleClick)
@@ -403,9 +543,7 @@ TEST_F(ScreenCaptureManagerTest, CursorsComeBackAfterEveryEnd)
 
 TEST_F(ScreenCaptureManagerTest, TimedStartChoosesTheSelectionAndArmsTheTimer)
 {
-    FileRecord().ShowDlg = false;
-    FileRecord().Duration = 30;
-    FileRecord().Frequence = 5;
+    MakeTimed(30, 5);
     m_dialogs.selectionAnswer = IDCANCEL;
     EXPECT_EQ(DR_NOTHING_DONE, m_manager->Start(false));
     EXPECT_FALSE(m_manager->IsCapturing());
@@ -490,6 +628,74 @@ TEST_F(ScreenCaptureOwnerInputTest, RealDragCapturesTheRectangle)
     EXPECT_FALSE(ColourNear(kPaint, pixels.At(pixels.width - 2, pixels.height - 2), 2));
     for (DWORD id : FakeSystemCursors::kIds)
         EXPECT_TRUE(m_cursors.ShowsOriginal(id)) << id;
+}
+
+// Real input to an exact point of the display.
+void SendMoveTo(POINT point)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    PumpMessages(20);
+}
+
+TEST_F(ScreenCaptureOwnerInputTest, RealShapesCaptureOnlyWhatTheyEnclose)
+{
+    ColourWindow paint(kPaintRect, kPaint);
+    ASSERT_TRUE(paint.IsShown());
+    FileRecord().ShowDlg = false;
+    FileRecord().Overwrite = true;
+    struct Case
+    {
+        const char* name;
+        EnumScreenCaptureType type;
+        std::vector<POINT> points;
+        // Picture points inside and outside the shape.
+        POINT inside;
+        POINT outside;
+    };
+    // A triangle, and an ellipse in the rectangle of two corners.
+    const std::vector<POINT> triangle = {{210, 160}, {270, 160}, {210, 200}};
+    const Case cases[] = {
+        {"ellipse", SCT_ELLIPSE, {{210, 160}, {240, 180}, {270, 200}}, {30, 20}, {1, 1}},
+        {"free hand", SCT_FREE_HAND, triangle, {10, 10}, {55, 35}},
+        {"polygon", SCT_POLYGON, triangle, {10, 10}, {55, 35}},
+    };
+    for (const Case& c : cases)
+    {
+        DeleteFileW(FilePath());
+        m_manager->GetSettings()->Type = c.type;
+        ASSERT_EQ(DR_DONE, m_manager->Start(false)) << c.name;
+        if (c.type == SCT_POLYGON)
+        {
+            // A click at each corner, the last one doubled.
+            for (const POINT& point : c.points)
+            {
+                PumpMessages(GetDoubleClickTime() + 50);
+                SendMoveTo(point);
+                SendMouse(MOUSEEVENTF_LEFTDOWN);
+                SendMouse(MOUSEEVENTF_LEFTUP);
+            }
+            SendMouse(MOUSEEVENTF_LEFTDOWN);
+            SendMouse(MOUSEEVENTF_LEFTUP);
+        }
+        else
+        {
+            SendMoveTo(c.points[0]);
+            SendMouse(MOUSEEVENTF_LEFTDOWN);
+            for (size_t i = 1; i < c.points.size(); ++i)
+                SendMoveTo(c.points[i]);
+            SendMouse(MOUSEEVENTF_LEFTUP);
+        }
+        EXPECT_TRUE(PumpUntil([&] { return !m_manager->IsSelectionActive(); }, 2000)) << c.name;
+        Pixels pixels = FilePixels(FilePath());
+        ASSERT_LT(40, pixels.width) << c.name;
+        EXPECT_TRUE(ColourNear(kPaint, pixels.At(c.inside.x, c.inside.y), 2)) << c.name;
+        EXPECT_TRUE(ColourNear(RGB(255, 255, 255), pixels.At(c.outside.x, c.outside.y), 2)) << c.name;
+    }
 }
 
 TEST_F(ScreenCaptureOwnerInputTest, RealClickCapturesTheWindowUnderTheCursor)

@@ -1,7 +1,9 @@
 #include "capture/SelectionCursorSet.h"
 
 #include "Info/InfoEnums.h"
+#include "capture/CSystemCursors.h"
 #include "capture/tests/FakeSystemCursors.h"
+#include "framework/AppModule.h"
 #include "testing/CStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -135,4 +137,18 @@ TEST(SelectionCursorSet, RestoreLoadsTheUsersSchemeOrFallsBackToTheKeptCopy)
     EXPECT_EQ(1u, failing.loadedFiles.count(expected));
     EXPECT_TRUE(failing.ShowsOriginal(32512));
     EXPECT_EQ(0, failing.nullSets);
+}
+
+TEST(SelectionCursorSet, EverySelectionCursorLoadsFromTheProgram)
+{
+    CSystemCursors system;
+    for (int type = SCT_FREE_HAND; type <= SCT_DESKTOP; ++type)
+    {
+        const UINT id = SelectionCursorSet::ResourceOf(type);
+        HCURSOR cursor = system.LoadResourceCursor(id);
+        EXPECT_NE(nullptr, cursor) << id;
+        if (cursor)
+            DestroyCursor(cursor);
+        EXPECT_NE(nullptr, LoadCursorW(AppGetResourceHandle(), MAKEINTRESOURCEW(id))) << id;
+    }
 }
