@@ -2,6 +2,8 @@
 #include "Info/RegistryValues.h"
 #include "common/CRegistry.h"
 
+#include <vector>
+
 InfoScEmail::InfoScEmail()
     : InfoScEmail(L"", L"", L"", L"", L"Image created by Vellumor", L"", true, FT_BMP, true, 0, 1)
 {
@@ -26,6 +28,20 @@ bool InfoScEmail::operator==(const InfoScEmail& o) const
            Frequence == o.Frequence;
 }
 
+namespace
+{
+// The text with its environment variables ("%SystemDrive%") replaced by their values;
+// the web server stores its root that way.
+CString ExpandVariables(const CString& text)
+{
+    DWORD size = ExpandEnvironmentStringsW(text, nullptr, 0);
+    if (size == 0)
+        return text;
+    std::vector<wchar_t> expanded(size);
+    return ExpandEnvironmentStringsW(text, expanded.data(), size) ? CString(expanded.data()) : text;
+}
+} // namespace
+
 CString InfoScEmail::GetIISRootImageDirectory()
 {
     CRegistry registry;
@@ -33,7 +49,7 @@ CString InfoScEmail::GetIISRootImageDirectory()
     if (!registry.OpenReadOnly(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\InetStp", error) ||
         !registry.GetString(L"PathWWWRoot", root, error) || root.IsEmpty())
         return CString();
-    return root + L"\\Images";
+    return ExpandVariables(root) + L"\\Images";
 }
 
 bool InfoScEmail::IsIISInstalled()

@@ -22,8 +22,8 @@ public:
     bool SaveToRegistry(unsigned int part) override;
     bool IsDisplayFlagOn() const override { return Display; }
 
-    // The local web server's root folder followed by "\Images"; empty when the server's
-    // root folder is not recorded.
+    // The local web server's root folder, its environment variables expanded, followed
+    // by "\Images"; empty when the server's root folder is not recorded.
     static CString GetIISRootImageDirectory();
     static bool IsIISInstalled();
 

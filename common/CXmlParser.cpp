@@ -225,8 +225,8 @@ bool CXmlParser::IsCurrentNode(const CString& tag) const
 
 bool CXmlParser::PathEndsWith(const CString& text) const
 {
-    int at = m_elementPath.Find(text);
-    return at >= 0 && at + text.GetLength() == m_elementPath.GetLength();
+    const int length = text.GetLength();
+    return length <= m_elementPath.GetLength() && m_elementPath.Right(length) == text;
 }
 
 void CXmlParser::Reset()

@@ -71,7 +71,7 @@ public:
     bool CloseElement(const CString& name);
     // Whether the current node's tag equals the argument, e.g. "<configuration>".
     bool IsCurrentNode(const CString& tag) const;
-    // Whether the first occurrence of the text in the element path ends at its end.
+    // Whether the element path ends with the text.
     bool PathEndsWith(const CString& text) const;
 
     // "Success", or the text of the last failure (kept until the next Load).

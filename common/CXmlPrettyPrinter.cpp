@@ -1,4 +1,6 @@
 #include "common/CXmlPrettyPrinter.h"
+
+#include "common/PathHelpers.h"
 #include "common/XmlDom.h"
 
 namespace
@@ -132,19 +134,21 @@ HRESULT CXmlPrettyPrinter::WriteOutput(const CString& text)
         return LastErrorResult();
     if (WriteTextFile(temporary, text.ToAnsi(CP_UTF8)) &&
         MoveFileExW(temporary, m_outputFile,
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH))
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return S_OK;
     HRESULT result = LastErrorResult();
     DeleteFileW(temporary);
     return result;
 }
 
-bool CXmlPrettyPrinter::CreateTemporaryFile(wchar_t (&path)[MAX_PATH])
+bool CXmlPrettyPrinter::CreateTemporaryFile(wchar_t (&path)[MAX_PATH]) const
 {
-    wchar_t folder[MAX_PATH + 1];
-    DWORD length = GetTempPathW(MAX_PATH + 1, folder);
-    if (length == 0 || length > MAX_PATH)
-        return false;
+    // Beside the output file: the rename that replaces it never crosses volumes, so it
+    // is one step, and needs no room in the user's temporary folder.
+    CString name, extension, folder;
+    SplitPath(m_outputFile, name, extension, folder);
+    if (folder.IsEmpty())
+        folder = L".";
     // With no number given the system picks a free name and creates the empty file, so
     // no other writer gets the same one.
     return GetTempFileNameW(folder, L"xml", 0, path) != 0;

@@ -9,8 +9,8 @@
 // and carriage returns, line feeds and tabs in attribute values, are written as character
 // references so that a parser reading the file gets them back unchanged.
 //
-// The file is replaced in one step: the text goes to a new temporary file in the user's
-// temporary folder, which then takes the place of the output file. When anything fails
+// The file is replaced in one step: the text goes to a new temporary file in the output
+// file's own folder, which then takes the place of the output file. When anything fails
 // the output file keeps its old content.
 //
 // Failing DOM calls raise _com_error (see XmlComError.h); file failures are results.
@@ -43,7 +43,7 @@ private:
     static void WriteStartTag(IXMLDOMNode* node, CString& out);
     static void WriteChildrenInline(IXMLDOMNode* node, CString& out);
     static bool HasOnlyMarkupChildren(IXMLDOMNode* node);
-    static bool CreateTemporaryFile(wchar_t (&path)[MAX_PATH]);
+    bool CreateTemporaryFile(wchar_t (&path)[MAX_PATH]) const;
     static bool WriteTextFile(const wchar_t* path, const std::string& bytes);
 
     CString m_outputFile;

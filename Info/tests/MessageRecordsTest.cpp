@@ -382,6 +382,13 @@ private:
     std::vector<BYTE> m_saved;
 };
 
+std::wstring SystemDrive()
+{
+    wchar_t drive[MAX_PATH] = L"";
+    GetEnvironmentVariableW(L"SystemDrive", drive, MAX_PATH);
+    return drive;
+}
+
 TEST_F(InfoScEmailWebServer, ImageFolderIsTheServerRootFollowedByImages)
 {
     const std::wstring longRoot = L"C:\\" + std::wstring(3000, L'w');
@@ -394,7 +401,8 @@ TEST_F(InfoScEmailWebServer, ImageFolderIsTheServerRootFollowedByImages)
         {nullptr, REG_SZ, L""},
         {L"", REG_SZ, L""},
         {L"C:\\inetpub\\wwwroot", REG_SZ, L"C:\\inetpub\\wwwroot\\Images"},
-        {L"%SystemDrive%\\inetpub\\wwwroot", REG_EXPAND_SZ, L"%SystemDrive%\\inetpub\\wwwroot\\Images"},
+        // The server keeps its root with variables; the folder is a usable path.
+        {L"%SystemDrive%\\inetpub\\wwwroot", REG_EXPAND_SZ, SystemDrive() + L"\\inetpub\\wwwroot\\Images"},
         {longRoot.c_str(), REG_SZ, longRoot + L"\\Images"},
     };
     for (const auto& c : cases)

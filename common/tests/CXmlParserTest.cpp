@@ -228,7 +228,7 @@ TEST_F(XmlTest, CloseElementClimbsToANamedAncestorOnly)
     }
 }
 
-TEST_F(XmlTest, PathEndsWithLooksAtTheFirstOccurrence)
+TEST_F(XmlTest, PathEndsWithIsASuffixTest)
 {
     struct PathCase
     {
@@ -237,11 +237,13 @@ TEST_F(XmlTest, PathEndsWithLooksAtTheFirstOccurrence)
         bool expected;
     };
     const PathCase cases[] = {
-        {{L"a", L"b", L"a", L"c"}, L"<a>", false},
+        // The path's end counts, wherever else the text occurs.
+        {{L"a", L"b", L"a", L"c"}, L"<a>", true},
         {{L"a", L"b", L"a", L"c"}, L"<b><a>", true},
         {{L"a", L"b", L"a", L"c"}, L"<c>", false},
         {{L"x", L"a", L"c"}, L"<a>", true},
         {{L"a"}, L"<a>", false},
+        {{L"a", L"b"}, L"<x><a>", false},
     };
     for (const PathCase& test : cases)
     {

@@ -4,6 +4,7 @@
 #include "testing/CStringPrinter.h"
 #include "common/auto_p.h"
 #include "framework/CString.h"
+#include "testing/TestFiles.h"
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <comdef.h>
@@ -72,22 +73,8 @@ public:
         return document;
     }
 
-    // The temporary files that the XML writer leaves in the user's temporary folder.
-    static int CountWriterTemporaries()
-    {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(CString(temp) + L"xml*.tmp", &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return 0;
-        int count = 0;
-        do
-            ++count;
-        while (FindNextFileW(search, &found));
-        FindClose(search);
-        return count;
-    }
+    // The temporary files that the XML writer leaves beside the files it writes.
+    int CountWriterTemporaries() const { return CountFiles(PathOf(L"xml*.tmp")); }
 
 private:
     void RemoveFolder()
