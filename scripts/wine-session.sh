@@ -17,10 +17,11 @@ vell_free_display() {
     return 1
 }
 
+# $1: the screen's size and depth (default 1024x768x24).
 vell_start_display() {
     local n
     n=$(vell_free_display) || { echo "No free X display number." >&2; return 1; }
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
     vell_xvfb_pid=$!
     for _ in $(seq 1 100); do
         [ -e "/tmp/.X11-unix/X$n" ] && break

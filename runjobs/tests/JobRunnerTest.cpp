@@ -11,6 +11,8 @@
 #include "capture/tests/MovieReader.h"
 #include "common/CEventLog.h"
 #include "common/tests/TestFolder.h"
+#include "framework/CFtpConnection.h"
+#include "framework/CInternetSession.h"
 #include "runjobs/CJobRunner.h"
 #include "testing/TestFiles.h"
 #include "testing/TestRoot.h"
@@ -278,17 +280,23 @@ TEST_F(JobRunnerTest, UnknownTypeWordEndsAtOnceWithNothingReported)
 
 TEST_F(JobRunnerTest, CapturesThatFailWhileTheJobRunsAreReportedAndTheJobEnds)
 {
+    const int port = ClosedPort();
     CString flags;
-    flags.Format(L"-webSvr 0 -hostAddr 127.0.0.1 -port %d -login user -pwd secret -webPath /images %s", ClosedPort(),
+    flags.Format(L"-webSvr 0 -hostAddr 127.0.0.1 -port %d -login user -pwd secret -webPath /images %s", port,
                  FileFlags(m_folder, L"Web", FT_PNG).GetString());
+    // What the system says of a connection to a server that is down.
+    CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    ASSERT_EQ(nullptr, session.GetFtpConnection(L"127.0.0.1", L"user", L"secret", static_cast<INTERNET_PORT>(port),
+                                                false));
+    const CString reason = session.GetErrorText();
+    ASSERT_FALSE(reason.IsEmpty());
 
     JobRun run = RunJob(ScreenJob(SP_SC_WEB, SCT_DESKTOP, L"", flags));
 
-    // Failed periods do not fail the job; each is in the event log.
+    // A failed capture does not fail the job; it is in the event log, with its reason.
     EXPECT_EQ(0u, run.exitCode);
-    ASSERT_FALSE(run.entries.empty());
-    for (const std::wstring& entry : run.entries)
-        EXPECT_EQ(0u, entry.rfind(L"Task  Screen  Web: ", 0)) << entry;
+    ASSERT_EQ(1u, run.entries.size());
+    EXPECT_EQ((L"Task  Screen  Web: " + reason).GetString(), run.entries[0]);
 }
 
 // The screen manager of a job, in this process.
