@@ -2,7 +2,7 @@
 #include "cuehook/CMutexLock.h"
 #include "cuehook/CTrainingFile.h"
 #include "cuehook/EventMessages.h"
-#include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -23,6 +23,15 @@ void ClearError(CString* error)
 {
     if (error)
         error->Empty();
+}
+
+// The wait before an event recorded at time after one recorded at previous. An event
+// stamped earlier (the tick count wrapped, or recordings were joined) still waits 1 ms,
+// as a journal hook does, and never goes out together with the one before.
+int GapDelay(DWORD previous, DWORD time)
+{
+    const int gap = static_cast<int>(time - previous);
+    return gap < 0 ? 1 : gap;
 }
 } // namespace
 
@@ -271,7 +280,7 @@ int CEventManager::SkipToNextEvent()
         ++examined;
         if (PassesPlayFilters(m_current))
         {
-            m_pendingDelay = m_hasPrevious ? std::max(0, static_cast<int>(m_current.time - m_previousTime)) : 0;
+            m_pendingDelay = m_hasPrevious ? GapDelay(m_previousTime, m_current.time) : 0;
             m_previousTime = m_current.time;
             m_hasPrevious = true;
             return 0;

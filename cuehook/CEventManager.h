@@ -47,7 +47,8 @@ public:
     // playback moves it back there. 0, or -1 as above.
     int OnCBTEvent(int code, const EVENTMSG* event);
     // Journal-playback hook codes. HC_GETNEXT: the current event and the delay in ms
-    // before it (its time minus the previous played event's time, 0 when asked again).
+    // before it (its time minus the previous played event's time, 1 when that is
+    // negative, 0 when asked again).
     // HC_SKIP: moves to the next event that passes the filters; -1 when the playback has
     // ended (after its repeats, with no events, or when no event passes the filters).
     int OnPlayEvent(int code, EVENTMSG* out);

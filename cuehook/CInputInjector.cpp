@@ -1,5 +1,34 @@
 #include "cuehook/CInputInjector.h"
 #include "cuehook/EventMessages.h"
+#include <algorithm>
+#include <iterator>
+
+namespace
+{
+const DWORD kButtonDownFlags[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_MIDDLEDOWN,
+                                   MOUSEEVENTF_XDOWN};
+
+// Each MOUSEEVENTF_ button-up flag is the bit above its button-down flag.
+DWORD ReleaseOf(DWORD downFlag)
+{
+    return downFlag << 1;
+}
+
+bool IsButtonDown(DWORD flags)
+{
+    return std::find(std::begin(kButtonDownFlags), std::end(kButtonDownFlags), flags) != std::end(kButtonDownFlags);
+}
+
+INPUT MouseInput(DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & (MOUSEEVENTF_XDOWN | MOUSEEVENTF_XUP))
+        input.mi.mouseData = XBUTTON1;
+    return input;
+}
+} // namespace
 
 void CInputInjector::Inject(const EVENTMSG& event)
 {
@@ -27,6 +56,40 @@ void CInputInjector::InjectKey(const EVENTMSG& event)
     if (event.message == WM_KEYUP || event.message == WM_SYSKEYUP)
         input.ki.dwFlags |= KEYEVENTF_KEYUP;
     SendInput(1, &input, sizeof input);
+    NoteKey(input.ki);
+}
+
+void CInputInjector::NoteKey(const KEYBDINPUT& key)
+{
+    const auto held = std::find_if(m_heldKeys.begin(), m_heldKeys.end(),
+                                   [&key](const KEYBDINPUT& pressed) { return pressed.wVk == key.wVk; });
+    if (key.dwFlags & KEYEVENTF_KEYUP)
+    {
+        if (held != m_heldKeys.end())
+            m_heldKeys.erase(held);
+    }
+    else if (held == m_heldKeys.end()) // an auto-repeat press is held once
+        m_heldKeys.push_back(key);
+}
+
+void CInputInjector::ReleaseHeld()
+{
+    std::vector<INPUT> releases;
+    for (auto key = m_heldKeys.rbegin(); key != m_heldKeys.rend(); ++key)
+    {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki = *key;
+        input.ki.dwFlags |= KEYEVENTF_KEYUP;
+        releases.push_back(input);
+    }
+    for (DWORD button : kButtonDownFlags)
+        if (m_heldButtons & button)
+            releases.push_back(MouseInput(ReleaseOf(button)));
+    m_heldKeys.clear();
+    m_heldButtons = 0;
+    if (!releases.empty())
+        SendInput(static_cast<UINT>(releases.size()), releases.data(), sizeof(INPUT));
 }
 
 // A recorded mouse event holds the cursor's screen position in paramL (x) and paramH (y).
@@ -36,12 +99,12 @@ void CInputInjector::InjectMouse(const EVENTMSG& event)
     const DWORD flags = MouseButtonFlags(event.message);
     if (!flags)
         return;
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    if (flags & (MOUSEEVENTF_XDOWN | MOUSEEVENTF_XUP))
-        input.mi.mouseData = XBUTTON1;
+    INPUT input = MouseInput(flags);
     SendInput(1, &input, sizeof input);
+    if (IsButtonDown(flags))
+        m_heldButtons |= flags;
+    else
+        m_heldButtons &= ~(flags >> 1); // the press of this release
 }
 
 DWORD CInputInjector::MouseButtonFlags(UINT message)

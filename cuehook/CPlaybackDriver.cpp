@@ -1,5 +1,10 @@
 #include "cuehook/CPlaybackDriver.h"
-#include "cuehook/CInputInjector.h"
+
+namespace
+{
+// How often a paused playback looks whether it was resumed.
+const UINT kPausePollMs = 50;
+} // namespace
 
 CPlaybackDriver* CPlaybackDriver::s_running = nullptr;
 
@@ -8,13 +13,14 @@ CPlaybackDriver::~CPlaybackDriver()
     Stop();
 }
 
-void CPlaybackDriver::Start(Dispatcher dispatch, UINT graceMs)
+void CPlaybackDriver::Start(Dispatcher dispatch, PauseQuery isPaused, UINT graceMs)
 {
     Stop();
     if (s_running)
         s_running->Stop();
     s_running = this;
     m_dispatch = dispatch;
+    m_isPaused = isPaused;
     m_running = true;
     ++m_session;
     m_hasEvent = false;
@@ -32,6 +38,7 @@ void CPlaybackDriver::Stop()
         s_running = nullptr;
     m_running = false;
     ++m_session;
+    m_injector.ReleaseHeld();
 }
 
 void CPlaybackDriver::OnSystemPlayback()
@@ -52,9 +59,22 @@ void CPlaybackDriver::Step()
 {
     KillTimer(nullptr, m_timer);
     m_timer = 0;
+    if (m_isPaused && m_isPaused())
+    {
+        WaitForResume();
+        return;
+    }
     if (m_hasEvent && !InjectAndSkip())
         return;
     FetchNext();
+}
+
+// The pending event stays pending; the clock starts again when it goes out.
+void CPlaybackDriver::WaitForResume()
+{
+    m_restart = true;
+    m_due = GetTickCount() + kPausePollMs;
+    Schedule();
 }
 
 // Plays the pending event and asks for the next one; false when the playback has ended.
@@ -66,7 +86,7 @@ bool CPlaybackDriver::InjectAndSkip()
         m_due = GetTickCount();
         m_restart = false;
     }
-    CInputInjector::Inject(m_event);
+    m_injector.Inject(m_event);
     m_hasEvent = false;
     const UINT session = m_session;
     const LRESULT skipped = m_dispatch(HC_SKIP, 0);

@@ -12,7 +12,13 @@
 // The dispatcher may end the playback from inside a call (the training manager stops on
 // the end of its events); the driver notices and does nothing more. When HC_SKIP itself
 // reports the end (-1) the driver stops. When the system turns out to call the hook
-// after all, the driver stands down.
+// after all, the driver stands down. Whenever it stops, and when the playback is stopped
+// while the hook stays, the keys and buttons it pressed are released.
+//
+// While the playback is paused the driver asks nothing and plays nothing: the event it
+// waits for stays pending and goes out once when the playback resumes, and the delays
+// count afresh from it.
+#include "cuehook/CInputInjector.h"
 #include <windows.h>
 
 class CPlaybackDriver
@@ -20,6 +26,8 @@ class CPlaybackDriver
 public:
     // The player's dispatcher: the code and the EVENTMSG pointer of a journal call.
     using Dispatcher = LRESULT (*)(int code, LPARAM event);
+    // True while the playback is paused.
+    using PauseQuery = bool (*)();
 
     CPlaybackDriver() = default;
     ~CPlaybackDriver();
@@ -28,8 +36,10 @@ public:
 
     // Starts driving on the calling thread after graceMs (time for the system to show
     // that it calls the hook itself); one driver runs per process at a time.
-    void Start(Dispatcher dispatch, UINT graceMs);
+    void Start(Dispatcher dispatch, PauseQuery isPaused, UINT graceMs);
     void Stop();
+    // The playback stopped while the hook stays: releases what the driver holds pressed.
+    void ReleaseHeldInput() { m_injector.ReleaseHeld(); }
     bool IsRunning() const { return m_running; }
     // The system has called the playback hook itself.
     void OnSystemPlayback();
@@ -37,12 +47,15 @@ public:
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD);
     void Step();
+    void WaitForResume();
     bool InjectAndSkip();
     void FetchNext();
     void Schedule();
 
     static CPlaybackDriver* s_running;
     Dispatcher m_dispatch = nullptr;
+    PauseQuery m_isPaused = nullptr;
+    CInputInjector m_injector;
     bool m_running = false;
     UINT m_session = 0; // changes whenever the playback starts or stops
     UINT_PTR m_timer = 0;

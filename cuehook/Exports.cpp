@@ -88,6 +88,7 @@ extern "C"
     void HkStopPlayer(bool freeEvents)
     {
         GetLibraryStore().StopPlayer(freeEvents);
+        ReleasePlaybackInput();
     }
 
     void HkPausePlayer()

@@ -2,6 +2,7 @@
 #include "cuehook/CLowLevelRecorder.h"
 #include "cuehook/CPlaybackDriver.h"
 #include "cuehook/HookProcedures.h"
+#include "cuehook/LibraryStore.h"
 #include "cuehook/SharedSection.h"
 #include "framework/CFile.h"
 
@@ -27,6 +28,11 @@ const wchar_t* const kSlotBusyTexts[kHookSlotCount] = {
     L"The recording hook cannot be installed due to a unknown error.",
     L"The playing hook cannot be installed due to a unknown error.",
 };
+
+bool IsPlaybackPaused()
+{
+    return GetLibraryStore().IsPlayingPaused();
+}
 
 bool IsValidSlot(int index)
 {
@@ -89,7 +95,7 @@ bool InstallSlotHook(int index, HookSlot& slot)
         return slot.hook || g_lowLevelRecorder.Install(DispatchRecorderEvent);
     default: // kPlayerSlot: the driver plays whether or not the system takes the hook
         slot.hook = SetWindowsHookExW(WH_JOURNALPLAYBACK, PlayerHookProc, LibraryModule(), 0);
-        g_playbackDriver.Start(DispatchPlayerEvent, slot.hook ? kPlaybackGraceMs : 0);
+        g_playbackDriver.Start(DispatchPlayerEvent, IsPlaybackPaused, slot.hook ? kPlaybackGraceMs : 0);
         return true;
     }
 }
@@ -192,6 +198,11 @@ HRESULT RemoveHookSlot(int index)
 void NoteSystemPlayback()
 {
     g_playbackDriver.OnSystemPlayback();
+}
+
+void ReleasePlaybackInput()
+{
+    g_playbackDriver.ReleaseHeldInput();
 }
 
 void AddLibraryProcess()

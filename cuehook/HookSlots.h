@@ -40,6 +40,8 @@ HRESULT RemoveHookSlot(int index);
 
 // The system called the journal-playback hook itself.
 void NoteSystemPlayback();
+// The playback stopped: releases the keys and buttons the playback driver pressed.
+void ReleasePlaybackInput();
 
 // Count of the processes that have the library loaded.
 void AddLibraryProcess();

@@ -55,6 +55,10 @@ HMODULE ThisModule()
 
 CInputWatch* CInputWatch::s_watching = nullptr;
 
+CInputWatch::CInputWatch() : m_relay([this](UINT message, const MSLLHOOKSTRUCT& event) { DeliverMouse(message, event); })
+{
+}
+
 CInputWatch::~CInputWatch()
 {
     StopWatch();
@@ -66,6 +70,7 @@ void CInputWatch::StartWatch()
     if (m_watching)
         return;
     s_watching = this;
+    m_relay.Open(ThisModule());
     m_mouseHook = SetWindowsHookExW(WH_MOUSE_LL, &CInputWatch::MouseProc, ThisModule(), 0);
     m_keyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, &CInputWatch::KeyboardProc, ThisModule(), 0);
     m_watching = true;
@@ -81,6 +86,7 @@ void CInputWatch::StopWatch()
     if (m_keyboardHook)
         UnhookWindowsHookEx(m_keyboardHook);
     m_mouseHook = m_keyboardHook = nullptr;
+    m_relay.Close();
     m_watching = false;
     m_rightButtonHeld = false;
     if (s_watching == this)
@@ -117,7 +123,7 @@ LRESULT CALLBACK CInputWatch::KeyboardProc(int code, WPARAM wParam, LPARAM lPara
 
 bool CInputWatch::ForwardsMouse(UINT message) const
 {
-    if (!m_capturing || !m_notifyWindow || message < WM_MOUSEMOVE || message > WM_MBUTTONDOWN)
+    if (!m_capturing || !m_notifyWindow || !m_relay.IsOpen() || message < WM_MOUSEMOVE || message > WM_MBUTTONDOWN)
         return false;
     return message != WM_MOUSEMOVE || m_selecting || IsWindowSelection(m_selectionType);
 }
@@ -129,7 +135,7 @@ bool CInputWatch::OnMouse(UINT message, const MSLLHOOKSTRUCT& event)
     else if (message == WM_RBUTTONUP)
         m_rightButtonHeld = false;
 
-    // Decided before the event is sent: the notify window may end the capture meanwhile.
+    // Decided here, once: the notify window may end the capture before it gets the event.
     const bool forward = ForwardsMouse(message);
     const UINT button = ButtonOf(message);
     bool keep = button != 0 && forward;
@@ -143,11 +149,14 @@ bool CInputWatch::OnMouse(UINT message, const MSLLHOOKSTRUCT& event)
     }
 
     if (forward)
-    {
-        MSLLHOOKSTRUCT copy = event;
-        SendMessageW(m_notifyWindow, WM_HOOK_MOUSE, message, reinterpret_cast<LPARAM>(&copy));
-    }
+        m_relay.Post(message, event);
     return keep;
+}
+
+void CInputWatch::DeliverMouse(UINT message, const MSLLHOOKSTRUCT& event)
+{
+    if (ForwardsMouse(message))
+        SendMessageW(m_notifyWindow, WM_HOOK_MOUSE, message, reinterpret_cast<LPARAM>(&event));
 }
 
 bool CInputWatch::OnKey(UINT message, DWORD virtualKey)

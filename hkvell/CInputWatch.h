@@ -2,12 +2,16 @@
 // CInputWatch: the mouse and keyboard watch of this process (HkVellApi.h states what it
 // does). Low-level hooks run in the thread that installed them, whenever it retrieves
 // messages, so the watch needs no lock as long as every call comes from that thread.
+// The hook procedures only decide and queue: the notify window gets its messages after
+// the hook has returned (CMouseEventRelay), since Windows drops a slow low-level hook.
+#include "hkvell/CMouseEventRelay.h"
+
 #include <windows.h>
 
 class CInputWatch
 {
 public:
-    CInputWatch() = default;
+    CInputWatch();
     CInputWatch(const CInputWatch&) = delete;
     CInputWatch& operator=(const CInputWatch&) = delete;
     // Removes the hooks: their procedures must not outlive the library.
@@ -30,12 +34,16 @@ private:
     bool OnMouse(UINT message, const MSLLHOOKSTRUCT& event);
     bool OnKey(UINT message, DWORD virtualKey);
     bool ForwardsMouse(UINT message) const;
+    // Sends a queued mouse event to the notify window when the watch still forwards it:
+    // a window that ended the capture meanwhile gets no more events.
+    void DeliverMouse(UINT message, const MSLLHOOKSTRUCT& event);
     // Posts WM_CAPTURE_ENDED for the press of the key.
     void ReportKey(DWORD virtualKey, LPARAM repeat);
 
     // The watch whose hooks are installed, for the hook procedures.
     static CInputWatch* s_watching;
 
+    CMouseEventRelay m_relay;
     HHOOK m_mouseHook = nullptr;
     HHOOK m_keyboardHook = nullptr;
     bool m_watching = false;

@@ -2,8 +2,9 @@
 // HkVell.dll, the mouse and keyboard watch of screen and movie capture. Its C functions
 // are exported at the fixed ordinals below only (HkVell.def); callers load the library
 // at run time and resolve them by ordinal. All calls come from the thread of the main
-// window: the low-level hooks run in the thread that started watching, and mouse events
-// are sent to the notify window from inside the hook.
+// window: the low-level hooks run in the thread that started watching. The hooks return
+// at once (Windows drops a low-level hook that overruns its time-out); the notify window
+// gets its messages after the hook has returned, when that thread dispatches messages.
 //
 // - Watching (1, 2): the hooks are installed; the right button's state is followed.
 // - Notifying (6, 7): the window that receives the two messages below.
@@ -19,9 +20,12 @@
 
 class CWnd;
 
-// Sent while capturing. wParam: the mouse message (WM_MOUSEMOVE .. WM_MBUTTONDOWN);
-// lParam: the event's MSLLHOOKSTRUCT (screen point first, the extra-info value as the
-// input gave it, 0 for real input), valid during the call.
+// Sent while capturing, by a hidden window of the library on the watching thread, in the
+// order of the input. An event is sent only when the watch still forwards it then: once
+// the window has ended the capture or stopped notifying, no queued event reaches it.
+// wParam: the mouse message (WM_MOUSEMOVE .. WM_MBUTTONDOWN); lParam: a copy of the
+// event's MSLLHOOKSTRUCT (screen point first, the extra-info value as the input gave it,
+// 0 for real input), valid during the call.
 const UINT WM_HOOK_MOUSE = WM_USER + 200;
 // Posted once per key press. lParam: 1 for the repeat-last-capture hot key, 0 for Escape
 // during a capture selection.

@@ -50,7 +50,7 @@ public:
     const std::vector<HookMouseEvent>& HookMouseEvents() const { return m_hookMouse; }
     std::vector<LPARAM> CaptureEnded() const { return m_captureEnded; }
 
-    // Called for every WM_HOOK_MOUSE, inside the hook's call.
+    // Called for every WM_HOOK_MOUSE, as the window handles it.
     std::function<void(UINT message)> OnHookMouse;
 
 protected:

@@ -1,12 +1,57 @@
 // HkVell.dll on real input: the right-button hold, the mouse events of a capture
-// selection sent to the notify window and kept from the window under the cursor, the
-// repeat-last-capture hot key and Escape, and the main window's order of calls.
+// selection sent to the notify window after the hook has returned and kept from the
+// window under the cursor, the repeat-last-capture hot key and Escape, and the main
+// window's order of calls.
 #include "capture/CHkVellLibrary.h"
 #include "capture/tests/HkVellTestSupport.h"
+#include "capture/tests/SelectionTestSupport.h"
+#include <algorithm>
+#include <string>
 
 namespace
 {
 using Messages = std::vector<UINT>;
+
+// A mouse hook installed after the library's, so that it runs first and calls the
+// library's hook through CallNextHookEx: it sees the moment that hook returns. For each
+// button event it logs "returned <message>" and keeps the event as the hooks saw it.
+class CHookReturnLog
+{
+public:
+    explicit CHookReturnLog(std::vector<std::string>& log) : m_log(log)
+    {
+        s_log = this;
+        m_hook = SetWindowsHookExW(WH_MOUSE_LL, &Proc, GetModuleHandleW(nullptr), 0);
+    }
+    ~CHookReturnLog()
+    {
+        UnhookWindowsHookEx(m_hook);
+        s_log = nullptr;
+    }
+    CHookReturnLog(const CHookReturnLog&) = delete;
+    CHookReturnLog& operator=(const CHookReturnLog&) = delete;
+
+    const std::vector<MSLLHOOKSTRUCT>& Events() const { return m_events; }
+
+private:
+    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const LRESULT result = CallNextHookEx(nullptr, code, wParam, lParam);
+        if (code == HC_ACTION && s_log && wParam != WM_MOUSEMOVE)
+        {
+            s_log->m_log.push_back("returned " + std::to_string(wParam));
+            s_log->m_events.push_back(*reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam));
+        }
+        return result;
+    }
+
+    static CHookReturnLog* s_log;
+    std::vector<std::string>& m_log;
+    std::vector<MSLLHOOKSTRUCT> m_events;
+    HHOOK m_hook = nullptr;
+};
+
+CHookReturnLog* CHookReturnLog::s_log = nullptr;
 
 class HkVellWatchTest : public HkVellInputTest
 {
@@ -125,6 +170,45 @@ TEST_F(HkVellWatchTest, TheNotifiedRecordHoldsTheScreenPointAndTheExtraInfo)
     EXPECT_TRUE(m_target.ButtonMessages().empty());
 }
 
+TEST_F(HkVellWatchTest, TheHookReturnsBeforeTheNotifyWindowHandlesACopyOfTheEvent)
+{
+    const ULONG_PTR kMarked = 0x7E57;
+    std::vector<std::string> log;
+    m_notify.OnHookMouse = [&log](UINT message) { log.push_back("handled " + std::to_string(message)); };
+    CHookReturnLog hookReturns(log);
+    m_library.HkVellSetCapturing(true);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, kMarked);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    selection_test::PumpUntil([&log] { return log.size() >= 4; }, 5000);
+
+    // Each event's hook call has returned before the window handles the event (the next
+    // event may pass the hooks before or after that).
+    EXPECT_EQ(4u, log.size());
+    for (UINT message : kLeftClick)
+    {
+        const auto returned = std::find(log.begin(), log.end(), "returned " + std::to_string(message));
+        const auto handled = std::find(log.begin(), log.end(), "handled " + std::to_string(message));
+        ASSERT_NE(log.end(), returned) << message;
+        ASSERT_NE(log.end(), handled) << message;
+        EXPECT_LT(returned - log.begin(), handled - log.begin()) << message;
+    }
+    ASSERT_EQ(kLeftClick, m_notify.HookMouseMessages());
+    ASSERT_EQ(2u, hookReturns.Events().size());
+    for (size_t i = 0; i < 2; ++i)
+    {
+        const MSLLHOOKSTRUCT& seen = hookReturns.Events()[i];
+        const MSLLHOOKSTRUCT& told = m_notify.HookMouseEvents()[i].data;
+        EXPECT_EQ(seen.pt.x, told.pt.x) << i;
+        EXPECT_EQ(seen.pt.y, told.pt.y) << i;
+        EXPECT_EQ(seen.mouseData, told.mouseData) << i;
+        EXPECT_EQ(seen.flags, told.flags) << i;
+        EXPECT_EQ(seen.time, told.time) << i;
+        EXPECT_EQ(seen.dwExtraInfo, told.dwExtraInfo) << i;
+    }
+    EXPECT_EQ(kMarked, m_notify.HookMouseEvents()[0].data.dwExtraInfo);
+    EXPECT_TRUE(m_target.ButtonMessages().empty());
+}
+
 TEST_F(HkVellWatchTest, ARightClickThatCancelsTheSelectionKeepsItsReleaseToo)
 {
     // The notify window ends the capture inside the call, as the cancel of a selection does.
@@ -144,6 +228,41 @@ TEST_F(HkVellWatchTest, ARightClickThatCancelsTheSelectionKeepsItsReleaseToo)
 
     LeftClick();
     EXPECT_EQ(kLeftClick, m_target.ButtonMessages());
+}
+
+TEST_F(HkVellWatchTest, AnEventQueuedBeforeTheCaptureEndedNeverReachesTheWindowAfterIt)
+{
+    std::vector<std::string> log;
+    CHookReturnLog hookReturns(log);
+    // While it handles the press, the window lets the release pass the hooks (so it is
+    // queued while the capture still runs), then ends the capture.
+    m_notify.OnHookMouse = [&](UINT message) {
+        if (message != WM_RBUTTONDOWN)
+            return;
+        INPUT release{};
+        release.type = INPUT_MOUSE;
+        release.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        SendInput(1, &release, sizeof release);
+        // Sent messages only: the hook calls run, posted messages wait.
+        const DWORD start = GetTickCount();
+        while (hookReturns.Events().size() < 2 && GetTickCount() - start < 5000)
+        {
+            MSG sent;
+            PeekMessageW(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+        }
+        m_library.HkVellSetCapturing(false);
+        m_library.HkVellSetSelecting(false);
+    };
+    m_library.HkVellSetCapturing(true);
+    m_library.HkVellSetSelecting(true);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    selection_test::PumpUntil([&hookReturns] { return hookReturns.Events().size() >= 2; }, 5000);
+    PumpMessages(50);
+
+    ASSERT_EQ(2u, hookReturns.Events().size());
+    EXPECT_EQ(Messages{WM_RBUTTONDOWN}, m_notify.HookMouseMessages());
+    EXPECT_TRUE(m_target.ButtonMessages().empty());
 }
 
 TEST_F(HkVellWatchTest, TheReleaseOfTheHoldThatBeganTheCaptureGoesToTheNotifyWindow)

@@ -95,6 +95,20 @@ TEST(EventStore, PlaybackWaitsBeforeEachEventForItsGapToThePreviousOne)
                           });
 }
 
+TEST(EventStore, AnEventStampedBeforeThePreviousOneWaitsOneMillisecond)
+{
+    // The tick count wrapped, or the events were put together from two recordings.
+    CEventManager store;
+    Record(store, {Key(WM_KEYDOWN, 'A', 1000), Key(WM_KEYUP, 'A', 700), Key(WM_KEYDOWN, 'B', 760)});
+    ASSERT_TRUE(store.StartPlayer(false, false, 0));
+    ExpectPlayback(store, {{HC_SKIP, 0, 0},
+                           {HC_GETNEXT, 0, WM_KEYDOWN},
+                           {HC_SKIP, 0, 0},
+                           {HC_GETNEXT, 1, WM_KEYUP},
+                           {HC_SKIP, 0, 0},
+                           {HC_GETNEXT, 60, WM_KEYDOWN}});
+}
+
 TEST(EventStore, SkippedEventsDoNotShortenTheWaitOfTheNextPlayedOne)
 {
     CEventManager store;

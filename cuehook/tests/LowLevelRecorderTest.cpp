@@ -47,9 +47,10 @@ TEST(LowLevelRecorder, RecordsInputInTheJournalFormThatPlaysBack)
 
     window.ClearText();
     window.Activate();
+    CInputInjector injector;
     for (const EVENTMSG& event : g_dispatched)
     {
-        CInputInjector::Inject(event);
+        injector.Inject(event);
         PumpMessages(10);
     }
     EXPECT_EQ(L"qw", window.GetText());

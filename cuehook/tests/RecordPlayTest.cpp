@@ -113,14 +113,32 @@ protected:
         m_window.ClearText();
     }
 
-    // Plays the recorded file; seen gets every message retrieved meanwhile.
-    void Play(int repeats, const std::function<void(const MSG&)>& seen = nullptr)
+    // Writes the events as the training file, as if they had been recorded.
+    void WriteTraining(const std::vector<EVENTMSG>& events)
+    {
+        CEventManager store;
+        ASSERT_TRUE(store.StartRecorder(nullptr, nullptr, nullptr, false, false, false, true, nullptr));
+        for (const EVENTMSG& event : events)
+            ASSERT_EQ(0, store.OnRecordEvent(HC_ACTION, &event));
+        store.StopRecorder(false);
+        ASSERT_TRUE(store.SaveCBTFile(m_path, &m_error)) << m_error.ToAnsi();
+    }
+
+    // Starts playing the recorded file and returns.
+    void StartPlaying(int repeats)
     {
         m_session = TrainingSession();
         ASSERT_TRUE(HkLoadCBTFile(m_path, &m_error)) << m_error.ToAnsi();
         const DWORD_PTR user = reinterpret_cast<DWORD_PTR>(&m_session);
         ASSERT_EQ(S_OK, HkInstallPlayer(reinterpret_cast<void*>(OnHookEvent), user, kHookNotifyCallback, &m_error));
         ASSERT_TRUE(HkStartPlayer(false, false, 0, repeats, &m_error));
+    }
+
+    // Plays the recorded file, to its end unless it repeats endlessly; seen gets every
+    // message retrieved meanwhile.
+    void Play(int repeats, const std::function<void(const MSG&)>& seen = nullptr)
+    {
+        StartPlaying(repeats);
         if (repeats < 0)
             return;
         const DWORD start = GetTickCount();
@@ -235,4 +253,66 @@ TEST_F(RecordPlayTest, EndlessPlaybackRunsUntilStopped)
     EXPECT_EQ(stopped, m_window.GetText());
     EXPECT_FALSE(m_session.ended);
     EXPECT_EQ(0, CString(L"abababababababababababababababab").Find(stopped)) << stopped.ToAnsi();
+}
+
+TEST_F(RecordPlayTest, KeysAndButtonsThePlaybackLeftDownAreReleasedHoweverItEnds)
+{
+    // As after a recording ended by Ctrl+Break: presses without their releases.
+    const POINT click = m_window.ClickPoint();
+    const std::vector<EVENTMSG> presses{MakeEvent(WM_LBUTTONDOWN, click.x, click.y, 1000),
+                                        MakeEvent(WM_KEYDOWN, VK_CONTROL, 0, 1010)};
+    const auto down = [](int key) { return GetAsyncKeyState(key) < 0; };
+    enum Ending
+    {
+        kPlayedToTheEnd,
+        kStopped,
+        kUninstalled
+    };
+    for (Ending ending : {kPlayedToTheEnd, kStopped, kUninstalled})
+    {
+        std::vector<EVENTMSG> events = presses;
+        if (ending != kPlayedToTheEnd)
+            events.push_back(MakeEvent(WM_KEYDOWN, 'Z', 0, 600000)); // far off: the playback goes on
+        WriteTraining(events);
+        if (ending == kPlayedToTheEnd)
+            Play(0);
+        else
+        {
+            StartPlaying(0);
+            ASSERT_TRUE(PumpUntil([&down] { return down(VK_CONTROL) && down(VK_LBUTTON); }, 5000)) << ending;
+            if (ending == kStopped)
+                HkStopPlayer(false);
+            else
+                EXPECT_EQ(S_OK, HkUninstallPlayer());
+        }
+        PumpMessages(50);
+        EXPECT_FALSE(down(VK_CONTROL)) << ending;
+        EXPECT_FALSE(down(VK_LBUTTON)) << ending;
+
+        // Nothing stays down for the tests that follow, whatever the outcome.
+        HkUninstallPlayer();
+        HkStopPlayer(true);
+        if (down(VK_CONTROL))
+            SendKey(VK_CONTROL, true);
+        if (down(VK_LBUTTON))
+            ClickAt(click);
+        PumpMessages(50);
+    }
+}
+
+TEST_F(RecordPlayTest, APauseHoldsTheAwaitedEventBackAndTheResumePlaysItOnce)
+{
+    const auto key = [](UINT message, UINT virtualKey, DWORD time) { return MakeEvent(message, virtualKey, 0, time); };
+    WriteTraining({key(WM_KEYDOWN, 'A', 1000), key(WM_KEYUP, 'A', 1010), key(WM_KEYDOWN, 'B', 1300),
+                   key(WM_KEYUP, 'B', 1310), key(WM_KEYDOWN, 'C', 1320), key(WM_KEYUP, 'C', 1330)});
+    StartPlaying(0);
+    // Paused while the playback waits for B.
+    ASSERT_TRUE(PumpUntil([this] { return m_window.GetText() == L"a" && GetAsyncKeyState('A') >= 0; }, 5000));
+    HkPausePlayer();
+    PumpMessages(700);
+    EXPECT_EQ(L"a", m_window.GetText()) << m_window.GetText().ToAnsi();
+
+    HkResumePlayer();
+    EXPECT_TRUE(PumpUntil([this] { return m_session.ended; }, 5000));
+    EXPECT_EQ(L"abc", m_window.GetText()) << m_window.GetText().ToAnsi();
 }
