@@ -1,6 +1,7 @@
 #include "common/CRegistry.h"
 
 #include <cwchar>
+#include <vector>
 
 CRegistry::~CRegistry()
 {
@@ -83,12 +84,71 @@ bool CRegistry::SetBinary(const wchar_t* name, const BYTE* data, DWORD size, CSt
     return result == ERROR_SUCCESS || Fail(result, errorText);
 }
 
+bool CRegistry::Check(LONG result, CString& errorText)
+{
+    return result == ERROR_SUCCESS || Fail(result, errorText);
+}
+
 bool CRegistry::QueryValue(const wchar_t* name, DWORD* type, BYTE* buffer, DWORD* size, CString& errorText)
 {
     if (!m_key)
         return Fail(ERROR_INVALID_HANDLE, errorText);
-    LONG result = RegQueryValueExW(m_key, name, nullptr, type, buffer, size);
-    return result == ERROR_SUCCESS || Fail(result, errorText);
+    return Check(RegQueryValueExW(m_key, name, nullptr, type, buffer, size), errorText);
+}
+
+bool CRegistry::GetValueSize(const wchar_t* name, DWORD* size, CString& errorText)
+{
+    *size = 0;
+    return QueryValue(name, nullptr, nullptr, size, errorText);
+}
+
+bool CRegistry::DeleteSubKey(const wchar_t* name, CString& errorText)
+{
+    if (!m_key)
+        return Fail(ERROR_INVALID_HANDLE, errorText);
+    return Check(RegDeleteKeyW(m_key, name ? name : L""), errorText);
+}
+
+bool CRegistry::DeleteValue(const wchar_t* name, CString& errorText)
+{
+    if (!m_key)
+        return Fail(ERROR_INVALID_HANDLE, errorText);
+    return Check(RegDeleteValueW(m_key, name), errorText);
+}
+
+bool CRegistry::EnumSubKey(DWORD index, wchar_t* name, DWORD* length, CString& errorText)
+{
+    if (!m_key)
+        return Fail(ERROR_INVALID_HANDLE, errorText);
+    return Check(RegEnumKeyExW(m_key, index, name, length, nullptr, nullptr, nullptr, nullptr), errorText);
+}
+
+bool CRegistry::EnumValue(DWORD index, wchar_t* name, DWORD* length, DWORD* type, BYTE* data, DWORD* dataSize,
+                          CString& errorText)
+{
+    if (!m_key)
+        return Fail(ERROR_INVALID_HANDLE, errorText);
+    return Check(RegEnumValueW(m_key, index, name, length, nullptr, type, data, dataSize), errorText);
+}
+
+bool CRegistry::QueryInfo(KeyInfo& info, CString& errorText)
+{
+    if (!m_key)
+        return Fail(ERROR_INVALID_HANDLE, errorText);
+    DWORD classLength = 0;
+    LONG result = RegQueryInfoKeyW(m_key, nullptr, &classLength, nullptr, &info.subKeys, &info.longestSubKeyName,
+                                   &info.longestClassName, &info.values, &info.longestValueName,
+                                   &info.longestValueData, nullptr, nullptr);
+    if (result != ERROR_SUCCESS)
+        return Fail(result, errorText);
+    std::vector<wchar_t> className(classLength + 1);
+    classLength = static_cast<DWORD>(className.size());
+    result = RegQueryInfoKeyW(m_key, className.data(), &classLength, nullptr, nullptr, nullptr, nullptr, nullptr,
+                              nullptr, nullptr, nullptr, nullptr);
+    if (result != ERROR_SUCCESS)
+        return Fail(result, errorText);
+    info.className = className.data();
+    return true;
 }
 
 bool CRegistry::GetDWORD(const wchar_t* name, DWORD* value, CString& errorText)

@@ -5,7 +5,8 @@ target_sources(common PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/PathHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SystemHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextHelpers.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/AppHelp.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/AppHelp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CEmailContentType.cpp)
 target_link_libraries(common PUBLIC gdi32 msimg32 shell32)
 
 vell_add_test(helpers_tests
@@ -16,6 +17,7 @@ vell_add_test(helpers_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/SystemHelpersTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/TextHelpersTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AppHelpTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/CEmailContentTypeTest.cpp
     LIBS common
     LOCKS vell_display)
 

@@ -194,3 +194,61 @@ TEST_F(CRegistryTest, ATextStoredWithoutTerminatorComesBackTerminated)
     ASSERT_TRUE(registry.GetString(L"Raw", whole, error));
     EXPECT_EQ(L"abcd", whole);
 }
+
+TEST_F(CRegistryTest, ValueSizeRawQueryEnumerationDeletionAndKeyInformation)
+{
+    CRegistry registry;
+    CString error;
+    ASSERT_TRUE(registry.Open(HKEY_CURRENT_USER, kTestKey, true, error));
+    const BYTE bytes[] = {1, 2, 3, 4, 5};
+    ASSERT_TRUE(registry.SetBinary(L"Blob", bytes, sizeof(bytes), error));
+    ASSERT_TRUE(registry.SetString(L"Text", L"abc", error, false));
+    HKEY child = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyW(registry.GetKey(), L"Child", &child));
+    RegCloseKey(child);
+
+    DWORD size = 0;
+    ASSERT_TRUE(registry.GetValueSize(L"Blob", &size, error));
+    EXPECT_EQ(5u, size);
+    EXPECT_FALSE(registry.GetValueSize(L"Missing", &size, error));
+    EXPECT_EQ(CRegistry::GetErrorText(ERROR_FILE_NOT_FOUND), error);
+
+    DWORD type = REG_NONE;
+    BYTE read[8] = {};
+    size = sizeof(read);
+    ASSERT_TRUE(registry.QueryValue(L"Blob", &type, read, &size, error));
+    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
+    EXPECT_EQ(0, memcmp(bytes, read, sizeof(bytes)));
+
+    CRegistry::KeyInfo info;
+    ASSERT_TRUE(registry.QueryInfo(info, error));
+    EXPECT_EQ(1u, info.subKeys);
+    EXPECT_EQ(2u, info.values);
+    EXPECT_EQ(5u, info.longestSubKeyName);
+    EXPECT_EQ(8u, info.longestValueData); // "abc" and its terminator
+
+    wchar_t name[32];
+    DWORD length = 32;
+    ASSERT_TRUE(registry.EnumSubKey(0, name, &length, error));
+    EXPECT_STREQ(L"Child", name);
+    length = 32;
+    EXPECT_FALSE(registry.EnumSubKey(1, name, &length, error));
+    EXPECT_EQ(CRegistry::GetErrorText(ERROR_NO_MORE_ITEMS), error);
+    int values = 0;
+    for (DWORD i = 0;; ++i)
+    {
+        length = 32;
+        size = sizeof(read);
+        if (!registry.EnumValue(i, name, &length, &type, read, &size, error))
+            break;
+        ++values;
+    }
+    EXPECT_EQ(2, values);
+
+    ASSERT_TRUE(registry.DeleteSubKey(L"Child", error));
+    ASSERT_TRUE(registry.DeleteValue(L"Blob", error));
+    EXPECT_FALSE(registry.DeleteValue(L"Blob", error));
+    ASSERT_TRUE(registry.QueryInfo(info, error));
+    EXPECT_EQ(0u, info.subKeys);
+    EXPECT_EQ(1u, info.values);
+}
