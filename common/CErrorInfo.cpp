@@ -23,6 +23,53 @@ CErrorInfo::CErrorInfo(HRESULT hr)
     SetHr(hr);
 }
 
+CErrorInfo::CErrorInfo(HRESULT hr, const wchar_t* message) : m_hr(hr)
+{
+    AppendLine(message);
+}
+
+CErrorInfo::CErrorInfo(const CErrorInfo& other) : m_hr(other.m_hr), m_message(other.m_message)
+{
+    m_createErrorInfo = other.m_createErrorInfo;
+}
+
+HRESULT CErrorInfo::FromWin32(DWORD error)
+{
+    const HRESULT asIs = static_cast<HRESULT>(error);
+    return asIs <= 0 ? asIs : static_cast<HRESULT>((error & 0x0000FFFF) | (FACILITY_WIN32 << 16) | 0x80000000);
+}
+
+HRESULT CErrorInfo::FromLastError()
+{
+    const DWORD error = GetLastError();
+    return error ? FromWin32(error) : E_FAIL;
+}
+
+void CErrorInfo::ThrowHr(HRESULT hr)
+{
+    throw CErrorInfo(hr);
+}
+
+void CErrorInfo::ThrowWin32(DWORD error)
+{
+    ThrowHr(FromWin32(error));
+}
+
+void CErrorInfo::ThrowLastError()
+{
+    ThrowHr(FromLastError());
+}
+
+HRESULT CErrorInfo::Report(HRESULT hr)
+{
+    // The code's own text, not a description an earlier failure left on the thread.
+    ::SetErrorInfo(0, nullptr);
+    CErrorInfo report(hr);
+    if (IErrorInfo* published = report.Publish())
+        published->Release();
+    return hr;
+}
+
 bool CErrorInfo::Succeeded() const
 {
     return m_hr >= 0;

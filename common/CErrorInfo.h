@@ -16,6 +16,12 @@ public:
     // Picks up the description that the failing component left on the thread, then
     // stores hr; without a description a failing or non-zero code gets the system text.
     explicit CErrorInfo(HRESULT hr);
+    // Code 0 and no message.
+    CErrorInfo() = default;
+    // The code with the message as its first line.
+    CErrorInfo(HRESULT hr, const wchar_t* message);
+    // Shares the other's error object.
+    CErrorInfo(const CErrorInfo& other);
     virtual ~CErrorInfo() = default;
 
     virtual bool Succeeded() const;
@@ -53,6 +59,18 @@ public:
     // The system's text for hr, or a generated one when the system has none. Allocated
     // with LocalAlloc; the caller frees it with LocalFree. Null only when out of memory.
     static wchar_t* FormatErrorMessage(HRESULT hr);
+
+    // The HRESULT of a Win32 error code: 0 and negative values as they are, else
+    // 0x8007xxxx with its low 16 bits.
+    static HRESULT FromWin32(DWORD error);
+    // FromWin32 of GetLastError(); E_FAIL when there is no last error.
+    static HRESULT FromLastError();
+    // Throw a CErrorInfo of the code (with its system text).
+    [[noreturn]] static void ThrowHr(HRESULT hr);
+    [[noreturn]] static void ThrowWin32(DWORD error);
+    [[noreturn]] static void ThrowLastError();
+    // Publishes the code's text as the thread's error information; returns hr.
+    static HRESULT Report(HRESULT hr);
 
 private:
     // Appends text verbatim as a line and publishes the whole message.

@@ -234,3 +234,60 @@ TEST_F(CErrorInfoTest, ClearEmptiesMessageButKeepsTheErrorObject)
     before->Release();
     EXPECT_EQ(L"new", TakeThreadDescription());
 }
+
+TEST(CErrorInfoExtras, Win32CodesBecomeHresultsAndThrowsCarryTheSystemText)
+{
+    const struct
+    {
+        DWORD error;
+        HRESULT hr;
+    } cases[] = {
+        {0, S_OK},
+        {ERROR_FILE_NOT_FOUND, static_cast<HRESULT>(0x80070002)},
+        {12029, static_cast<HRESULT>(0x80072EFD)},
+        {0x80004005, E_FAIL}, // already an HRESULT
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.hr, CErrorInfo::FromWin32(c.error)) << c.error;
+
+    SetLastError(0);
+    EXPECT_EQ(E_FAIL, CErrorInfo::FromLastError());
+    SetLastError(ERROR_ACCESS_DENIED);
+    EXPECT_EQ(E_ACCESSDENIED, CErrorInfo::FromLastError());
+
+    try
+    {
+        CErrorInfo::ThrowWin32(ERROR_FILE_NOT_FOUND);
+        FAIL() << "nothing thrown";
+    }
+    catch (const CErrorInfo& error)
+    {
+        EXPECT_EQ(static_cast<HRESULT>(0x80070002), error.GetHr());
+        wchar_t* system = CErrorInfo::FormatErrorMessage(0x80070002);
+        EXPECT_NE(std::wstring::npos, std::wstring(error.GetText()).find(system));
+        LocalFree(system);
+    }
+}
+
+TEST(CErrorInfoExtras, MessageConstructorCopyAndReport)
+{
+    CErrorInfo empty;
+    EXPECT_EQ(S_OK, empty.GetHr());
+    EXPECT_STREQ(L"", empty.GetText());
+
+    CErrorInfo error(E_INVALIDARG, L"The frame rate is zero.");
+    CErrorInfo copy(error);
+    EXPECT_EQ(E_INVALIDARG, copy.GetHr());
+    EXPECT_STREQ(error.GetText(), copy.GetText());
+
+    EXPECT_EQ(E_OUTOFMEMORY, CErrorInfo::Report(E_OUTOFMEMORY));
+    IErrorInfo* published = nullptr;
+    ASSERT_EQ(S_OK, GetErrorInfo(0, &published));
+    BSTR description = nullptr;
+    published->GetDescription(&description);
+    wchar_t* system = CErrorInfo::FormatErrorMessage(E_OUTOFMEMORY);
+    EXPECT_NE(std::wstring::npos, std::wstring(description).find(system));
+    LocalFree(system);
+    SysFreeString(description);
+    published->Release();
+}
