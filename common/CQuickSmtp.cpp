@@ -285,6 +285,28 @@ void CQuickSmtp::Quit()
         throw L"Response from QUIT failed";
 }
 
+void CQuickSmtp::SendMail(const CString& fromAddress, const CString& fromName, const CString& to,
+                          const CString& toName, const CString& cc, const CString& ccName, const CString& subject,
+                          const CString& text, const CString& image, bool html)
+{
+    RequireSocket();
+    auto listOf = [](const CString& value) {
+        CArray<CString> list;
+        if (!value.IsEmpty())
+            list.Add(value);
+        return list;
+    };
+    // A recipient keeps its name even when the name is empty.
+    auto namesOf = [](const CString& address, const CString& name) {
+        CArray<CString> list;
+        if (!address.IsEmpty())
+            list.Add(name);
+        return list;
+    };
+    SendMail(fromAddress, fromName, listOf(to), namesOf(to, toName), listOf(cc), namesOf(cc, ccName), subject, text,
+             listOf(image), html);
+}
+
 void CQuickSmtp::SendMailFrom(const CString& address)
 {
     RequireSocket();

@@ -55,6 +55,10 @@ public:
     void SendMail(const CString& fromAddress, const CString& fromName, const CArray<CString>& to,
                   const CArray<CString>& toNames, const CArray<CString>& cc, const CArray<CString>& ccNames,
                   const CString& subject, const CString& text, const CArray<CString>& images, bool html);
+    // SendMail with one of each: every value that is not empty becomes a list of one.
+    void SendMail(const CString& fromAddress, const CString& fromName, const CString& to, const CString& toName,
+                  const CString& cc, const CString& ccName, const CString& subject, const CString& text,
+                  const CString& image, bool html);
     void Quit();
 
     // The steps of SendMail, each with its reply checked.

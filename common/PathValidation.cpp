@@ -1,5 +1,6 @@
 #include "common/PathValidation.h"
 #include "common/PathHelpers.h"
+#include "framework/AppMessageBox.h"
 
 namespace
 {
@@ -17,7 +18,17 @@ bool SetTooLong(CString& error)
     return false;
 }
 
-bool ValidateName(const CString& name, bool folderLevel, CString& error);
+// What a name is checked as: a file name may not begin with "."; a folder level may
+// (".cache", ".config"), but the levels "." and ".." name no folder of their own; any
+// name is not checked for that at all.
+enum class NameKind
+{
+    File,
+    FolderLevel,
+    Any,
+};
+
+bool ValidateName(const CString& name, NameKind kind, CString& error);
 
 // Checks every folder name of a relative folder path, whose names end at one of the
 // separators; a missing final separator is supplied.
@@ -34,24 +45,26 @@ bool ValidateFolderNames(CString folders, const wchar_t* separators, CString& er
             error = kEmptyDirectory;
             return false;
         }
-        if (!ValidateName(folders.Mid(start, end - start), true, error))
+        if (!ValidateName(folders.Mid(start, end - start), NameKind::FolderLevel, error))
             return false;
         start = end + 1;
     }
     return true;
 }
-// A file name may not begin with "."; a folder level may (".cache", ".config"), but
-// the levels "." and ".." name no folder of their own.
-bool LacksName(const CString& trimmed, bool folderLevel)
+bool LacksName(const CString& trimmed, NameKind kind)
 {
-    if (trimmed.IsEmpty())
-        return true;
-    if (!folderLevel)
-        return trimmed[0] == L'.';
-    return trimmed == L"." || trimmed == L"..";
+    switch (kind)
+    {
+    case NameKind::File:
+        return trimmed.IsEmpty() || trimmed[0] == L'.';
+    case NameKind::FolderLevel:
+        return trimmed.IsEmpty() || trimmed == L"." || trimmed == L"..";
+    default:
+        return false;
+    }
 }
 
-bool ValidateName(const CString& name, bool folderLevel, CString& error)
+bool ValidateName(const CString& name, NameKind kind, CString& error)
 {
     error.Empty();
     CString trimmed = name;
@@ -69,7 +82,7 @@ bool ValidateName(const CString& name, bool folderLevel, CString& error)
     }
     if (name.GetLength() > kMaxFileNameLength)
         return SetTooLong(error);
-    if (LacksName(trimmed, folderLevel))
+    if (LacksName(trimmed, kind))
     {
         error = L"Please provide a file name.";
         return false;
@@ -96,7 +109,20 @@ bool ValidateName(const CString& name, bool folderLevel, CString& error)
 
 bool ValidateFileName(const CString& name, CString& error)
 {
-    return ValidateName(name, false, error);
+    return ValidateName(name, NameKind::File, error);
+}
+
+bool ValidateNameAndShow(const CString& name, bool show)
+{
+    CString error;
+    if (ValidateName(name, NameKind::Any, error))
+        return true;
+    // This check's own text for the reserved characters names them without the backslash.
+    if (error.Find(L"reserved characters") >= 0)
+        error = L"File/directory name contains reserved characters (<>:\"/|?*).";
+    if (show)
+        AppMessageBox(error, MB_OK | MB_ICONINFORMATION);
+    return false;
 }
 
 bool ValidatePath(const CString& path, CString& error)

@@ -13,6 +13,11 @@ const int kMaxPathLength = MAX_PATH;
 // characters.
 bool ValidateFileName(const CString& name, CString& error);
 
+// The name checks of unattended tools, which take any name the system takes: no device
+// name, at most 256 characters, no reserved or control characters. With show, the
+// reason is shown in a message box (information icon). True when the name passes.
+bool ValidateNameAndShow(const CString& name, bool show);
+
 // A full path: a drive ("C:") or a network share ("\\server\share\"), then folder
 // names that each pass ValidateFileName, except that a folder name may begin with "."
 // (".cache"); the levels "." and ".." alone are refused. At most kMaxPathLength characters, the

@@ -72,3 +72,8 @@ bool ParseNumberList(const CString& text, const CString& separator, CArray<POINT
         points.Add(POINT{numbers[i], numbers[i + 1]});
     return true;
 }
+
+bool IsNotSingleChar(const CString& text, wchar_t ch)
+{
+    return !(text.GetLength() == 1 && text[0] == ch);
+}

@@ -17,3 +17,18 @@ bool GetNextRecordFields(const CString& text, const CString& recordSeparator, co
 // (30,40); a last odd number is dropped. False, and no points, when the text holds
 // anything but digits and the separator, or a number out of range.
 bool ParseNumberList(const CString& text, const CString& separator, CArray<POINT>& points);
+
+// True unless the text is exactly the one character.
+bool IsNotSingleChar(const CString& text, wchar_t ch);
+
+// Stores the value at the index, growing the array to hold it; false (nothing stored)
+// for an index below 0.
+template <typename T> bool SetAtGrow(CArray<T>& array, int index, const T& value)
+{
+    if (index < 0)
+        return false;
+    if (index >= array.GetSize())
+        array.SetSize(index + 1);
+    array.SetAt(index, value);
+    return true;
+}

@@ -94,6 +94,7 @@ TEST_F(CQuickSmtpDialogue, EveryOperationNeedsTheSocket)
         [&] { smtp.Connect(L"127.0.0.1"); },
         [&] { Send(smtp, SampleParts()); },
         [&] { smtp.Quit(); },
+        [&] { smtp.SendMail(L"a@example.test", L"", L"b@example.test", L"", L"", L"", L"s", L"t", L"", false); },
         [&] { smtp.SendMailFrom(L"from@example.test"); },
         [&] { smtp.SendRcptTo(Texts({L"ann@example.test"})); },
         [&] { smtp.SendData(); },

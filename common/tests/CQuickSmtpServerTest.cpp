@@ -167,6 +167,28 @@ TEST_F(CQuickSmtpServer, AttachmentsArriveByteForByte)
     EXPECT_EQ("Hello,\r\n.\r\n.hidden line\r\nlast line\r\n", received.Part(4));
 }
 
+TEST_F(CQuickSmtpServer, SingleValuesTravelAsListsOfOne)
+{
+    TestFolder folder;
+    WriteBytes(folder / L"shot.bmp", "BM pixels");
+    CQuickSmtp smtp;
+    Thrown thrown = CatchThrown([&] {
+        smtp.Create();
+        smtp.Connect(m_host);
+        smtp.SendMail(L"sender@example.test", L"Sender", L"ann@example.test", L"Ann", L"", L"", L"One of each",
+                      L"Hi", folder / L"shot.bmp", false);
+        smtp.Quit();
+    });
+    ASSERT_FALSE(thrown.thrown) << thrown.text.ToAnsi();
+
+    Received received;
+    ASSERT_TRUE(Receive(L"One_of_each", received));
+    EXPECT_EQ(Lines{"ann@example.test"}, received.Values("rcpt"));
+    EXPECT_EQ(Lines{"Ann <ann@example.test>"}, received.Values("header To"));
+    EXPECT_EQ(Lines{}, received.Values("header CC"));
+    EXPECT_EQ("BM pixels", received.Part(1));
+}
+
 TEST_F(CQuickSmtpServer, HtmlMessageLinksThePictures)
 {
     CQuickSmtp::MessageParts parts = BaseParts(L"HTML links");

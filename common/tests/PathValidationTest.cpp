@@ -1,5 +1,6 @@
 #include "common/PathHelpers.h"
 #include "common/PathValidation.h"
+#include "MessageBoxRecorder.h"
 #include "TestFolder.h"
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
@@ -167,4 +168,33 @@ TEST(CreateDirectoryPath, CreatesEveryLevelBelowAFolderBeginningWithADot)
     CString file = root / L".cache\\shots\\Desktop.png";
     EXPECT_TRUE(CheckFreeDiskSpace(file, 1024, error)) << error.ToAnsi();
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(root / L".cache\\shots"));
+}
+
+TEST(ValidateNameAndShow, TakesAnyNameTheSystemTakesAndShowsWhyNotOnlyWhenAsked)
+{
+    const struct
+    {
+        const wchar_t* name;
+        const wchar_t* shown; // empty: the name passes
+    } cases[] = {
+        {L".hidden", L""},
+        {L"shot 1.png", L""},
+        {L"PRN", kDevice},
+        {L"a\\b", L"File/directory name contains reserved characters (<>:\"/|?*)."},
+        {L"a\x02", kControl},
+    };
+    for (const auto& c : cases)
+    {
+        MessageBoxRecorder boxes(IDOK);
+        EXPECT_EQ(*c.shown == L'\0', ValidateNameAndShow(c.name, true)) << CString(c.name).ToAnsi();
+        EXPECT_EQ(*c.shown == L'\0', ValidateNameAndShow(c.name, false));
+        if (*c.shown == L'\0')
+        {
+            EXPECT_TRUE(boxes.boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(1u, boxes.boxes.size()); // only the call that asked for it
+        EXPECT_EQ(CString(c.shown), boxes.boxes[0].text);
+        EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), boxes.boxes[0].type);
+    }
 }

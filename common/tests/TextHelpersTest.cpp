@@ -118,3 +118,22 @@ TEST(ParseNumberList, ReadsPairsOfNumbers)
         EXPECT_EQ(c.pairs, ToPairs(points)) << CString(c.text).ToAnsi();
     }
 }
+
+TEST(TextHelpers, IsNotSingleCharAndSetAtGrow)
+{
+    EXPECT_FALSE(IsNotSingleChar(L"/", L'/'));
+    EXPECT_TRUE(IsNotSingleChar(L"//", L'/'));
+    EXPECT_TRUE(IsNotSingleChar(L"", L'/'));
+    EXPECT_TRUE(IsNotSingleChar(L"\\", L'/'));
+
+    CArray<int> numbers;
+    EXPECT_FALSE(SetAtGrow(numbers, -1, 5));
+    EXPECT_EQ(0, numbers.GetSize());
+    EXPECT_TRUE(SetAtGrow(numbers, 3, 7));
+    ASSERT_EQ(4, numbers.GetSize());
+    EXPECT_EQ(7, numbers[3]);
+    EXPECT_EQ(0, numbers[0]);
+    EXPECT_TRUE(SetAtGrow(numbers, 1, 9));
+    EXPECT_EQ(4, numbers.GetSize());
+    EXPECT_EQ(9, numbers[1]);
+}
