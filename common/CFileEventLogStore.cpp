@@ -50,6 +50,12 @@ private:
 
 CString GetStoreFolder()
 {
+    // A run of the test programs gives each program a log of its own, which the
+    // programs it starts inherit.
+    wchar_t other[MAX_PATH] = L"";
+    DWORD length = GetEnvironmentVariableW(CFileEventLogStore::kStoreFolderVariable, other, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        return other;
     wchar_t commonData[MAX_PATH] = L"";
     SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, commonData);
     return CString(commonData) + kFolderBelowCommonData;

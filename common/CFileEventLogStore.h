@@ -1,8 +1,9 @@
 #pragma once
 // CFileEventLogStore: the project's own stand-in for the system's Application event log,
 // for systems whose event log keeps nothing (Wine). Every program of the machine shares
-// one file, CSIDL_COMMON_APPDATA\Talvono Software\Vellumor\EventLog\Application.dat,
-// and one named mutex that guards every access to it, so the main program and the job
+// one file, CSIDL_COMMON_APPDATA\Talvono Software\Vellumor\EventLog\Application.dat
+// (a run of the test programs names another folder in the environment variable
+// kStoreFolderVariable, so that each test program has a log of its own), and one named mutex that guards every access to it, so the main program and the job
 // runner can report at the same time. The file holds the records one after another in the
 // EVENTLOGRECORD layout that ReadEventLogW delivers (fixed part, source and computer
 // names, insertion strings, length again at the end), so the reading code walks them as it
@@ -31,6 +32,9 @@
 class CFileEventLogStore : public IEventLogStore
 {
 public:
+    // The environment variable that names another folder for the store's file.
+    static constexpr const wchar_t* kStoreFolderVariable = L"VELL_EVENTLOG_FOLDER";
+
     CFileEventLogStore();
     CFileEventLogStore(const CFileEventLogStore&) = delete;
     CFileEventLogStore& operator=(const CFileEventLogStore&) = delete;

@@ -1,4 +1,5 @@
 #include "testing/TestRoot.h"
+#include "common/CFileEventLogStore.h"
 #include "testing/RemoveTestTree.h"
 #include <windows.h>
 
@@ -70,6 +71,9 @@ bool EnterTestRoot()
     g_temp = Variable(L"TEMP");
     SetVariable(L"TMP", g_root);
     SetVariable(L"TEMP", g_root);
+    // The event log of the file store (where the system keeps none) is the program's
+    // own, shared with the programs it starts.
+    SetVariable(CFileEventLogStore::kStoreFolderVariable, g_root + L"\\EventLog");
     return true;
 }
 
@@ -79,6 +83,7 @@ void LeaveTestRoot()
         return;
     SetVariable(L"TMP", g_tmp);
     SetVariable(L"TEMP", g_temp);
+    SetVariable(CFileEventLogStore::kStoreFolderVariable, CString());
     RemoveTestTree(g_root);
     g_root.Empty();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The private folder of one test program run: every folder a test makes goes below it.
 // The shared test entry creates it before the first test, points the temporary folder
-// (TMP and TEMP, so GetTempPath and any program a test starts) at it, and removes it
-// with everything in it after the last test.
+// (TMP and TEMP, so GetTempPath and any program a test starts) at it, gives the program
+// an event-log store of its own there (where the file store stands in for the system's
+// log), and removes it with everything in it after the last test.
 #include "framework/CString.h"
 
 // The folder, without a trailing backslash.

@@ -1,7 +1,11 @@
 #include "Info/tests/InfoTestSupport.h"
+#include "testing/PrivateUserRegistry.h"
 
 namespace
 {
+// The records' tests write the product's settings key: a private one of this run.
+::testing::Environment* const kPrivateRegistry = ::testing::AddGlobalTestEnvironment(new PrivateUserRegistry);
+
 std::wstring FullKey(const wchar_t* subKey)
 {
     std::wstring key = INFO_REGISTRY_ROOT;

@@ -4,6 +4,7 @@
 #include "testing/CStringPrinter.h"
 #include "TestFolder.h"
 
+#include "testing/TestRoot.h"
 #include <gtest/gtest.h>
 #include <sddl.h>
 #include <shellapi.h>
@@ -438,3 +439,9 @@ TEST(EventLogMessageTableTest, HoldsOneUnicodeMessageThatIsItsInsertionString)
     EXPECT_EQ(CString(text), L"Disk full\r\n");
 }
 } // namespace
+
+TEST(CFileEventLogStoreFolder, ATestProgramKeepsItsLogBelowItsOwnRoot)
+{
+    const CString path = CFileEventLogStore::GetFilePath();
+    EXPECT_EQ(TestRoot() + L"\\EventLog\\", path.Left(TestRoot().GetLength() + 10)) << path.ToAnsi();
+}

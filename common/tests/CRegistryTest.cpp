@@ -1,8 +1,12 @@
 #include "common/CRegistry.h"
+#include "testing/PrivateUserRegistry.h"
 #include <gtest/gtest.h>
 
 namespace
 {
+// The wrapper's tests write below the product's settings key: a private one of this run.
+::testing::Environment* const kPrivateRegistry = ::testing::AddGlobalTestEnvironment(new PrivateUserRegistry);
+
 const wchar_t* const kTestKey = L"Software\\Talvono Software\\Talvono Vellumor\\RegistryWrapperTest";
 
 class CRegistryTest : public ::testing::Test
