@@ -3,12 +3,22 @@
 option(VELL_BUILD_TESTS "Build the test programs" ON)
 set(VELL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix of the test runs")
 
+set(VELL_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest's source folder (Debian's googletest package)")
+
 if(VELL_BUILD_TESTS)
+    if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+        message(FATAL_ERROR "The test programs run under Wine, and wine64 was not found in /usr/lib/wine: "
+                            "install Debian's wine64 package, or configure with -DVELL_BUILD_TESTS=OFF.")
+    endif()
+    if(NOT EXISTS ${VELL_GOOGLETEST_DIR}/CMakeLists.txt)
+        message(FATAL_ERROR "GoogleTest's sources were not found in ${VELL_GOOGLETEST_DIR}: install Debian's "
+                            "googletest package or set VELL_GOOGLETEST_DIR.")
+    endif()
     enable_testing()
     set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_subdirectory(${VELL_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endif()
 
 # vell_add_test(NAME SOURCES ... LIBS ... [LOCKS ...] [TIMEOUT s])
