@@ -52,8 +52,8 @@ template <class Destination, class Record> void UseRecord(Destination& destinati
 }
 } // namespace
 
-CImageDestinations::CImageDestinations(const wchar_t* faxLibraryName, const CIcqApiLibrary& icqApi)
-    : m_file(new CImageFile), m_printer(new CImagePrinter), m_fax(new NewFileDestination<CImageFax>(faxLibraryName)),
+CImageDestinations::CImageDestinations(const CIcqApiLibrary& icqApi)
+    : m_file(new CImageFile), m_printer(new CImagePrinter), m_fax(new NewFileDestination<CImageFax>),
       m_editor(new NewFileDestination<CImageEditor>), m_email(new NewFileDestination<CImageEmail>),
       m_icq(new NewFileDestination<CImageICQ>(icqApi)), m_clipboard(new CImageClipboard),
       m_database(new CImageDatabase), m_screenSaver(new CImageScreenSaver), m_wallpaper(new CImageWallpaper),

@@ -29,10 +29,8 @@ class CImageDestinations
 {
 public:
     // Makes the settings (defaults) and the destinations, then loads every record
-    // from the registry. faxLibraryName and icqApi are the libraries the fax and
-    // ICQ destinations send through.
-    explicit CImageDestinations(const wchar_t* faxLibraryName = kFaxServiceLibraryName,
-                                const CIcqApiLibrary& icqApi = GetIcqApiLibrary());
+    // from the registry. icqApi is the library the ICQ destination sends through.
+    explicit CImageDestinations(const CIcqApiLibrary& icqApi = GetIcqApiLibrary());
     CImageDestinations(const CImageDestinations&) = delete;
     CImageDestinations& operator=(const CImageDestinations&) = delete;
     ~CImageDestinations();

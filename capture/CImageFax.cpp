@@ -1,25 +1,19 @@
 #include "capture/CImageFax.h"
 
+#include "common/CFaxClientLibrary.h"
+#include "common/FaxClientApi.h"
 #include "common/PathHelpers.h"
 #include "common/SystemHelpers.h"
-#include "common/auto_p.h"
-#include "standins/fax/CFaxServiceLibrary.h"
+#include "framework/CDispatchDriver.h"
+#include "framework/Handles.h"
 
 namespace
 {
 const wchar_t kFaxFolder[] = L"\\Fax";
 const wchar_t kLocalServer[] = L"(local)";
-
-// Sets a text property of the document through a BSTR of its own.
-void PutText(IFaxDoc* document, HRESULT (STDMETHODCALLTYPE IFaxDoc::*put)(BSTR), const wchar_t* text)
-{
-    BSTR value = SysAllocString(text);
-    (document->*put)(value);
-    SysFreeString(value);
-}
+// In process, on this computer or on another: wherever the system serves the class.
+const DWORD kServerContext = CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
 } // namespace
-
-CImageFax::CImageFax(const wchar_t* faxLibraryName) : m_faxLibraryName(faxLibraryName) {}
 
 DestinationResult CImageFax::Execute()
 {
@@ -39,80 +33,101 @@ DestinationResult CImageFax::Execute()
 
 DestinationResult CImageFax::Send()
 {
-    CFaxServiceLibrary library(m_faxLibraryName);
-    // Every object of the library is released before the library goes.
-    auto_rel<IFaxServer> server;
-    HRESULT hr = library.CreateFaxServer(&server);
+    CComApartment apartment;
+    // Declared after the apartment: the objects are released before it ends.
+    CDispatchDriver server;
+    HRESULT hr = server.Create(CLSID_FaxServer, kServerContext);
     if (FAILED(hr))
         return Fail(L"COM interface IFaxServer not found for fax server '%s'. Error: %s", hr);
 
-    BSTR serverName = IsLocalServer() ? nullptr : SysAllocString(RunInfo().SvrName);
-    hr = server->Connect(serverName);
-    SysFreeString(serverName);
+    hr = server.Call(L"Connect", {CVariant(IsLocalServer() ? nullptr : RunInfo().SvrName.GetString())});
     if (FAILED(hr))
         return Fail(L"Cannot connect to the specified fax server '%s'. Error: %s", hr);
 
-    auto_rel<IFaxDoc> document;
-    BSTR fileName = SysAllocString(m_imagePath);
-    hr = server->CreateDocument(fileName, &document);
-    SysFreeString(fileName);
+    CDispatchDriver document;
+    hr = CreateDocument(server, document);
     if (FAILED(hr))
     {
-        server->Disconnect();
+        server.Call(L"Disconnect", {});
         return Fail(L"Cannot create the fax document for fax server '%s'. Error: %s", hr);
     }
 
-    FillDocument(document, library);
-    hr = document->Send(nullptr);
+    FillDocument(document);
+    CVariant jobId;
+    hr = document.Call(L"Send", {}, &jobId);
     document.Release();
-    server->Disconnect();
+    server.Call(L"Disconnect", {});
     if (FAILED(hr))
         return Fail(L"Failure sending the image using the network fax server '%s'. Error: %s", hr);
     return DR_DONE;
 }
 
-void CImageFax::FillDocument(IFaxDoc* document, const CFaxServiceLibrary& library) const
+HRESULT CImageFax::CreateDocument(CDispatchDriver& server, CDispatchDriver& document) const
 {
-    const InfoScFax& info = RunInfo();
-    PutText(document, &IFaxDoc::put_FileName, m_imagePath);
-    FillSender(document, library);
-
-    PutText(document, &IFaxDoc::put_FaxNumber, info.RecNumber);
-    PutText(document, &IFaxDoc::put_RecipientName, info.RecName);
-    PutText(document, &IFaxDoc::put_RecipientCompany, info.RecCompany);
-    PutText(document, &IFaxDoc::put_RecipientDepartment, info.RecDepartment);
-    document->put_SendCoverpage(info.UseCoverPage ? TRUE : FALSE);
-    document->put_ServerCoverpage(TRUE);
-    PutText(document, &IFaxDoc::put_CoverpageNote, info.Note);
-    PutText(document, &IFaxDoc::put_CoverpageSubject, info.Subject);
-    PutText(document, &IFaxDoc::put_DisplayName, L"Fax sent to " + info.RecName);
+    CVariant created;
+    HRESULT hr = server.Call(L"CreateDocument", {CVariant(m_imagePath.GetString())}, &created);
+    return FAILED(hr) ? hr : document.Attach(created);
 }
 
-void CImageFax::FillSender(IFaxDoc* document, const CFaxServiceLibrary& library) const
+void CImageFax::FillDocument(CDispatchDriver& document) const
 {
+    const InfoScFax& info = RunInfo();
+    document.Put(L"FileName", CVariant(m_imagePath.GetString()));
+    FillSender(document);
+
+    const struct
+    {
+        const wchar_t* property;
+        CVariant value;
+    } recipient[] = {
+        {L"FaxNumber", CVariant(info.RecNumber.GetString())},
+        {L"RecipientName", CVariant(info.RecName.GetString())},
+        {L"RecipientCompany", CVariant(info.RecCompany.GetString())},
+        {L"RecipientDepartment", CVariant(info.RecDepartment.GetString())},
+        {L"SendCoverpage", CVariant(info.UseCoverPage)},
+        {L"ServerCoverpage", CVariant(true)},
+        {L"CoverpageNote", CVariant(info.Note.GetString())},
+        {L"CoverpageSubject", CVariant(info.Subject.GetString())},
+        {L"DisplayName", CVariant((L"Fax sent to " + info.RecName).GetString())},
+    };
+    for (const auto& field : recipient)
+        document.Put(field.property, field.value);
+}
+
+void CImageFax::FillSender(CDispatchDriver& document) const
+{
+    CFaxClientLibrary client;
     FAX_JOB_PARAMW* job = nullptr;
     FAX_COVERPAGE_INFOW* cover = nullptr;
     // Without defaults the fax goes with the recipient's fields only.
-    if (!library.FaxCompleteJobParams(&job, &cover))
+    if (!client.CompleteJobParams(&job, &cover))
         return;
 
-    PutText(document, &IFaxDoc::put_BillingCode, job->BillingCode);
-    PutText(document, &IFaxDoc::put_CoverpageName, RunInfo().CoverPageName);
-    document->put_SendCoverpage(cover->UseServerCoverPage);
-    document->put_ServerCoverpage(cover->UseServerCoverPage);
-    PutText(document, &IFaxDoc::put_SenderAddress, cover->SdrAddress);
-    PutText(document, &IFaxDoc::put_SenderCompany, cover->SdrCompany);
-    PutText(document, &IFaxDoc::put_SenderDepartment, cover->SdrDepartment);
-    PutText(document, &IFaxDoc::put_SenderFax, cover->SdrFaxNumber);
-    PutText(document, &IFaxDoc::put_SenderHomePhone, cover->SdrHomePhone);
-    PutText(document, &IFaxDoc::put_SenderName, cover->SdrName);
-    PutText(document, &IFaxDoc::put_SenderOffice, cover->SdrOfficeLocation);
-    PutText(document, &IFaxDoc::put_SenderOfficePhone, cover->SdrOfficePhone);
-    PutText(document, &IFaxDoc::put_SenderTitle, cover->SdrTitle);
-    library.FaxFreeBuffer(job);
-    library.FaxFreeBuffer(cover);
+    const bool serverCoverPage = cover->UseServerCoverPage != FALSE;
+    const struct
+    {
+        const wchar_t* property;
+        CVariant value;
+    } sender[] = {
+        {L"BillingCode", CVariant(job->BillingCode)},
+        {L"CoverpageName", CVariant(RunInfo().CoverPageName.GetString())},
+        {L"SendCoverpage", CVariant(serverCoverPage)},
+        {L"ServerCoverpage", CVariant(serverCoverPage)},
+        {L"SenderAddress", CVariant(cover->SdrAddress)},
+        {L"SenderCompany", CVariant(cover->SdrCompany)},
+        {L"SenderDepartment", CVariant(cover->SdrDepartment)},
+        {L"SenderFax", CVariant(cover->SdrFaxNumber)},
+        {L"SenderHomePhone", CVariant(cover->SdrHomePhone)},
+        {L"SenderName", CVariant(cover->SdrName)},
+        {L"SenderOffice", CVariant(cover->SdrOfficeLocation)},
+        {L"SenderOfficePhone", CVariant(cover->SdrOfficePhone)},
+        {L"SenderTitle", CVariant(cover->SdrTitle)},
+    };
+    for (const auto& field : sender)
+        document.Put(field.property, field.value);
+    client.FreeBuffer(job);
+    client.FreeBuffer(cover);
 }
-
 bool CImageFax::IsLocalServer() const
 {
     const CString& server = RunInfo().SvrName;

@@ -1,23 +1,19 @@
 #pragma once
 // CImageFax: the fax destination. It writes the captured picture to an image file
 // in the screen-capture image folder's "Fax" folder and sends that file through
-// the fax service, to the record's recipient, on this computer or on the named
-// fax server. The sender's details are the fax client's defaults.
+// the system's fax service, to the record's recipient, on this computer or on the
+// named fax server. The sender's details are the fax client's defaults.
 //
-// The fax service library is loaded for each send, so that the program starts
-// and runs where no fax service is installed.
+// The fax server object is created through COM for each send and driven by member
+// name, so that the program starts and runs where no fax service is installed.
 #include "Info/InfoScFax.h"
 #include "capture/CImageDestination.h"
-#include "standins/fax/FaxServiceApi.h"
 
-class CFaxServiceLibrary;
+class CDispatchDriver;
 
 class CImageFax : public CImageDestination<InfoScFax>
 {
 public:
-    // faxLibraryName: the fax service library to send through.
-    explicit CImageFax(const wchar_t* faxLibraryName = kFaxServiceLibraryName);
-
     // Writes the picture (type FType) and queues it as a fax. DR_DONE once the
     // service took the fax; DR_FAILED with the error text set otherwise (except
     // when there is no picture).
@@ -35,14 +31,16 @@ protected:
 private:
     // Sends the written file; the error text names the failing step.
     DestinationResult Send();
+    // Creates the connected server's document for the written file.
+    HRESULT CreateDocument(CDispatchDriver& server, CDispatchDriver& document) const;
     // Fills the document's fields: the sender's defaults when the fax client has
-    // them, then the recipient and the cover page of the run record.
-    void FillDocument(IFaxDoc* document, const CFaxServiceLibrary& library) const;
-    void FillSender(IFaxDoc* document, const CFaxServiceLibrary& library) const;
+    // them, then the recipient and the cover page of the run record. The fields are
+    // the document's own business: a field it refuses does not stop the send.
+    void FillDocument(CDispatchDriver& document) const;
+    void FillSender(CDispatchDriver& document) const;
     // "(local)" or this computer's name (in any case).
     bool IsLocalServer() const;
     DestinationResult Fail(const wchar_t* format, HRESULT hr);
 
     CString m_imagePath; // the file written by the last run
-    CString m_faxLibraryName;
 };

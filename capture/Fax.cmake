@@ -1,11 +1,15 @@
-# Fax destination: the picture sent through the fax service, whose library is loaded at
-# run time (standins/fax provides it here).
+# Fax destination: the picture sent through the system's fax service, reached through COM
+# and the fax client library at run time (the test prefix has the stand-in of standins/fax).
 target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CImageFax.cpp)
-target_link_libraries(capture PUBLIC faxservice_client oleaut32)
+target_link_libraries(capture PUBLIC oleaut32)
 
-# The test program sends through the service built beside it, with the service's folder
-# moved into a fresh folder of the test.
+# The test program sends through the service of the test prefix, with the service's
+# folder moved into a fresh folder of the test; it reads the queued jobs with the
+# service's own job format.
 vell_add_test(fax_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageFaxTest.cpp
-    LIBS capture
+    LIBS capture faxservice_core
     LOCKS vell_display vell_registry)
+if(TARGET fax_tests)
+    add_dependencies(fax_tests winfax)
+endif()

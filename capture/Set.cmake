@@ -7,11 +7,14 @@ target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CCaptureOwnerWnd.cpp)
 target_link_libraries(capture PUBLIC user32)
 
-# The test program sends through the fax service and the ICQ client built beside it,
-# each moved into a fresh folder of the test.
+# The test program sends through the fax service of the test prefix and the ICQ client
+# built beside it, each moved into a fresh folder of the test.
 vell_add_test(set_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageDestinationsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CCaptureOwnerWndTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
-    LIBS capture
+    LIBS capture faxservice_core
     LOCKS vell_display vell_registry)
+if(TARGET set_tests)
+    add_dependencies(set_tests winfax)
+endif()

@@ -3,6 +3,7 @@
 #include <initguid.h>
 #include <dxdiag.h>
 #include <wrl/client.h>
+#include "framework/Handles.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -55,11 +56,8 @@ HRESULT ReadFromProvider(DWORD& major, DWORD& minor, wchar_t& letter)
 
 HRESULT GetDirectXVersion(DWORD& major, DWORD& minor, wchar_t& letter)
 {
-    const HRESULT init = CoInitialize(nullptr);
-    const HRESULT hr = ReadFromProvider(major, minor, letter);
-    if (SUCCEEDED(init))
-        CoUninitialize();
-    return hr;
+    CComApartment apartment;
+    return ReadFromProvider(major, minor, letter);
 }
 
 HRESULT ReadDirectXVersion(IDxDiagContainer* systemInfo, DWORD& major, DWORD& minor, wchar_t& letter)

@@ -1,4 +1,4 @@
-# Memory DC, path and file helpers, system, text and help helpers.
+# Memory DC, path and file helpers, system, text and help helpers, the fax client library.
 target_sources(common PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CMemoryDC.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PathValidation.cpp
@@ -6,7 +6,8 @@ target_sources(common PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/SystemHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AppHelp.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CEmailContentType.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/CEmailContentType.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CFaxClientLibrary.cpp)
 target_link_libraries(common PUBLIC gdi32 msimg32 shell32)
 
 vell_add_test(helpers_tests

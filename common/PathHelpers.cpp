@@ -2,6 +2,7 @@
 #include "common/PathValidation.h"
 #include "common/SystemHelpers.h"
 #include "framework/AppMessageBox.h"
+#include "framework/Handles.h"
 #include <shlobj.h>
 
 namespace
@@ -167,7 +168,7 @@ bool CheckFreeDiskSpace(const CString& filePath, DWORD neededBytes, CString& err
 
 bool BrowseForFolder(HWND owner, CString& folder, const CString& title)
 {
-    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    CComApartment apartment;
     wchar_t displayName[MAX_PATH];
     BROWSEINFOW info = {};
     info.hwndOwner = owner;
@@ -189,7 +190,5 @@ bool BrowseForFolder(HWND owner, CString& folder, const CString& title)
         }
         CoTaskMemFree(item);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
     return chosen;
 }

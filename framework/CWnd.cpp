@@ -13,7 +13,7 @@ const wchar_t* const kObjectProperty = L"Vellumor.CWnd";
 
 CWnd::~CWnd()
 {
-    if (!m_hWnd)
+    if (!m_hWnd || m_foreign)
         return;
     HWND window = m_hWnd;
     Unbind();
@@ -40,7 +40,13 @@ bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* wind
 bool CWnd::DestroyWindow()
 {
     // WM_NCDESTROY unbinds the object on the way.
-    return m_hWnd && ::DestroyWindow(m_hWnd);
+    return m_hWnd && !m_foreign && ::DestroyWindow(m_hWnd);
+}
+
+CWnd& CWnd::GetDesktopWindow()
+{
+    static CWnd desktop(::GetDesktopWindow());
+    return desktop;
 }
 
 CWnd* CWnd::FromHandle(HWND window)

@@ -31,6 +31,9 @@ public:
 
     // The object bound to a window, or null for a window no object is bound to.
     static CWnd* FromHandle(HWND window);
+    // The desktop window as a framework object. The object does not own it: it never
+    // destroys it and no message reaches the object.
+    static CWnd& GetDesktopWindow();
 
     // Deletes the object (made with new): at once when none of its handlers runs, else
     // when the outermost of them has returned.
@@ -43,6 +46,9 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // An object for a window that something else owns.
+    explicit CWnd(HWND foreignWindow) : m_hWnd(foreignWindow), m_foreign(true) {}
+
     friend bool AppRegisterNamedWndClass(const wchar_t* name, UINT classStyle, HCURSOR cursor, HBRUSH background,
                                          HICON icon);
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,6 +59,7 @@ private:
     HWND m_hWnd = nullptr;
     int m_dispatchDepth = 0;
     bool m_deletePending = false;
+    bool m_foreign = false;
 };
 
 // Registers a window class of this module under the name, whose windows run the

@@ -1,9 +1,11 @@
 #pragma once
 // Owners of Win32 handles that must be given back exactly once: a window's device
 // context, a created DC, a GDI object (bitmap, brush, pen, font, region, palette),
-// global memory and its lock, and a held mutex. Each owns its handle from construction
+// global memory and its lock, a held mutex or critical section, and the thread's COM
+// apartment. Each owns its handle from construction
 // to destruction; none is copied. Release hands the handle over to the caller.
 #include <windows.h>
+#include <objbase.h>
 
 // A DC from GetDC (a window's, or the whole display's for a null window), released with
 // ReleaseDC.
@@ -180,4 +182,22 @@ public:
 
 private:
     CRITICAL_SECTION& m_section;
+};
+
+// The calling thread's single-threaded COM apartment while the object lives. A thread
+// already in an apartment keeps it; the object then leaves nothing to undo.
+class CComApartment
+{
+public:
+    CComApartment() : m_hr(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    CComApartment(const CComApartment&) = delete;
+    CComApartment& operator=(const CComApartment&) = delete;
+    ~CComApartment()
+    {
+        if (SUCCEEDED(m_hr))
+            CoUninitialize();
+    }
+
+private:
+    HRESULT m_hr;
 };

@@ -16,6 +16,7 @@ vell_start_display
 # start before the first Wine process: Wine takes its printers from CUPS as it starts.
 vell_start_services
 vell_start_wine "$build/wineprefix" fresh
+vell_install_standins "$build"
 
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" "$@"

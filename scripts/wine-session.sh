@@ -48,6 +48,15 @@ vell_start_wine() {
     fi
 }
 
+# $1: the build folder. The stand-ins of system pieces that Wine lacks go where the real
+# ones live, in this prefix only: the fax client library into the system folder,
+# registered there as the fax server class.
+vell_install_standins() {
+    cp "$1/standins/winfax.dll" "$WINEPREFIX/drive_c/windows/system32/winfax.dll"
+    "$WINE64" regsvr32 /s winfax.dll >/dev/null 2>&1 ||
+        { echo "The fax service stand-in could not be registered in the test prefix." >&2; return 1; }
+}
+
 vell_stop_session() {
     [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k 2>/dev/null || true
     [ -n "$vell_xvfb_pid" ] && kill "$vell_xvfb_pid" 2>/dev/null || true

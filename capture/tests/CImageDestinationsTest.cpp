@@ -72,7 +72,7 @@ protected:
         ASSERT_TRUE(m_window.IsShown());
         CreateDirectoryW(FaxServiceFolder(), nullptr);
         CreateDirectoryW(IcqClientFolder(), nullptr);
-        SetEnvironmentVariableW(kFaxServiceFolderVariable, FaxServiceFolder());
+        SetEnvironmentVariableW(CFaxServiceConfig::kFolderVariable, FaxServiceFolder());
         SetEnvironmentVariableW(kIcqClientFolderVariable, IcqClientFolder());
         CString section;
         section.Format(L"User %d", kIcqUser);
@@ -87,7 +87,7 @@ protected:
     {
         m_savedSettings.SaveToRegistry(0);
         SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, &m_wallpaper[0], SPIF_UPDATEINIFILE);
-        SetEnvironmentVariableW(kFaxServiceFolderVariable, nullptr);
+        SetEnvironmentVariableW(CFaxServiceConfig::kFolderVariable, nullptr);
         SetEnvironmentVariableW(kIcqClientFolderVariable, nullptr);
         RemoveFolderTree(ImageFolder(L"\\Fax"));
         RemoveFolderTree(ImageFolder(L"\\ICQ"));

@@ -55,12 +55,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_window.IsShown());
-        SetEnvironmentVariableW(kFaxServiceFolderVariable, m_folder.Path());
+        SetEnvironmentVariableW(CFaxServiceConfig::kFolderVariable, m_folder.Path());
         RemoveFolderTree(FaxFolder());
     }
     void TearDown() override
     {
-        SetEnvironmentVariableW(kFaxServiceFolderVariable, nullptr);
+        SetEnvironmentVariableW(CFaxServiceConfig::kFolderVariable, nullptr);
         RemoveFolderTree(FaxFolder());
     }
 
@@ -201,31 +201,28 @@ TEST_F(CImageFaxTest, FailuresNameTheServerAndTheServicesError)
     const struct
     {
         const char* label;
-        const wchar_t* library;
         const wchar_t* installed;
         const wchar_t* server;
         const wchar_t* number;
         const wchar_t* format;
         HRESULT hr;
     } cases[] = {
-        {"unknown server", kFaxServiceLibraryName, L"1", L"ELSEWHERE", L"555 0100",
-         L"Cannot connect to the specified fax server '%s'. Error: %s", HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)},
+        {"unknown server", L"1", L"ELSEWHERE", L"555 0100", L"Cannot connect to the specified fax server '%s'. Error: %s",
+         HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)},
         // Only the exact "(local)" stands for this computer.
-        {"local in capitals", kFaxServiceLibraryName, L"1", L"(LOCAL)", L"555 0100",
-         L"Cannot connect to the specified fax server '%s'. Error: %s", HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)},
-        {"service off", kFaxServiceLibraryName, L"0", L"(local)", L"555 0100",
+        {"local in capitals", L"1", L"(LOCAL)", L"555 0100", L"Cannot connect to the specified fax server '%s'. Error: %s",
+         HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)},
+        // The system without a fax service: the class is not registered.
+        {"no fax service", L"0", L"(local)", L"555 0100",
          L"COM interface IFaxServer not found for fax server '%s'. Error: %s", REGDB_E_CLASSNOTREG},
-        {"no service library", L"NoSuchFaxService.dll", L"1", L"(local)", L"555 0100",
-         L"COM interface IFaxServer not found for fax server '%s'. Error: %s", REGDB_E_CLASSNOTREG},
-        {"no fax number", kFaxServiceLibraryName, L"1", L"(local)", L"",
-         L"Failure sending the image using the network fax server '%s'. Error: %s",
+        {"no fax number", L"1", L"(local)", L"", L"Failure sending the image using the network fax server '%s'. Error: %s",
          HRESULT_FROM_WIN32(ERROR_INVALID_PARAMETER)},
     };
     for (const auto& c : cases)
     {
         WriteSetting(L"Service", L"Installed", c.installed);
         RemoveFolderTree(FaxFolder());
-        CImageFax destination(c.library);
+        CImageFax destination;
         EXPECT_EQ(DR_FAILED, Run(destination, MakeRecord(c.server, c.number, false, FT_GIF))) << c.label;
 
         CString expected;

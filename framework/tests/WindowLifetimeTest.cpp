@@ -113,6 +113,17 @@ TEST_F(WindowLifetime, DeleteOutsideAHandlerIsImmediate)
     EXPECT_TRUE(deleted);
 }
 
+TEST(DesktopWindow, IsTheSystemsDesktopAndIsNeverDestroyedOrReplaced)
+{
+    CWnd& desktop = CWnd::GetDesktopWindow();
+    EXPECT_EQ(GetDesktopWindow(), desktop.GetSafeHwnd());
+    EXPECT_EQ(&desktop, &CWnd::GetDesktopWindow());
+    EXPECT_FALSE(desktop.DestroyWindow());
+    EXPECT_FALSE(desktop.CreateEx(0, L"STATIC", L"", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    EXPECT_TRUE(IsWindow(desktop));
+    EXPECT_EQ(GetDesktopWindow(), desktop.GetSafeHwnd());
+}
+
 TEST_F(WindowLifetime, AnExceptionIsReportedAndTheMessageGetsTheDefaultHandling)
 {
     Reports().clear();

@@ -4,7 +4,7 @@
 // that holds its texts too, so that one FaxFreeBuffer frees it. The sender's texts are
 // never null (empty when not set); the recipient's, the note and the subject are null.
 #include "standins/fax/CFaxServiceConfig.h"
-#include "standins/fax/FaxServiceApi.h"
+#include "common/FaxClientApi.h"
 
 class CFaxClientDefaults
 {

@@ -2,7 +2,54 @@
 #include "standins/fax/CFaxOutbox.h"
 #include "standins/fax/CFaxServer.h"
 
-CFaxDoc::CFaxDoc(CFaxServer* server, const wchar_t* fileName) : m_server(server)
+namespace
+{
+const DISPID kSend = 1;
+// Properties are numbered from here in the order of the table; the flags come last.
+const DISPID kFirstProperty = 100;
+const DISPID kFirstFlag = 119;
+
+const CDispatchObject::Member kMembers[] = {
+    {L"Send", kSend},
+    {L"FileName", 100},
+    {L"FaxNumber", 101},
+    {L"DisplayName", 102},
+    {L"BillingCode", 103},
+    {L"RecipientName", 104},
+    {L"RecipientCompany", 105},
+    {L"RecipientDepartment", 106},
+    {L"SenderName", 107},
+    {L"SenderFax", 108},
+    {L"SenderCompany", 109},
+    {L"SenderDepartment", 110},
+    {L"SenderAddress", 111},
+    {L"SenderTitle", 112},
+    {L"SenderOffice", 113},
+    {L"SenderOfficePhone", 114},
+    {L"SenderHomePhone", 115},
+    {L"CoverpageName", 116},
+    {L"CoverpageNote", 117},
+    {L"CoverpageSubject", 118},
+    {L"SendCoverpage", kFirstFlag},
+    {L"ServerCoverpage", kFirstFlag + 1},
+    {nullptr, DISPID_UNKNOWN},
+};
+
+// The name of a property, which is its field's key in the job.
+const wchar_t* PropertyName(DISPID id)
+{
+    if (id < kFirstProperty)
+        return nullptr;
+    for (const CDispatchObject::Member* member = kMembers; member->name; ++member)
+    {
+        if (member->id == id)
+            return member->name;
+    }
+    return nullptr;
+}
+} // namespace
+
+CFaxDoc::CFaxDoc(CFaxServer* server, const wchar_t* fileName) : CDispatchObject(kMembers), m_server(server)
 {
     m_server->AddRef();
     m_properties.Set(L"FileName", fileName);
@@ -13,131 +60,51 @@ CFaxDoc::~CFaxDoc()
     m_server->Release();
 }
 
-HRESULT STDMETHODCALLTYPE CFaxDoc::QueryInterface(REFIID interfaceId, void** object)
+HRESULT CFaxDoc::Run(DISPID id, WORD kind, const DISPPARAMS& parameters, VARIANT* result)
 {
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(interfaceId, IID_IUnknown) || IsEqualIID(interfaceId, IID_IFaxDoc))
+    if (id == kSend)
+        return kind == DISPATCH_METHOD ? Send(result) : DISP_E_MEMBERNOTFOUND;
+    if (!PropertyName(id))
+        return DISP_E_MEMBERNOTFOUND;
+    if (kind == DISPATCH_PROPERTYPUT)
+        return PutProperty(id, parameters);
+    if (kind == DISPATCH_PROPERTYGET && parameters.cArgs == 0)
+        return GetProperty(id, result);
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT CFaxDoc::PutProperty(DISPID id, const DISPPARAMS& parameters)
+{
+    const bool flag = id >= kFirstFlag;
+    VARIANT value;
+    HRESULT hr = GetArgument(parameters, 0, flag ? VT_BOOL : VT_BSTR, value);
+    if (FAILED(hr))
+        return hr;
+    if (flag)
+        m_properties.Set(PropertyName(id), value.boolVal ? L"1" : L"0");
+    else
+        m_properties.Set(PropertyName(id), value.bstrVal ? value.bstrVal : L"");
+    VariantClear(&value);
+    return S_OK;
+}
+
+HRESULT CFaxDoc::GetProperty(DISPID id, VARIANT* result) const
+{
+    if (!result)
+        return S_OK;
+    const CString value = m_properties.Get(PropertyName(id));
+    if (id >= kFirstFlag)
     {
-        *object = static_cast<IFaxDoc*>(this);
-        AddRef();
+        result->vt = VT_BOOL;
+        result->boolVal = value == L"1" ? VARIANT_TRUE : VARIANT_FALSE;
         return S_OK;
     }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    result->vt = VT_BSTR;
+    result->bstrVal = SysAllocString(value);
+    return result->bstrVal ? S_OK : E_OUTOFMEMORY;
 }
 
-ULONG STDMETHODCALLTYPE CFaxDoc::AddRef()
-{
-    return static_cast<ULONG>(InterlockedIncrement(&m_references));
-}
-
-ULONG STDMETHODCALLTYPE CFaxDoc::Release()
-{
-    LONG references = InterlockedDecrement(&m_references);
-    if (references == 0)
-        delete this;
-    return static_cast<ULONG>(references);
-}
-
-HRESULT CFaxDoc::SetText(const wchar_t* property, BSTR value)
-{
-    m_properties.Set(property, value ? value : L"");
-    return S_OK;
-}
-
-HRESULT CFaxDoc::SetFlag(const wchar_t* property, BOOL value)
-{
-    m_properties.Set(property, value ? L"1" : L"0");
-    return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_FileName(BSTR value)
-{
-    return SetText(L"FileName", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_FaxNumber(BSTR value)
-{
-    return SetText(L"FaxNumber", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_DisplayName(BSTR value)
-{
-    return SetText(L"DisplayName", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_BillingCode(BSTR value)
-{
-    return SetText(L"BillingCode", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_RecipientName(BSTR value)
-{
-    return SetText(L"RecipientName", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_RecipientCompany(BSTR value)
-{
-    return SetText(L"RecipientCompany", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_RecipientDepartment(BSTR value)
-{
-    return SetText(L"RecipientDepartment", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderName(BSTR value)
-{
-    return SetText(L"SenderName", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderFax(BSTR value)
-{
-    return SetText(L"SenderFax", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderCompany(BSTR value)
-{
-    return SetText(L"SenderCompany", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderDepartment(BSTR value)
-{
-    return SetText(L"SenderDepartment", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderAddress(BSTR value)
-{
-    return SetText(L"SenderAddress", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderTitle(BSTR value)
-{
-    return SetText(L"SenderTitle", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderOffice(BSTR value)
-{
-    return SetText(L"SenderOffice", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderOfficePhone(BSTR value)
-{
-    return SetText(L"SenderOfficePhone", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SenderHomePhone(BSTR value)
-{
-    return SetText(L"SenderHomePhone", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_CoverpageName(BSTR value)
-{
-    return SetText(L"CoverpageName", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_SendCoverpage(BOOL value)
-{
-    return SetFlag(L"SendCoverpage", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_ServerCoverpage(BOOL value)
-{
-    return SetFlag(L"ServerCoverpage", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_CoverpageNote(BSTR value)
-{
-    return SetText(L"CoverpageNote", value);
-}
-HRESULT STDMETHODCALLTYPE CFaxDoc::put_CoverpageSubject(BSTR value)
-{
-    return SetText(L"CoverpageSubject", value);
-}
-
-HRESULT STDMETHODCALLTYPE CFaxDoc::Send(long* jobId)
+HRESULT CFaxDoc::Send(VARIANT* result)
 {
     if (!m_server->IsConnected())
         return HRESULT_FROM_WIN32(ERROR_NOT_CONNECTED);
@@ -151,7 +118,10 @@ HRESULT STDMETHODCALLTYPE CFaxDoc::Send(long* jobId)
     CFaxOutbox outbox(m_server->GetConfig().GetOutboxFolder(m_server->GetServer()));
     long id = 0;
     HRESULT hr = outbox.Queue(m_properties.Get(L"FileName"), job, id);
-    if (SUCCEEDED(hr) && jobId)
-        *jobId = id;
+    if (SUCCEEDED(hr) && result)
+    {
+        result->vt = VT_I4;
+        result->lVal = id;
+    }
     return hr;
 }

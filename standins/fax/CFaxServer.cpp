@@ -1,34 +1,51 @@
 #include "standins/fax/CFaxServer.h"
 #include "standins/fax/CFaxDoc.h"
 
-HRESULT STDMETHODCALLTYPE CFaxServer::QueryInterface(REFIID interfaceId, void** object)
+namespace
 {
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(interfaceId, IID_IUnknown) || IsEqualIID(interfaceId, IID_IFaxServer))
+enum : DISPID
+{
+    kConnect = 1,
+    kDisconnect,
+    kCreateDocument,
+};
+
+const CDispatchObject::Member kMembers[] = {
+    {L"Connect", kConnect},
+    {L"Disconnect", kDisconnect},
+    {L"CreateDocument", kCreateDocument},
+    {nullptr, DISPID_UNKNOWN},
+};
+} // namespace
+
+CFaxServer::CFaxServer() : CDispatchObject(kMembers) {}
+
+HRESULT CFaxServer::Run(DISPID id, WORD kind, const DISPPARAMS& parameters, VARIANT* result)
+{
+    if (kind != DISPATCH_METHOD)
+        return DISP_E_MEMBERNOTFOUND;
+    VARIANT text;
+    switch (id)
     {
-        *object = static_cast<IFaxServer*>(this);
-        AddRef();
-        return S_OK;
+    case kConnect:
+    case kCreateDocument:
+    {
+        HRESULT hr = GetArgument(parameters, 0, VT_BSTR, text);
+        if (FAILED(hr))
+            return hr;
+        hr = id == kConnect ? Connect(text.bstrVal) : CreateDocument(text.bstrVal, result);
+        VariantClear(&text);
+        return hr;
     }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    case kDisconnect:
+        Disconnect();
+        return S_OK;
+    default:
+        return DISP_E_MEMBERNOTFOUND;
+    }
 }
 
-ULONG STDMETHODCALLTYPE CFaxServer::AddRef()
-{
-    return static_cast<ULONG>(InterlockedIncrement(&m_references));
-}
-
-ULONG STDMETHODCALLTYPE CFaxServer::Release()
-{
-    LONG references = InterlockedDecrement(&m_references);
-    if (references == 0)
-        delete this;
-    return static_cast<ULONG>(references);
-}
-
-HRESULT STDMETHODCALLTYPE CFaxServer::Connect(BSTR serverName)
+HRESULT CFaxServer::Connect(const wchar_t* serverName)
 {
     Disconnect();
     CString server;
@@ -40,23 +57,26 @@ HRESULT STDMETHODCALLTYPE CFaxServer::Connect(BSTR serverName)
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE CFaxServer::Disconnect()
+void CFaxServer::Disconnect()
 {
     m_connected = false;
     m_server.Empty();
     m_connectedAs.Empty();
-    return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE CFaxServer::CreateDocument(BSTR fileName, IFaxDoc** document)
+HRESULT CFaxServer::CreateDocument(const wchar_t* fileName, VARIANT* result)
 {
-    if (!document)
-        return E_POINTER;
-    *document = nullptr;
     if (!m_connected)
         return HRESULT_FROM_WIN32(ERROR_NOT_CONNECTED);
     if (!fileName || !*fileName)
         return E_INVALIDARG;
-    *document = new CFaxDoc(this, fileName);
+    auto* document = new CFaxDoc(this, fileName);
+    if (!result)
+    {
+        document->Release();
+        return S_OK;
+    }
+    result->vt = VT_DISPATCH;
+    result->pdispVal = document;
     return S_OK;
 }

@@ -30,6 +30,11 @@ ULONG STDMETHODCALLTYPE CFaxServerFactory::Release()
     return 1;
 }
 
+bool CFaxServerFactory::IsLocked() const
+{
+    return m_locks > 0;
+}
+
 HRESULT STDMETHODCALLTYPE CFaxServerFactory::CreateInstance(IUnknown* outer, REFIID interfaceId, void** object)
 {
     if (!object)
@@ -37,13 +42,17 @@ HRESULT STDMETHODCALLTYPE CFaxServerFactory::CreateInstance(IUnknown* outer, REF
     *object = nullptr;
     if (outer)
         return CLASS_E_NOAGGREGATION;
-    CFaxServer* server = new CFaxServer;
+    auto* server = new CFaxServer;
     HRESULT hr = server->QueryInterface(interfaceId, object);
     server->Release();
     return hr;
 }
 
-HRESULT STDMETHODCALLTYPE CFaxServerFactory::LockServer(BOOL)
+HRESULT STDMETHODCALLTYPE CFaxServerFactory::LockServer(BOOL lock)
 {
+    if (lock)
+        InterlockedIncrement(&m_locks);
+    else
+        InterlockedDecrement(&m_locks);
     return S_OK;
 }

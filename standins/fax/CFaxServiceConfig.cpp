@@ -1,5 +1,4 @@
 #include "standins/fax/CFaxServiceConfig.h"
-#include "standins/fax/FaxServiceApi.h"
 #include <shlobj.h>
 
 namespace
@@ -18,10 +17,12 @@ bool IsValidServerName(const CString& name)
 }
 } // namespace
 
+const wchar_t CFaxServiceConfig::kFolderVariable[] = L"VELL_FAX_SERVICE_DIR";
+
 CFaxServiceConfig::CFaxServiceConfig()
 {
     wchar_t folder[MAX_PATH] = L"";
-    DWORD length = GetEnvironmentVariableW(kFaxServiceFolderVariable, folder, MAX_PATH);
+    DWORD length = GetEnvironmentVariableW(kFolderVariable, folder, MAX_PATH);
     if (length > 0 && length < MAX_PATH)
         m_folder = folder;
     else if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))

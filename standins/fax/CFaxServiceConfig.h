@@ -16,6 +16,9 @@
 class CFaxServiceConfig
 {
 public:
+    // The environment variable that names the folder.
+    static const wchar_t kFolderVariable[];
+
     CFaxServiceConfig();
 
     // The service's folder, without a trailing separator.

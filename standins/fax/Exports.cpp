@@ -1,10 +1,13 @@
-// The exports of VellFaxService.dll: the class object of the fax server, and the fax
-// client's sender defaults. With the service switched off in its settings the library
-// answers as a system without a fax service.
+// The exports of the fax client library: the fax server's class object and registration,
+// and the fax client's sender defaults. With the service switched off in its settings
+// the library answers as a system without a fax service: the class is not registered.
+#include "common/FaxClientApi.h"
+#include "framework/AppModule.h"
+#include "standins/fax/CDispatchObject.h"
 #include "standins/fax/CFaxClientDefaults.h"
 #include "standins/fax/CFaxServerFactory.h"
+#include "standins/fax/CFaxServerRegistration.h"
 #include "standins/fax/CFaxServiceConfig.h"
-#include "standins/fax/FaxServiceApi.h"
 
 STDAPI DllGetClassObject(REFCLSID classId, REFIID interfaceId, void** object)
 {
@@ -14,6 +17,25 @@ STDAPI DllGetClassObject(REFCLSID classId, REFIID interfaceId, void** object)
     if (!IsEqualCLSID(classId, CLSID_FaxServer) || !CFaxServiceConfig().IsInstalled())
         return REGDB_E_CLASSNOTREG;
     return CFaxServerFactory::Instance().QueryInterface(interfaceId, object);
+}
+
+STDAPI DllCanUnloadNow()
+{
+    return CDispatchObject::GetLiveObjects() == 0 && !CFaxServerFactory::Instance().IsLocked() ? S_OK : S_FALSE;
+}
+
+STDAPI DllRegisterServer()
+{
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(AppGetCodeModule(), path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return HRESULT_FROM_WIN32(length ? ERROR_INSUFFICIENT_BUFFER : GetLastError());
+    return CFaxServerRegistration::Register(path);
+}
+
+STDAPI DllUnregisterServer()
+{
+    return CFaxServerRegistration::Unregister();
 }
 
 extern "C" BOOL WINAPI FaxCompleteJobParamsW(FAX_JOB_PARAMW** jobParams, FAX_COVERPAGE_INFOW** coverpageInfo)

@@ -1,10 +1,12 @@
-// The fax service stand-in, reached as programs reach it: through CFaxServiceLibrary,
-// with the service's folder moved to a fresh folder of the test.
-#include "common/auto_p.h"
+// The fax service stand-in, reached as programs reach the system's: the server class
+// through COM and the client library from the system folder of the test prefix, with
+// the service's folder moved to a fresh folder of the test.
+#include "common/CFaxClientLibrary.h"
 #include "common/tests/TestFolder.h"
+#include "framework/CDispatchDriver.h"
+#include "framework/Handles.h"
 #include "standins/fax/CFaxJob.h"
 #include "standins/fax/CFaxServiceConfig.h"
-#include "standins/fax/CFaxServiceLibrary.h"
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <string>
@@ -12,20 +14,7 @@
 namespace
 {
 const char kDocumentBytes[] = "BM fax document bytes \x01\x02\x03\xff";
-
-// A BSTR that frees itself.
-class Bstr
-{
-public:
-    explicit Bstr(const wchar_t* text) : m_text(SysAllocString(text)) {}
-    ~Bstr() { SysFreeString(m_text); }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    operator BSTR() const { return m_text; }
-
-private:
-    BSTR m_text;
-};
+const DWORD kServerContext = CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
 
 std::string ReadBytes(const CString& path)
 {
@@ -79,16 +68,52 @@ int CountSubfolders(const CString& folder)
     return count;
 }
 
+// A server object of the fax service, connected or not.
+class FaxServer
+{
+public:
+    FaxServer() { m_created = m_server.Create(CLSID_FaxServer, kServerContext); }
+    HRESULT Created() const { return m_created; }
+    // null: no name at all (a null string).
+    HRESULT Connect(const wchar_t* name) { return m_server.Call(L"Connect", {CVariant(name)}); }
+    HRESULT Disconnect() { return m_server.Call(L"Disconnect", {}); }
+    HRESULT CreateDocument(const wchar_t* fileName, CDispatchDriver& document)
+    {
+        CVariant created;
+        HRESULT hr = m_server.Call(L"CreateDocument", {CVariant(fileName)}, &created);
+        return FAILED(hr) ? hr : document.Attach(created);
+    }
+    void Release() { m_server.Release(); }
+    CDispatchDriver& Object() { return m_server; }
+
+private:
+    CDispatchDriver m_server;
+    HRESULT m_created;
+};
+
+// Sends the document; the job's number, or -1 on failure with hr set.
+long Send(CDispatchDriver& document, HRESULT& hr)
+{
+    CVariant id;
+    hr = document.Call(L"Send", {}, &id);
+    return SUCCEEDED(hr) && id.Get().vt == VT_I4 ? id.Get().lVal : -1;
+}
+
+HRESULT PutText(CDispatchDriver& document, const wchar_t* property, const wchar_t* text)
+{
+    return document.Put(property, CVariant(text));
+}
+
 class FaxServiceTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        SetEnvironmentVariableW(kFaxServiceFolderVariable, m_folder.Path());
+        SetEnvironmentVariableW(CFaxServiceConfig::kFolderVariable, m_folder.Path());
         m_document = m_folder / L"VellImage1.bmp";
         WriteBytes(m_document, std::string(kDocumentBytes, sizeof(kDocumentBytes) - 1));
     }
-    void TearDown() override { SetEnvironmentVariableW(kFaxServiceFolderVariable, nullptr); }
+    void TearDown() override { SetEnvironmentVariableW(CFaxServiceConfig::kFolderVariable, nullptr); }
 
     void WriteSetting(const wchar_t* section, const wchar_t* key, const wchar_t* value)
     {
@@ -97,61 +122,42 @@ protected:
 
     CString Outbox(const CString& server) const { return m_folder.Path() + L"\\FaxOutbox\\" + server; }
 
-    // A server connected to name; null on failure, with connectResult set.
-    IFaxServer* Connect(const wchar_t* name, HRESULT& connectResult)
+    // A document of a server connected to this computer.
+    void CreateLocalDocument(FaxServer& server, CDispatchDriver& document)
     {
-        IFaxServer* server = nullptr;
-        connectResult = m_library.CreateFaxServer(&server);
-        if (FAILED(connectResult))
-            return nullptr;
-        connectResult = name ? server->Connect(Bstr(name)) : server->Connect(nullptr);
-        if (FAILED(connectResult))
-        {
-            server->Release();
-            return nullptr;
-        }
-        return server;
+        ASSERT_EQ(S_OK, server.Created());
+        ASSERT_EQ(S_OK, server.Connect(nullptr));
+        ASSERT_EQ(S_OK, server.CreateDocument(m_document, document));
     }
 
-    IFaxDoc* CreateDocument(IFaxServer* server)
-    {
-        IFaxDoc* document = nullptr;
-        EXPECT_EQ(S_OK, server->CreateDocument(Bstr(m_document), &document));
-        return document;
-    }
-
+    CComApartment m_apartment;
     TestFolder m_folder;
     CString m_document;
-    CFaxServiceLibrary m_library;
 };
 
 TEST_F(FaxServiceTest, SendQueuesACopyOfTheDocumentAndItsFieldsAsTheNextJob)
 {
-    HRESULT hr = S_OK;
-    auto_rel<IFaxServer> server;
-    server.Attach(Connect(nullptr, hr));
-    ASSERT_EQ(S_OK, hr);
-    auto_rel<IFaxDoc> document;
-    document.Attach(CreateDocument(server));
-    ASSERT_TRUE(document);
+    FaxServer server;
+    CDispatchDriver document;
+    CreateLocalDocument(server, document);
 
-    document->put_FaxNumber(Bstr(L"+44 20 7946 0018"));
-    document->put_RecipientName(Bstr(L"Zo\u00eb \u00c5ngstr\u00f6m"));
-    document->put_RecipientCompany(Bstr(L"Lindqvist & Co"));
-    document->put_RecipientDepartment(nullptr);
-    document->put_SendCoverpage(TRUE);
-    document->put_ServerCoverpage(FALSE);
-    document->put_CoverpageName(Bstr(L"confdent.cov"));
-    document->put_CoverpageNote(Bstr(L"First line\r\nC:\\second\\line"));
-    document->put_CoverpageSubject(Bstr(L"Image created by Vellumor"));
-    document->put_DisplayName(Bstr(L"Fax sent to Zo\u00eb"));
-    document->put_SenderName(Bstr(L"Ann Lee"));
-    long first = 0;
-    long second = 0;
-    ASSERT_EQ(S_OK, document->Send(&first));
-    ASSERT_EQ(S_OK, document->Send(&second));
-    EXPECT_EQ(1, first);
-    EXPECT_EQ(2, second);
+    // Member names compare without case, as automation names do.
+    for (const auto& field : {std::make_pair(L"FaxNumber", L"+44 20 7946 0018"),
+                              std::make_pair(L"recipientname", L"Zo\u00eb \u00c5ngstr\u00f6m"),
+                              std::make_pair(L"RecipientCompany", L"Lindqvist & Co"),
+                              std::make_pair(L"CoverpageName", L"confdent.cov"),
+                              std::make_pair(L"CoverpageNote", L"First line\r\nC:\\second\\line"),
+                              std::make_pair(L"CoverpageSubject", L"Image created by Vellumor"),
+                              std::make_pair(L"DisplayName", L"Fax sent to Zo\u00eb"),
+                              std::make_pair(L"SenderName", L"Ann Lee")})
+        ASSERT_EQ(S_OK, PutText(document, field.first, field.second)) << CString(field.first).ToAnsi();
+    ASSERT_EQ(S_OK, PutText(document, L"RecipientDepartment", nullptr));
+    ASSERT_EQ(S_OK, document.Put(L"SendCoverpage", CVariant(true)));
+    // A flag may come as a number, as from a caller that declares it a long.
+    ASSERT_EQ(S_OK, document.Put(L"ServerCoverpage", CVariant(0L)));
+    HRESULT hr = S_OK;
+    EXPECT_EQ(1, Send(document, hr));
+    EXPECT_EQ(2, Send(document, hr));
 
     CString outbox = Outbox(CFaxServiceConfig::GetThisComputerName());
     std::vector<CString> jobs = CFaxJob::ListJobs(outbox);
@@ -188,6 +194,19 @@ TEST_F(FaxServiceTest, SendQueuesACopyOfTheDocumentAndItsFieldsAsTheNextJob)
     EXPECT_NE(std::wstring::npos, text.find(L"\r\nCoverpageNote=First line\\r\\nC:\\\\second\\\\line\r\n"));
 }
 
+TEST_F(FaxServiceTest, UnknownMembersWrongKindsAndMissingArgumentsAreRefused)
+{
+    FaxServer server;
+    CDispatchDriver document;
+    CreateLocalDocument(server, document);
+    EXPECT_EQ(DISP_E_UNKNOWNNAME, PutText(document, L"NoSuchProperty", L"x"));
+    // Send is a method, FaxNumber a property.
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, document.Put(L"Send", CVariant(1L)));
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, document.Call(L"FaxNumber", {CVariant(L"1")}));
+    EXPECT_EQ(DISP_E_BADPARAMCOUNT, server.Object().Call(L"Connect", {}));
+    EXPECT_EQ(DISP_E_TYPEMISMATCH, document.Put(L"SendCoverpage", CVariant(L"not a flag")));
+}
+
 struct ServerCase
 {
     const char* label;
@@ -209,9 +228,9 @@ TEST_P(FaxServerNameTest, ConnectsToThisComputerAndListedServersOnly)
     if (name == L"this computer, lower case")
         name = CFaxServiceConfig::GetThisComputerName().MakeLower();
 
-    HRESULT hr = S_OK;
-    auto_rel<IFaxServer> server;
-    server.Attach(Connect(c.name ? name.GetString() : nullptr, hr));
+    FaxServer server;
+    ASSERT_EQ(S_OK, server.Created());
+    HRESULT hr = server.Connect(c.name ? name.GetString() : nullptr);
     if (!c.known)
     {
         EXPECT_EQ(HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE), hr);
@@ -219,11 +238,10 @@ TEST_P(FaxServerNameTest, ConnectsToThisComputerAndListedServersOnly)
         return;
     }
     ASSERT_EQ(S_OK, hr);
-    auto_rel<IFaxDoc> document;
-    document.Attach(CreateDocument(server));
-    ASSERT_TRUE(document);
-    document->put_FaxNumber(Bstr(L"555 0100"));
-    ASSERT_EQ(S_OK, document->Send(nullptr));
+    CDispatchDriver document;
+    ASSERT_EQ(S_OK, server.CreateDocument(m_document, document));
+    ASSERT_EQ(S_OK, PutText(document, L"FaxNumber", L"555 0100"));
+    ASSERT_EQ(1, Send(document, hr)) << std::hex << hr;
 
     CString outbox = Outbox(c.outbox ? CString(c.outbox) : CFaxServiceConfig::GetThisComputerName());
     std::vector<CString> jobs = CFaxJob::ListJobs(outbox);
@@ -245,77 +263,70 @@ INSTANTIATE_TEST_SUITE_P(Names, FaxServerNameTest,
 
 TEST_F(FaxServiceTest, FailedSendsLeaveNothingInTheOutbox)
 {
-    HRESULT hr = S_OK;
-    auto_rel<IFaxServer> server;
-    server.Attach(Connect(nullptr, hr));
-    ASSERT_EQ(S_OK, hr);
+    FaxServer server;
+    CDispatchDriver noNumber;
+    CreateLocalDocument(server, noNumber);
     CString outbox = Outbox(CFaxServiceConfig::GetThisComputerName());
+    HRESULT hr = S_OK;
+    EXPECT_EQ(-1, Send(noNumber, hr));
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_INVALID_PARAMETER), hr);
 
-    auto_rel<IFaxDoc> noNumber;
-    noNumber.Attach(CreateDocument(server));
-    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_INVALID_PARAMETER), noNumber->Send(nullptr));
+    CDispatchDriver missingFile;
+    ASSERT_EQ(S_OK, server.CreateDocument(m_document, missingFile));
+    PutText(missingFile, L"FaxNumber", L"555 0100");
+    PutText(missingFile, L"FileName", m_folder / L"gone.bmp");
+    Send(missingFile, hr);
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), hr);
 
-    auto_rel<IFaxDoc> missingFile;
-    missingFile.Attach(CreateDocument(server));
-    missingFile->put_FaxNumber(Bstr(L"555 0100"));
-    missingFile->put_FileName(Bstr(m_folder / L"gone.bmp"));
-    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), missingFile->Send(nullptr));
+    CDispatchDriver disconnected;
+    ASSERT_EQ(S_OK, server.CreateDocument(m_document, disconnected));
+    PutText(disconnected, L"FaxNumber", L"555 0100");
+    ASSERT_EQ(S_OK, server.Disconnect());
+    Send(disconnected, hr);
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_NOT_CONNECTED), hr);
 
-    auto_rel<IFaxDoc> disconnected;
-    disconnected.Attach(CreateDocument(server));
-    disconnected->put_FaxNumber(Bstr(L"555 0100"));
-    server->Disconnect();
-    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_NOT_CONNECTED), disconnected->Send(nullptr));
-
-    IFaxDoc* document = nullptr;
-    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_NOT_CONNECTED), server->CreateDocument(Bstr(m_document), &document));
-    EXPECT_EQ(nullptr, document);
-    ASSERT_EQ(S_OK, server->Connect(nullptr));
-    EXPECT_EQ(E_INVALIDARG, server->CreateDocument(Bstr(L""), &document));
+    CDispatchDriver document;
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_NOT_CONNECTED), server.CreateDocument(m_document, document));
+    EXPECT_FALSE(document.IsAttached());
+    ASSERT_EQ(S_OK, server.Connect(nullptr));
+    EXPECT_EQ(E_INVALIDARG, server.CreateDocument(L"", document));
 
     EXPECT_EQ(0, CountSubfolders(outbox));
 }
 
 TEST_F(FaxServiceTest, ADocumentKeepsItsServerAliveUntilItIsReleased)
 {
+    FaxServer server;
+    CDispatchDriver document;
+    CreateLocalDocument(server, document);
+    server.Release();
+    PutText(document, L"FaxNumber", L"555 0100");
     HRESULT hr = S_OK;
-    IFaxServer* server = Connect(nullptr, hr);
-    ASSERT_EQ(S_OK, hr);
-    auto_rel<IFaxDoc> document;
-    document.Attach(CreateDocument(server));
-    server->Release();
-    document->put_FaxNumber(Bstr(L"555 0100"));
-    EXPECT_EQ(S_OK, document->Send(nullptr));
+    EXPECT_EQ(1, Send(document, hr));
+    EXPECT_EQ(S_OK, hr);
 }
 
-TEST_F(FaxServiceTest, WithoutTheServiceNothingCanBeCreated)
+TEST_F(FaxServiceTest, WithoutTheServiceTheClassIsNotRegisteredAndThereAreNoDefaults)
 {
     WriteSetting(L"Service", L"Installed", L"0");
     WriteSetting(L"Sender", L"Name", L"Ann Lee");
-    IFaxServer* server = reinterpret_cast<IFaxServer*>(1);
-    EXPECT_EQ(REGDB_E_CLASSNOTREG, m_library.CreateFaxServer(&server));
-    EXPECT_EQ(nullptr, server);
-    FAX_JOB_PARAMW* job = nullptr;
-    FAX_COVERPAGE_INFOW* info = nullptr;
-    EXPECT_FALSE(m_library.FaxCompleteJobParams(&job, &info));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_SERVICE_DOES_NOT_EXIST), GetLastError());
+    EXPECT_EQ(REGDB_E_CLASSNOTREG, FaxServer().Created());
 
-    CFaxServiceLibrary absent(L"NoSuchFaxService.dll");
-    EXPECT_FALSE(absent.IsLoaded());
-    EXPECT_EQ(REGDB_E_CLASSNOTREG, absent.CreateFaxServer(&server));
-    EXPECT_EQ(nullptr, server);
-    job = reinterpret_cast<FAX_JOB_PARAMW*>(1);
-    EXPECT_FALSE(absent.FaxCompleteJobParams(&job, &info));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_MOD_NOT_FOUND), GetLastError());
+    CFaxClientLibrary client;
+    FAX_JOB_PARAMW* job = reinterpret_cast<FAX_JOB_PARAMW*>(1);
+    FAX_COVERPAGE_INFOW* info = nullptr;
+    EXPECT_FALSE(client.CompleteJobParams(&job, &info));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_SERVICE_DOES_NOT_EXIST), GetLastError());
     EXPECT_EQ(nullptr, job);
     EXPECT_EQ(nullptr, info);
 }
 
 TEST_F(FaxServiceTest, SenderDefaultsComeFromTheSenderSettings)
 {
+    CFaxClientLibrary client;
     FAX_JOB_PARAMW* job = nullptr;
     FAX_COVERPAGE_INFOW* info = nullptr;
-    ASSERT_FALSE(m_library.FaxCompleteJobParams(&job, &info));
+    ASSERT_FALSE(client.CompleteJobParams(&job, &info));
     EXPECT_EQ(static_cast<DWORD>(ERROR_NOT_FOUND), GetLastError());
     EXPECT_EQ(nullptr, job);
 
@@ -330,7 +341,7 @@ TEST_F(FaxServiceTest, SenderDefaultsComeFromTheSenderSettings)
     WriteSetting(L"Sender", L"OfficePhone", L"555 0122");
     WriteSetting(L"Sender", L"BillingCode", L"B-17");
     WriteSetting(L"Sender", L"UseServerCoverPage", L"1");
-    ASSERT_TRUE(m_library.FaxCompleteJobParams(&job, &info));
+    ASSERT_TRUE(client.CompleteJobParams(&job, &info));
 
     EXPECT_EQ(sizeof(FAX_JOB_PARAMW), job->SizeOfStruct);
     EXPECT_STREQ(L"B-17", job->BillingCode);
@@ -352,37 +363,35 @@ TEST_F(FaxServiceTest, SenderDefaultsComeFromTheSenderSettings)
     EXPECT_STREQ(L"555 0122", info->SdrOfficePhone);
     EXPECT_EQ(nullptr, info->RecName);
     EXPECT_EQ(nullptr, info->Note);
-    m_library.FaxFreeBuffer(job);
-    m_library.FaxFreeBuffer(info);
+    client.FreeBuffer(job);
+    client.FreeBuffer(info);
 
     // Unset sender values are empty texts, not missing ones.
     WritePrivateProfileStringW(L"Sender", nullptr, nullptr, m_folder / L"FaxService.ini");
     WriteSetting(L"Sender", L"Name", L"Ann Lee");
-    ASSERT_TRUE(m_library.FaxCompleteJobParams(&job, &info));
+    ASSERT_TRUE(client.CompleteJobParams(&job, &info));
     EXPECT_STREQ(L"", job->BillingCode);
     EXPECT_STREQ(L"", info->SdrOfficePhone);
     EXPECT_FALSE(info->UseServerCoverPage);
-    m_library.FaxFreeBuffer(job);
-    m_library.FaxFreeBuffer(info);
+    client.FreeBuffer(job);
+    client.FreeBuffer(info);
 }
 
 TEST_F(FaxServiceTest, WithoutAFolderSettingTheOutboxIsInTheCommonApplicationData)
 {
-    SetEnvironmentVariableW(kFaxServiceFolderVariable, nullptr);
+    SetEnvironmentVariableW(CFaxServiceConfig::kFolderVariable, nullptr);
     wchar_t common[MAX_PATH];
     ASSERT_EQ(S_OK, SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, common));
     CString outbox =
         CString(common) + L"\\Talvono Software\\Vellumor\\FaxOutbox\\" + CFaxServiceConfig::GetThisComputerName();
 
+    FaxServer server;
+    CDispatchDriver document;
+    CreateLocalDocument(server, document);
+    PutText(document, L"FaxNumber", L"555 0100");
     HRESULT hr = S_OK;
-    auto_rel<IFaxServer> server;
-    server.Attach(Connect(nullptr, hr));
+    long id = Send(document, hr);
     ASSERT_EQ(S_OK, hr);
-    auto_rel<IFaxDoc> document;
-    document.Attach(CreateDocument(server));
-    document->put_FaxNumber(Bstr(L"555 0100"));
-    long id = 0;
-    ASSERT_EQ(S_OK, document->Send(&id));
 
     CString jobFolder = outbox + L"\\" + CString(std::to_wstring(id));
     CFaxJob job;
@@ -391,5 +400,20 @@ TEST_F(FaxServiceTest, WithoutAFolderSettingTheOutboxIsInTheCommonApplicationDat
     DeleteFileW(jobFolder + L"\\Job.ini");
     DeleteFileW(jobFolder + L"\\VellImage1.bmp");
     RemoveDirectoryW(jobFolder);
+}
+
+TEST_F(FaxServiceTest, TheLibraryCanGoOnlyWhenNoObjectIsLeft)
+{
+    FaxServer server;
+    ASSERT_EQ(S_OK, server.Created());
+    // The library COM loaded for the class is the system's fax client library.
+    HMODULE library = GetModuleHandleW(kFaxClientLibraryName);
+    ASSERT_NE(nullptr, library);
+    auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+        reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
+    ASSERT_NE(nullptr, canUnload);
+    EXPECT_EQ(S_FALSE, canUnload());
+    server.Release();
+    EXPECT_EQ(S_OK, canUnload());
 }
 } // namespace
