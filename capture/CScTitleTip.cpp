@@ -4,33 +4,11 @@ namespace
 {
 const wchar_t* const kClassName = L"ZScTitleTip";
 
-HINSTANCE ThisModule()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
-
-// The tip's class has a name of its own, so other programs can find tips by class; its
-// windows run the framework's window procedure, taken from a framework class.
+// The tip's class has a name of its own, so other programs can find tips by class.
 void RegisterTipClass()
 {
-    HINSTANCE module = ThisModule();
-    WNDCLASSEXW existing = {sizeof(existing)};
-    if (GetClassInfoExW(module, kClassName, &existing))
-        return;
-    WNDCLASSEXW framework = {sizeof(framework)};
-    if (!GetClassInfoExW(module, AppRegisterWndClass(0), &framework))
-        return;
-    WNDCLASSEXW wc = {sizeof(wc)};
-    wc.style = CS_SAVEBITS;
-    wc.lpfnWndProc = framework.lpfnWndProc;
-    wc.hInstance = module;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_INFOBK + 1));
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
+    AppRegisterNamedWndClass(kClassName, CS_SAVEBITS, LoadCursorW(nullptr, IDC_ARROW),
+                             reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_INFOBK + 1)));
 }
 } // namespace
 

@@ -25,26 +25,6 @@ std::map<UINT_PTR, CWndTimer*>& PendingDeletes()
     return pending;
 }
 
-HMODULE ThisModule()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
-
-// Registers a class named name that runs the framework's window procedure (which hands
-// every message the timer does not handle to DefWindowProc).
-bool RegisterTimerClass(const CString& name)
-{
-    CString frameworkClass = AppRegisterWndClass(kClassStyle);
-    WNDCLASSEXW wc = {sizeof(wc)};
-    if (frameworkClass.IsEmpty() || !GetClassInfoExW(ThisModule(), frameworkClass, &wc))
-        return false;
-    wc.lpszClassName = name;
-    return RegisterClassExW(&wc) != 0;
-}
-
 RECT NormalizedRect(const POINT& a, const POINT& b)
 {
     RECT rect = {(std::min)(a.x, b.x), (std::min)(a.y, b.y), (std::max)(a.x, b.x), (std::max)(a.y, b.y)};
@@ -56,7 +36,7 @@ RECT NormalizedRect(const POINT& a, const POINT& b)
 CWndTimer::CWndTimer(ICaptureStepTarget* target) : m_target(target)
 {
     m_className = GetUniqueWindowClassName(kBaseClassName);
-    if (!RegisterTimerClass(m_className))
+    if (!AppRegisterNamedWndClass(m_className, kClassStyle))
         throw CResourceException();
 }
 
@@ -65,7 +45,7 @@ CWndTimer::~CWndTimer()
     KillAllTimers();
     DestroyWindow();
     // The name is free again for the next timer.
-    UnregisterClassW(m_className, ThisModule());
+    AppUnregisterWndClass(m_className);
     for (auto it = PendingDeletes().begin(); it != PendingDeletes().end(); ++it)
     {
         if (it->second == this)

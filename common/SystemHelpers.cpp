@@ -1,22 +1,14 @@
 #include "common/SystemHelpers.h"
 #include "common/CErrorInfo.h"
 #include "common/CMemoryDC.h"
+#include "framework/AppModule.h"
 
 namespace
 {
-// The module that holds this code, whose window classes the names are checked against.
-HINSTANCE ThisModule()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
-
 bool IsClassRegistered(const CString& name)
 {
     WNDCLASSEXW info = {sizeof(info)};
-    return GetClassInfoExW(ThisModule(), name, &info) != FALSE;
+    return GetClassInfoExW(AppGetCodeModule(), name, &info) != FALSE;
 }
 } // namespace
 

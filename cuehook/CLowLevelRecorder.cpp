@@ -1,16 +1,8 @@
 #include "cuehook/CLowLevelRecorder.h"
+#include "framework/AppModule.h"
 
 namespace
 {
-// The module that holds the hook procedures: this library, or the program it is built into.
-HINSTANCE CodeModule()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&CodeModule), &module);
-    return module;
-}
-
 // The window that has the keyboard focus, in whichever program it is.
 HWND FocusWindow()
 {
@@ -34,8 +26,8 @@ bool CLowLevelRecorder::Install(Dispatcher dispatch)
     Uninstall();
     m_dispatch = dispatch;
     s_installed = this;
-    m_keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, CodeModule(), 0);
-    m_mouse = m_keyboard ? SetWindowsHookExW(WH_MOUSE_LL, MouseProc, CodeModule(), 0) : nullptr;
+    m_keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, AppGetCodeModule(), 0);
+    m_mouse = m_keyboard ? SetWindowsHookExW(WH_MOUSE_LL, MouseProc, AppGetCodeModule(), 0) : nullptr;
     if (m_mouse)
         return true;
     const DWORD failure = GetLastError();

@@ -4,6 +4,7 @@
 #include "cuehook/HookProcedures.h"
 #include "cuehook/LibraryStore.h"
 #include "cuehook/SharedSection.h"
+#include "framework/AppModule.h"
 #include "framework/CFile.h"
 
 namespace
@@ -77,24 +78,19 @@ void ZeroSlot(HookSlot& slot)
     slot = HookSlot{};
 }
 
-HINSTANCE LibraryModule()
-{
-    return GetModuleHandleW(L"Cuehook");
-}
-
 // Installs the slot's hook, or its stand-in; false with the reason in GetLastError.
 bool InstallSlotHook(int index, HookSlot& slot)
 {
     switch (index)
     {
     case kCbtSlot:
-        slot.hook = SetWindowsHookExW(WH_CBT, CbtHookProc, LibraryModule(), 0);
+        slot.hook = SetWindowsHookExW(WH_CBT, CbtHookProc, AppGetCodeModule(), 0);
         return slot.hook != nullptr;
     case kRecorderSlot:
-        slot.hook = SetWindowsHookExW(WH_JOURNALRECORD, RecorderHookProc, LibraryModule(), 0);
+        slot.hook = SetWindowsHookExW(WH_JOURNALRECORD, RecorderHookProc, AppGetCodeModule(), 0);
         return slot.hook || g_lowLevelRecorder.Install(DispatchRecorderEvent);
     default: // kPlayerSlot: the driver plays whether or not the system takes the hook
-        slot.hook = SetWindowsHookExW(WH_JOURNALPLAYBACK, PlayerHookProc, LibraryModule(), 0);
+        slot.hook = SetWindowsHookExW(WH_JOURNALPLAYBACK, PlayerHookProc, AppGetCodeModule(), 0);
         g_playbackDriver.Start(DispatchPlayerEvent, IsPlaybackPaused, slot.hook ? kPlaybackGraceMs : 0);
         return true;
     }
