@@ -5,23 +5,11 @@
 #include "common/CQuickSmtp.h"
 #include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
+#include "framework/CWaitCursor.h"
 
 namespace
 {
 const wchar_t kEmailFolder[] = L"\\Email";
-
-// Shows the wait cursor while the object lives.
-class WaitCursor
-{
-public:
-    WaitCursor() : m_previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(m_previous); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR m_previous;
-};
 
 // The first IPv4 address of this computer's name, "%d.%d.%d.%d"; empty when the
 // name cannot be resolved.
@@ -64,7 +52,7 @@ DestinationResult CImageEmail::Execute()
 DestinationResult CImageEmail::Send()
 {
     const InfoScEmail& info = RunInfo();
-    WaitCursor wait;
+    CWaitCursor wait;
     CString thrown;
     try
     {

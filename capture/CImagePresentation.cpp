@@ -2,22 +2,10 @@
 
 #include "common/SystemHelpers.h"
 #include "framework/CWaitCursor.h"
+#include "framework/Handles.h"
 
 namespace
 {
-// The lock of a monitor while the object lives.
-class MonitorLock
-{
-public:
-    explicit MonitorLock(CMonitor& monitor) : m_monitor(monitor) { m_monitor.Lock(); }
-    MonitorLock(const MonitorLock&) = delete;
-    MonitorLock& operator=(const MonitorLock&) = delete;
-    ~MonitorLock() { m_monitor.Unlock(); }
-
-private:
-    CMonitor& m_monitor;
-};
-
 SIZE BitmapSize(HBITMAP bitmap)
 {
     BITMAP info = {};
@@ -30,27 +18,21 @@ SIZE BitmapSize(HBITMAP bitmap)
 HBITMAP MakeScaledCopy(HBITMAP picture, SIZE size)
 {
     SIZE from = BitmapSize(picture);
-    HDC screen = GetDC(nullptr);
-    HDC source = CreateCompatibleDC(screen);
-    HDC target = CreateCompatibleDC(screen);
-    HBITMAP scaled = CreateCompatibleBitmap(screen, size.cx, size.cy);
-    if (source && target && scaled)
+    CClientDCHandle screen;
+    CCreatedDCHandle source(CreateCompatibleDC(screen));
+    CCreatedDCHandle target(CreateCompatibleDC(screen));
+    CBitmapHandle scaled(CreateCompatibleBitmap(screen, size.cx, size.cy));
+    if (!source || !target || !scaled)
+        return nullptr;
     {
-        HGDIOBJ oldSource = SelectObject(source, picture);
-        HGDIOBJ oldTarget = SelectObject(target, scaled);
+        // The writer takes bitmaps that no device context holds: both are put back first.
+        CSelectedObject sourcePicture(source, picture);
+        CSelectedObject targetPicture(target, scaled);
         SetStretchBltMode(target, HALFTONE);
         SetBrushOrgEx(target, 0, 0, nullptr);
         StretchBlt(target, 0, 0, size.cx, size.cy, source, 0, 0, from.cx, from.cy, SRCCOPY);
-        // The writer takes bitmaps that no device context holds.
-        SelectObject(target, oldTarget);
-        SelectObject(source, oldSource);
     }
-    if (target)
-        DeleteDC(target);
-    if (source)
-        DeleteDC(source);
-    ReleaseDC(nullptr, screen);
-    return scaled;
+    return scaled.Release();
 }
 } // namespace
 
@@ -90,7 +72,7 @@ template <class Grab> DestinationResult CImagePresentation::GrabAndExecute(Grab 
 
 DestinationResult CImagePresentation::Execute()
 {
-    MonitorLock lock(*this);
+    CScopedLock<CMonitor> lock(*this);
     if (!HasPicture() || !m_info)
     {
         m_errorText = L"Invalid image or info object.";

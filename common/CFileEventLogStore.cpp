@@ -1,6 +1,7 @@
 #include "common/CFileEventLogStore.h"
 
 #include "framework/CArray.h"
+#include "framework/Handles.h"
 
 #include <shlobj.h>
 #include <cstring>
@@ -20,33 +21,6 @@ namespace
 const wchar_t kMutexName[] = L"Global\\VellumorEventLogStore";
 const wchar_t kFolderBelowCommonData[] = L"\\Talvono Software\\Vellumor\\EventLog";
 const wchar_t kFileName[] = L"\\Application.dat";
-
-// Holds the store's mutex for its lifetime. A mutex abandoned by a process that died
-// holding it is held all the same: the file is checked record by record anyway.
-class CStoreLock
-{
-public:
-    explicit CStoreLock(HANDLE mutex) : m_mutex(mutex)
-    {
-        DWORD wait = WaitForSingleObject(mutex, INFINITE);
-        m_held = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
-    }
-    CStoreLock(const CStoreLock&) = delete;
-    CStoreLock& operator=(const CStoreLock&) = delete;
-    ~CStoreLock()
-    {
-        // Keeps the last error of the store operation for its caller.
-        DWORD error = GetLastError();
-        if (m_held)
-            ReleaseMutex(m_mutex);
-        SetLastError(error);
-    }
-    bool IsHeld() const { return m_held; }
-
-private:
-    HANDLE m_mutex;
-    bool m_held;
-};
 
 CString GetStoreFolder()
 {
@@ -269,7 +243,7 @@ BOOL CFileEventLogStore::Report(HANDLE source, WORD type, WORD category, DWORD e
         return Fail(ERROR_INVALID_HANDLE);
     if (stringCount && !strings)
         return Fail(ERROR_INVALID_PARAMETER);
-    CStoreLock lock(m_mutex);
+    CMutexLock lock(m_mutex);
     if (!lock.IsHeld() || !CreateStoreFolder())
         return FALSE;
     HANDLE file = OpenStoreFile(GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
@@ -303,7 +277,7 @@ BOOL CFileEventLogStore::Read(HANDLE log, DWORD flags, DWORD recordOffset, void*
         (flags & (EVENTLOG_SEEK_READ | EVENTLOG_BACKWARDS_READ)))
         return Fail(ERROR_INVALID_PARAMETER);
     *bytesRead = *bytesNeeded = 0;
-    CStoreLock lock(m_mutex);
+    CMutexLock lock(m_mutex);
     if (!lock.IsHeld())
         return FALSE;
     HANDLE file = OpenStoreFile(GENERIC_READ, OPEN_EXISTING);
@@ -339,7 +313,7 @@ BOOL CFileEventLogStore::Clear(HANDLE log, const wchar_t* backupFile)
 {
     if (!log)
         return Fail(ERROR_INVALID_HANDLE);
-    CStoreLock lock(m_mutex);
+    CMutexLock lock(m_mutex);
     if (!lock.IsHeld() || !CreateStoreFolder() || (backupFile && !BackUpStoreFile(backupFile)))
         return FALSE;
     HANDLE file = OpenStoreFile(GENERIC_WRITE, CREATE_ALWAYS);

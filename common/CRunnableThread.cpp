@@ -1,5 +1,6 @@
 #include "common/CRunnableThread.h"
 #include "common/IRunnable.h"
+#include "framework/Handles.h"
 
 #include <process.h>
 
@@ -7,18 +8,6 @@ namespace
 {
 // The worker's exit code when it could not even report that it runs.
 const unsigned kExitNotStarted = 10;
-
-class CSectionLock
-{
-public:
-    explicit CSectionLock(CRITICAL_SECTION& section) : m_section(section) { EnterCriticalSection(&m_section); }
-    ~CSectionLock() { LeaveCriticalSection(&m_section); }
-    CSectionLock(const CSectionLock&) = delete;
-    CSectionLock& operator=(const CSectionLock&) = delete;
-
-private:
-    CRITICAL_SECTION& m_section;
-};
 } // namespace
 
 CRunnableThread::CRunnableThread(IRunnable* runnable, HWND notifyWindow)

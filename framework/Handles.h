@@ -184,6 +184,19 @@ private:
     CRITICAL_SECTION& m_section;
 };
 
+// Holds an object with Lock and Unlock (a monitor) while the scope lasts.
+template <class Lockable> class CScopedLock
+{
+public:
+    explicit CScopedLock(Lockable& lockable) : m_lockable(lockable) { m_lockable.Lock(); }
+    CScopedLock(const CScopedLock&) = delete;
+    CScopedLock& operator=(const CScopedLock&) = delete;
+    ~CScopedLock() { m_lockable.Unlock(); }
+
+private:
+    Lockable& m_lockable;
+};
+
 // The calling thread's single-threaded COM apartment while the object lives. A thread
 // already in an apartment keeps it; the object then leaves nothing to undo.
 class CComApartment
