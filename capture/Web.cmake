@@ -7,7 +7,7 @@ target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CImageWeb.cpp)
 # program.
 if(VELL_BUILD_TESTS)
     add_executable(web_tests ${CMAKE_CURRENT_LIST_DIR}/tests/CImageWebTest.cpp)
-    target_link_libraries(web_tests PRIVATE capture testmain ws2_32 shell32)
+    target_link_libraries(web_tests PRIVATE capture testmain shell32)
     add_test(NAME web_tests
         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/tests/run_web_tests.sh ${VELL_WINE} $<TARGET_FILE:web_tests>
                 --gtest_brief=1)

@@ -21,22 +21,26 @@ if(VELL_BUILD_TESTS)
     add_subdirectory(${VELL_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endif()
 
-# vell_add_test(NAME SOURCES ... LIBS ... [LOCKS ...] [TIMEOUT s])
+# vell_add_test(NAME SOURCES ... LIBS ... [LOCKS ...] [TIMEOUT s] [RUNNER script])
 # One ctest entry per test program. LOCKS names shared state (e.g. the settings
-# registry key) that test programs must not touch at the same time.
+# registry key) that test programs must not touch at the same time. RUNNER is the
+# script that starts the program's peers around its run (called as
+# "script WINE PROGRAM ARGUMENTS..."); by default cmake/run-wine-test.sh.
 function(vell_add_test name)
     if(NOT VELL_BUILD_TESTS)
         return()
     endif()
-    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LOCKS" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT;RUNNER" "SOURCES;LIBS;LOCKS" ${ARGN})
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
+    endif()
+    if(NOT T_RUNNER)
+        set(T_RUNNER ${CMAKE_SOURCE_DIR}/cmake/run-wine-test.sh)
     endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} testmain)
     add_test(NAME ${name}
-             COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/run-wine-test.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
-                     $<TARGET_FILE:${name}> --gtest_brief=1)
+             COMMAND bash ${T_RUNNER} ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}> --gtest_brief=1)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${T_TIMEOUT}
         ENVIRONMENT "WINEPREFIX=${VELL_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=winemenubuilder.exe=d\;winedbg.exe=d\;mscoree=d\;mshtml=d")

@@ -2,10 +2,15 @@
 
 #include "capture/tests/FolderRemoval.h"
 #include "capture/tests/LocalBitmapTestSupport.h"
+#include "capture/tests/OdbcProbe.h"
 #include "common/SystemHelpers.h"
+#include "framework/CFtpConnection.h"
+#include "framework/CInternetSession.h"
 #include "standins/fax/CFaxJob.h"
 #include "standins/fax/CFaxServiceConfig.h"
 #include "standins/icq/IcqApi.h"
+#include "testing/ClosedPort.h"
+#include "testing/TestRoot.h"
 
 #include "common/CDibToolkit.h"
 #include <gtest/gtest.h>
@@ -27,6 +32,9 @@ const wchar_t kIcqSendFailed[] = L"The ICQ send file operation failed. Possible 
                                  L"down, unistalled or the ICQ user removed from the list.";
 const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 const int kIcqUser = 1001;
+// The folders below the image folder that the fax, ICQ, graphic editor and e-mail
+// destinations make on first use.
+const wchar_t* const kDestinationFolders[] = {L"\\Fax", L"\\ICQ", L"\\Editor", L"\\Email"};
 
 CString ImageFolder(const wchar_t* subFolder)
 {
@@ -49,6 +57,30 @@ Pixels ClipboardPixels()
     pixels = ReadPixels(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
     CloseClipboard();
     return pixels;
+}
+
+// A peer's setting that the test's runner exports.
+CString PeerSetting(const wchar_t* name)
+{
+    return CString(Env(name).c_str());
+}
+
+// What the FTP server of the run answers a login with a wrong password, as the
+// system gives it; empty when the login is taken.
+CString BadLoginReply(int port, const CString& user)
+{
+    CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    if (session.GetFtpConnection(L"127.0.0.1", user, L"not-the-password", static_cast<INTERNET_PORT>(port), false))
+        return CString();
+    return session.GetErrorText();
+}
+
+// True once the file exists, within 30 seconds.
+bool WaitForFile(const CString& path)
+{
+    for (int round = 0; round < 600 && !Exists(path); ++round)
+        Sleep(50);
+    return Exists(path);
 }
 
 void EmptyTheClipboard()
@@ -77,8 +109,9 @@ protected:
         CString section;
         section.Format(L"User %d", kIcqUser);
         WriteIcqContact(section, L"FirstName", L"Ann");
-        RemoveFolderTree(ImageFolder(L"\\Fax"));
-        RemoveFolderTree(ImageFolder(L"\\ICQ"));
+        SetEnvironmentVariableW(L"VELL_ARGS_RECORD", EditorRecord());
+        for (const wchar_t* folder : kDestinationFolders)
+            RemoveFolderTree(ImageFolder(folder));
         EmptyTheClipboard();
         m_savedSettings.LoadFromRegistry();
         m_set.GetSettings().Clear();
@@ -89,13 +122,23 @@ protected:
         SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, &m_wallpaper[0], SPIF_UPDATEINIFILE);
         SetEnvironmentVariableW(CFaxServiceConfig::kFolderVariable, nullptr);
         SetEnvironmentVariableW(kIcqClientFolderVariable, nullptr);
-        RemoveFolderTree(ImageFolder(L"\\Fax"));
-        RemoveFolderTree(ImageFolder(L"\\ICQ"));
+        SetEnvironmentVariableW(L"VELL_ARGS_RECORD", nullptr);
+        for (const wchar_t* folder : kDestinationFolders)
+            RemoveFolderTree(ImageFolder(folder));
     }
 
     CString FaxServiceFolder() const { return m_folder / L"fax"; }
     CString IcqClientFolder() const { return m_folder / L"icq"; }
     CString FileFolder() const { return m_folder / L"file"; }
+    // Where the test editor records the arguments it was started with.
+    CString EditorRecord() const { return m_folder / L"editor-args.txt"; }
+    // A folder of the file destination that cannot be made: a file stands where its
+    // parent folder belongs.
+    CString BlockedFileFolder() const
+    {
+        WriteBytes(m_folder / L"blocker", "x");
+        return m_folder / L"blocker\\sub";
+    }
     void WriteIcqContact(const wchar_t* section, const wchar_t* key, const wchar_t* value)
     {
         WritePrivateProfileStringW(section, key, value, IcqClientFolder() + L"\\Contacts.ini");
@@ -256,9 +299,7 @@ TEST_F(CImageDestinationsTest, EachCaptureReadsTheScreenOnceAndEveryDestinationH
 
 TEST_F(CImageDestinationsTest, FailuresAreJoinedAsLabelAndTextInRunOrder)
 {
-    // A file where the file destination's folder belongs: the folder cannot be made.
-    WriteBytes(m_folder / L"blocker", "x");
-    const CString blockedFolder = m_folder / L"blocker\\sub";
+    const CString blockedFolder = BlockedFileFolder();
     CImageFile lone;
     lone.UseInfo(InfoScFile(L"shot", blockedFolder, FT_PNG, false, false, 0, 1));
     ASSERT_EQ(DR_FAILED, lone.ProcessWindow(m_window.Handle()));
@@ -303,6 +344,95 @@ TEST_F(CImageDestinationsTest, FailuresAreJoinedAsLabelAndTextInRunOrder)
         EXPECT_EQ(c.text, m_set.GetErrorText());
         EXPECT_EQ(m_set.GetSettings().Clipboard ? kPaintWidth : 0, ClipboardPixels().width);
     }
+}
+
+TEST_F(CImageDestinationsTest, AllElevenOnOneGrabFourFailWithTheirOwnTextsAndTheOthersServe)
+{
+    const CString ftpPort = PeerSetting(L"VELL_FTP_PORT");
+    const CString ftpUser = PeerSetting(L"VELL_FTP_USER");
+    const CString ftpRoot = PeerSetting(L"VELL_FTP_ROOT_WIN");
+    const CString connect = PeerSetting(L"VELL_ODBC_CONNECT");
+    ASSERT_FALSE(ftpPort.IsEmpty() || ftpUser.IsEmpty() || ftpRoot.IsEmpty() || connect.IsEmpty())
+        << "VELL_FTP_PORT, VELL_FTP_USER, VELL_FTP_ROOT_WIN and VELL_ODBC_CONNECT come from run_set_tests.sh";
+    OdbcProbe db;
+    ASSERT_TRUE(db.Connect(connect.str())) << db.Error();
+    ASSERT_TRUE(db.Execute(L"DROP TABLE IF EXISTS SetShots")) << db.Error();
+    ASSERT_TRUE(db.Execute(L"CREATE TABLE SetShots (id INTEGER PRIMARY KEY AUTOINCREMENT, Picture LONGVARBINARY)"))
+        << db.Error();
+    ClosedPort smtpDown;
+    ASSERT_NE(0, smtpDown.Port());
+    CString smtpServer;
+    smtpServer.Format(L"127.0.0.1:%d", smtpDown.Port());
+    const CString badLogin = BadLoginReply(_wtoi(ftpPort), ftpUser);
+    ASSERT_GE(badLogin.Find(L"530"), 0) << badLogin.ToAnsi();
+    const CString blockedFolder = BlockedFileFolder();
+    CString webName; // the server's folder is the whole test run's
+    webName.Format(L"set-%lu", GetCurrentProcessId());
+
+    Enable({SP_SC_FILE, SP_SC_PRINTER, SP_SC_FAX, SP_SC_EDITOR, SP_SC_EMAIL, SP_SC_ICQ, SP_SC_CLIPBOARD,
+            SP_SC_DATABASE, SP_SC_SCREENSAVER, SP_SC_WALLPAPER, SP_SC_WEB});
+    UseFile(blockedFolder);
+    InfoScPrinter printer;
+    printer.Name = L"No Such Printer";
+    m_set.UseInfo(printer);
+    UseFax(L"(local)");
+    m_set.UseInfo(InfoScEditor(TestProgramFolder() + L"\\Args Recorder.exe", FT_BMP, false, 0, 1));
+    m_set.UseInfo(InfoScEmail(smtpServer, L"sender@example.test", L"ann@example.test", L"", L"Capture", L"Body", true,
+                              FT_BMP, false, 0, 1));
+    UseIcq();
+    UseClipboard();
+    m_set.UseInfo(InfoScDatabase(connect, L"SetShots", L"Picture", L"", false, 0, 1));
+    UseScreenSaver();
+    UseWallpaper();
+    m_set.UseInfo(InfoScWeb(WS_REMOTE_FTP, L"127.0.0.1", _wtoi(ftpPort), ftpUser, L"not-the-password", L"/", webName,
+                            m_folder.Path(), FT_PNG, true, false, 0, 1));
+
+    ASSERT_EQ(DR_FAILED, m_set.ProcessWindowWithInfo(m_window.Handle()));
+
+    // Each failure's label and the destination's own reason, in run order, the web
+    // server's reply last. The fax destination's outcome is not looked at.
+    const CString text = m_set.GetErrorText();
+    const CString emailed = ImageFolder(L"\\Email") + L"\\VellImage.bmp";
+    const CString reasons[] = {
+        L"File: The specified directory (" + blockedFolder + L"\\) cannot be created. System error: ",
+        L"Printer: Cannot select the specified printer 'No Such Printer'.",
+        L"Email: Failure sending the image file '" + emailed + L"' by email. Error: SMTP Host is unreachable.",
+        L"Web: " + badLogin,
+    };
+    int from = 0;
+    for (const CString& reason : reasons)
+    {
+        const int at = text.Find(reason, from);
+        ASSERT_GE(at, from) << reason.ToAnsi() << " is not in: " << text.ToAnsi();
+        from = at + reason.GetLength();
+    }
+    EXPECT_EQ(text.GetLength(), from) << text.ToAnsi();
+    for (const wchar_t* served :
+         {L"Graphic Editor: ", L"ICQ: ", L"Clipboard: ", L"Database: ", L"Screen Saver: ", L"Wallpaper: "})
+        EXPECT_LT(text.Find(served), 0) << text.ToAnsi();
+
+    // The failed ones: no file folder; the e-mail and web pictures written before
+    // the send, and nothing on the server.
+    EXPECT_FALSE(Exists(blockedFolder));
+    EXPECT_TRUE(IsPaintedBitmap(emailed));
+    EXPECT_TRUE(Decode(m_folder / (webName + L".png")).ok);
+    EXPECT_FALSE(Exists(ftpRoot + L"\\" + webName + L".png"));
+
+    // The others did their work.
+    const CString edited = ImageFolder(L"\\Editor") + L"\\VellImage.bmp";
+    ASSERT_TRUE(WaitForFile(EditorRecord())) << "the editor was not started";
+    EXPECT_NE(std::string::npos, ReadBytes(EditorRecord()).find(edited.ToAnsi(CP_UTF8)));
+    EXPECT_TRUE(IsPaintedBitmap(edited));
+    EXPECT_TRUE(IsPaintedBitmap(IcqReceived(L"VellImage.bmp")));
+    Pixels clipboard = ClipboardPixels();
+    ASSERT_EQ(kPaintWidth, clipboard.width);
+    EXPECT_EQ(kPaint, clipboard.At(kPaintWidth / 2, kPaintHeight / 2));
+    EXPECT_EQ(L"1", db.Text(L"SELECT COUNT(*) FROM SetShots"));
+    WriteBytes(m_folder / L"stored.bmp", db.Bytes(L"SELECT Picture FROM SetShots"));
+    EXPECT_TRUE(IsPaintedBitmap(m_folder / L"stored.bmp"));
+    EXPECT_TRUE(IsPaintedBitmap(m_saverPictures.File(L"")));
+    EXPECT_TRUE(IsPaintedBitmap(m_wallpaperPictures.File(L"")));
+    EXPECT_EQ(m_wallpaperPictures.File(L"").str(), CurrentWallpaper());
 }
 
 TEST_F(CImageDestinationsTest, AFailedGrabListsEveryDestinationAndLeavesNoImageToRepeat)

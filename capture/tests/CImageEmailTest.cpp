@@ -10,6 +10,7 @@
 #include "Info/InfoGlobalFunctions.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/FolderRemoval.h"
+#include "testing/ClosedPort.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -50,20 +51,6 @@ CString ExpectedLocalAddress()
     inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr, text, sizeof(text));
     freeaddrinfo(found);
     return CString(text);
-}
-
-// A port of 127.0.0.1 on which nothing listens.
-UINT ClosedPort()
-{
-    SOCKET probe = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int size = sizeof(address);
-    bind(probe, reinterpret_cast<sockaddr*>(&address), size);
-    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size);
-    closesocket(probe);
-    return ntohs(address.sin_port);
 }
 
 // Sets the local web server's root folder (or removes it, for no web server) and
@@ -251,8 +238,10 @@ TEST_F(CImageEmailTest, LinkModeWritesIntoTheWebFolderAndLinksThePicture)
 
 TEST_F(CImageEmailTest, FailureToSendNamesTheImageFileAndTheClientsText)
 {
+    ClosedPort down;
+    ASSERT_NE(0, down.Port());
     CString closed;
-    closed.Format(L"127.0.0.1:%u", ClosedPort());
+    closed.Format(L"127.0.0.1:%d", down.Port());
     const struct
     {
         const wchar_t* label;

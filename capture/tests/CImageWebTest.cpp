@@ -1,10 +1,8 @@
 // The web destination against the test run's FTP server (pyftpdlib on
 // 127.0.0.1, one user whose home Wine reaches as VELL_FTP_ROOT_WIN).
-// Winsock's header goes before any that brings in windows.h.
-#include <winsock2.h>
-
 #include "capture/CImageWeb.h"
 #include "capture/tests/CaptureTestSupport.h"
+#include "testing/ClosedPort.h"
 #include <gtest/gtest.h>
 
 using namespace capture_test;
@@ -25,39 +23,6 @@ bool ContainsText(const CString& text, const wchar_t* part)
 {
     return text.Find(part) >= 0;
 }
-
-// A port of 127.0.0.1 where nothing listens: bound, never listening, for the
-// life of the object.
-class ClosedPort
-{
-public:
-    ClosedPort()
-    {
-        WSADATA data;
-        WSAStartup(MAKEWORD(2, 2), &data);
-        m_socket = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address = {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        int length = sizeof(address);
-        if (bind(m_socket, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-            getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            m_port = ntohs(address.sin_port);
-    }
-    ~ClosedPort()
-    {
-        closesocket(m_socket);
-        WSACleanup();
-    }
-    ClosedPort(const ClosedPort&) = delete;
-    ClosedPort& operator=(const ClosedPort&) = delete;
-
-    int Port() const { return m_port; }
-
-private:
-    SOCKET m_socket = INVALID_SOCKET;
-    int m_port = 0;
-};
 
 class CImageWebTest : public ::testing::Test
 {

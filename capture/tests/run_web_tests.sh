@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs the web destination's test program under Wine against an FTP server on
-# 127.0.0.1: the test run's (scripts/services.sh exports VELL_FTP_*), or, when
-# ctest runs without it, a private one (scripts/ftp_server.py on a free port)
-# started here and stopped by its pid afterwards.
+# Runs a test program of the web destination (or of the destination set) under
+# Wine against an FTP server on 127.0.0.1: the test run's (scripts/services.sh
+# exports VELL_FTP_*), or, when ctest runs without it, a private one
+# (scripts/ftp_server.py on a free port) started here and stopped by its pid
+# afterwards.
 #
 # Usage: run_web_tests.sh WINE PROGRAM [PROGRAM ARGUMENTS...]
 set -u
@@ -27,5 +28,5 @@ fi
 timeout -k 10 270 "$wine" "$program" "$@" >"$work/program.log" 2>&1
 status=$?
 cat "$work/program.log"
-[ $status -eq 124 ] && echo "web_tests did not finish within 270 s."
+[ $status -eq 124 ] && echo "$(basename "$program") did not finish within 270 s."
 exit $status

@@ -1,9 +1,6 @@
 // The job runner end to end: VellRunJobs.exe started as its own process with a job
 // line, its exit code, the files it wrote and the entries it left in the event log;
 // and, in this process, the job-mode screen manager and the runner's wait.
-// Winsock's header must come before windows.h.
-#include <winsock2.h>
-
 #include "Info/InfoScClipboard.h"
 #include "Info/InfoScFile.h"
 #include "capture/CWndTimer.h"
@@ -14,6 +11,7 @@
 #include "framework/CFtpConnection.h"
 #include "framework/CInternetSession.h"
 #include "runjobs/CJobRunner.h"
+#include "testing/ClosedPort.h"
 #include "testing/TestFiles.h"
 #include "testing/TestRoot.h"
 
@@ -81,22 +79,6 @@ JobRun RunJob(const CString& arguments)
             ++run.untimedEntries;
     }
     return run;
-}
-
-// A TCP port on 127.0.0.1 that nothing listens on.
-int ClosedPort()
-{
-    WSADATA data;
-    WSAStartup(MAKEWORD(2, 2), &data);
-    SOCKET probe = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int length = sizeof(address);
-    bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    closesocket(probe);
-    return ntohs(address.sin_port);
 }
 
 // A screen job line: destination, selection, the destination's own flags and the
@@ -280,7 +262,9 @@ TEST_F(JobRunnerTest, UnknownTypeWordEndsAtOnceWithNothingReported)
 
 TEST_F(JobRunnerTest, CapturesThatFailWhileTheJobRunsAreReportedAndTheJobEnds)
 {
-    const int port = ClosedPort();
+    ClosedPort closed;
+    const int port = closed.Port();
+    ASSERT_NE(0, port);
     CString flags;
     flags.Format(L"-webSvr 0 -hostAddr 127.0.0.1 -port %d -login user -pwd secret -webPath /images %s", port,
                  FileFlags(m_folder, L"Web", FT_PNG).GetString());
