@@ -108,10 +108,11 @@ const wchar_t kFileName[] = L"shot";
 // A repeat or a direct capture that ran the destinations.
 const std::vector<Finish> kRepeatDone = {{DR_DONE, true, false, true, true}};
 
-MSLLHOOKSTRUCT HookData(int x, int y, ULONG_PTR extraInfo = 0)
+MSLLHOOKSTRUCT HookData(int x, int y, ULONG_PTR extraInfo = 0, DWORD time = 0)
 {
     MSLLHOOKSTRUCT data = {};
     data.pt = {x, y};
+    data.time = time;
     data.dwExtraInfo = extraInfo;
     return data;
 }
@@ -186,9 +187,9 @@ protected:
         FileRecord().Duration = duration;
         FileRecord().Frequence = frequency;
     }
-    void Hook(UINT message, int x, int y, ULONG_PTR extraInfo = 0)
+    void Hook(UINT message, int x, int y, ULONG_PTR extraInfo = 0, DWORD time = 0)
     {
-        MSLLHOOKSTRUCT data = HookData(x, y, extraInfo);
+        MSLLHOOKSTRUCT data = HookData(x, y, extraInfo, time);
         m_manager->OnHookMouseMessage(message, &data);
     }
     void Drag(POINT from, POINT to)
@@ -458,21 +459,49 @@ TEST_F(ScreenCaptureManagerTest, SizeLabelIsGoneBeforeTheGrab)
             ASSERT_TRUE(ColourNear(kPaint, pixels.At(x - 1, y - 1), 2)) << x << "," << y;
 }
 
-TEST_F(ScreenCaptureManagerTest, PolygonEndsWithADoubleClick)
+// The clicks are all handled at once: only the times of the input tell a double click.
+TEST_F(ScreenCaptureManagerTest, PolygonEndsWithADoubleClickByTheTimesOfTheInput)
 {
-    m_manager->GetSettings()->Type = SCT_POLYGON;
-    m_manager->BeginSelection();
-    Hook(WM_LBUTTONDOWN, 300, 300);
-    Sleep(GetDoubleClickTime() + 50);
-    Hook(WM_LBUTTONDOWN, 360, 300);
-    Sleep(GetDoubleClickTime() + 50);
-    Hook(WM_LBUTTONDOWN, 360, 350);
-    Hook(WM_LBUTTONDOWN, 360, 350);
-    const std::vector<Finish> expected = {{DR_DONE, false, true, false, false}, {DR_DONE, false, false, true, true}};
-    EXPECT_EQ(expected, m_owner.finishes);
-    std::vector<POINT> last;
-    m_manager->CopyLastSelection(last);
-    EXPECT_EQ(4u, last.size());
+    const DWORD quick = GetDoubleClickTime();
+    const DWORD slow = quick + 1;
+    struct Case
+    {
+        const char* name;
+        DWORD start;
+        std::vector<DWORD> intervals; // before the second, third... click
+        std::vector<Finish> finishes;
+        size_t corners; // of the last selection; 0: the selection goes on
+    };
+    const std::vector<Finish> done = {{DR_DONE, false, true, false, false}, {DR_DONE, false, false, true, true}};
+    const Case cases[] = {
+        {"double click on the third corner", 1000, {slow, slow, quick}, done, 4},
+        {"the tick count wraps between the clicks", 0xFFFFFFFF - slow, {slow, slow, quick}, done, 4},
+        {"double click on the first corner", 1000, {quick}, {{DR_NOTHING_DONE, false, true, true, false}}, 2},
+        {"slow clicks only", 1000, {slow, slow, slow}, {}, 0},
+    };
+    const POINT corners[] = {{300, 300}, {360, 300}, {360, 350}, {360, 350}};
+    for (const Case& c : cases)
+    {
+        m_owner.finishes.clear();
+        m_manager->GetSettings()->Type = SCT_POLYGON;
+        m_manager->BeginSelection();
+        DWORD time = c.start;
+        Hook(WM_LBUTTONDOWN, corners[0].x, corners[0].y, 0, time);
+        for (size_t i = 0; i < c.intervals.size(); ++i)
+        {
+            time += c.intervals[i];
+            Hook(WM_LBUTTONDOWN, corners[i + 1].x, corners[i + 1].y, 0, time);
+        }
+        EXPECT_EQ(c.finishes, m_owner.finishes) << c.name;
+        EXPECT_EQ(c.finishes.empty(), m_manager->IsSelectionActive()) << c.name;
+        if (c.corners)
+        {
+            std::vector<POINT> last;
+            m_manager->CopyLastSelection(last);
+            EXPECT_EQ(c.corners, last.size()) << c.name;
+        }
+        m_manager->EndSelection(false);
+    }
 }
 
 TEST_F(ScreenCaptureManagerTest, EventsOfInjectedInputAreIgnored)
