@@ -146,7 +146,7 @@ void CScreenCaptureManagerBase::OnHookMouseMessage(UINT message, const MSLLHOOKS
     case WM_MOUSEMOVE:
         return OnMouseMove(x, y);
     case WM_LBUTTONDOWN:
-        return OnLButtonDown(x, y);
+        return OnLButtonDown(x, y, data->time);
     case WM_LBUTTONUP:
         return OnLButtonUp(x, y);
     case WM_RBUTTONDOWN:
@@ -200,13 +200,13 @@ void CScreenCaptureManagerBase::OnMouseMove(int x, int y)
     RefreshTitleTip();
 }
 
-void CScreenCaptureManagerBase::OnLButtonDown(int x, int y)
+void CScreenCaptureManagerBase::OnLButtonDown(int x, int y, DWORD time)
 {
     const int type = m_cursorSet.GetType();
     if (IsWindowType(type))
         return WindowStep(WM_LBUTTONDOWN, {x, y});
     if (type == SCT_POLYGON)
-        return PolygonClick(x, y);
+        return PolygonClick(x, y, time);
     StartShape();
     m_dragging = true;
     if (type == SCT_FREE_HAND)
@@ -236,23 +236,26 @@ void CScreenCaptureManagerBase::OnLButtonUp(int, int)
     Cancel();
 }
 
-void CScreenCaptureManagerBase::PolygonClick(int x, int y)
+// A double click is judged by the times of the input, not by when the clicks are
+// handled: the watch hands its events on later, and the thread may be busy between two
+// clicks (a snapshot, a window going away), which would split a double click or join two
+// slow clicks.
+void CScreenCaptureManagerBase::PolygonClick(int x, int y, DWORD time)
 {
     if (m_points.empty())
         StartShape();
     m_points.push_back({x, y});
-    const DWORD now = GetTickCount();
     if (m_points.size() < 2)
     {
-        m_lastClickTime = now;
+        m_lastClickTime = time;
         if (GetKeyState(VK_CONTROL) & 0x8000)
             Cancel();
         return;
     }
     DrawOutline(m_points);
-    if (now - m_lastClickTime > GetDoubleClickTime())
+    if (time - m_lastClickTime > GetDoubleClickTime())
     {
-        m_lastClickTime = now;
+        m_lastClickTime = time;
         return;
     }
     Erase();

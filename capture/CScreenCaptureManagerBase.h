@@ -57,7 +57,7 @@ public:
     void EndSelection(bool alreadyErased);
     bool IsSelectionActive() const { return m_selectionActive; }
     // One event of the watch: message is the mouse message, data the low-level
-    // event (screen point, extra info 0 for real input).
+    // event (screen point, time of the input, extra info 0 for real input).
     void OnHookMouseMessage(UINT message, const MSLLHOOKSTRUCT* data);
 
     void OnRepeatLastCapture();
@@ -83,9 +83,10 @@ protected:
 
 private:
     void OnMouseMove(int x, int y);
-    void OnLButtonDown(int x, int y);
+    // time: when the button went down (the tick count of the input).
+    void OnLButtonDown(int x, int y, DWORD time);
     void OnLButtonUp(int x, int y);
-    void PolygonClick(int x, int y);
+    void PolygonClick(int x, int y, DWORD time);
     void WindowStep(UINT message, POINT point);
     void PrepareWindowSelection();
     void StartShape();
