@@ -11,7 +11,7 @@
 #include "Info/InfoScScreenSaver.h"
 #include "Info/InfoScWallpaper.h"
 #include "Info/InfoScWeb.h"
-#include "capture/DestinationRecords.h"
+#include "capture/DestinationTable.h"
 #include "common/PathHelpers.h"
 #include "common/PathValidation.h"
 #include "common/TextHelpers.h"
@@ -458,25 +458,23 @@ struct Destination
     FlagList flags;
     std::unique_ptr<SendParam> (*build)(const Values& values, int duration, int frequence);
     void (*check)(const SendParam& record, const Checker& check);
-    bool InfoScSettings::*setting;
 
     CString Prefix() const { return kScreenPrefix + CString(name) + L": "; }
     int BaseCount() const { return kScreenFixedArgs + 2 * flags.count; }
 };
 
 const Destination kDestinations[] = {
-    {SP_SC_FILE, L"File", kFileFlags, BuildFile, CheckFile, &InfoScSettings::File},
-    {SP_SC_EDITOR, L"Editor", kEditorFlags, BuildEditor, CheckEditor, &InfoScSettings::Editor},
-    {SP_SC_EMAIL, L"Email", kEmailFlags, BuildEmail, CheckEmail, &InfoScSettings::Email},
-    {SP_SC_ICQ, L"ICQ", kIcqFlags, BuildIcq, CheckIcq, &InfoScSettings::ICQ},
-    {SP_SC_PRINTER, L"Printer", kPrinterFlags, BuildPrinter, CheckPrinter, &InfoScSettings::Printer},
-    {SP_SC_FAX, L"Fax", kFaxFlags, BuildFax, CheckFax, &InfoScSettings::Fax},
-    {SP_SC_DATABASE, L"Database", kDatabaseFlags, BuildDatabase, CheckDatabase, &InfoScSettings::Db},
-    {SP_SC_CLIPBOARD, L"Clipboard", kClipboardFlags, BuildClipboard, CheckClipboard, &InfoScSettings::Clipboard},
-    {SP_SC_SCREENSAVER, L"Screen Saver", kScreenSaverFlags, BuildScreenSaver, CheckScreenSaver,
-     &InfoScSettings::ScreenSaver},
-    {SP_SC_WALLPAPER, L"Wallpaper", kWallpaperFlags, BuildWallpaper, CheckWallpaper, &InfoScSettings::Wallpaper},
-    {SP_SC_WEB, L"Web", kWebFlags, BuildWeb, CheckWeb, &InfoScSettings::Web},
+    {SP_SC_FILE, L"File", kFileFlags, BuildFile, CheckFile},
+    {SP_SC_EDITOR, L"Editor", kEditorFlags, BuildEditor, CheckEditor},
+    {SP_SC_EMAIL, L"Email", kEmailFlags, BuildEmail, CheckEmail},
+    {SP_SC_ICQ, L"ICQ", kIcqFlags, BuildIcq, CheckIcq},
+    {SP_SC_PRINTER, L"Printer", kPrinterFlags, BuildPrinter, CheckPrinter},
+    {SP_SC_FAX, L"Fax", kFaxFlags, BuildFax, CheckFax},
+    {SP_SC_DATABASE, L"Database", kDatabaseFlags, BuildDatabase, CheckDatabase},
+    {SP_SC_CLIPBOARD, L"Clipboard", kClipboardFlags, BuildClipboard, CheckClipboard},
+    {SP_SC_SCREENSAVER, L"Screen Saver", kScreenSaverFlags, BuildScreenSaver, CheckScreenSaver},
+    {SP_SC_WALLPAPER, L"Wallpaper", kWallpaperFlags, BuildWallpaper, CheckWallpaper},
+    {SP_SC_WEB, L"Web", kWebFlags, BuildWeb, CheckWeb},
 };
 
 const Destination* FindDestination(int sendParam)
@@ -510,7 +508,7 @@ void ParseDestination(CCmdLine& line, const Args& args, const Destination& desti
     manager.SetRecord(*record);
     InfoScSettings settings;
     settings.Clear();
-    settings.*destination.setting = true;
+    settings.*DestinationOf(destination.type).flag = true;
     manager.SetSettings(settings);
     manager.SetSelection(line.m_selectionPoints, static_cast<EnumScreenCaptureType>(line.m_selectionType),
                          line.m_selectionText);

@@ -1,29 +1,14 @@
 #include "runjobs/CJobRunner.h"
 
+#include "capture/DestinationTable.h"
 #include "framework/AppMessageLoop.h"
 
 namespace
 {
-// A destination's flag in the settings and the label a failure starts with, in the
-// order the label is chosen.
-struct DestinationLabel
-{
-    bool InfoScSettings::*flag;
-    const wchar_t* label;
-};
-
-const DestinationLabel kLabels[] = {
-    {&InfoScSettings::Clipboard, L"Clipboard: "},
-    {&InfoScSettings::Db, L"Database: "},
-    {&InfoScSettings::Editor, L"Graphic Editor: "},
-    {&InfoScSettings::Email, L"Email: "},
-    {&InfoScSettings::Fax, L"Fax: "},
-    {&InfoScSettings::File, L"File: "},
-    {&InfoScSettings::ICQ, L"ICQ: "},
-    {&InfoScSettings::Printer, L"Printer: "},
-    {&InfoScSettings::ScreenSaver, L"Screen Saver: "},
-    {&InfoScSettings::Wallpaper, L"Wallpaper: "},
-    {&InfoScSettings::Web, L"Web Server: "},
+// The order in which the destination whose name starts a failure is chosen.
+const EnumSendParam kCaptionOrder[] = {
+    SP_SC_CLIPBOARD, SP_SC_DATABASE, SP_SC_EDITOR,      SP_SC_EMAIL,     SP_SC_FAX, SP_SC_FILE,
+    SP_SC_ICQ,       SP_SC_PRINTER,  SP_SC_SCREENSAVER, SP_SC_WALLPAPER, SP_SC_WEB,
 };
 
 DWORD SecondsToWait(unsigned int seconds)
@@ -83,13 +68,11 @@ CString CJobRunner::ScreenCaption()
     if (manager.IsCaptureInProgress() && manager.GetDuration() >= 1)
         caption = L"Recording ";
     const InfoScSettings& settings = manager.GetSettings();
-    for (const DestinationLabel& destination : kLabels)
+    for (EnumSendParam type : kCaptionOrder)
     {
+        const DestinationEntry& destination = DestinationOf(type);
         if (settings.*destination.flag)
-        {
-            caption += destination.label;
-            break;
-        }
+            return caption + destination.name + L": ";
     }
     return caption;
 }
