@@ -3,9 +3,9 @@
 // clipboard as a device-dependent bitmap (FType 0, CF_BITMAP) or as a
 // device-independent one (FType 1, CF_DIB).
 #include "Info/InfoScClipboard.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 
-class CImageClipboard : public CImageDestination<InfoScClipboard>
+class CImageClipboard : public CRecordDestination<InfoScClipboard>
 {
 public:
     CImageClipboard() = default;

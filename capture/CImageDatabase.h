@@ -3,9 +3,9 @@
 // bytes of a bitmap file, into the long-binary column of a new row of an ODBC data
 // source's table; the record's extra columns fill further columns of that row.
 #include "Info/InfoScDatabase.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 
-class CImageDatabase : public CImageDestination<InfoScDatabase>
+class CImageDatabase : public CRecordDestination<InfoScDatabase>
 {
 public:
     CImageDatabase() = default;

@@ -1,31 +1,22 @@
 #include "capture/CImageDestinations.h"
 
 #include "capture/CaptureStrings.h"
+#include "capture/DestinationTable.h"
 #include "framework/CWaitCursor.h"
 
 namespace
 {
-// A destination's place in the run: its record type, the label put in front of
-// its error text and its flag in the settings.
-struct RunEntry
-{
-    EnumSendParam type;
-    const wchar_t* label;
-    bool InfoScSettings::*flag;
+// The order in which the destinations run, their failures join and the last image is
+// looked for.
+const EnumSendParam kRunOrder[] = {
+    SP_SC_FILE,      SP_SC_PRINTER,  SP_SC_FAX,         SP_SC_EDITOR,    SP_SC_EMAIL, SP_SC_ICQ,
+    SP_SC_CLIPBOARD, SP_SC_DATABASE, SP_SC_SCREENSAVER, SP_SC_WALLPAPER, SP_SC_WEB,
 };
 
-const RunEntry kRunOrder[] = {
-    {SP_SC_FILE, L"File: ", &InfoScSettings::File},
-    {SP_SC_PRINTER, L"Printer: ", &InfoScSettings::Printer},
-    {SP_SC_FAX, L"Fax: ", &InfoScSettings::Fax},
-    {SP_SC_EDITOR, L"Graphic Editor: ", &InfoScSettings::Editor},
-    {SP_SC_EMAIL, L"Email: ", &InfoScSettings::Email},
-    {SP_SC_ICQ, L"ICQ: ", &InfoScSettings::ICQ},
-    {SP_SC_CLIPBOARD, L"Clipboard: ", &InfoScSettings::Clipboard},
-    {SP_SC_DATABASE, L"Database: ", &InfoScSettings::Db},
-    {SP_SC_SCREENSAVER, L"Screen Saver: ", &InfoScSettings::ScreenSaver},
-    {SP_SC_WALLPAPER, L"Wallpaper: ", &InfoScSettings::Wallpaper},
-    {SP_SC_WEB, L"Web: ", &InfoScSettings::Web},
+// The order in which the destination whose duration counts is chosen.
+const EnumSendParam kDurationOrder[] = {
+    SP_SC_FILE,      SP_SC_PRINTER,  SP_SC_ICQ,    SP_SC_SCREENSAVER, SP_SC_WALLPAPER, SP_SC_WEB,
+    SP_SC_CLIPBOARD, SP_SC_DATABASE, SP_SC_EDITOR, SP_SC_FAX,         SP_SC_EMAIL,
 };
 
 // True (and busy) while the object lives.
@@ -40,11 +31,6 @@ public:
 private:
     bool& m_busy;
 };
-
-template <class Record> int DurationOf(const SendParam* record)
-{
-    return static_cast<const Record*>(record)->Duration;
-}
 
 template <class Destination, class Record> void UseRecord(Destination& destination, const SendParam& record)
 {
@@ -67,8 +53,8 @@ CImageDestinations::~CImageDestinations() = default;
 void CImageDestinations::LoadFromRegistry()
 {
     m_settings->LoadFromRegistry();
-    for (const RunEntry& entry : kRunOrder)
-        Destination(entry.type)->GetInfo()->LoadFromRegistry();
+    for (EnumSendParam type : kRunOrder)
+        Destination(type)->GetInfo()->LoadFromRegistry();
 }
 
 SendParam* CImageDestinations::GetInfo(EnumSendParam type)
@@ -116,11 +102,11 @@ void CImageDestinations::UseInfo(const SendParam& record)
 
 HBITMAP CImageDestinations::GetLastImage(const InfoScSettings& settings) const
 {
-    for (const RunEntry& entry : kRunOrder)
+    for (EnumSendParam type : kRunOrder)
     {
-        if (!(settings.*entry.flag))
+        if (!(settings.*DestinationOf(type).flag))
             continue;
-        if (HBITMAP bitmap = Destination(entry.type)->GetBitmap())
+        if (HBITMAP bitmap = Destination(type)->GetBitmap())
             return bitmap;
     }
     return nullptr;
@@ -128,29 +114,9 @@ HBITMAP CImageDestinations::GetLastImage(const InfoScSettings& settings) const
 
 int CImageDestinations::GetDuration() const
 {
-    const InfoScSettings& s = *m_settings;
-    if (s.File)
-        return DurationOf<InfoScFile>(m_file->GetInfo());
-    if (s.Printer)
-        return DurationOf<InfoScPrinter>(m_printer->GetInfo());
-    if (s.ICQ)
-        return DurationOf<InfoScIcq>(m_icq->GetInfo());
-    if (s.ScreenSaver)
-        return DurationOf<InfoScScreenSaver>(m_screenSaver->GetInfo());
-    if (s.Wallpaper)
-        return DurationOf<InfoScWallpaper>(m_wallpaper->GetInfo());
-    if (s.Web)
-        return DurationOf<InfoScWeb>(m_web->GetInfo());
-    if (s.Clipboard)
-        return DurationOf<InfoScClipboard>(m_clipboard->GetInfo());
-    if (s.Db)
-        return DurationOf<InfoScDatabase>(m_database->GetInfo());
-    if (s.Editor)
-        return DurationOf<InfoScEditor>(m_editor->GetInfo());
-    if (s.Fax)
-        return DurationOf<InfoScFax>(m_fax->GetInfo());
-    if (s.Email)
-        return DurationOf<InfoScEmail>(m_email->GetInfo());
+    for (EnumSendParam type : kDurationOrder)
+        if (m_settings.get()->*DestinationOf(type).flag)
+            return GetDestinationTiming(*Destination(type)->GetInfo()).duration;
     return 0;
 }
 
@@ -228,11 +194,12 @@ CImageBase* CImageDestinations::Destination(EnumSendParam type) const
 DestinationResult CImageDestinations::Run(const Operation& operation, bool enabledOnly)
 {
     DestinationResult combined = DR_DONE;
-    for (const RunEntry& entry : kRunOrder)
+    for (EnumSendParam type : kRunOrder)
     {
+        const DestinationEntry& entry = DestinationOf(type);
         if (enabledOnly && !(m_settings.get()->*entry.flag))
             continue;
-        CImageBase& destination = *Destination(entry.type);
+        CImageBase& destination = *Destination(type);
         DestinationResult result = operation(destination);
         if (result == DR_DONE)
             continue;
@@ -261,8 +228,8 @@ DestinationResult CImageDestinations::Grab(const Operation& grab)
     const DestinationResult read = grab(reader);
     const std::shared_ptr<const CImage> picture = read == DR_DONE ? reader.GetPicture() : nullptr;
     const CString readError = reader.GetErrorText();
-    DestinationResult result = Run(
-        [&](CImageBase& d) { return &d == &reader ? read : d.UsePicture(picture, readError); }, false);
+    DestinationResult result =
+        Run([&](CImageBase& d) { return &d == &reader ? read : d.UsePicture(picture, readError); }, false);
     m_lastImage = result == DR_DONE;
     return result;
 }

@@ -3,9 +3,9 @@
 // a new image file in the screen-capture image folder's "Editor" folder and opens
 // that file in the editor program the record names, without waiting for it.
 #include "Info/InfoScEditor.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 
-class CImageEditor : public CImageDestination<InfoScEditor>
+class CImageEditor : public CRecordDestination<InfoScEditor>
 {
 public:
     CImageEditor() = default;

@@ -7,9 +7,9 @@
 // The SMTP client uses Winsock: the program starts it (AppSocketsInit) before
 // the first run.
 #include "Info/InfoScEmail.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 
-class CImageEmail : public CImageDestination<InfoScEmail>
+class CImageEmail : public CRecordDestination<InfoScEmail>
 {
 public:
     CImageEmail() = default;

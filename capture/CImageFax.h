@@ -7,11 +7,11 @@
 // The fax server object is created through COM for each send and driven by member
 // name, so that the program starts and runs where no fax service is installed.
 #include "Info/InfoScFax.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 
 class CDispatchDriver;
 
-class CImageFax : public CImageDestination<InfoScFax>
+class CImageFax : public CRecordDestination<InfoScFax>
 {
 public:
     // Writes the picture (type FType) and queues it as a fax. DR_DONE once the

@@ -3,9 +3,9 @@
 // file whose folder, base name and type the record gives, either replacing a
 // file of that name or choosing a numbered name that does not exist yet.
 #include "Info/InfoScFile.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 
-class CImageFile : public CImageDestination<InfoScFile>
+class CImageFile : public CRecordDestination<InfoScFile>
 {
 public:
     CImageFile() = default;

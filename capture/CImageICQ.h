@@ -4,10 +4,10 @@
 // the record's ICQ user through the ICQ client. It does not start the ICQ API
 // itself: the program does that once (InitIcqApi).
 #include "Info/InfoScIcq.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 #include "capture/IcqApiAccess.h"
 
-class CImageICQ : public CImageDestination<InfoScIcq>
+class CImageICQ : public CRecordDestination<InfoScIcq>
 {
 public:
     // api: the ICQ API library to send through.

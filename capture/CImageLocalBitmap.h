@@ -5,12 +5,12 @@
 // there already, Unique chooses the first free numbered name, otherwise the old
 // file is replaced.
 #include "Info/InfoGlobalFunctions.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 #include "capture/CaptureTables.h"
 #include "common/PathHelpers.h"
 #include "common/SystemHelpers.h"
 
-template <class Record> class CImageLocalBitmap : public CImageDestination<Record>
+template <class Record> class CImageLocalBitmap : public CRecordDestination<Record>
 {
 protected:
     CImageLocalBitmap() = default;

@@ -3,9 +3,9 @@
 // printer the record names, enlarged by a whole factor that matches the
 // printer's resolution to the display's, one document per copy.
 #include "Info/InfoScPrinter.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 
-class CImagePrinter : public CImageDestination<InfoScPrinter>
+class CImagePrinter : public CRecordDestination<InfoScPrinter>
 {
 public:
     CImagePrinter() = default;

@@ -4,9 +4,9 @@
 // FTP into a folder of the server. A local web server serves the folder
 // itself: nothing is uploaded.
 #include "Info/InfoScWeb.h"
-#include "capture/CImageDestination.h"
+#include "capture/CRecordDestination.h"
 
-class CImageWeb : public CImageDestination<InfoScWeb>
+class CImageWeb : public CRecordDestination<InfoScWeb>
 {
 public:
     CImageWeb() = default;

@@ -1,39 +1,17 @@
 #include "capture/CScreenCaptureManager.h"
 
+#include "capture/CEnabledRecords.h"
 #include "capture/CHkVellLibrary.h"
 #include "capture/CImageDestinations.h"
 #include "capture/CWndTimer.h"
-#include "capture/DestinationRecords.h"
-#include "capture/CaptureStrings.h"
-
-#include <algorithm>
 
 namespace
 {
-// A destination the start may copy: its record type and its flag in the settings.
-struct StartEntry
-{
-    EnumSendParam type;
-    bool InfoScSettings::*flag;
-};
-
 // The order in which the start visits the destinations (their dialogs too).
-const StartEntry kStartOrder[] = {
-    {SP_SC_SCREENSAVER, &InfoScSettings::ScreenSaver},
-    {SP_SC_PRINTER, &InfoScSettings::Printer},
-    {SP_SC_ICQ, &InfoScSettings::ICQ},
-    {SP_SC_FILE, &InfoScSettings::File},
-    {SP_SC_FAX, &InfoScSettings::Fax},
-    {SP_SC_EMAIL, &InfoScSettings::Email},
-    {SP_SC_EDITOR, &InfoScSettings::Editor},
-    {SP_SC_DATABASE, &InfoScSettings::Db},
-    {SP_SC_CLIPBOARD, &InfoScSettings::Clipboard},
-    {SP_SC_WEB, &InfoScSettings::Web},
-    {SP_SC_WALLPAPER, &InfoScSettings::Wallpaper},
+const std::vector<EnumSendParam> kStartOrder = {
+    SP_SC_SCREENSAVER, SP_SC_PRINTER,  SP_SC_ICQ,       SP_SC_FILE, SP_SC_FAX,       SP_SC_EMAIL,
+    SP_SC_EDITOR,      SP_SC_DATABASE, SP_SC_CLIPBOARD, SP_SC_WEB,  SP_SC_WALLPAPER,
 };
-
-// The smallest frequency over the records starts from this.
-const int kNoFrequency = 999;
 } // namespace
 
 CScreenCaptureManager::CScreenCaptureManager(std::unique_ptr<CImageDestinations> destinations, ICaptureDialogs& dialogs)
@@ -41,10 +19,7 @@ CScreenCaptureManager::CScreenCaptureManager(std::unique_ptr<CImageDestinations>
 {
 }
 
-CScreenCaptureManager::~CScreenCaptureManager()
-{
-    DeleteTimer();
-}
+CScreenCaptureManager::~CScreenCaptureManager() = default;
 
 int CScreenCaptureManager::GetSelectionType()
 {
@@ -146,18 +121,17 @@ int CScreenCaptureManager::GetDuration()
 
 DestinationResult CScreenCaptureManager::Start(bool repeat)
 {
-    int duration = 0;
-    int frequency = kNoFrequency;
-    const DestinationResult prepared = UseCurrentRecords(!m_capturing && !m_paused, duration, frequency);
+    DestinationTiming timing = {};
+    const DestinationResult prepared = UseCurrentRecords(!m_capturing && !m_paused, timing);
     if (prepared != DR_DONE)
         return prepared;
 
-    if (duration >= 1)
+    if (timing.duration >= 1)
     {
-        DestinationResult chosen = ChooseTimedSelection(duration, frequency, repeat);
+        DestinationResult chosen = ChooseTimedSelection(timing.duration, timing.frequency, repeat);
         if (chosen == DR_DONE)
         {
-            StartTimer(duration, frequency);
+            StartTimer(timing.duration, timing.frequency);
             m_capturing = true;
         }
         return chosen;
@@ -173,37 +147,23 @@ DestinationResult CScreenCaptureManager::Start(bool repeat)
     return m_destinations->ProcessAgain();
 }
 
-DestinationResult CScreenCaptureManager::UseCurrentRecords(bool ask, int& duration, int& frequency)
+DestinationResult CScreenCaptureManager::UseCurrentRecords(bool ask, DestinationTiming& timing)
 {
     m_startError.Empty();
-    // The copies the run uses, each with its destination's entry.
-    std::vector<std::pair<const StartEntry*, std::unique_ptr<SendParam>>> records;
-    const InfoScSettings& settings = *GetSettings();
-    for (const StartEntry& entry : kStartOrder)
-        if (settings.*entry.flag)
-            records.emplace_back(&entry, CopyDestinationRecord(*m_destinations->GetInfo(entry.type)));
-    if (records.empty())
-    {
-        m_startError.LoadString(IDS_NO_SELECTION_DONE);
-        return DR_FAILED;
-    }
+    CEnabledRecords records(*m_destinations, kStartOrder);
+    const DestinationResult enabled = records.CheckAnyEnabled(m_startError);
+    if (enabled != DR_DONE)
+        return enabled;
 
     if (ask)
     {
-        for (auto& run : records)
+        for (const std::unique_ptr<SendParam>& record : records.Records())
         {
-            if (run.second->IsDisplayFlagOn() && m_dialogs.EditProperties(*run.second, OwnerWindow()) != IDOK)
+            if (record->IsDisplayFlagOn() && m_dialogs.EditProperties(*record, OwnerWindow()) != IDOK)
                 return DR_NOTHING_DONE;
         }
     }
-
-    for (const auto& run : records)
-    {
-        m_destinations->UseInfo(*run.second);
-        const DestinationTiming timing = GetDestinationTiming(*run.second);
-        duration = std::max(duration, timing.duration);
-        frequency = std::min(frequency, timing.frequency);
-    }
+    timing = records.Use();
     return DR_DONE;
 }
 
@@ -212,9 +172,8 @@ DestinationResult CScreenCaptureManager::ProcessSelection()
     // A selection of a timed capture or one that Start began has its run records.
     if (!m_capturing && !m_selectionHasRecords)
     {
-        int duration = 0;
-        int frequency = kNoFrequency;
-        const DestinationResult prepared = UseCurrentRecords(true, duration, frequency);
+        DestinationTiming timing = {};
+        const DestinationResult prepared = UseCurrentRecords(true, timing);
         if (prepared != DR_DONE)
             return prepared;
     }
@@ -259,8 +218,8 @@ DestinationResult CScreenCaptureManager::ChooseTimedSelection(int duration, int 
 
 void CScreenCaptureManager::StartTimer(int duration, int frequency)
 {
-    DeleteTimer();
-    m_timer = new CWndTimer(this);
+    m_timer.reset();
+    m_timer.reset(new CWndTimer(this));
     // A chosen window type names its window without points.
     if (frequency >= 1 && (!m_timedPoints.empty() || (m_timedChosen && IsWindowType(m_timedType))))
     {
@@ -277,7 +236,7 @@ bool CScreenCaptureManager::Stop()
 {
     if (m_timer)
         m_timer->Stop();
-    DeleteTimer();
+    m_timer.reset();
     if (m_paused)
         StartWatching();
     m_capturing = false;
@@ -306,15 +265,6 @@ bool CScreenCaptureManager::Resume()
 void CScreenCaptureManager::StopStep()
 {
     Stop();
-}
-
-void CScreenCaptureManager::DeleteTimer()
-{
-    if (!m_timer)
-        return;
-    // Deferred when the timer's own handler is running.
-    m_timer->Delete();
-    m_timer = nullptr;
 }
 
 void CScreenCaptureManager::StartWatching()

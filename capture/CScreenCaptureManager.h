@@ -14,13 +14,14 @@
 // User-interface thread only.
 #include "Info/InfoScSettings.h"
 #include "capture/CScreenCaptureManagerBase.h"
+#include "capture/CWndTimer.h"
+#include "capture/DestinationTable.h"
 #include "capture/ICaptureDialogs.h"
 #include "capture/ICaptureStepTarget.h"
 
 #include <memory>
 
 class CImageDestinations;
-class CWndTimer;
 
 class CScreenCaptureManager : public CScreenCaptureManagerBase, public ICaptureStepTarget
 {
@@ -63,7 +64,7 @@ public:
     // The step timer's end: the timed capture stops.
     void StopStep() override;
 
-    CWndTimer* GetTimer() const { return m_timer; }
+    CWndTimer* GetTimer() const { return m_timer.get(); }
 
 protected:
     DestinationResult ProcessSelection() override;
@@ -73,18 +74,17 @@ private:
     // Copies the records of the enabled destinations, lets the user edit those whose
     // show-dialog flag is on (when ask), and gives them to the destinations as run
     // records; the largest duration and the smallest frequency over them come back.
-    DestinationResult UseCurrentRecords(bool ask, int& duration, int& frequency);
+    DestinationResult UseCurrentRecords(bool ask, DestinationTiming& timing);
     // The timed-selection dialog: DR_DONE to go on, DR_NOTHING_DONE when cancelled.
     DestinationResult ChooseTimedSelection(int duration, int frequency, bool repeat);
     void StartTimer(int duration, int frequency);
-    void DeleteTimer();
     void StartWatching();
     void StopWatching();
     HWND OwnerWindow() const;
 
     std::unique_ptr<CImageDestinations> m_destinations;
     ICaptureDialogs& m_dialogs;
-    CWndTimer* m_timer = nullptr;
+    CWndTimerPtr m_timer;
     bool m_capturing = false;
     bool m_paused = false;
     // Start is beginning a selection / the running selection has its run records.

@@ -15,6 +15,8 @@
 #include "framework/CArray.h"
 #include "framework/CWnd.h"
 
+#include <memory>
+
 class CImageDestinations;
 
 class CWndTimer : public CWnd
@@ -61,6 +63,11 @@ public:
     // Deletes the object: at once, or after the timer handler that runs has returned
     // when called from inside it (the object then goes on the next message-loop turn).
     void Delete();
+    // Deletes through Delete, for the std::unique_ptr that owns a timer.
+    struct Deleter
+    {
+        void operator()(CWndTimer* timer) const { timer->Delete(); }
+    };
 
     UINT GetRemaining() const { return m_remaining; }
     UINT GetElapsed() const { return m_elapsed; }
@@ -109,3 +116,6 @@ private:
     bool m_inTimerHandler = false;
     bool m_deletePending = false;
 };
+
+// The owner of a timer window; its reset deletes the timer through Delete.
+using CWndTimerPtr = std::unique_ptr<CWndTimer, CWndTimer::Deleter>;

@@ -1,5 +1,6 @@
 #include "capture/CaptureTables.h"
 
+#include "capture/DestinationTable.h"
 #include "common/CRegistry.h"
 #include "common/DirectXVersion.h"
 #include "common/PathHelpers.h"
@@ -38,14 +39,9 @@ const wchar_t* const kSelectionTypes[] = {L"Free Hand", L"Polygon",       L"Rect
 const wchar_t* const kDefaultBaseNames[] = {L"VellImage", L"VellTraining", L"VellAudio",
                                             L"VellVideo", L"VellPres",     L"VellRegistry"};
 
-const wchar_t* const kScreenDestinations[] = {
-    L"File",     L"Graphic Editor", L"Email",        L"ICQ",       L"Printer",   L"Fax",
-    L"Database", L"Clipboard",      L"Screen Saver", L"Wallpaper", L"Web Server"};
-
 const wchar_t* const kRecordingGroups[] = {L"Training Capture", L"Audio Capture", L"Video Capture", L"Movie Capture"};
 
-template <class T, size_t N>
-const T* Lookup(const T (&table)[N], int index)
+template <class T, size_t N> const T* Lookup(const T (&table)[N], int index)
 {
     return index >= 0 && static_cast<size_t>(index) < N ? &table[index] : nullptr;
 }
@@ -75,7 +71,7 @@ CString ActivePageKey(bool propertiesSheet)
 {
     return propertiesSheet ? SendParam::SettingsKey(L"ActivePage") : SendParam::SettingsKey(L"ActivePageSetts");
 }
-}
+} // namespace
 
 bool IsCaptureGroupType(int type)
 {
@@ -180,8 +176,8 @@ GUID GetImageEncoderClsid(int type)
 
 CString GetCaptureTypeFullName(int type)
 {
-    if (IsScreenDestinationType(type))
-        return CString(L"Screen Capture - ") + kScreenDestinations[type - SP_SC_FILE];
+    if (const DestinationEntry* destination = FindDestination(type))
+        return CString(L"Screen Capture - ") + destination->name;
     if (InRange(type, SP_CBT_RECORDING, SP_REGISTRY_RECORDING))
     {
         int offset = type - SP_CBT_RECORDING;

@@ -1,7 +1,9 @@
-# Capture core: the destination interface, the capture tables and the file destination.
+# Capture core: the destination interface, the capture tables, the destination table and
+# the file destination.
 
 target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CaptureTables.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DestinationTable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CImageBase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CImageFile.cpp)
 target_link_libraries(capture PUBLIC advapi32 kernel32)
@@ -9,6 +11,7 @@ target_link_libraries(capture PUBLIC advapi32 kernel32)
 vell_add_test(core_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CaptureTablesTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/DestinationTableTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageBaseTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageFileTest.cpp
     LIBS capture

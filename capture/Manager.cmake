@@ -6,7 +6,7 @@ target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/SelectionCursorSet.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CScreenCaptureManagerBase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CScreenCaptureManager.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/DestinationRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CEnabledRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CScreenCaptureOwner.cpp)
 target_link_libraries(capture PUBLIC user32 gdi32 shell32 advapi32)
 

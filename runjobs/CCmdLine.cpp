@@ -11,12 +11,14 @@
 #include "Info/InfoScScreenSaver.h"
 #include "Info/InfoScWallpaper.h"
 #include "Info/InfoScWeb.h"
-#include "capture/DestinationRecords.h"
+#include "capture/DestinationTable.h"
 #include "common/PathHelpers.h"
 #include "common/PathValidation.h"
 #include "common/TextHelpers.h"
 
-#include <memory>
+#include <cwchar>
+#include <stdexcept>
+#include <vector>
 
 namespace
 {
@@ -49,15 +51,54 @@ struct Value
     bool on = false;
 };
 
-using Values = CArray<Value>;
-
 // A table of flags in the order a line carries them.
 struct FlagList
 {
     template <int N> constexpr FlagList(const Flag (&flags)[N]) : items(flags), count(N) {}
 
+    // The place of the flag of that name in the table; count when it has none.
+    int IndexOf(const wchar_t* name) const
+    {
+        int index = 0;
+        while (index < count && std::wcscmp(items[index].name, name) != 0)
+            ++index;
+        return index;
+    }
+
     const Flag* items;
     int count;
+};
+
+// The arguments a number of flags take, each flag with its value.
+int ArgsOf(int flags)
+{
+    return 2 * flags;
+}
+
+// The values of a table's flags, read by flag name.
+class Values
+{
+public:
+    explicit Values(FlagList flags) : m_flags(flags), m_values(static_cast<size_t>(flags.count)) {}
+
+    void Set(int index, const Value& value) { m_values[static_cast<size_t>(index)] = value; }
+
+    const Value& Get(const wchar_t* name) const
+    {
+        const int index = m_flags.IndexOf(name);
+        // A name the table lacks is a fault of this file, never of the line.
+        if (index == m_flags.count)
+            throw std::logic_error("a job flag is read by a name its table does not have");
+        return m_values[static_cast<size_t>(index)];
+    }
+    const CString& Text(const wchar_t* name) const { return Get(name).text; }
+    int Number(const wchar_t* name) const { return Get(name).number; }
+    bool On(const wchar_t* name) const { return Get(name).on; }
+    template <class Enum> Enum Choice(const wchar_t* name) const { return static_cast<Enum>(Number(name)); }
+
+private:
+    FlagList m_flags;
+    std::vector<Value> m_values;
 };
 
 // The process arguments, argument 0 being the program.
@@ -69,10 +110,11 @@ struct Args
     CString operator[](int index) const { return items[index]; }
 };
 
+// Arguments before a kind's own flags: the program, "-type" and the type word.
+const int kTypeArgs = 3;
+
 const wchar_t kTask[] = L"Task  ";
 const wchar_t kMissingArguments[] = L"Command line arguments are missing.";
-const wchar_t kScreenType[] = L"VELLUMOR_SC";
-const wchar_t kScreenPrefix[] = L"Screen  ";
 const wchar_t kInvalidSelectionType[] = L"Invalid Screen Capture selection type (Free Hand, Polygon, etc).";
 
 [[noreturn]] void Fail(const CString& message)
@@ -105,24 +147,37 @@ bool IsFlag(const Args& args, int position, const wchar_t* name)
     return args[position].CompareNoCase(name) == 0;
 }
 
-// Reads the flag expected at position and its value.
-Value ReadFlag(const Args& args, int position, const CString& prefix, const Flag& flag)
+// Reads a line's flags in order, each followed by its value, from a position on.
+class FlagReader
 {
-    if (!IsFlag(args, position, flag.name))
-        Fail(prefix + flag.what + (flag.bare ? L"" : L" flag") + L" (" + flag.name + L") is missing.");
-    return position + 1 < args.count ? ReadValue(args[position + 1], flag.form) : Value();
-}
+public:
+    FlagReader(const Args& args, int position) : m_args(args), m_position(position) {}
 
-// Reads the flags in order from position first, each followed by its value, until the
-// arguments run out; the flags beyond keep empty values.
-Values ReadFlags(const Args& args, int first, const CString& prefix, FlagList flags)
-{
-    Values values;
-    values.SetSize(flags.count);
-    for (int i = 0; i < flags.count && first + 2 * i < args.count; ++i)
-        values[i] = ReadFlag(args, first + 2 * i, prefix, flags.items[i]);
-    return values;
-}
+    // The flag expected next, which the line must still hold, and its value (empty
+    // values when the line ends after the flag). Any other argument fails with prefix.
+    Value Read(const Flag& flag, const CString& prefix)
+    {
+        if (!IsFlag(m_args, m_position, flag.name))
+            Fail(prefix + flag.what + (flag.bare ? L"" : L" flag") + L" (" + flag.name + L") is missing.");
+        const int valuePosition = m_position + 1;
+        m_position += ArgsOf(1);
+        return valuePosition < m_args.count ? ReadValue(m_args[valuePosition], flag.form) : Value();
+    }
+
+    // The table's flags in order, until the arguments run out; the flags beyond keep
+    // empty values.
+    Values ReadAll(FlagList flags, const CString& prefix)
+    {
+        Values values(flags);
+        for (int i = 0; i < flags.count && m_position < m_args.count; ++i)
+            values.Set(i, Read(flags.items[i], prefix));
+        return values;
+    }
+
+private:
+    const Args& m_args;
+    int m_position;
+};
 
 // Free hand, polygon and rectangle always, and an ellipse with a size text, read the
 // size text as x,y pairs; the other types keep it as text (a window's title).
@@ -137,10 +192,10 @@ void ReadSelection(CCmdLine& line)
         line.m_selectionText = line.m_sizeText;
 }
 
-int ReadSelectionType(const Value& value, const wchar_t* prefix)
+int ReadSelectionType(const Value& value, const CString& prefix)
 {
     if (value.number < SCT_FREE_HAND || value.number > SCT_DESKTOP)
-        Fail(CString(prefix) + kInvalidSelectionType);
+        Fail(prefix + kInvalidSelectionType);
     return value.number;
 }
 
@@ -203,7 +258,7 @@ const PointSelection kPointSelections[] = {
     {SCT_ELLIPSE, L"ellipse", 2},
 };
 
-void CheckSelection(const CCmdLine& line, const wchar_t* prefix)
+void CheckSelection(const CCmdLine& line)
 {
     for (const PointSelection& selection : kPointSelections)
     {
@@ -211,7 +266,7 @@ void CheckSelection(const CCmdLine& line, const wchar_t* prefix)
             continue;
         CString message;
         message.Format(L"The %s selection needs at least %d points (x,y) in -size.", selection.name, selection.minimum);
-        Fail(prefix + message);
+        Fail(JobKindPrefix(line.m_kind) + message);
     }
 }
 
@@ -220,24 +275,24 @@ template <class Record> const Record& As(const SendParam& record)
     return static_cast<const Record&>(record);
 }
 
-EnumFileType FileType(const Value& value)
-{
-    return static_cast<EnumFileType>(value.number);
-}
-
 // ---- Screen destinations -------------------------------------------------------------
 
-// Every destination's flags end with this tail; a line may stop before it or before
-// its last flag.
+// The flags every screen line starts with, after the type word.
+const Flag kDestinationFlag = {L"-esParam", NUMBER, L"Send param type"};
+const Flag kSelectionTypeFlag = {L"-escType", NUMBER, L"Type"};
+const Flag kSizeFlag = {L"-size", TEXT, L"Size"};
+// Arguments before a destination's own flags: the type's and the three above.
+const int kScreenFixedArgs = kTypeArgs + ArgsOf(3);
+
+// Every destination's flags end with this tail.
 const Flag kTailFlags[] = {
     {L"-duration", NUMBER, L"Duration"},
     {L"-freq", NUMBER, L"Frequency"},
     {L"-captCursor", ONE_TEXT, L"Capture Cursor"},
 };
-const int kDurationAndFrequencyArgs = 4;
-const int kFullTailArgs = 6;
-// Arguments before a destination's own flags.
-const int kScreenFixedArgs = 9;
+// How many of the tail's flags a line may carry: none, those before -captCursor
+// (duration and frequency), or all.
+const int kTailLengths[] = {0, FlagList(kTailFlags).IndexOf(L"-captCursor"), FlagList(kTailFlags).count};
 
 const Flag kFileFlags[] = {
     {L"-file", TEXT, L"File name"},
@@ -306,68 +361,80 @@ const Flag kWebFlags[] = {
     {L"-imgType", NUMBER, L"File type"}, {L"-overwrite", NON_ZERO, L"File overwrite"},
 };
 
+EnumFileType FileType(const Values& v)
+{
+    return v.Choice<EnumFileType>(L"-imgType");
+}
+
 // Builders: the destination's own values, then duration and frequency. Show-dialog and
 // display are always off in a job.
 std::unique_ptr<SendParam> BuildFile(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScFile>(v[0].text, v[1].text, FileType(v[2]), v[3].on, false, duration, frequence);
+    return std::make_unique<InfoScFile>(v.Text(L"-file"), v.Text(L"-path"), FileType(v), v.On(L"-overwrite"), false,
+                                        duration, frequence);
 }
 
 std::unique_ptr<SendParam> BuildEditor(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScEditor>(v[0].text, FileType(v[1]), false, duration, frequence);
+    return std::make_unique<InfoScEditor>(v.Text(L"-editorPath"), FileType(v), false, duration, frequence);
 }
 
 std::unique_ptr<SendParam> BuildEmail(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScEmail>(v[0].text, v[1].text, v[2].text, v[3].text, v[4].text, v[5].text, v[6].on,
-                                         FileType(v[7]), false, duration, frequence);
+    return std::make_unique<InfoScEmail>(v.Text(L"-server"), v.Text(L"-from"), v.Text(L"-to"), v.Text(L"-cc"),
+                                         v.Text(L"-subject"), v.Text(L"-body"), v.On(L"-imgAttached"), FileType(v),
+                                         false, duration, frequence);
 }
 
 std::unique_ptr<SendParam> BuildIcq(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScIcq>(L"", L"", v[0].number, 0, FileType(v[1]), false, duration, frequence);
+    return std::make_unique<InfoScIcq>(L"", L"", v.Number(L"-UID"), 0, FileType(v), false, duration, frequence);
 }
 
 std::unique_ptr<SendParam> BuildPrinter(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScPrinter>(v[0].text, v[1].text, v[2].text, false,
-                                           static_cast<EnumPageOrientation>(v[3].number), v[4].number, duration,
+    return std::make_unique<InfoScPrinter>(v.Text(L"-prtName"), v.Text(L"-drvName"), v.Text(L"-portName"), false,
+                                           v.Choice<EnumPageOrientation>(L"-orient"), v.Number(L"-numCopies"), duration,
                                            frequence);
 }
 
 std::unique_ptr<SendParam> BuildFax(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScFax>(v[0].text, v[1].text, v[2].text, v[3].text, v[4].text, v[5].text, v[6].text,
-                                       v[7].text, v[8].on, false, duration, frequence);
+    return std::make_unique<InfoScFax>(v.Text(L"-svrName"), v.Text(L"-recipNum"), v.Text(L"-recipName"),
+                                       v.Text(L"-recipComp"), v.Text(L"-recipDepart"), v.Text(L"-note"),
+                                       v.Text(L"-subject"), v.Text(L"-covPgName"), v.On(L"-useCovPg"), false, duration,
+                                       frequence);
 }
 
 std::unique_ptr<SendParam> BuildDatabase(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScDatabase>(v[0].text, v[1].text, v[2].text, v[3].text, false, duration, frequence);
+    return std::make_unique<InfoScDatabase>(v.Text(L"-connStr"), v.Text(L"-table"), v.Text(L"-blobCol"),
+                                            v.Text(L"-extraCol"), false, duration, frequence);
 }
 
 std::unique_ptr<SendParam> BuildClipboard(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScClipboard>(FileType(v[0]), false, duration, frequence);
+    return std::make_unique<InfoScClipboard>(FileType(v), false, duration, frequence);
 }
 
 std::unique_ptr<SendParam> BuildScreenSaver(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScScreenSaver>(v[0].text, v[1].on, v[2].on, false, duration, frequence);
+    return std::make_unique<InfoScScreenSaver>(v.Text(L"-name"), v.On(L"-createUnique"), v.On(L"-makeCurrent"), false,
+                                               duration, frequence);
 }
 
 std::unique_ptr<SendParam> BuildWallpaper(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScWallpaper>(
-        v[0].text, v[1].on, static_cast<InfoScWallpaper::EnumDisplayType>(v[2].number), false, duration, frequence);
+    return std::make_unique<InfoScWallpaper>(v.Text(L"-name"), v.On(L"-createUnique"),
+                                             v.Choice<InfoScWallpaper::EnumDisplayType>(L"-displayType"), false,
+                                             duration, frequence);
 }
 
 std::unique_ptr<SendParam> BuildWeb(const Values& v, int duration, int frequence)
 {
-    return std::make_unique<InfoScWeb>(static_cast<EnumWebServer>(v[0].number), v[1].text, v[2].number, v[3].text,
-                                       v[4].text, v[5].text, v[6].text, v[7].text, FileType(v[8]), v[9].on, false,
-                                       duration, frequence);
+    return std::make_unique<InfoScWeb>(v.Choice<EnumWebServer>(L"-webSvr"), v.Text(L"-hostAddr"), v.Number(L"-port"),
+                                       v.Text(L"-login"), v.Text(L"-pwd"), v.Text(L"-webPath"), v.Text(L"-file"),
+                                       v.Text(L"-path"), FileType(v), v.On(L"-overwrite"), false, duration, frequence);
 }
 
 void CheckFile(const SendParam& record, const Checker& check)
@@ -451,66 +518,68 @@ void CheckWeb(const SendParam& record, const Checker& check)
     check.Require(validWebPath, L"Invalid web path - " + error);
 }
 
-struct Destination
+// One destination's part of a screen line. The destination's flag in the settings
+// comes from the destination table.
+struct ScreenParser
 {
     EnumSendParam type;
+    // Names the destination in failure texts.
     const wchar_t* name;
     FlagList flags;
     std::unique_ptr<SendParam> (*build)(const Values& values, int duration, int frequence);
     void (*check)(const SendParam& record, const Checker& check);
-    bool InfoScSettings::*setting;
 
-    CString Prefix() const { return kScreenPrefix + CString(name) + L": "; }
-    int BaseCount() const { return kScreenFixedArgs + 2 * flags.count; }
+    CString Prefix() const { return JobKindPrefix(JobKind::Screen) + name + L": "; }
+    // The destination's flags, then as much of the tail as a line may carry.
+    bool Accepts(int argc) const
+    {
+        for (int tail : kTailLengths)
+            if (argc == kScreenFixedArgs + ArgsOf(flags.count + tail))
+                return true;
+        return false;
+    }
 };
 
-const Destination kDestinations[] = {
-    {SP_SC_FILE, L"File", kFileFlags, BuildFile, CheckFile, &InfoScSettings::File},
-    {SP_SC_EDITOR, L"Editor", kEditorFlags, BuildEditor, CheckEditor, &InfoScSettings::Editor},
-    {SP_SC_EMAIL, L"Email", kEmailFlags, BuildEmail, CheckEmail, &InfoScSettings::Email},
-    {SP_SC_ICQ, L"ICQ", kIcqFlags, BuildIcq, CheckIcq, &InfoScSettings::ICQ},
-    {SP_SC_PRINTER, L"Printer", kPrinterFlags, BuildPrinter, CheckPrinter, &InfoScSettings::Printer},
-    {SP_SC_FAX, L"Fax", kFaxFlags, BuildFax, CheckFax, &InfoScSettings::Fax},
-    {SP_SC_DATABASE, L"Database", kDatabaseFlags, BuildDatabase, CheckDatabase, &InfoScSettings::Db},
-    {SP_SC_CLIPBOARD, L"Clipboard", kClipboardFlags, BuildClipboard, CheckClipboard, &InfoScSettings::Clipboard},
-    {SP_SC_SCREENSAVER, L"Screen Saver", kScreenSaverFlags, BuildScreenSaver, CheckScreenSaver,
-     &InfoScSettings::ScreenSaver},
-    {SP_SC_WALLPAPER, L"Wallpaper", kWallpaperFlags, BuildWallpaper, CheckWallpaper, &InfoScSettings::Wallpaper},
-    {SP_SC_WEB, L"Web", kWebFlags, BuildWeb, CheckWeb, &InfoScSettings::Web},
+const ScreenParser kScreenParsers[] = {
+    {SP_SC_FILE, L"File", kFileFlags, BuildFile, CheckFile},
+    {SP_SC_EDITOR, L"Editor", kEditorFlags, BuildEditor, CheckEditor},
+    {SP_SC_EMAIL, L"Email", kEmailFlags, BuildEmail, CheckEmail},
+    {SP_SC_ICQ, L"ICQ", kIcqFlags, BuildIcq, CheckIcq},
+    {SP_SC_PRINTER, L"Printer", kPrinterFlags, BuildPrinter, CheckPrinter},
+    {SP_SC_FAX, L"Fax", kFaxFlags, BuildFax, CheckFax},
+    {SP_SC_DATABASE, L"Database", kDatabaseFlags, BuildDatabase, CheckDatabase},
+    {SP_SC_CLIPBOARD, L"Clipboard", kClipboardFlags, BuildClipboard, CheckClipboard},
+    {SP_SC_SCREENSAVER, L"Screen Saver", kScreenSaverFlags, BuildScreenSaver, CheckScreenSaver},
+    {SP_SC_WALLPAPER, L"Wallpaper", kWallpaperFlags, BuildWallpaper, CheckWallpaper},
+    {SP_SC_WEB, L"Web", kWebFlags, BuildWeb, CheckWeb},
 };
 
-const Destination* FindDestination(int sendParam)
+const ScreenParser* FindScreenParser(int sendParam)
 {
-    for (const Destination& destination : kDestinations)
-        if (destination.type == sendParam)
-            return &destination;
+    for (const ScreenParser& parser : kScreenParsers)
+        if (parser.type == sendParam)
+            return &parser;
     return nullptr;
 }
 
-const Flag kScreenFlags[] = {
-    {L"-esParam", NUMBER, L"Send param type"},
-    {L"-escType", NUMBER, L"Type"},
-    {L"-size", TEXT, L"Size"},
-};
-
-// Reads the destination's flags and its tail from argument 9 and gives the screen
-// manager the job's one destination.
-void ParseDestination(CCmdLine& line, const Args& args, const Destination& destination)
+// Reads the destination's flags and its tail, which follow the screen line's first
+// flags, and gives the screen manager the job's one destination.
+void ParseDestination(CCmdLine& line, const Args& args, const ScreenParser& parser)
 {
-    const CString prefix = destination.Prefix();
-    const int base = destination.BaseCount();
-    if (args.count != base && args.count != base + kDurationAndFrequencyArgs && args.count != base + kFullTailArgs)
+    const CString prefix = parser.Prefix();
+    if (!parser.Accepts(args.count))
         Fail(prefix + kMissingArguments);
-    const Values own = ReadFlags(args, kScreenFixedArgs, prefix, destination.flags);
-    const Values tail = ReadFlags(args, base, prefix, kTailFlags);
+    FlagReader reader(args, kScreenFixedArgs);
+    const Values own = reader.ReadAll(parser.flags, prefix);
+    const Values tail = reader.ReadAll(kTailFlags, prefix);
 
-    const std::unique_ptr<SendParam> record = destination.build(own, tail[0].number, tail[1].number);
-    line.m_captureCursor = tail[2].on;
+    const std::unique_ptr<SendParam> record = parser.build(own, tail.Number(L"-duration"), tail.Number(L"-freq"));
+    line.m_captureCursor = tail.On(L"-captCursor");
     CJobScreenCaptureManager& manager = *line.m_screenManager;
     manager.SetRecord(*record);
     InfoScSettings settings;
     settings.Clear();
-    settings.*destination.setting = true;
+    settings.*DestinationOf(parser.type).flag = true;
     manager.SetSettings(settings);
     manager.SetSelection(line.m_selectionPoints, static_cast<EnumScreenCaptureType>(line.m_selectionType),
                          line.m_selectionText);
@@ -519,33 +588,36 @@ void ParseDestination(CCmdLine& line, const Args& args, const Destination& desti
 
 void ParseScreen(CCmdLine& line, const Args& args)
 {
+    const CString prefix = JobKindPrefix(JobKind::Screen);
     if (args.count < kScreenFixedArgs)
-        Fail(CString(kScreenPrefix) + kMissingArguments);
-    line.m_sendParam = ReadFlag(args, 3, kScreenPrefix, kScreenFlags[0]).number;
-    const Destination* destination = FindDestination(line.m_sendParam);
-    if (!destination)
-        Fail(CString(kScreenPrefix) + L"Invalid Screen Capture type (File, Printer, etc).");
-    line.m_selectionType = ReadSelectionType(ReadFlag(args, 5, kScreenPrefix, kScreenFlags[1]), kScreenPrefix);
-    line.m_sizeText = ReadFlag(args, 7, kScreenPrefix, kScreenFlags[2]).text;
+        Fail(prefix + kMissingArguments);
+    FlagReader reader(args, kTypeArgs);
+    line.m_sendParam = reader.Read(kDestinationFlag, prefix).number;
+    const ScreenParser* parser = FindScreenParser(line.m_sendParam);
+    if (!parser)
+        Fail(prefix + L"Invalid Screen Capture type (File, Printer, etc).");
+    line.m_selectionType = ReadSelectionType(reader.Read(kSelectionTypeFlag, prefix), prefix);
+    line.m_sizeText = reader.Read(kSizeFlag, prefix).text;
     ReadSelection(line);
-    ParseDestination(line, args, *destination);
+    ParseDestination(line, args, *parser);
     line.m_record = true;
 }
 
 void ValidateScreen(const CCmdLine& line)
 {
-    const Destination& destination = *FindDestination(line.m_sendParam);
-    const Checker check(destination.Prefix());
-    CheckSelection(line, kScreenPrefix);
-    const DestinationTiming timing = GetDestinationTiming(*line.m_screenManager->GetRecord(destination.type));
-    check.RequireDuration(timing.duration);
-    destination.check(*line.m_screenManager->GetRecord(destination.type), check);
+    const ScreenParser& parser = *FindScreenParser(line.m_sendParam);
+    const Checker check(parser.Prefix());
+    const SendParam& record = *line.m_screenManager->GetRecord(parser.type);
+    CheckSelection(line);
+    check.RequireDuration(GetDestinationTiming(record).duration);
+    parser.check(record, check);
 }
 
 // ---- Recordings and playings ---------------------------------------------------------
 
-// Arguments before the flags of a recording or playing.
-const int kMediaFixedArgs = 5;
+// Arguments before the flags of a recording or playing: the type's, then the kind's
+// type flag and its value.
+const int kMediaFixedArgs = kTypeArgs + ArgsOf(1);
 
 const Flag kTrainingRecordingFlags[] = {
     {L"-file", TEXT, L"File name"},           {L"-path", TEXT, L"Path"},
@@ -619,41 +691,45 @@ const Flag kMovieRecordingFlags[] = {
 // Apply functions store the values in the kind's manager; show-dialog is always off.
 void ApplyTrainingRecording(CCmdLine& line, const Values& v)
 {
-    line.m_cbtManager->GetRecording() = InfoCBTRecording(v[0].text, v[1].text, v[2].on, v[3].on, v[4].text, v[5].text,
-                                                         v[6].text, v[7].on, v[8].on, v[9].number, false);
+    line.m_cbtManager->GetRecording() = InfoCBTRecording(
+        v.Text(L"-file"), v.Text(L"-path"), v.On(L"-overwrite"), v.On(L"-sound"), v.Text(L"-device"),
+        v.Text(L"-format"), v.Text(L"-pinName"), v.On(L"-skipMouse"), v.On(L"-skipKb"), v.Number(L"-duration"), false);
 }
 
 void ApplyTrainingPlaying(CCmdLine& line, const Values& v)
 {
-    line.m_cbtManager->GetPlaying() =
-        InfoCBTPlaying(v[0].text, v[1].on, v[2].number, v[3].on, v[4].on, v[5].number, false, v[6].text, v[7].text,
-                       v[12].number, v[8].number, v[9].number, v[10].number, v[11].number);
+    line.m_cbtManager->GetPlaying() = InfoCBTPlaying(
+        v.Text(L"-file"), v.On(L"-sound"), v.Number(L"-repeat"), v.On(L"-skipMouse"), v.On(L"-skipKb"),
+        v.Number(L"-duration"), false, v.Text(L"-appToLaunch"), v.Text(L"-cmdLine"), v.Number(L"-delayTime"),
+        v.Number(L"-left"), v.Number(L"-top"), v.Number(L"-width"), v.Number(L"-height"));
 }
 
 void ApplyAudioRecording(CCmdLine& line, const Values& v)
 {
-    line.m_audioManager->GetRecording() =
-        InfoAudioRecording(v[0].text, v[1].text, static_cast<EnumAudioFileType>(v[2].number), v[3].on, v[4].text,
-                           v[5].text, v[6].text, v[7].number, false, false);
+    line.m_audioManager->GetRecording() = InfoAudioRecording(
+        v.Text(L"-file"), v.Text(L"-path"), v.Choice<EnumAudioFileType>(L"-fileType"), v.On(L"-overwrite"),
+        v.Text(L"-device"), v.Text(L"-format"), v.Text(L"-pinName"), v.Number(L"-duration"), false, false);
 }
 
 void ApplyAudioPlaying(CCmdLine& line, const Values& v)
 {
-    line.m_audioManager->GetPlaying() = InfoAudioPlaying(v[0].text, v[2].number, v[1].number, false);
+    line.m_audioManager->GetPlaying() =
+        InfoAudioPlaying(v.Text(L"-file"), v.Number(L"-duration"), v.Number(L"-repeat"), false);
 }
 
 void ApplyVideoRecording(CCmdLine& line, const Values& v)
 {
-    line.m_videoManager->GetRecording() =
-        InfoVideoRecording(v[0].text, v[1].text, static_cast<EnumVideoFileType>(v[2].number), v[3].on, v[4].number,
-                           v[5].text, v[6].number, v[7].on, v[8].number, v[9].number, v[10].number, v[11].number,
-                           v[12].on, v[13].text, v[14].text, v[15].text, false);
+    line.m_videoManager->GetRecording() = InfoVideoRecording(
+        v.Text(L"-file"), v.Text(L"-path"), v.Choice<EnumVideoFileType>(L"-fileType"), v.On(L"-overwrite"),
+        v.Number(L"-duration"), v.Text(L"-videoDevice"), v.Number(L"-framesRate"), v.On(L"-preview"),
+        v.Number(L"-left"), v.Number(L"-top"), v.Number(L"-width"), v.Number(L"-height"), v.On(L"-audio"),
+        v.Text(L"-audioDevice"), v.Text(L"-audioFormat"), v.Text(L"-audioPinName"), false);
 }
 
 template <class Playing> Playing PlayingOf(const Values& v)
 {
-    return Playing(v[0].text, v[2].number, v[1].number, false, v[7].on, v[3].number, v[4].number, v[5].number,
-                   v[6].number);
+    return Playing(v.Text(L"-file"), v.Number(L"-duration"), v.Number(L"-repeat"), false, v.On(L"-audio"),
+                   v.Number(L"-left"), v.Number(L"-top"), v.Number(L"-width"), v.Number(L"-height"));
 }
 
 void ApplyVideoPlaying(CCmdLine& line, const Values& v)
@@ -663,12 +739,12 @@ void ApplyVideoPlaying(CCmdLine& line, const Values& v)
 
 void ApplyMovieRecording(CCmdLine& line, const Values& v)
 {
-    line.m_presentationManager->GetRecording() =
-        InfoPresentationRecording(v[0].text, v[1].text, static_cast<EnumPresentationFileType>(v[2].number), v[3].on,
-                                  v[4].number, v[5].number, v[6].number, false);
-    line.m_selectionType = ReadSelectionType(v[7], L"Movie  ");
-    line.m_sizeText = v[8].text;
-    line.m_captureCursor = v[9].on;
+    line.m_presentationManager->GetRecording() = InfoPresentationRecording(
+        v.Text(L"-file"), v.Text(L"-path"), v.Choice<EnumPresentationFileType>(L"-fileType"), v.On(L"-overwrite"),
+        v.Number(L"-duration"), v.Number(L"-freq"), v.Number(L"-framesRate"), false);
+    line.m_selectionType = ReadSelectionType(v.Get(L"-escType"), JobKindPrefix(JobKind::Movie));
+    line.m_sizeText = v.Text(L"-size");
+    line.m_captureCursor = v.On(L"-captCursor");
     ReadSelection(line);
 }
 
@@ -732,7 +808,7 @@ void CheckVideoPlaying(const CCmdLine& line, const Checker& check)
 void CheckMovieRecording(const CCmdLine& line, const Checker& check)
 {
     const InfoPresentationRecording& recording = line.m_presentationManager->GetRecording();
-    CheckSelection(line, L"Movie  ");
+    CheckSelection(line);
     check.RequireDuration(recording.RecDuration);
     check.Require(recording.RecFramesRate >= 1, L"The frames rate must be at least 1 frame per second.");
     check.RequireFileName(recording.RecFName, L"Invalid movie file name '");
@@ -744,157 +820,140 @@ void CheckMoviePlaying(const CCmdLine& line, const Checker& check)
     check.RequireFile(line.m_presentationManager->GetPlaying().PlayFName, L"Movie file '");
 }
 
+// How many of its flags the line of a recording or playing carries.
+enum class Length
+{
+    AllOrMore,        // every flag; the arguments after them are ignored
+    AllOrFirst,       // every flag, or only those before the first optional one
+    AllOrOnePairMore, // every flag, or every flag and one more flag and value, ignored
+};
+
 // One recording or playing parser.
 struct MediaParser
 {
-    const wchar_t* name;
     FlagList flags;
-    // The counts accepted: exactly one of the two, or at least the first when the
-    // second is 0.
-    int count;
-    int otherCount;
+    Length length;
+    // With AllOrFirst: the first of the flags a line carries all or none of.
+    const wchar_t* firstOptional;
     void (*apply)(CCmdLine& line, const Values& values);
     void (*check)(const CCmdLine& line, const Checker& check);
     const SendParam& (*record)(const CCmdLine& line);
 
-    bool Accepts(int argc) const { return otherCount == 0 ? argc >= count : argc == count || argc == otherCount; }
+    bool Accepts(int argc) const
+    {
+        const int all = kMediaFixedArgs + ArgsOf(flags.count);
+        switch (length)
+        {
+        case Length::AllOrMore:
+            return argc >= all;
+        case Length::AllOrFirst:
+            return argc == all || argc == kMediaFixedArgs + ArgsOf(flags.IndexOf(firstOptional));
+        case Length::AllOrOnePairMore:
+            return argc == all || argc == all + ArgsOf(1);
+        }
+        return false;
+    }
 };
 
-// A capture kind chosen by its type word: its type flag picks recording (1) or playing.
+// A capture kind other than the screen's: its type flag picks recording (1) or playing.
 struct MediaKind
 {
-    const wchar_t* typeWord;
-    const wchar_t* prefix;
+    JobKind kind;
     const wchar_t* typeFlag;
     MediaParser recording;
     MediaParser playing;
 };
 
 const MediaKind kMediaKinds[] = {
-    {L"VELLUMOR_CBT",
-     L"Training  ",
+    {JobKind::Training,
      L"-cbtType",
-     {L"Recording", kTrainingRecordingFlags, 25, 0, ApplyTrainingRecording, CheckTrainingRecording,
+     {kTrainingRecordingFlags, Length::AllOrMore, nullptr, ApplyTrainingRecording, CheckTrainingRecording,
       [](const CCmdLine& l) -> const SendParam& { return l.m_cbtManager->GetRecording(); }},
-     {L"Playing", kTrainingPlayingFlags, 17, 31, ApplyTrainingPlaying, CheckTrainingPlaying,
+     {kTrainingPlayingFlags, Length::AllOrFirst, L"-appToLaunch", ApplyTrainingPlaying, CheckTrainingPlaying,
       [](const CCmdLine& l) -> const SendParam& { return l.m_cbtManager->GetPlaying(); }}},
-    {L"VELLUMOR_AUDIO",
-     L"Audio  ",
+    {JobKind::Audio,
      L"-audioType",
-     {L"Recording", kAudioRecordingFlags, 21, 0, ApplyAudioRecording, CheckAudioRecording,
+     {kAudioRecordingFlags, Length::AllOrMore, nullptr, ApplyAudioRecording, CheckAudioRecording,
       [](const CCmdLine& l) -> const SendParam& { return l.m_audioManager->GetRecording(); }},
-     {L"Playing", kAudioPlayingFlags, 11, 0, ApplyAudioPlaying, CheckAudioPlaying,
+     {kAudioPlayingFlags, Length::AllOrMore, nullptr, ApplyAudioPlaying, CheckAudioPlaying,
       [](const CCmdLine& l) -> const SendParam& { return l.m_audioManager->GetPlaying(); }}},
-    {L"VELLUMOR_VIDEO",
-     L"Video  ",
+    {JobKind::Video,
      L"-videoType",
-     {L"Recording", kVideoRecordingFlags, 37, 0, ApplyVideoRecording, CheckVideoRecording,
+     {kVideoRecordingFlags, Length::AllOrMore, nullptr, ApplyVideoRecording, CheckVideoRecording,
       [](const CCmdLine& l) -> const SendParam& { return l.m_videoManager->GetRecording(); }},
-     {L"Playing", kVideoPlayingFlags, 21, 0, ApplyVideoPlaying, CheckVideoPlaying,
+     {kVideoPlayingFlags, Length::AllOrMore, nullptr, ApplyVideoPlaying, CheckVideoPlaying,
       [](const CCmdLine& l) -> const SendParam& { return l.m_videoManager->GetPlaying(); }}},
-    {L"VELLUMOR_PRESENTATION",
-     L"Movie  ",
+    {JobKind::Movie,
      L"-presType",
-     {L"Recording", kMovieRecordingFlags, 25, 27, ApplyMovieRecording, CheckMovieRecording,
+     {kMovieRecordingFlags, Length::AllOrOnePairMore, nullptr, ApplyMovieRecording, CheckMovieRecording,
       [](const CCmdLine& l) -> const SendParam& { return l.m_presentationManager->GetRecording(); }},
-     {L"Playing", kVideoPlayingFlags, 21, 0, ApplyMoviePlaying, CheckMoviePlaying,
+     {kVideoPlayingFlags, Length::AllOrMore, nullptr, ApplyMoviePlaying, CheckMoviePlaying,
       [](const CCmdLine& l) -> const SendParam& { return l.m_presentationManager->GetPlaying(); }}},
 };
 
-const MediaKind* FindMediaKind(const CString& typeWord)
+const MediaKind* FindMediaKind(JobKind kind)
 {
-    for (const MediaKind& kind : kMediaKinds)
-        if (typeWord.CompareNoCase(kind.typeWord) == 0)
-            return &kind;
+    for (const MediaKind& media : kMediaKinds)
+        if (media.kind == kind)
+            return &media;
     return nullptr;
 }
 
-CString PrefixOf(const MediaKind& kind, const MediaParser& parser)
+const MediaParser& ParserOf(const MediaKind& kind, bool record)
 {
-    return kind.prefix + CString(parser.name) + L": ";
+    return record ? kind.recording : kind.playing;
 }
 
 void ParseMedia(CCmdLine& line, const Args& args, const MediaKind& kind)
 {
+    const CString kindPrefix = JobKindPrefix(kind.kind);
     if (args.count < kMediaFixedArgs)
-        Fail(kind.prefix + CString(kMissingArguments));
+        Fail(kindPrefix + kMissingArguments);
+    FlagReader reader(args, kTypeArgs);
     const Flag typeFlag = {kind.typeFlag, NUMBER, L"Type"};
-    line.m_record = ReadFlag(args, 3, kind.prefix, typeFlag).number == 1;
-    const MediaParser& parser = line.m_record ? kind.recording : kind.playing;
-    const CString prefix = PrefixOf(kind, parser);
+    line.m_record = reader.Read(typeFlag, kindPrefix).number == 1;
+    const MediaParser& parser = ParserOf(kind, line.m_record);
+    const CString prefix = JobStepPrefix(kind.kind, line.m_record);
     if (!parser.Accepts(args.count))
         Fail(prefix + kMissingArguments);
-    parser.apply(line, ReadFlags(args, kMediaFixedArgs, prefix, parser.flags));
+    parser.apply(line, reader.ReadAll(parser.flags, prefix));
 }
 
 void ValidateMedia(const CCmdLine& line, const MediaKind& kind)
 {
-    const MediaParser& parser = line.m_record ? kind.recording : kind.playing;
-    parser.check(line, Checker(PrefixOf(kind, parser)));
-}
-
-bool IsScreenJob(const CString& typeWord)
-{
-    return typeWord.CompareNoCase(kScreenType) == 0;
+    ParserOf(kind, line.m_record).check(line, Checker(JobStepPrefix(kind.kind, line.m_record)));
 }
 } // namespace
 
 CCmdLine::CCmdLine(int argc, const wchar_t* const* argv, bool validate)
-    : m_screenManager(new CJobScreenCaptureManager), m_cbtManager(new CJobCBTManager(L"Training")),
-      m_audioManager(new CJobAudioManager(L"Audio")), m_videoManager(new CJobVideoManager(L"Video")),
-      m_presentationManager(new CJobPresentationManager)
 {
-    // A throw leaves no object whose destructor would free the managers.
-    try
-    {
-        Parse(argc, argv, validate);
-    }
-    catch (...)
-    {
-        DeleteManagers();
-        throw;
-    }
+    Parse(argc, argv, validate);
 }
 
-CCmdLine::~CCmdLine()
-{
-    DeleteManagers();
-}
-
-void CCmdLine::DeleteManagers()
-{
-    delete m_screenManager;
-    delete m_cbtManager;
-    delete m_audioManager;
-    delete m_videoManager;
-    delete m_presentationManager;
-    m_screenManager = nullptr;
-    m_cbtManager = nullptr;
-    m_audioManager = nullptr;
-    m_videoManager = nullptr;
-    m_presentationManager = nullptr;
-}
+CCmdLine::~CCmdLine() = default;
 
 void CCmdLine::Parse(int argc, const wchar_t* const* argv, bool validate)
 {
     const Args args = {argc, argv};
     for (int i = 0; i < argc; ++i)
         m_cmdLine += args[i] + L' ';
-    const CString unknown = L"*Unknown*  ";
-    if (argc < 3)
+    const CString unknown = JobKindPrefix(JobKind::None);
+    if (argc < kTypeArgs)
         Fail(unknown + kMissingArguments);
     if (!IsFlag(args, 1, L"-type"))
         Fail(unknown + L"Capture type flag (-type) is missing.");
     m_type = args[2];
+    m_kind = JobKindOf(m_type);
+    MakeManager();
 
     // Any other type word is a job that does nothing.
-    if (IsScreenJob(m_type))
+    if (m_kind == JobKind::Screen)
     {
         ParseScreen(*this, args);
         if (validate)
             ValidateScreen(*this);
     }
-    else if (const MediaKind* kind = FindMediaKind(m_type))
+    else if (const MediaKind* kind = FindMediaKind(m_kind))
     {
         ParseMedia(*this, args, *kind);
         if (validate)
@@ -902,13 +961,34 @@ void CCmdLine::Parse(int argc, const wchar_t* const* argv, bool validate)
     }
 }
 
+void CCmdLine::MakeManager()
+{
+    switch (m_kind)
+    {
+    case JobKind::Screen:
+        m_screenManager = std::make_unique<CJobScreenCaptureManager>();
+        break;
+    case JobKind::Training:
+        m_cbtManager = std::make_unique<CJobCBTManager>(JobKindName(m_kind));
+        break;
+    case JobKind::Audio:
+        m_audioManager = std::make_unique<CJobAudioManager>(JobKindName(m_kind));
+        break;
+    case JobKind::Video:
+        m_videoManager = std::make_unique<CJobVideoManager>(JobKindName(m_kind));
+        break;
+    case JobKind::Movie:
+        m_presentationManager = std::make_unique<CJobPresentationManager>();
+        break;
+    case JobKind::None:
+        break;
+    }
+}
+
 const SendParam* CCmdLine::GetRecord() const
 {
-    if (IsScreenJob(m_type))
+    if (m_kind == JobKind::Screen)
         return m_screenManager->GetRecord(static_cast<EnumSendParam>(m_sendParam));
-    const MediaKind* kind = FindMediaKind(m_type);
-    if (!kind)
-        return nullptr;
-    const MediaParser& parser = m_record ? kind->recording : kind->playing;
-    return &parser.record(*this);
+    const MediaKind* kind = FindMediaKind(m_kind);
+    return kind ? &ParserOf(*kind, m_record).record(*this) : nullptr;
 }

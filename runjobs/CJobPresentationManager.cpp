@@ -2,10 +2,10 @@
 
 #include "capture/CAviWriter.h"
 #include "capture/CImagePresentation.h"
-#include "capture/CWndTimer.h"
 #include "capture/CaptureTables.h"
 #include "common/PathHelpers.h"
 #include "framework/AppMainWnd.h"
+#include "runjobs/JobSteps.h"
 
 CJobPresentationManager::CJobPresentationManager() = default;
 
@@ -27,7 +27,7 @@ DestinationResult CJobPresentationManager::StartRecording()
 {
     if (m_recording.RecShowDlg && !m_recordingOn)
     {
-        m_errorText = L"The movie's settings ask for a dialog, which an unattended job cannot show.";
+        m_errorText = DialogRefusalText(L"movie's");
         return DR_FAILED;
     }
     StopRecording();
@@ -41,16 +41,12 @@ DestinationResult CJobPresentationManager::StartRecording()
     m_destination->SetAviWriter(m_aviWriter.get());
     if (m_recording.RecDuration >= 1)
     {
-        const UINT duration = static_cast<UINT>(m_recording.RecDuration);
-        const UINT frequency = static_cast<UINT>(m_recording.RecFreq);
-        // A period of 0 or one not below the duration asks for one frame, taken now.
-        const bool single = CWndTimer::IsSingleCapture(duration, frequency);
-        m_timer = new CWndTimer(this);
-        m_timer->SetMovieCapture(m_destination.get(), single ? 0 : frequency, m_points, m_selectionType,
-                                 m_selectionText, AppGetMainWnd(), m_captureCursor);
-        m_timer->Start(duration);
-        if (single)
-            m_timer->CaptureNow();
+        m_timer.reset(new CWndTimer(this));
+        StartJobTimer(*m_timer, static_cast<UINT>(m_recording.RecDuration), static_cast<UINT>(m_recording.RecFreq),
+                      [this](CWndTimer& timer, UINT period) {
+                          timer.SetMovieCapture(m_destination.get(), period, m_points, m_selectionType, m_selectionText,
+                                                AppGetMainWnd(), m_captureCursor);
+                      });
     }
     m_recordingOn = true;
     return DR_DONE;
@@ -77,7 +73,7 @@ bool CJobPresentationManager::StopRecording()
 {
     if (m_timer)
         m_timer->Stop();
-    DeleteTimer();
+    m_timer.reset();
     if (m_destination)
     {
         // The lock keeps a frame write from meeting the writer's end.
@@ -93,22 +89,11 @@ bool CJobPresentationManager::StopRecording()
 
 CString CJobPresentationManager::GetErrorText()
 {
-    CString text = m_errorText;
-    m_errorText.Empty();
-    return text.IsEmpty() ? CString(L"Unknown error.") : text;
+    return TakeErrorText(m_errorText);
 }
 
 void CJobPresentationManager::StopStep()
 {
     StopRecording();
     PostQuitMessage(0);
-}
-
-void CJobPresentationManager::DeleteTimer()
-{
-    if (!m_timer)
-        return;
-    // Deferred when the timer's own handler is running.
-    m_timer->Delete();
-    m_timer = nullptr;
 }

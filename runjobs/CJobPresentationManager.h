@@ -9,6 +9,7 @@
 #include "Info/InfoPresentationPlaying.h"
 #include "Info/InfoPresentationRecording.h"
 #include "capture/CImageBase.h"
+#include "capture/CWndTimer.h"
 #include "capture/ICaptureStepTarget.h"
 #include "framework/CArray.h"
 
@@ -16,7 +17,6 @@
 
 class CAviWriter;
 class CImagePresentation;
-class CWndTimer;
 
 class CJobPresentationManager : public ICaptureStepTarget
 {
@@ -55,7 +55,6 @@ private:
     // The recording's file: the record's full path, numbered when the file exists and
     // may not be overwritten; its folder is created when missing.
     bool PrepareOutputFile();
-    void DeleteTimer();
 
     InfoPresentationRecording m_recording;
     InfoPresentationPlaying m_playing;
@@ -64,7 +63,7 @@ private:
     EnumScreenCaptureType m_selectionType = SCT_RECTANGLE;
     CString m_selectionText;
     bool m_captureCursor = false;
-    CWndTimer* m_timer = nullptr;
+    CWndTimerPtr m_timer;
     std::unique_ptr<CImagePresentation> m_destination;
     std::unique_ptr<CAviWriter> m_aviWriter;
     CString m_outputPath;

@@ -1,29 +1,14 @@
 #include "runjobs/CJobRunner.h"
 
+#include "capture/DestinationTable.h"
 #include "framework/AppMessageLoop.h"
 
 namespace
 {
-// A destination's flag in the settings and the label a failure starts with, in the
-// order the label is chosen.
-struct DestinationLabel
-{
-    bool InfoScSettings::*flag;
-    const wchar_t* label;
-};
-
-const DestinationLabel kLabels[] = {
-    {&InfoScSettings::Clipboard, L"Clipboard: "},
-    {&InfoScSettings::Db, L"Database: "},
-    {&InfoScSettings::Editor, L"Graphic Editor: "},
-    {&InfoScSettings::Email, L"Email: "},
-    {&InfoScSettings::Fax, L"Fax: "},
-    {&InfoScSettings::File, L"File: "},
-    {&InfoScSettings::ICQ, L"ICQ: "},
-    {&InfoScSettings::Printer, L"Printer: "},
-    {&InfoScSettings::ScreenSaver, L"Screen Saver: "},
-    {&InfoScSettings::Wallpaper, L"Wallpaper: "},
-    {&InfoScSettings::Web, L"Web Server: "},
+// The order in which the destination whose name starts a failure is chosen.
+const EnumSendParam kCaptionOrder[] = {
+    SP_SC_CLIPBOARD, SP_SC_DATABASE, SP_SC_EDITOR,      SP_SC_EMAIL,     SP_SC_FAX, SP_SC_FILE,
+    SP_SC_ICQ,       SP_SC_PRINTER,  SP_SC_SCREENSAVER, SP_SC_WALLPAPER, SP_SC_WEB,
 };
 
 DWORD SecondsToWait(unsigned int seconds)
@@ -34,31 +19,35 @@ DWORD SecondsToWait(unsigned int seconds)
 
 void CJobRunner::Run()
 {
-    const CString& type = m_cmdLine->m_type;
-    if (type.CompareNoCase(L"VELLUMOR_SC") == 0)
-        RunScreenJob();
-    else if (type.CompareNoCase(L"VELLUMOR_CBT") == 0)
-        RunMediaJob(*m_cmdLine->m_cbtManager, L"Training", 0, 0);
-    else if (type.CompareNoCase(L"VELLUMOR_AUDIO") == 0)
-        RunMediaJob(*m_cmdLine->m_audioManager, L"Audio", m_cmdLine->m_audioManager->GetRecording().RecDuration,
-                    m_cmdLine->m_audioManager->GetPlaying().PlayDuration);
-    else if (type.CompareNoCase(L"VELLUMOR_VIDEO") == 0)
-        RunMediaJob(*m_cmdLine->m_videoManager, L"Video", m_cmdLine->m_videoManager->GetRecording().RecDuration,
-                    m_cmdLine->m_videoManager->GetPlaying().PlayDuration);
-    else if (type.CompareNoCase(L"VELLUMOR_PRESENTATION") == 0)
-        RunMovieJob();
+    switch (m_cmdLine.m_kind)
+    {
+    case JobKind::Screen:
+        return RunScreenJob();
+    case JobKind::Training:
+        return RunMediaJob(*m_cmdLine.m_cbtManager, 0, 0);
+    case JobKind::Audio:
+        return RunMediaJob(*m_cmdLine.m_audioManager, m_cmdLine.m_audioManager->GetRecording().RecDuration,
+                           m_cmdLine.m_audioManager->GetPlaying().PlayDuration);
+    case JobKind::Video:
+        return RunMediaJob(*m_cmdLine.m_videoManager, m_cmdLine.m_videoManager->GetRecording().RecDuration,
+                           m_cmdLine.m_videoManager->GetPlaying().PlayDuration);
+    case JobKind::Movie:
+        return RunMovieJob();
+    case JobKind::None:
+        return;
+    }
 }
 
 void CJobRunner::RunScreenJob()
 {
-    if (!m_cmdLine->m_record)
+    if (!m_cmdLine.m_record)
         return;
-    CJobScreenCaptureManager& manager = *m_cmdLine->m_screenManager;
-    manager.SetSelection(m_cmdLine->m_selectionPoints, static_cast<EnumScreenCaptureType>(m_cmdLine->m_selectionType),
-                         m_cmdLine->m_selectionText);
-    manager.SetCaptureCursor(m_cmdLine->m_captureCursor);
+    CJobScreenCaptureManager& manager = *m_cmdLine.m_screenManager;
+    manager.SetSelection(m_cmdLine.m_selectionPoints, static_cast<EnumScreenCaptureType>(m_cmdLine.m_selectionType),
+                         m_cmdLine.m_selectionText);
+    manager.SetCaptureCursor(m_cmdLine.m_captureCursor);
     if (manager.Start() != DR_DONE)
-        throw L"Screen  " + ScreenCaption() + manager.GetErrorText();
+        throw JobKindPrefix(JobKind::Screen) + ScreenCaption() + manager.GetErrorText();
     // The timer window posts the quit message when the duration has passed.
     Wait(kInfinite);
     if (manager.IsCaptureInProgress())
@@ -67,45 +56,37 @@ void CJobRunner::RunScreenJob()
 
 void CJobRunner::RunMovieJob()
 {
-    CJobPresentationManager& manager = *m_cmdLine->m_presentationManager;
-    if (m_cmdLine->m_record)
-        manager.SetSelection(m_cmdLine->m_selectionPoints,
-                             static_cast<EnumScreenCaptureType>(m_cmdLine->m_selectionType), m_cmdLine->m_selectionText,
-                             m_cmdLine->m_captureCursor);
+    CJobPresentationManager& manager = *m_cmdLine.m_presentationManager;
+    if (m_cmdLine.m_record)
+        manager.SetSelection(m_cmdLine.m_selectionPoints, static_cast<EnumScreenCaptureType>(m_cmdLine.m_selectionType),
+                             m_cmdLine.m_selectionText, m_cmdLine.m_captureCursor);
     // The recording's timer window ends the job.
-    RunMediaJob(manager, L"Movie", 0, 0);
+    RunMediaJob(manager, 0, 0);
 }
 
 CString CJobRunner::ScreenCaption()
 {
-    CJobScreenCaptureManager& manager = *m_cmdLine->m_screenManager;
+    CJobScreenCaptureManager& manager = *m_cmdLine.m_screenManager;
     CString caption;
     if (manager.IsCaptureInProgress() && manager.GetDuration() >= 1)
         caption = L"Recording ";
     const InfoScSettings& settings = manager.GetSettings();
-    for (const DestinationLabel& destination : kLabels)
+    for (EnumSendParam type : kCaptionOrder)
     {
+        const DestinationEntry& destination = DestinationOf(type);
         if (settings.*destination.flag)
-        {
-            caption += destination.label;
-            break;
-        }
+            return caption + destination.name + L": ";
     }
     return caption;
 }
 
 template <class Manager>
-void CJobRunner::RunMediaJob(Manager& manager, const wchar_t* kind, unsigned int recordingSeconds,
-                             unsigned int playingSeconds)
+void CJobRunner::RunMediaJob(Manager& manager, unsigned int recordingSeconds, unsigned int playingSeconds)
 {
-    const bool record = m_cmdLine->m_record;
+    const bool record = m_cmdLine.m_record;
     const DestinationResult started = record ? manager.StartRecording() : manager.StartPlaying();
     if (started != DR_DONE)
-    {
-        CString failure;
-        failure.Format(L"%s  %s: %s", kind, record ? L"Recording" : L"Playing", manager.GetErrorText().GetString());
-        throw failure;
-    }
+        throw JobStepPrefix(m_cmdLine.m_kind, record) + manager.GetErrorText();
     Wait(SecondsToWait(record ? recordingSeconds : playingSeconds));
     if (record)
         manager.StopRecording();

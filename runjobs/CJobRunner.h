@@ -9,10 +9,10 @@ class CJobRunner
 {
 public:
     // The line is not owned; it must outlive the runner.
-    explicit CJobRunner(CCmdLine* cmdLine) : m_cmdLine(cmdLine) {}
+    explicit CJobRunner(CCmdLine& cmdLine) : m_cmdLine(cmdLine) {}
 
-    // Runs the job; throws CString on failure. A type word that names no job does
-    // nothing.
+    // Runs the job of the line's kind; throws CString on failure. A type word that
+    // names no job does nothing.
     void Run();
 
     // Waits milliseconds while dispatching the thread's messages, or, for kInfinite,
@@ -26,10 +26,10 @@ private:
     // Starts the recording or the playing the line asks for, waits for its duration
     // (seconds; 0 until the thread is told to quit) and stops it.
     template <class Manager>
-    void RunMediaJob(Manager& manager, const wchar_t* kind, unsigned int recordingSeconds, unsigned int playingSeconds);
+    void RunMediaJob(Manager& manager, unsigned int recordingSeconds, unsigned int playingSeconds);
     // The words before the screen manager's error text: "Recording " for a timed
     // capture, then the first enabled destination's label.
     CString ScreenCaption();
 
-    CCmdLine* m_cmdLine;
+    CCmdLine& m_cmdLine;
 };

@@ -9,13 +9,13 @@
 // All calls come on the job's main thread.
 #include "Info/InfoScSettings.h"
 #include "capture/CImageBase.h"
+#include "capture/CWndTimer.h"
 #include "capture/ICaptureStepTarget.h"
 #include "framework/CArray.h"
 
 #include <memory>
 
 class CImageDestinations;
-class CWndTimer;
 
 class CJobScreenCaptureManager : public ICaptureStepTarget
 {
@@ -62,17 +62,15 @@ public:
     CString GetErrorText();
 
     // The timer window of the running timed capture; null when none runs.
-    CWndTimer* GetTimer() const { return m_timer; }
+    CWndTimer* GetTimer() const { return m_timer.get(); }
 
     // The timer window's end of the duration: stops a running capture and ends the
     // job's message loop.
     void StopStep() override;
 
 private:
-    void DeleteTimer();
-
     std::unique_ptr<CImageDestinations> m_destinations;
-    CWndTimer* m_timer = nullptr;
+    CWndTimerPtr m_timer;
     bool m_busy = false;
     bool m_paused = false;
     CString m_errorText;

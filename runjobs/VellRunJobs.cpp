@@ -42,7 +42,7 @@ int RunJob(int argc, wchar_t** argv)
     try
     {
         CCmdLine cmdLine(argc, argv);
-        CJobRunner runner(&cmdLine);
+        CJobRunner runner(cmdLine);
         runner.Run();
         return kExitDone;
     }

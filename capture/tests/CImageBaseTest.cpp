@@ -24,7 +24,7 @@ protected:
 };
 
 // A destination that records how the shared operations call it.
-class ProbeDestination : public CImageDestination<InfoScClipboard>
+class ProbeDestination : public CRecordDestination<InfoScClipboard>
 {
 public:
     explicit ProbeDestination(bool storesFirst) : m_storesFirst(storesFirst) {}
@@ -207,7 +207,7 @@ TEST_F(CImageBaseTest, EveryGrabAndRunStartsWithoutTheReasonOfAnEarlierFailure)
     EXPECT_EQ(CString(kDefaultText), m_destination.GetErrorText());
 }
 
-TEST(CImageDestinationTest, SetInfoCopiesTheWholeRecordOrOnePartsGroup)
+TEST(CRecordDestinationTest, SetInfoCopiesTheWholeRecordOrOnePartsGroup)
 {
     const InfoScFile source(L"name", L"C:\\pics", FT_GIF, true, false, 30, 5);
     const InfoScFile initial;
@@ -251,7 +251,7 @@ TEST(CImageDestinationTest, SetInfoCopiesTheWholeRecordOrOnePartsGroup)
     EXPECT_TRUE(initial == *static_cast<InfoScFile*>(destination.GetInfo()));
 }
 
-TEST(CImageDestinationTest, GrabWithInfoStoresTheRecordBeforeOrOnlyAfterASuccessfulGrab)
+TEST(CRecordDestinationTest, GrabWithInfoStoresTheRecordBeforeOrOnlyAfterASuccessfulGrab)
 {
     ColourWindow window(kPaintRect, kPaint);
     ASSERT_TRUE(window.IsShown());
@@ -272,7 +272,7 @@ TEST(CImageDestinationTest, GrabWithInfoStoresTheRecordBeforeOrOnlyAfterASuccess
     }
 }
 
-TEST(CImageDestinationTest, GrabAndRunOperationsExecuteOnlyAfterAGrab)
+TEST(CRecordDestinationTest, GrabAndRunOperationsExecuteOnlyAfterAGrab)
 {
     ColourWindow window(kPaintRect, kPaint);
     ASSERT_TRUE(window.IsShown());

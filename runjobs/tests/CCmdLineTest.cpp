@@ -186,6 +186,7 @@ template <class Record> void ExpectRecord(const CCmdLine& line, const Record& ex
 template <class Record>
 void ExpectScreenJob(const CCmdLine& line, bool InfoScSettings::*destination, const Record& expected)
 {
+    EXPECT_EQ(JobKind::Screen, line.m_kind);
     EXPECT_TRUE(line.m_record);
     EXPECT_EQ(expected.GetType(), line.m_sendParam);
     InfoScSettings settings;
@@ -351,6 +352,7 @@ TEST_F(CmdLineTest, ValidLinesFillTheJob)
         // the rest is ignored; "01" is off.
         {Line(kTrainingRec).Replace(L"-cbtType", L"-CBTTYPE").Set(L"-overwrite", L"01").Resize(27),
          [&](const CCmdLine& c) {
+             EXPECT_EQ(JobKind::Training, c.m_kind);
              EXPECT_TRUE(c.m_record);
              ExpectRecord(
                  c, InfoCBTRecording(L"lesson", rec, false, true, L"Mic", L"PCM", L"Capture", true, false, 0, false));
@@ -371,6 +373,7 @@ TEST_F(CmdLineTest, ValidLinesFillTheJob)
          }},
         {Line(kAudioRec),
          [&](const CCmdLine& c) {
+             EXPECT_EQ(JobKind::Audio, c.m_kind);
              EXPECT_TRUE(c.m_record);
              ExpectRecord(c, InfoAudioRecording(L"take", rec, AFT_WAV, true, L"Mic", L"PCM 44kHz", L"Capture", 10,
                                                 false, false));
@@ -382,6 +385,7 @@ TEST_F(CmdLineTest, ValidLinesFillTheJob)
          }},
         {Line(kVideoRec),
          [&](const CCmdLine& c) {
+             EXPECT_EQ(JobKind::Video, c.m_kind);
              ExpectRecord(c, InfoVideoRecording(L"clip", rec, VFT_AVI, false, 7, L"Cam", 25, true, 1, 2, 320, 240,
                                                 false, L"Mic", L"PCM", L"Capture", false));
          }},
@@ -392,6 +396,7 @@ TEST_F(CmdLineTest, ValidLinesFillTheJob)
         // The 27-argument form ignores its last two.
         {Line(kMovieRec).Resize(27),
          [&](const CCmdLine& c) {
+             EXPECT_EQ(JobKind::Movie, c.m_kind);
              EXPECT_TRUE(c.m_record);
              ExpectRecord(c, InfoPresentationRecording(L"demo", rec, PFT_AVI, true, 30, 2, 5, false));
              EXPECT_EQ(SCT_RECTANGLE, c.m_selectionType);
@@ -409,6 +414,10 @@ TEST_F(CmdLineTest, ValidLinesFillTheJob)
         {Line(L"-type|Vellumor_Other|extra"),
          [](const CCmdLine& c) {
              EXPECT_EQ(nullptr, c.GetRecord());
+             EXPECT_EQ(JobKind::None, c.m_kind);
+             // No manager is made for it.
+             EXPECT_FALSE(c.m_screenManager || c.m_cbtManager || c.m_audioManager || c.m_videoManager ||
+                          c.m_presentationManager);
              EXPECT_FALSE(c.m_record);
              EXPECT_EQ(L"Vellumor_Other", c.m_type);
              EXPECT_EQ(L"VellRunJobs.exe -type Vellumor_Other extra ", c.m_cmdLine);

@@ -1,15 +1,15 @@
 #pragma once
-// CImageDestination: what every screen-capture destination with a settings
+// CRecordDestination: what every screen-capture destination with a settings
 // record of its own shares: the edit record (SetInfo, GetInfo), the run record
 // (UseInfo, read by Execute) and the grab-and-run operations.
 //
-// A destination derives from CImageDestination<its record>, implements Execute
+// A destination derives from CRecordDestination<its record>, implements Execute
 // and CopyPart, and overrides StoresRecordBeforeGrab and BeforeGrab when it
 // differs from the default (grab first, store the record only after a
 // successful grab).
 #include "capture/CImageBase.h"
 
-template <class Record> class CImageDestination : public CImageBase
+template <class Record> class CRecordDestination : public CImageBase
 {
 public:
     void SetInfo(const SendParam* record, unsigned int part) override
@@ -74,7 +74,7 @@ public:
     void UseInfo(const Record& record) { *m_runInfo = record; }
 
 protected:
-    CImageDestination() : m_editInfo(new Record), m_runInfo(new Record) {}
+    CRecordDestination() : m_editInfo(new Record), m_runInfo(new Record) {}
 
     // Copies the field group of a part other than 0 and 3 from the record into the
     // edit record; an unknown part copies nothing.
