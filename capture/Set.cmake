@@ -9,15 +9,15 @@ target_link_libraries(capture PUBLIC user32)
 
 # The test program sends through the fax service of the test prefix and the ICQ client
 # built beside it, each moved into a fresh folder of the test, opens its pictures in the
-# test editor "Args Recorder.exe", and runs every destination at once against the peers
-# that run_set_tests.sh provides: the test run's FTP server and a database of its own.
+# test editor "Args Recorder.exe", and runs every destination at once against the test
+# run's FTP server and a database of its own.
 vell_add_test(set_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageDestinationsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CCaptureOwnerWndTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture faxservice_core odbc32
     LOCKS vell_display vell_registry
-    RUNNER ${CMAKE_CURRENT_LIST_DIR}/tests/run_set_tests.sh)
+    PEERS ftp odbc)
 if(TARGET set_tests)
     add_dependencies(set_tests winfax ArgsRecorder)
 endif()

@@ -1,5 +1,5 @@
 # GoogleTest built from Debian's sources with the cross compiler; every test program
-# runs under Wine in the build tree's own prefix.
+# runs under Wine in the build tree's own prefix, through cmake/run-wine-test.sh.
 option(VELL_BUILD_TESTS "Build the test programs" ON)
 set(VELL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix of the test runs")
 
@@ -21,29 +21,47 @@ if(VELL_BUILD_TESTS)
     add_subdirectory(${VELL_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endif()
 
-# vell_add_test(NAME SOURCES ... LIBS ... [LOCKS ...] [TIMEOUT s] [RUNNER script])
-# One ctest entry per test program. LOCKS names shared state (e.g. the settings
-# registry key) that test programs must not touch at the same time. RUNNER is the
-# script that starts the program's peers around its run (called as
-# "script WINE PROGRAM ARGUMENTS..."); by default cmake/run-wine-test.sh.
+# vell_add_test(NAME SOURCES ... LIBS ... [LOCKS ...] [PEERS ...] [CHECK script] [TIMEOUT s])
+# One ctest entry per test program, run by cmake/run-wine-test.sh under Wine in the test
+# prefix. LOCKS names shared state (e.g. the settings registry key) that test programs
+# must not touch at the same time. PEERS names the servers the program talks to: smtp,
+# ftp, odbc, printer (see run-wine-test.sh; the printer is shared: it takes the lock
+# vell_printer). CHECK is a script (a path like those of SOURCES) that checks what the
+# program left behind once it has passed. TIMEOUT (default 300 s) bounds the
+# program; ctest stops the whole entry VELL_TEST_TEARDOWN seconds later, which leaves
+# the runner time to start and stop the peers and to report the time-out.
+set(VELL_TEST_PEERS smtp ftp odbc printer)
+set(VELL_TEST_TEARDOWN 60)
 function(vell_add_test name)
     if(NOT VELL_BUILD_TESTS)
         return()
     endif()
-    cmake_parse_arguments(T "" "TIMEOUT;RUNNER" "SOURCES;LIBS;LOCKS" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT;CHECK" "SOURCES;LIBS;LOCKS;PEERS" ${ARGN})
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
-    if(NOT T_RUNNER)
-        set(T_RUNNER ${CMAKE_SOURCE_DIR}/cmake/run-wine-test.sh)
-    endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} testmain)
+
+    set(runner --prefix ${VELL_WINEPREFIX} --timeout ${T_TIMEOUT})
+    foreach(peer ${T_PEERS})
+        if(NOT peer IN_LIST VELL_TEST_PEERS)
+            message(FATAL_ERROR "${name}: unknown peer \"${peer}\" (known: ${VELL_TEST_PEERS}).")
+        endif()
+        list(APPEND runner --peer ${peer})
+    endforeach()
+    if("printer" IN_LIST T_PEERS)
+        list(APPEND T_LOCKS vell_printer)
+    endif()
+    if(T_CHECK)
+        get_filename_component(check ${T_CHECK} ABSOLUTE)
+        list(APPEND runner --check ${check})
+    endif()
     add_test(NAME ${name}
-             COMMAND bash ${T_RUNNER} ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}> --gtest_brief=1)
-    set_tests_properties(${name} PROPERTIES
-        TIMEOUT ${T_TIMEOUT}
-        ENVIRONMENT "WINEPREFIX=${VELL_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=winemenubuilder.exe=d\;winedbg.exe=d\;mscoree=d\;mshtml=d")
+             COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/run-wine-test.sh ${runner} $<TARGET_FILE:${name}> --gtest_brief=1)
+    math(EXPR limit "${T_TIMEOUT} + ${VELL_TEST_TEARDOWN}")
+    # 77: the runner skipped the program, as a peer it needs is left out of this run.
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${limit} SKIP_RETURN_CODE 77)
     if(T_LOCKS)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
     endif()

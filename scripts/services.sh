@@ -1,14 +1,18 @@
 # shellcheck shell=bash
-# Sourced by the test script: the real peers that the destination tests talk to, each
-# in a private folder, reachable only through 127.0.0.1 or a private Unix socket, and
+# Sourced by the test script and by the runner of the test programs
+# (cmake/run-wine-test.sh): the real peers that the destination tests talk to, each in
+# a private folder, reachable only through 127.0.0.1 or a private Unix socket, and
 # stopped by pid when the calling script exits. Never touches a system CUPS, a system
-# FTP server or the system's ODBC data sources.
+# FTP or SMTP server or the system's ODBC data sources.
 #
-#   vell_start_services         all of the below in a new private folder below /tmp:
-#                               the print filters run as the user lp, who may not pass
-#                               the folders above the checkout (a home of mode 0700)
-#   vell_stop_services          stops what vell_start_services started and removes
-#                               its folder
+#   vell_start_services         the peers of a whole test run, in a new private folder
+#                               below /tmp (the print filters run as the user lp, who
+#                               may not pass the folders above the checkout, e.g. a
+#                               home of mode 0700): the printer, when running as root
+#                               (otherwise none: VELL_PRINTER_SKIPPED says why), and
+#                               the FTP server
+#   vell_stop_services          stops every peer this shell started and removes the
+#                               folder of vell_start_services
 #
 #   vell_start_printing DIR     private cupsd with the cups-pdf printer "PDF" as the
 #                               default; exports CUPS_SERVER (its socket), VELL_PDF_DIR
@@ -16,16 +20,28 @@
 #                               before the first Wine process: Wine asks CUPS for its
 #                               printers when its printing library first loads.
 #   vell_pdf_dir                prints the folder where the printer writes its PDFs
+#   vell_start_pdf_pages DIR    renders the first page of every PDF that the printer
+#                               writes from now on, into a folder of DIR; exports
+#                               VELL_PDF_PAGES_WIN: <name>.png at 20 dots per inch,
+#                               then <name>.txt ("<pages> <width> <height>
+#                               <rotation>": the first page's size in points and its
+#                               rotation in degrees)
 #   vell_start_ftp DIR          pyftpdlib on a free port of 127.0.0.1; exports
 #                               VELL_FTP_HOST, VELL_FTP_PORT, VELL_FTP_USER,
 #                               VELL_FTP_PASSWORD, VELL_FTP_ROOT, VELL_FTP_ROOT_WIN
+#   vell_start_smtp DIR         aiosmtpd on a free port of 127.0.0.1, which decodes
+#                               every message into a spool folder (see
+#                               smtp_spool_server.py); exports VELL_SMTP_PORT and
+#                               VELL_SMTP_SPOOL (the spool, a Windows path)
 #   vell_odbc_fresh_db DIR      a new SQLite database with the table MyTable; exports
 #                               VELL_ODBC_DRIVER, VELL_ODBC_DB (a Unix path: the ODBC
 #                               drivers are Linux code) and VELL_ODBC_CONNECT
 
 vell_services_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 vell_cupsd_pid=
+vell_pages_pid=
 vell_ftp_pid=
+vell_smtp_pid=
 vell_services_dir=
 
 # A Unix path as a Windows program under Wine sees it, through the Z: drive.
@@ -64,6 +80,30 @@ vell_stop_pid() {
     done
     vell_pid_alive "$pid" && kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null || true
+}
+
+# Makes the folder $1/$2 anew and prints its absolute path.
+vell_fresh_dir() {
+    local dir
+    dir=$(mkdir -p "$1/$2" && cd "$1/$2" && pwd) || return 1
+    rm -rf "$dir" && mkdir -p "$dir" && printf '%s\n' "$dir"
+}
+
+# Starts the Python server "$3..." (Debian's interpreter, where the server's package is
+# installed: the PATH may lead to another one) in the background, its output in
+# $1/server.log, and waits until it has written the port it listens on into $1/port.
+# $2: the Debian package it needs. Sets vell_server_pid.
+vell_start_python_server() {
+    local dir=$1 package=$2
+    shift 2
+    /usr/bin/python3 "$@" >"$dir/server.log" 2>&1 &
+    vell_server_pid=$!
+    if ! vell_wait_for "$vell_server_pid" 100 test -s "$dir/port"; then
+        echo "The test server $(basename "$1") did not start (is $package installed?):" >&2
+        cat "$dir/server.log" >&2
+        vell_stop_pid "$vell_server_pid"
+        return 1
+    fi
 }
 
 # --- Printing: CUPS with cups-pdf ------------------------------------------------
@@ -187,30 +227,62 @@ vell_stop_printing() {
     vell_cupsd_pid=
 }
 
+# Renders the PDF $1 into the folder $2 once ghostscript has finished it (its last
+# bytes hold %%EOF).
+vell_render_pdf_page() {
+    local pdf=$1 pages=$2 name info count size rotation
+    name=$(basename "$pdf" .pdf)
+    tail -c 64 "$pdf" 2>/dev/null | grep -q '%%EOF' || return 1
+    info=$(pdfinfo "$pdf" 2>/dev/null) || return 1
+    count=$(sed -n 's/^Pages: *//p' <<<"$info")
+    size=$(sed -n 's/^Page size: *\([0-9.]*\) x \([0-9.]*\) pts.*/\1 \2/p' <<<"$info")
+    rotation=$(sed -n 's/^Page rot: *//p' <<<"$info")
+    pdftoppm -r 20 -png -f 1 -l 1 -singlefile "$pdf" "$pages/$name" 2>/dev/null || return 1
+    echo "$count $size ${rotation:-0}" >"$pages/$name.tmp" && mv "$pages/$name.tmp" "$pages/$name.txt"
+}
+
+vell_start_pdf_pages() {
+    local pages pdf
+    vell_pdf_dir >/dev/null || return 1
+    pages=$(vell_fresh_dir "$1" pages) || return 1
+    vell_stop_pdf_pages
+    # The PDFs printed before now are not rendered.
+    local -A seen=()
+    for pdf in "$VELL_PDF_DIR"/*.pdf; do
+        [ -e "$pdf" ] && seen[$(basename "$pdf")]=1
+    done
+    while true; do
+        for pdf in "$VELL_PDF_DIR"/*.pdf; do
+            [ -e "$pdf" ] && [ -z "${seen[$(basename "$pdf")]:-}" ] || continue
+            vell_render_pdf_page "$pdf" "$pages" && seen[$(basename "$pdf")]=1
+        done
+        sleep 0.2
+    done &
+    vell_pages_pid=$!
+    VELL_PDF_PAGES_WIN=$(vell_win_path "$pages")
+    export VELL_PDF_PAGES_WIN
+}
+
+vell_stop_pdf_pages() {
+    vell_stop_pid "$vell_pages_pid"
+    vell_pages_pid=
+}
+
 # --- FTP: pyftpdlib ---------------------------------------------------------------
 
 vell_start_ftp() {
     local dir
-    dir=$(mkdir -p "$1/ftp" && cd "$1/ftp" && pwd) || return 1
     vell_stop_ftp
-    rm -rf "$dir"
+    dir=$(vell_fresh_dir "$1" ftp) || return 1
     mkdir -p "$dir/root"
     export VELL_FTP_HOST=127.0.0.1 VELL_FTP_USER=vell VELL_FTP_PASSWORD=vellpass
     export VELL_FTP_ROOT="$dir/root"
     VELL_FTP_ROOT_WIN=$(vell_win_path "$VELL_FTP_ROOT")
     export VELL_FTP_ROOT_WIN
-    # Debian's interpreter, where python3-pyftpdlib is installed (the PATH may lead to
-    # another one).
-    /usr/bin/python3 "$vell_services_scripts/ftp_server.py" --root "$VELL_FTP_ROOT" \
-        --user "$VELL_FTP_USER" --password "$VELL_FTP_PASSWORD" \
-        --port-file "$dir/port" >"$dir/server.log" 2>&1 &
-    vell_ftp_pid=$!
-    if ! vell_wait_for "$vell_ftp_pid" 100 test -s "$dir/port"; then
-        echo "The FTP server did not start (is python3-pyftpdlib installed?):" >&2
-        cat "$dir/server.log" >&2
-        vell_stop_ftp
-        return 1
-    fi
+    vell_start_python_server "$dir" python3-pyftpdlib "$vell_services_scripts/ftp_server.py" \
+        --root "$VELL_FTP_ROOT" --user "$VELL_FTP_USER" --password "$VELL_FTP_PASSWORD" \
+        --port-file "$dir/port" || return 1
+    vell_ftp_pid=$vell_server_pid
     VELL_FTP_PORT=$(cat "$dir/port")
     export VELL_FTP_PORT
 }
@@ -218,6 +290,25 @@ vell_start_ftp() {
 vell_stop_ftp() {
     vell_stop_pid "$vell_ftp_pid"
     vell_ftp_pid=
+}
+
+# --- SMTP: aiosmtpd -----------------------------------------------------------------
+
+vell_start_smtp() {
+    local dir
+    vell_stop_smtp
+    dir=$(vell_fresh_dir "$1" smtp) || return 1
+    vell_start_python_server "$dir" python3-aiosmtpd "$vell_services_scripts/smtp_spool_server.py" \
+        "$dir/spool" "$dir/port" || return 1
+    vell_smtp_pid=$vell_server_pid
+    VELL_SMTP_PORT=$(cat "$dir/port")
+    VELL_SMTP_SPOOL=$(vell_win_path "$dir/spool")
+    export VELL_SMTP_PORT VELL_SMTP_SPOOL
+}
+
+vell_stop_smtp() {
+    vell_stop_pid "$vell_smtp_pid"
+    vell_smtp_pid=
 }
 
 # --- ODBC: unixODBC with the SQLite3 driver -------------------------------------
@@ -263,13 +354,19 @@ vell_start_services() {
     vell_services_dir=$(mktemp -d /tmp/vell-services.XXXXXX) || return 1
     # mktemp makes it 0700; the print filters (user lp) must pass through it.
     chmod 0755 "$vell_services_dir"
-    vell_start_printing "$vell_services_dir" &&
-        vell_start_ftp "$vell_services_dir" &&
-        vell_odbc_fresh_db "$vell_services_dir"
+    if [ "$(id -u)" -eq 0 ]; then
+        vell_start_printing "$vell_services_dir" || return 1
+    else
+        export VELL_PRINTER_SKIPPED="the private CUPS server of the printing tests runs as root only"
+        echo "Not running as root: $VELL_PRINTER_SKIPPED, so the test programs that print are skipped." >&2
+    fi
+    vell_start_ftp "$vell_services_dir"
 }
 
 vell_stop_services() {
+    vell_stop_smtp
     vell_stop_ftp
+    vell_stop_pdf_pages
     vell_stop_printing
     [ -n "$vell_services_dir" ] && rm -rf "$vell_services_dir"
     vell_services_dir=

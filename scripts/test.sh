@@ -12,8 +12,10 @@ source "$root/scripts/wine-session.sh"
 source "$root/scripts/services.sh"
 trap 'vell_stop_session; vell_stop_services' EXIT
 vell_start_display
-# The peers of the destination tests (CUPS with a PDF printer, FTP, an ODBC database)
-# start before the first Wine process: Wine takes its printers from CUPS as it starts.
+# The peers that the test programs share (CUPS with a PDF printer, as root only, and
+# FTP) start before the first Wine process: Wine takes its printers from CUPS as it
+# starts. Each test program's own peers (SMTP, a database) start with it, in
+# cmake/run-wine-test.sh.
 vell_start_services
 vell_start_wine "$build/wineprefix" fresh
 vell_install_standins "$build"

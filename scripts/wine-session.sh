@@ -1,40 +1,48 @@
-# Sourced by the test and run scripts: a private virtual display and a Wine prefix
-# inside the build tree, torn down when the calling script exits. Never touches the
-# user's own display or prefix.
+# Sourced by the test, run and benchmark scripts and by the runner of the test programs
+# (cmake/run-wine-test.sh): a private virtual display and a Wine prefix inside the build
+# tree, torn down when the calling script exits. Never touches the user's own display or
+# prefix.
 
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
 vell_xvfb_pid=
 
-vell_free_display() {
-    local n
-    for n in $(seq 90 199); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            echo "$n"
-            return 0
-        fi
-    done
-    return 1
-}
-
-# $1: the screen's size and depth (default 1024x768x24).
+# $1: the screen's size and depth (default 1024x768x24). Xvfb itself takes the first
+# free display number and writes it to -displayfd once it accepts clients, so runs
+# started at the same time never race for a number.
 vell_start_display() {
-    local n
-    n=$(vell_free_display) || { echo "No free X display number." >&2; return 1; }
-    Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+    local numbers n=
+    numbers=$(mktemp "${TMPDIR:-/tmp}/vell-display.XXXXXX") || return 1
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$numbers" >/dev/null 2>&1 &
     vell_xvfb_pid=$!
     for _ in $(seq 1 100); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
+        if [ "$(wc -l <"$numbers")" -ge 1 ]; then
+            n=$(head -n 1 "$numbers")
+            break
+        fi
+        kill -0 "$vell_xvfb_pid" 2>/dev/null || break
         sleep 0.1
     done
-    [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start." >&2; return 1; }
+    rm -f "$numbers"
+    [ -n "$n" ] || { echo "Xvfb did not start." >&2; vell_stop_display; return 1; }
     export DISPLAY=":$n"
+}
+
+vell_stop_display() {
+    [ -n "$vell_xvfb_pid" ] && kill "$vell_xvfb_pid" 2>/dev/null
+    vell_xvfb_pid=
+}
+
+# The environment of every Wine process of the project: the prefix $1, no debug
+# output, and no menu entries, crash debugger, .NET or Gecko prompts.
+vell_wine_environment() {
+    export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="winemenubuilder.exe=d;winedbg.exe=d;mscoree=d;mshtml=d"
 }
 
 # $1: the prefix folder. $2: "fresh" to create it anew.
 vell_start_wine() {
-    export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;winedbg.exe=d;mscoree=d;mshtml=d"
-    export WINEARCH=win64
+    vell_wine_environment "$1"
     [ "${2:-}" = fresh ] && rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     # One wineserver for the whole run, so every test program starts at once.
@@ -59,6 +67,6 @@ vell_install_standins() {
 
 vell_stop_session() {
     [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k 2>/dev/null || true
-    [ -n "$vell_xvfb_pid" ] && kill "$vell_xvfb_pid" 2>/dev/null || true
-    vell_xvfb_pid=
+    vell_stop_display
+    return 0
 }

@@ -92,7 +92,7 @@ protected:
         ASSERT_TRUE(m_window.IsShown());
         m_connect = Env(L"VELL_ODBC_CONNECT").c_str();
         ASSERT_FALSE(m_connect.IsEmpty()) << "VELL_ODBC_CONNECT is not set: run the program through "
-                                             "capture/tests/run_database_tests.sh, which makes the database.";
+                                             "ctest, whose runner makes the database.";
         ASSERT_TRUE(m_db.Connect(m_connect.str())) << m_db.Error();
         ASSERT_TRUE(m_db.Execute(L"DROP TABLE IF EXISTS Shots")) << m_db.Error();
         ASSERT_TRUE(m_db.Execute(L"CREATE TABLE Shots (id INTEGER PRIMARY KEY AUTOINCREMENT, Picture LONGVARBINARY, "

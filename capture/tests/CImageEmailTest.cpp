@@ -1,5 +1,5 @@
 // The e-mail destination against a real SMTP server (aiosmtpd on 127.0.0.1, started
-// by run_editoremail_tests.sh), which decodes each message with Python's MIME parser
+// by the test runner, cmake/run-wine-test.sh), which decodes each message with Python's MIME parser
 // into a spool folder that these tests read back.
 // (The socket headers come first: Winsock 2 must be declared before windows.h.)
 #include "framework/CSocket.h"
@@ -128,7 +128,7 @@ protected:
         m_spool = EnvironmentText(L"VELL_SMTP_SPOOL");
         ASSERT_FALSE(port.IsEmpty() || m_spool.IsEmpty())
             << "VELL_SMTP_PORT and VELL_SMTP_SPOOL are not set: run this program through ctest, "
-               "whose run_editoremail_tests.sh starts the SMTP server.";
+               "whose runner (cmake/run-wine-test.sh) starts the SMTP server.";
         m_server = L"127.0.0.1:" + port;
         // As on a fresh installation: no Email folder yet.
         RemoveFolderTree(EmailFolder());

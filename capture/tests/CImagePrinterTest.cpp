@@ -1,5 +1,5 @@
 // The printer destination against the test run's CUPS printer "PDF" (cups-pdf),
-// the system's default printer. run_printer_tests.sh renders the first page of
+// the system's default printer. The test runner renders the first page of
 // each new PDF into VELL_PDF_PAGES_WIN; the tests read those pages.
 #include "capture/CImagePrinter.h"
 #include "capture/tests/CaptureTestSupport.h"
@@ -41,7 +41,7 @@ std::set<CString> ListFiles(const CString& folder, const wchar_t* pattern)
     return names;
 }
 
-// The resolution at which run_printer_tests.sh renders the pages.
+// The resolution at which the test runner renders the pages (scripts/services.sh).
 const int kRenderDpi = 20;
 
 // The first page of a printed PDF, as the wrapper rendered it.
@@ -218,7 +218,7 @@ class CImagePrinterTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_pdfs.IsReady()) << "VELL_PDF_DIR_WIN and VELL_PDF_PAGES_WIN come from run_printer_tests.sh";
+        ASSERT_TRUE(m_pdfs.IsReady()) << "VELL_PDF_DIR_WIN and VELL_PDF_PAGES_WIN come from the test runner";
         ASSERT_EQ(CString(L"PDF"), InfoScPrinter().Name) << "the default printer is the test run's PDF printer";
     }
 

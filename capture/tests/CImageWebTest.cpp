@@ -31,7 +31,7 @@ protected:
     {
         ASSERT_TRUE(m_window.IsShown());
         for (const wchar_t* name : {L"VELL_FTP_PORT", L"VELL_FTP_USER", L"VELL_FTP_PASSWORD", L"VELL_FTP_ROOT_WIN"})
-            ASSERT_FALSE(Env(name).IsEmpty()) << name << " comes from run_web_tests.sh";
+            ASSERT_FALSE(Env(name).IsEmpty()) << name << " comes from the test runner, cmake/run-wine-test.sh";
         m_root = Env(L"VELL_FTP_ROOT_WIN");
         // Named after the run and the test.
         CString test(::testing::UnitTest::GetInstance()->current_test_info()->name());

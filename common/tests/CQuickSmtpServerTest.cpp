@@ -1,5 +1,5 @@
-// CQuickSmtp against a real SMTP server (aiosmtpd on 127.0.0.1, started by
-// run_smtp_tests.sh), which decodes each message with a MIME parser into a spool folder
+// CQuickSmtp against a real SMTP server (aiosmtpd on 127.0.0.1, started by the test
+// runner, cmake/run-wine-test.sh), which decodes each message with a MIME parser into a spool folder
 // that these tests read back.
 // (SmtpTestSupport.h comes first: it declares Winsock 2 before windows.h.)
 #include "SmtpTestSupport.h"
@@ -82,7 +82,7 @@ protected:
         m_spool = EnvironmentText(L"VELL_SMTP_SPOOL");
         ASSERT_FALSE(port.IsEmpty() || m_spool.IsEmpty())
             << "VELL_SMTP_PORT and VELL_SMTP_SPOOL are not set: run this program through ctest, "
-               "whose run_smtp_tests.sh starts the SMTP server.";
+               "whose runner (cmake/run-wine-test.sh) starts the SMTP server.";
         m_host = L"127.0.0.1:" + port;
     }
 

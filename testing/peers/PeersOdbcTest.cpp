@@ -1,7 +1,7 @@
-// ODBC through Wine's odbc32 to unixODBC and the SQLite3 driver, on the test run's
-// database (VELL_ODBC_DB, a Unix path: the driver is Linux code) with the table MyTable
-// that the database destination writes into. Each row is told apart by a text no other
-// run uses, as other test programs may write the same table.
+// ODBC through Wine's odbc32 to unixODBC and the SQLite3 driver, on the program's own
+// fresh database (VELL_ODBC_DB, a Unix path: the driver is Linux code) with the table
+// MyTable that the database destination writes into. Each row is told apart by a text
+// no other run uses.
 #include "PeersSupport.h"
 #include <sql.h>
 #include <sqlext.h>
@@ -60,7 +60,7 @@ protected:
         return result;
     }
 
-    // The connection string of the database destination's form, for the test run's file.
+    // The connection string of the database destination's form, for the program's file.
     void ConnectToTheRunsDatabase()
     {
         const std::wstring text =

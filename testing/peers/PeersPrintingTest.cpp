@@ -1,7 +1,7 @@
 // Printing through Wine's spooler to the private CUPS server of the test run, whose
 // default printer "PDF" (cups-pdf) writes each job as a PDF file into VELL_PDF_DIR.
-// The wrapper (run_peers_tests.sh) then renders the page with poppler and checks what
-// was drawn on it.
+// check_printed_page.sh then renders the page with poppler and checks what was drawn
+// on it.
 #include "PeersSupport.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -67,8 +67,8 @@ TEST(PeersPrinting, DcJobOnTheDefaultPrinterBecomesAPdf)
 {
     const std::wstring folder = peers::Env(L"VELL_PDF_DIR_WIN");
     ASSERT_FALSE(folder.empty()) << peers::Missing(L"VELL_PDF_DIR_WIN");
-    // The wrapper names the job, to find the page again when it renders it.
-    std::wstring document = peers::Env(L"VELL_PEERS_DOC");
+    // The job is named after this run of the program, for the check to find its page.
+    std::wstring document = peers::Env(L"VELL_TEST_ID");
     if (document.empty())
         document = peers::UniqueName(L"vell-peers");
 
@@ -89,7 +89,7 @@ TEST(PeersPrinting, DcJobOnTheDefaultPrinterBecomesAPdf)
     ASSERT_GT(StartDocW(dc.get(), &info), 0) << "StartDocW failed: " << GetLastError();
     ASSERT_GT(StartPage(dc.get()), 0);
     // The middle half of the printable area in pure red; the rest of the page stays
-    // white. The wrapper looks for exactly that.
+    // white. check_printed_page.sh looks for exactly that.
     RECT middle = {width / 4, height / 4, width * 3 / 4, height * 3 / 4};
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     EXPECT_NE(0, FillRect(dc.get(), &middle, red));

@@ -1,42 +1,13 @@
 #!/usr/bin/env bash
-# Runs peers_tests under Wine against the peers that scripts/services.sh started for
-# the test run (scripts/test.sh exports where they are), then renders the page that the
-# printing test printed and checks it: one page, red in the middle, white at the edge.
-# Without the run's FTP server or database (ctest started by hand) this script starts a
-# private FTP server and makes a fresh database for this run alone; the printer cannot
-# be started here, as Wine must find it when its first process starts.
+# Checks the page that peers_printing_tests printed on the test run's PDF printer, as
+# poppler renders it: one page, red in the middle, white at the edge. The printing test
+# names its job after VELL_TEST_ID, and so its PDF file. The runner
+# (cmake/run-wine-test.sh) starts this once the program has passed.
 #
-# Usage: run_peers_tests.sh WINE PROGRAM [PROGRAM ARGUMENTS...]
+# Usage: check_printed_page.sh [PROGRAM ARGUMENTS...]
 set -u
-wine=$1
-program=$2
-shift 2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/services.sh"
-work=$(mktemp -d /tmp/peers_tests.XXXXXX)
-
-cleanup() {
-    vell_stop_services
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-if [ -z "${VELL_FTP_PORT:-}" ]; then
-    vell_start_ftp "$work" || exit 1
-fi
-if [ -z "${VELL_ODBC_DB:-}" ]; then
-    vell_odbc_fresh_db "$work" || exit 1
-fi
-# The name of the print job, and so of its PDF file.
-VELL_PEERS_DOC="vell-peers-$$-$(date +%s%N)"
-export VELL_PEERS_DOC
-
-# The program's output goes to a file: Wine's background services would hold a pipe open.
-timeout -k 10 240 "$wine" "$program" "$@" >"$work/program.log" 2>&1
-status=$?
-cat "$work/program.log"
-[ $status -eq 124 ] && echo "peers_tests did not finish within 240 s."
-[ $status -ne 0 ] && exit $status
+work=$(mktemp -d "${TMPDIR:-/tmp}/vell-page.XXXXXX")
+trap 'rm -rf "$work"' EXIT
 
 # The page, seen by poppler.
 filtered=no
@@ -44,10 +15,10 @@ for arg in "$@"; do
     case $arg in --gtest_filter=*) filtered=yes ;; esac
 done
 pdf=
-[ -n "${VELL_PDF_DIR:-}" ] && pdf=$(find "$VELL_PDF_DIR" -maxdepth 1 -name "*$VELL_PEERS_DOC*.pdf" | head -n 1)
+[ -n "${VELL_PDF_DIR:-}" ] && pdf=$(find "$VELL_PDF_DIR" -maxdepth 1 -name "*$VELL_TEST_ID*.pdf" | head -n 1)
 if [ -z "$pdf" ]; then
     [ $filtered = yes ] && exit 0
-    echo "The printing test passed, yet no PDF named after $VELL_PEERS_DOC is in ${VELL_PDF_DIR:-(VELL_PDF_DIR not set)}."
+    echo "The printing test passed, yet no PDF named after $VELL_TEST_ID is in ${VELL_PDF_DIR:-(VELL_PDF_DIR not set)}."
     exit 1
 fi
 pages=$(timeout 30 pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
