@@ -353,7 +353,7 @@ TEST_F(CImageDestinationsTest, AllElevenOnOneGrabFourFailWithTheirOwnTextsAndThe
     const CString ftpRoot = PeerSetting(L"VELL_FTP_ROOT_WIN");
     const CString connect = PeerSetting(L"VELL_ODBC_CONNECT");
     ASSERT_FALSE(ftpPort.IsEmpty() || ftpUser.IsEmpty() || ftpRoot.IsEmpty() || connect.IsEmpty())
-        << "VELL_FTP_PORT, VELL_FTP_USER, VELL_FTP_ROOT_WIN and VELL_ODBC_CONNECT come from run_set_tests.sh";
+        << "VELL_FTP_PORT, VELL_FTP_USER, VELL_FTP_ROOT_WIN and VELL_ODBC_CONNECT come from the test runner (cmake/run-wine-test.sh)";
     OdbcProbe db;
     ASSERT_TRUE(db.Connect(connect.str())) << db.Error();
     ASSERT_TRUE(db.Execute(L"DROP TABLE IF EXISTS SetShots")) << db.Error();
