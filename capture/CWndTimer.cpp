@@ -9,21 +9,12 @@
 #include "framework/CWaitCursor.h"
 
 #include <algorithm>
-#include <map>
 
 namespace
 {
 const wchar_t* const kBaseClassName = L"$ZVellumorTimerZ$";
 const UINT kClassStyle = CS_BYTEALIGNWINDOW; // 0x0800
 const wchar_t* const kNothingToCaptureText = L"The selection to capture was not found on the screen.";
-
-// Timer objects waiting for their deferred delete, by the id of the thread timer
-// that deletes them.
-std::map<UINT_PTR, CWndTimer*>& PendingDeletes()
-{
-    static std::map<UINT_PTR, CWndTimer*> pending;
-    return pending;
-}
 
 RECT NormalizedRect(const POINT& a, const POINT& b)
 {
@@ -46,15 +37,6 @@ CWndTimer::~CWndTimer()
     DestroyWindow();
     // The name is free again for the next timer.
     AppUnregisterWndClass(m_className);
-    for (auto it = PendingDeletes().begin(); it != PendingDeletes().end(); ++it)
-    {
-        if (it->second == this)
-        {
-            KillTimer(nullptr, it->first);
-            PendingDeletes().erase(it);
-            break;
-        }
-    }
 }
 
 bool CWndTimer::EnsureWindow()
@@ -166,41 +148,12 @@ void CWndTimer::ArmRepeats()
         SetTimer(*this, kScreenTimerId, m_frequency * 1000, nullptr);
 }
 
-void CWndTimer::Delete()
-{
-    if (!m_inTimerHandler)
-    {
-        delete this;
-        return;
-    }
-    m_deletePending = true;
-}
-
-void CALLBACK CWndTimer::DeletePending(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    auto it = PendingDeletes().find(id);
-    if (it == PendingDeletes().end())
-        return;
-    CWndTimer* timer = it->second;
-    PendingDeletes().erase(it);
-    delete timer;
-}
-
 LRESULT CWndTimer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != WM_TIMER || wParam < kStopTimerId || wParam > kScreenTimerId)
         return CWnd::WindowProc(message, wParam, lParam);
-    m_inTimerHandler = true;
+    // A delete asked for by the handler's callees waits for the handler's end (CWndPtr).
     OnTimer(wParam);
-    m_inTimerHandler = false;
-    // A delete asked for by the handler's callees happens once this message is done.
-    if (m_deletePending)
-    {
-        UINT_PTR id = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &CWndTimer::DeletePending);
-        if (id)
-            PendingDeletes()[id] = this;
-    }
     return 0;
 }
 

@@ -60,15 +60,6 @@ public:
     // Arms the end of the step after the remaining time, the tick and the repeats.
     void Resume();
 
-    // Deletes the object: at once, or after the timer handler that runs has returned
-    // when called from inside it (the object then goes on the next message-loop turn).
-    void Delete();
-    // Deletes through Delete, for the std::unique_ptr that owns a timer.
-    struct Deleter
-    {
-        void operator()(CWndTimer* timer) const { timer->Delete(); }
-    };
-
     UINT GetRemaining() const { return m_remaining; }
     UINT GetElapsed() const { return m_elapsed; }
     UINT GetFrequency() const { return m_frequency; }
@@ -96,7 +87,6 @@ private:
     HRGN CreateSelectionRegion() const;
     CString ErrorTextOf(UINT_PTR id) const;
     void ReportFailure(UINT_PTR id, const CString& errorText);
-    static void CALLBACK DeletePending(HWND window, UINT message, UINT_PTR id, DWORD time);
 
     UINT_PTR m_stopTimerId = 0;
     UINT m_remaining = 0;
@@ -113,9 +103,7 @@ private:
 
     ICaptureStepTarget* m_target;
     CString m_className;
-    bool m_inTimerHandler = false;
-    bool m_deletePending = false;
 };
 
-// The owner of a timer window; its reset deletes the timer through Delete.
-using CWndTimerPtr = std::unique_ptr<CWndTimer, CWndTimer::Deleter>;
+// The owner of a timer window: the timer may be let go of from inside its own handler.
+using CWndTimerPtr = CWndPtr<CWndTimer>;

@@ -10,6 +10,8 @@
 // so a nested message loop inside a handler never deletes it early.
 #include "framework/CString.h"
 
+#include <memory>
+
 class CWnd
 {
 public:
@@ -61,6 +63,14 @@ private:
     bool m_deletePending = false;
     bool m_foreign = false;
 };
+
+// Owns a window object made with new; a reset or the owner's end deletes it through
+// DeleteAfterMessage, so an owner may let go of it from inside the object's own handler.
+struct CWndDeleter
+{
+    void operator()(CWnd* wnd) const { wnd->DeleteAfterMessage(); }
+};
+template <class Wnd> using CWndPtr = std::unique_ptr<Wnd, CWndDeleter>;
 
 // Registers a window class of this module under the name, whose windows run the
 // framework's window procedure. True when registered now or before.

@@ -113,7 +113,7 @@ public:
         if (!timer)
             return;
         timer->Stop();
-        timer->Delete();
+        timer->DeleteAfterMessage();
         timer = nullptr;
         deletedInsideHandler = deleted && *deleted;
     }
