@@ -2,10 +2,10 @@
 # the file destination.
 
 target_sources(capture PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/CaptureTables.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/DestinationTable.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CImageBase.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CImageFile.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CaptureTables.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/DestinationTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CImageBase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CImageFile.cpp)
 target_link_libraries(capture PUBLIC advapi32 kernel32)
 
 vell_add_test(core_tests

@@ -2,8 +2,8 @@
 # and the field exchange that binds a row's values as parameters.
 
 target_sources(capture PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/CImageDatabase.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CRecsetImageDb.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CImageDatabase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CRecsetImageDb.cpp)
 target_link_libraries(capture PUBLIC rpcrt4)
 
 # The test program writes into a real SQLite database of its own through Wine's odbc32,

@@ -1,7 +1,7 @@
 # Graphic editor and e-mail destinations.
 target_sources(capture PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/CImageEditor.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CImageEmail.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CImageEditor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CImageEmail.cpp)
 target_link_libraries(capture PUBLIC user32 ws2_32)
 
 # The test program starts "Args Recorder.exe" (a blank in its name) from its own

@@ -1,6 +1,6 @@
 # Fax destination: the picture sent through the system's fax service, reached through COM
 # and the fax client library at run time (the test prefix has the stand-in of standins/fax).
-target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CImageFax.cpp)
+target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/destinations/CImageFax.cpp)
 target_link_libraries(capture PUBLIC oleaut32)
 
 # The test program sends through the service of the test prefix, with the service's

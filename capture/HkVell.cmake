@@ -1,6 +1,6 @@
 # The caller's side of HkVell.dll (hkvell/), the mouse and keyboard watch of screen and
 # movie capture, loaded at run time.
-target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CHkVellLibrary.cpp)
+target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/selection/CHkVellLibrary.cpp)
 
 # Real input on the display: the right-button hold, the mouse events sent to the notify
 # window and the hot keys.

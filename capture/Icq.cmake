@@ -1,9 +1,9 @@
 # ICQ destination and the ICQ contact list: the picture sent to an ICQ user through the
 # ICQ API library, loaded at run time (standins/icq provides it here).
 target_sources(capture PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/IcqApiAccess.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CImageICQ.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CIcqContactList.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/IcqApiAccess.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CImageICQ.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CIcqContactList.cpp)
 target_link_libraries(capture PUBLIC icqapi_client user32)
 
 # The test program talks to the ICQ client built beside it, with the client's folder

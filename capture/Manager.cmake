@@ -2,12 +2,12 @@
 # the replaced system cursors, the feedback on the display), the manager that starts
 # captures from the settings, and the engine's owner of screen captures.
 target_sources(capture PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/CSystemCursors.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SelectionCursorSet.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CScreenCaptureManagerBase.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CScreenCaptureManager.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CEnabledRecords.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CScreenCaptureOwner.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/selection/CSystemCursors.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/selection/SelectionCursorSet.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenCaptureManagerBase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenCaptureManager.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CEnabledRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenCaptureOwner.cpp)
 target_link_libraries(capture PUBLIC user32 gdi32 shell32 advapi32)
 
 vell_add_test(manager_tests

@@ -1,10 +1,10 @@
 # Mouse selection of a shape, the capture tip, the elapsed-time display and the output
 # window's options.
 target_sources(capture PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/CWndTransparentScSelection.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CScTitleTip.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CElapsedTimeDisplay.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CGlobalOptions.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/selection/CWndTransparentScSelection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/selection/CScTitleTip.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/timing/CElapsedTimeDisplay.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/timing/CGlobalOptions.cpp)
 target_link_libraries(capture PUBLIC user32 gdi32 advapi32)
 
 # Real mouse input on the display drives the selection window.

@@ -3,8 +3,8 @@
 # set's texts are in capture/CaptureStrings.rc, which the program's resources
 # include.
 target_sources(capture PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/CImageDestinations.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CCaptureOwnerWnd.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CImageDestinations.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/selection/CCaptureOwnerWnd.cpp)
 target_link_libraries(capture PUBLIC user32)
 
 # The test program sends through the fax service of the test prefix and the ICQ client

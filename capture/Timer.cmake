@@ -1,5 +1,5 @@
 # Step timer window: ends a capture step after its duration and repeats timed captures.
-target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CWndTimer.cpp ${CMAKE_CURRENT_LIST_DIR}/JobFailureReport.cpp)
+target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/timing/CWndTimer.cpp ${CMAKE_CURRENT_LIST_DIR}/timing/JobFailureReport.cpp)
 target_link_libraries(capture PUBLIC user32 gdi32)
 
 vell_add_test(timer_tests

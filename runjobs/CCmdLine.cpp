@@ -11,7 +11,7 @@
 #include "Info/InfoScScreenSaver.h"
 #include "Info/InfoScWallpaper.h"
 #include "Info/InfoScWeb.h"
-#include "capture/DestinationTable.h"
+#include "capture/destinations/DestinationTable.h"
 #include "common/PathHelpers.h"
 #include "common/PathValidation.h"
 #include "common/TextHelpers.h"

@@ -5,7 +5,7 @@
 //
 // This build has no engine for these kinds: a start fails with a text that says so,
 // and the job ends with its failure reported, never with a silent success.
-#include "capture/CImageBase.h"
+#include "capture/destinations/CImageBase.h"
 #include "framework/CString.h"
 
 template <class Recording, class Playing> class CJobMediaManager

@@ -1,8 +1,8 @@
 #include "runjobs/CJobPresentationManager.h"
 
-#include "capture/CAviWriter.h"
-#include "capture/CImagePresentation.h"
-#include "capture/CaptureTables.h"
+#include "capture/destinations/CAviWriter.h"
+#include "capture/destinations/CImagePresentation.h"
+#include "capture/destinations/CaptureTables.h"
 #include "common/PathHelpers.h"
 #include "framework/AppMainWnd.h"
 #include "runjobs/JobSteps.h"

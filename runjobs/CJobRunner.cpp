@@ -1,6 +1,6 @@
 #include "runjobs/CJobRunner.h"
 
-#include "capture/DestinationTable.h"
+#include "capture/destinations/DestinationTable.h"
 #include "framework/AppMessageLoop.h"
 
 namespace

@@ -1,7 +1,7 @@
 #include "runjobs/CJobScreenCaptureManager.h"
 
-#include "capture/CEnabledRecords.h"
-#include "capture/CImageDestinations.h"
+#include "capture/destinations/CEnabledRecords.h"
+#include "capture/destinations/CImageDestinations.h"
 #include "framework/AppMainWnd.h"
 #include "runjobs/JobSteps.h"
 

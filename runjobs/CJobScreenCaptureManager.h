@@ -8,9 +8,9 @@
 //
 // All calls come on the job's main thread.
 #include "Info/InfoScSettings.h"
-#include "capture/CImageBase.h"
-#include "capture/CWndTimer.h"
-#include "capture/ICaptureStepTarget.h"
+#include "capture/destinations/CImageBase.h"
+#include "capture/timing/CWndTimer.h"
+#include "capture/timing/ICaptureStepTarget.h"
 #include "framework/CArray.h"
 
 #include <memory>

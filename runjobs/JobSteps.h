@@ -2,7 +2,7 @@
 // Steps the managers of an unattended job share: the refusal of settings that ask
 // for a dialog, the timer start of a capture that repeats or runs once, and the
 // error text that is read once.
-#include "capture/CWndTimer.h"
+#include "capture/timing/CWndTimer.h"
 #include "framework/CString.h"
 
 #include <functional>

@@ -3,7 +3,7 @@
 // the event log (source "VellumorJob") and ends with exit code 0 (the job ran or the
 // type word named no job), 1 (the framework could not start) or 2 (the job failed and
 // the failure was reported).
-#include "capture/JobFailureReport.h"
+#include "capture/timing/JobFailureReport.h"
 #include "runjobs/CJobRunner.h"
 #include "runjobs/CVellumorJobApp.h"
 

@@ -5,7 +5,7 @@
 // The last PNG and BMP stay in the folder as Desktop.png and Desktop.bmp so that their
 // sizes can be compared with other encoders.
 #include "Info/InfoScFile.h"
-#include "capture/CImageDestinations.h"
+#include "capture/destinations/CImageDestinations.h"
 #include "common/CDibToolkit.h"
 #include "framework/CWinApp.h"
 

@@ -1,4 +1,4 @@
-#include "capture/CAviWriter.h"
+#include "capture/destinations/CAviWriter.h"
 #include "capture/tests/MovieReader.h"
 #include "common/SystemHelpers.h"
 #include "common/tests/TestFolder.h"

@@ -1,6 +1,6 @@
-#include "capture/CCaptureOwnerWnd.h"
+#include "capture/selection/CCaptureOwnerWnd.h"
 
-#include "capture/CImageDestinations.h"
+#include "capture/destinations/CImageDestinations.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "framework/AppMainWnd.h"
 

@@ -1,4 +1,4 @@
-#include "capture/CElapsedTimeDisplay.h"
+#include "capture/timing/CElapsedTimeDisplay.h"
 
 #include "capture/tests/SelectionTestSupport.h"
 #include "testing/CStringPrinter.h"

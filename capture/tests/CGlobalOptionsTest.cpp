@@ -1,4 +1,4 @@
-#include "capture/CGlobalOptions.h"
+#include "capture/timing/CGlobalOptions.h"
 
 #include <gtest/gtest.h>
 

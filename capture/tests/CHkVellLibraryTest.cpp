@@ -1,6 +1,6 @@
 // Loading HkVell.dll and resolving its functions by ordinal, the program without the
 // library, and unloading it while it watches.
-#include "capture/CHkVellLibrary.h"
+#include "capture/selection/CHkVellLibrary.h"
 #include "capture/tests/HkVellTestSupport.h"
 #include <string>
 

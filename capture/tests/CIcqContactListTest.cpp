@@ -1,4 +1,4 @@
-#include "capture/CIcqContactList.h"
+#include "capture/destinations/CIcqContactList.h"
 
 #include "capture/tests/IcqClientTestSupport.h"
 #include "testing/CStringPrinter.h"

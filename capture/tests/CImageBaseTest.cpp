@@ -1,7 +1,7 @@
-#include "capture/CImageBase.h"
+#include "capture/destinations/CImageBase.h"
 #include "Info/InfoGlobalFunctions.h"
 #include "Info/InfoScClipboard.h"
-#include "capture/CImageFile.h"
+#include "capture/destinations/CImageFile.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "capture/CImageClipboard.h"
+#include "capture/destinations/CImageClipboard.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "common/SystemHelpers.h"
 #include "common/tests/ThreadsTestSupport.h"

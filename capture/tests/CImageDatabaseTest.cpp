@@ -1,5 +1,5 @@
-#include "capture/CImageDatabase.h"
-#include "capture/CaptureTables.h"
+#include "capture/destinations/CImageDatabase.h"
+#include "capture/destinations/CaptureTables.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/OdbcProbe.h"
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "capture/CImageDestinations.h"
+#include "capture/destinations/CImageDestinations.h"
 
 #include "capture/tests/FolderRemoval.h"
 #include "capture/tests/LocalBitmapTestSupport.h"

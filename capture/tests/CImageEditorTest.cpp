@@ -1,4 +1,4 @@
-#include "capture/CImageEditor.h"
+#include "capture/destinations/CImageEditor.h"
 
 #include "Info/InfoGlobalFunctions.h"
 #include "capture/tests/CaptureTestSupport.h"

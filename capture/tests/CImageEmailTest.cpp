@@ -5,7 +5,7 @@
 #include "framework/CSocket.h"
 #include <ws2tcpip.h>
 
-#include "capture/CImageEmail.h"
+#include "capture/destinations/CImageEmail.h"
 
 #include "Info/InfoGlobalFunctions.h"
 #include "capture/tests/CaptureTestSupport.h"

@@ -1,4 +1,4 @@
-#include "capture/CImageFax.h"
+#include "capture/destinations/CImageFax.h"
 
 #include "Info/InfoGlobalFunctions.h"
 #include "capture/tests/CaptureTestSupport.h"

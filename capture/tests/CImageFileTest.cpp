@@ -1,4 +1,4 @@
-#include "capture/CImageFile.h"
+#include "capture/destinations/CImageFile.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "capture/CImageICQ.h"
+#include "capture/destinations/CImageICQ.h"
 
 #include "Info/InfoGlobalFunctions.h"
 #include "capture/tests/CaptureTestSupport.h"

@@ -1,4 +1,4 @@
-#include "capture/CImagePresentation.h"
+#include "capture/destinations/CImagePresentation.h"
 
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/MovieReader.h"

@@ -1,7 +1,7 @@
 // The printer destination against the test run's CUPS printer "PDF" (cups-pdf),
 // the system's default printer. The test runner renders the first page of
 // each new PDF into VELL_PDF_PAGES_WIN; the tests read those pages.
-#include "capture/CImagePrinter.h"
+#include "capture/destinations/CImagePrinter.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include <gtest/gtest.h>
 

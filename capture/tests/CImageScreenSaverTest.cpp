@@ -1,4 +1,4 @@
-#include "capture/CImageScreenSaver.h"
+#include "capture/destinations/CImageScreenSaver.h"
 #include "capture/tests/LocalBitmapTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "capture/CImageWallpaper.h"
+#include "capture/destinations/CImageWallpaper.h"
 #include "capture/tests/LocalBitmapTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The web destination against the test run's FTP server (pyftpdlib on
 // 127.0.0.1, one user whose home Wine reaches as VELL_FTP_ROOT_WIN).
-#include "capture/CImageWeb.h"
+#include "capture/destinations/CImageWeb.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "testing/ClosedPort.h"
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "capture/CScTitleTip.h"
+#include "capture/selection/CScTitleTip.h"
 
 #include "capture/tests/SelectionTestSupport.h"
 #include "testing/CStringPrinter.h"

@@ -1,5 +1,5 @@
-#include "capture/CImageDestinations.h"
-#include "capture/CWndTimer.h"
+#include "capture/destinations/CImageDestinations.h"
+#include "capture/timing/CWndTimer.h"
 #include "capture/CaptureMessages.h"
 #include "common/CEventLog.h"
 #include "testing/CStringPrinter.h"

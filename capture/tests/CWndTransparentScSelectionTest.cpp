@@ -1,4 +1,4 @@
-#include "capture/CWndTransparentScSelection.h"
+#include "capture/selection/CWndTransparentScSelection.h"
 
 #include "capture/tests/SelectionTestSupport.h"
 #include "testing/CStringPrinter.h"

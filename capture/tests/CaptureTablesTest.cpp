@@ -1,4 +1,4 @@
-#include "capture/CaptureTables.h"
+#include "capture/destinations/CaptureTables.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "common/PathHelpers.h"
 #include <gtest/gtest.h>

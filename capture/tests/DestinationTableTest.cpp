@@ -1,4 +1,4 @@
-#include "capture/DestinationTable.h"
+#include "capture/destinations/DestinationTable.h"
 
 #include "Info/InfoScClipboard.h"
 #include "Info/InfoScDatabase.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A stand-in for the system cursors: it keeps which cursor each system id shows, so
 // that a test can follow the swap and the restore where SetSystemCursor does nothing.
-#include "capture/ISystemCursors.h"
+#include "capture/selection/ISystemCursors.h"
 
 #include <map>
 #include <set>

@@ -2,7 +2,7 @@
 // selection sent to the notify window after the hook has returned and kept from the
 // window under the cursor, the repeat-last-capture hot key and Escape, and the main
 // window's order of calls.
-#include "capture/CHkVellLibrary.h"
+#include "capture/selection/CHkVellLibrary.h"
 #include "capture/tests/HkVellTestSupport.h"
 #include "capture/tests/SelectionTestSupport.h"
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "capture/SelectionCursorSet.h"
+#include "capture/selection/SelectionCursorSet.h"
 
 #include "Info/InfoEnums.h"
-#include "capture/CSystemCursors.h"
+#include "capture/selection/CSystemCursors.h"
 #include "capture/tests/FakeSystemCursors.h"
 #include "framework/AppModule.h"
 #include "testing/CStringPrinter.h"

@@ -3,7 +3,7 @@
 // and, in this process, the job-mode screen manager and the runner's wait.
 #include "Info/InfoScClipboard.h"
 #include "Info/InfoScFile.h"
-#include "capture/CWndTimer.h"
+#include "capture/timing/CWndTimer.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/MovieReader.h"
 #include "common/CEventLog.h"

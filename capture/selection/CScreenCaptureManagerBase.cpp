@@ -1,0 +1,607 @@
+#include "capture/selection/CScreenCaptureManagerBase.h"
+
+#include "capture/selection/CHkVellLibrary.h"
+#include "capture/selection/CScTitleTip.h"
+#include "capture/selection/CSystemCursors.h"
+#include "common/CWndTransparent.h"
+#include "common/SystemHelpers.h"
+
+#include <algorithm>
+#include <shellapi.h>
+
+namespace
+{
+// Alpha of the dimmed copy of the display snapshot.
+const BYTE kDimAlpha = 222;
+const COLORREF kDashWhite = RGB(255, 255, 255);
+const COLORREF kDashRed = RGB(255, 0, 0);
+
+// A DC of the whole display, deleted with the object.
+class DisplayDC
+{
+public:
+    DisplayDC() : m_dc(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
+    DisplayDC(const DisplayDC&) = delete;
+    DisplayDC& operator=(const DisplayDC&) = delete;
+    ~DisplayDC()
+    {
+        if (m_dc)
+            DeleteDC(m_dc);
+    }
+    operator HDC() const { return m_dc; }
+
+private:
+    HDC m_dc;
+};
+
+// A region deleted with the object.
+class Region
+{
+public:
+    explicit Region(HRGN region) : m_region(region) {}
+    Region(const Region&) = delete;
+    Region& operator=(const Region&) = delete;
+    ~Region()
+    {
+        if (m_region)
+            DeleteObject(m_region);
+    }
+    operator HRGN() const { return m_region; }
+
+private:
+    HRGN m_region;
+};
+
+RECT Grown(RECT rect, int by)
+{
+    InflateRect(&rect, by, by);
+    return rect;
+}
+
+// The area between outer and inner.
+HRGN RingRegion(const RECT& outer, const RECT& inner)
+{
+    HRGN ring = CreateRectRgnIndirect(&outer);
+    Region hole(CreateRectRgnIndirect(&inner));
+    CombineRgn(ring, ring, hole, RGN_DIFF);
+    return ring;
+}
+
+// The dashed outline's pixels: a counter shared by all segments runs 1..8, the
+// first four white, the others red.
+struct DashState
+{
+    HDC dc;
+    int* counter;
+};
+
+void CALLBACK DashPixel(int x, int y, LPARAM data)
+{
+    DashState* state = reinterpret_cast<DashState*>(data);
+    int& counter = *state->counter;
+    counter = counter % 8 + 1;
+    SetPixel(state->dc, x, y, counter <= 4 ? kDashWhite : kDashRed);
+}
+} // namespace
+
+CScreenCaptureManagerBase::CScreenCaptureManagerBase()
+    : m_cursorSet(CSystemCursors::Instance()), m_overlay(new CWndTransparent)
+{
+    m_overlay->Create(false);
+}
+
+CScreenCaptureManagerBase::~CScreenCaptureManagerBase()
+{
+    if (m_selectionActive)
+    {
+        m_selectionActive = false;
+        Erase();
+        EnableAppBars();
+        ReleaseHovered();
+        m_overlay->Show(false);
+    }
+    m_cursorSet.Restore();
+}
+
+void CScreenCaptureManagerBase::BeginSelection()
+{
+    m_cursorSet.SetType(GetSelectionType());
+    m_cursorSet.Replace();
+    ClearState();
+    CreateTitleTip();
+    m_selectionActive = true;
+    if (IsWindowType(m_cursorSet.GetType()))
+        PrepareWindowSelection();
+    OnSelectionBegun();
+}
+
+void CScreenCaptureManagerBase::EndSelection(bool alreadyErased)
+{
+    if (!m_selectionActive || IsCaptureInProgress())
+        return;
+    const int type = m_cursorSet.GetType();
+    if (type == SCT_FREE_HAND || type == SCT_POLYGON)
+        m_lastSelection = m_points;
+    else if (type == SCT_RECTANGLE || type == SCT_ELLIPSE)
+        m_lastSelection = {{m_rect.left, m_rect.top}, {m_rect.right, m_rect.bottom}};
+    m_selectionActive = false;
+    if (!alreadyErased)
+        Erase();
+    ClearState();
+    m_titleTip.reset();
+    EnableAppBars();
+    m_overlay->Show(false);
+    ReleaseHovered();
+    m_cursorSet.Restore();
+}
+
+void CScreenCaptureManagerBase::OnHookMouseMessage(UINT message, const MSLLHOOKSTRUCT* data)
+{
+    if (!m_selectionActive || !data || data->dwExtraInfo != 0)
+        return;
+    const int x = data->pt.x;
+    const int y = data->pt.y;
+    switch (message)
+    {
+    case WM_MOUSEMOVE:
+        return OnMouseMove(x, y);
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown(x, y, data->time);
+    case WM_LBUTTONUP:
+        return OnLButtonUp(x, y);
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        return Cancel();
+    default:
+        return;
+    }
+}
+
+void CScreenCaptureManagerBase::OnRepeatLastCapture()
+{
+    Finish(RepeatLastCapture(), true, false, true, true);
+}
+
+void CScreenCaptureManagerBase::CaptureForegroundWindow()
+{
+    CaptureDirect(GetForegroundWindow());
+}
+
+void CScreenCaptureManagerBase::CaptureDesktopWindow()
+{
+    CaptureDirect(GetDesktopWindow());
+}
+
+void CScreenCaptureManagerBase::CopyLastSelection(std::vector<POINT>& points) const
+{
+    points = m_lastSelection;
+}
+
+void CScreenCaptureManagerBase::OnMouseMove(int x, int y)
+{
+    const int type = m_cursorSet.GetType();
+    if (IsWindowType(type))
+        WindowStep(WM_MOUSEMOVE, {x, y});
+    else if (m_dragging && type == SCT_FREE_HAND)
+    {
+        m_points.push_back({x, y});
+        DrawOutline(m_points);
+    }
+    else if (m_dragging && (type == SCT_RECTANGLE || type == SCT_ELLIPSE))
+    {
+        SetRect(&m_rect, std::min<int>(m_anchor.x, x), std::min<int>(m_anchor.y, y), std::max<int>(m_anchor.x, x),
+                std::max<int>(m_anchor.y, y));
+        if (type == SCT_RECTANGLE)
+            DrawRectangleFeedback(m_rect);
+        else
+            DrawEllipseFeedback(m_rect);
+        m_drawnRect = m_rect;
+    }
+    RefreshTitleTip();
+}
+
+void CScreenCaptureManagerBase::OnLButtonDown(int x, int y, DWORD time)
+{
+    const int type = m_cursorSet.GetType();
+    if (IsWindowType(type))
+        return WindowStep(WM_LBUTTONDOWN, {x, y});
+    if (type == SCT_POLYGON)
+        return PolygonClick(x, y, time);
+    StartShape();
+    m_dragging = true;
+    if (type == SCT_FREE_HAND)
+        m_points.push_back({x, y});
+    else
+        m_anchor = {x, y};
+}
+
+void CScreenCaptureManagerBase::OnLButtonUp(int, int)
+{
+    const int type = m_cursorSet.GetType();
+    if (!m_dragging || (type != SCT_FREE_HAND && type != SCT_RECTANGLE && type != SCT_ELLIPSE))
+        return;
+    m_dragging = false;
+    if (type == SCT_FREE_HAND && m_points.size() >= 3)
+    {
+        Erase();
+        return CaptureRegion(CreatePolygonRgn(m_points.data(), static_cast<int>(m_points.size()), ALTERNATE));
+    }
+    if (type != SCT_FREE_HAND && !IsRectEmpty(&m_rect))
+    {
+        Erase();
+        if (type == SCT_RECTANGLE)
+            return CaptureRectangle(m_rect);
+        return CaptureRegion(CreateEllipticRgnIndirect(&m_rect));
+    }
+    Cancel();
+}
+
+// A double click is judged by the times of the input, not by when the clicks are
+// handled: the watch hands its events on later, and the thread may be busy between two
+// clicks (a snapshot, a window going away), which would split a double click or join two
+// slow clicks.
+void CScreenCaptureManagerBase::PolygonClick(int x, int y, DWORD time)
+{
+    if (m_points.empty())
+        StartShape();
+    m_points.push_back({x, y});
+    if (m_points.size() < 2)
+    {
+        m_lastClickTime = time;
+        if (GetKeyState(VK_CONTROL) & 0x8000)
+            Cancel();
+        return;
+    }
+    DrawOutline(m_points);
+    if (time - m_lastClickTime > GetDoubleClickTime())
+    {
+        m_lastClickTime = time;
+        return;
+    }
+    Erase();
+    if (m_points.size() >= 3)
+        return CaptureRegion(CreatePolygonRgn(m_points.data(), static_cast<int>(m_points.size()), ALTERNATE));
+    Cancel();
+}
+
+void CScreenCaptureManagerBase::WindowStep(UINT message, POINT point)
+{
+    const int type = m_cursorSet.GetType();
+    HWND picked = nullptr;
+    if (type == SCT_WINDOW)
+    {
+        if (m_hovered && m_hoveredDisabled)
+            EnableWindow(m_hovered, TRUE);
+        picked = GetAncestor(WindowFromPoint(point), GA_ROOT);
+        if (m_hovered && m_hoveredDisabled)
+            EnableWindow(m_hovered, FALSE);
+    }
+    else if (type == SCT_ACTIVE_WINDOW)
+    {
+        picked = GetForegroundWindow();
+    }
+    else
+    {
+        picked = GetDesktopWindow();
+        m_overlay->Show(true);
+    }
+    RECT rect = {};
+    if (picked)
+    {
+        GetWindowRect(picked, &rect);
+        LockWindowUpdate(picked);
+    }
+    if (!EqualRect(&rect, &m_drawnRect))
+    {
+        CopyFromSnapshot(Grown(m_drawnRect, 3), false);
+        CopyFromSnapshot(rect, true);
+        DrawOutline({{rect.left, rect.top},
+                     {rect.right - 1, rect.top},
+                     {rect.right - 1, rect.bottom - 1},
+                     {rect.left, rect.bottom - 1},
+                     {rect.left, rect.top}});
+        m_drawnRect = rect;
+    }
+    if (picked != m_hovered)
+    {
+        ReleaseHovered();
+        m_hovered = picked;
+        m_hoveredDisabled = picked && !EnableWindow(picked, FALSE);
+    }
+    if (message != WM_LBUTTONDOWN)
+        return;
+    if (!m_hovered)
+    {
+        Erase();
+        return Cancel();
+    }
+    Erase();
+    HWND target = m_hovered;
+    ReleaseHovered();
+    CaptureSelectedWindow(target);
+}
+
+void CScreenCaptureManagerBase::PrepareWindowSelection()
+{
+    SetSelecting(true);
+    DisableAppBars();
+    TakeSnapshot();
+    // A first move, so that the highlight appears before the mouse is touched.
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+    SetCursorPos(cursor.x + 1, cursor.y);
+}
+
+void CScreenCaptureManagerBase::StartShape()
+{
+    SetSelecting(true);
+    m_overlay->Show(true);
+    TakeSnapshot();
+}
+
+void CScreenCaptureManagerBase::Cancel()
+{
+    Erase();
+    Finish(DR_NOTHING_DONE, false, true, true, false);
+}
+
+void CScreenCaptureManagerBase::Finish(DestinationResult result, bool repeat, bool endSelection, bool showTip,
+                                       bool logFailure)
+{
+    if (m_owner)
+        m_owner->OnCaptureFinished(result, repeat, endSelection, showTip, logFailure);
+}
+
+void CScreenCaptureManagerBase::CaptureRectangle(const RECT& rect)
+{
+    HideTitleTip();
+    if (GetCaptureCursor())
+        DrawMouseCursor(nullptr);
+    DestinationResult result = DR_NOTHING_DONE;
+    if (!IsRectEmpty(&rect))
+        result = CaptureByRectangle(rect.left, rect.top, rect.right, rect.bottom);
+    AfterCapture(result);
+}
+
+void CScreenCaptureManagerBase::CaptureRegion(HRGN region)
+{
+    Region owned(region);
+    HideTitleTip();
+    if (GetCaptureCursor())
+        DrawMouseCursor(nullptr);
+    AfterCapture(region ? CapturePolygon(region) : DR_NOTHING_DONE);
+}
+
+void CScreenCaptureManagerBase::CaptureSelectedWindow(HWND window)
+{
+    DestinationResult result = DR_NOTHING_DONE;
+    if (window)
+    {
+        result = CaptureWindow(window);
+        RECT rect = {};
+        if (result == DR_DONE && GetWindowRect(window, &rect))
+            m_lastSelection = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    }
+    AfterCapture(result);
+}
+
+void CScreenCaptureManagerBase::CaptureDirect(HWND window)
+{
+    DestinationResult result = CaptureWindow(window);
+    RECT rect = {};
+    if (result == DR_DONE)
+    {
+        if (GetWindowRect(window, &rect))
+            m_lastSelection = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+        result = RepeatLastCapture();
+    }
+    Finish(result, true, false, true, true);
+}
+
+void CScreenCaptureManagerBase::AfterCapture(DestinationResult result)
+{
+    if (result != DR_DONE)
+        return Finish(result, false, true, true, true);
+    EndSelection(true);
+    Finish(DR_DONE, false, true, false, false);
+    Finish(ProcessSelection(), false, false, true, true);
+}
+
+void CScreenCaptureManagerBase::TakeSnapshot()
+{
+    DisplayDC display;
+    m_hasSnapshot = display && m_snapshot.CreateScreenSized(display, kDimAlpha);
+}
+
+void CScreenCaptureManagerBase::DrawOutline(const std::vector<POINT>& points)
+{
+    DisplayDC display;
+    if (!display || !m_hasSnapshot)
+        return;
+    DashState state = {display, &m_dashCounter};
+    for (size_t i = 1; i < points.size(); ++i)
+        LineDDA(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, DashPixel,
+                reinterpret_cast<LPARAM>(&state));
+}
+
+void CScreenCaptureManagerBase::DrawRectangleFeedback(const RECT& rect)
+{
+    CopyFromSnapshot(Grown(m_drawnRect, 3), false);
+    const RECT grown = Grown(rect, 1);
+    Region band(RingRegion(grown, Grown(grown, -3)));
+    CopyRegion(band, true);
+    Region ring(RingRegion(Grown(rect, 2), grown));
+    CopyRegion(ring, false);
+    DrawOutline({{rect.left, rect.top},
+                 {rect.right, rect.top},
+                 {rect.right, rect.bottom},
+                 {rect.left, rect.bottom},
+                 {rect.left, rect.top}});
+}
+
+void CScreenCaptureManagerBase::DrawEllipseFeedback(const RECT& rect)
+{
+    CopyFromSnapshot(Grown(m_drawnRect, 5), false);
+    const RECT grown = Grown(rect, 4);
+    if (grown.right - grown.left < 21 || grown.bottom - grown.top < 21)
+    {
+        CopyFromSnapshot(grown, false);
+        Region ellipse(CreateEllipticRgnIndirect(&grown));
+        CopyRegion(ellipse, true);
+    }
+    else
+    {
+        Region outer(CreateEllipticRgnIndirect(&grown));
+        const RECT innerRect = Grown(grown, -6);
+        Region inner(CreateEllipticRgnIndirect(&innerRect));
+        Region band(CreateRectRgn(0, 0, 0, 0));
+        CombineRgn(band, outer, inner, RGN_DIFF);
+        CopyRegion(band, true);
+        Region plain(CreateEllipticRgnIndirect(&rect));
+        Region ring(CreateRectRgn(0, 0, 0, 0));
+        CombineRgn(ring, outer, plain, RGN_DIFF);
+        CopyRegion(ring, false);
+    }
+    DisplayDC display;
+    if (!display || !m_hasSnapshot)
+        return;
+    HPEN pen = CreatePen(PS_SOLID, 1, kDashRed);
+    HGDIOBJ oldPen = SelectObject(display, pen);
+    const int midX = (rect.left + rect.right) / 2;
+    Arc(display, rect.left, rect.top, rect.right, rect.bottom, midX, rect.top, midX, rect.bottom);
+    Arc(display, rect.left, rect.top, rect.right, rect.bottom, midX, rect.bottom, midX, rect.top);
+    SelectObject(display, oldPen);
+    DeleteObject(pen);
+}
+
+void CScreenCaptureManagerBase::Erase()
+{
+    // The ellipse's feedback reaches 4 pixels beyond its rectangle.
+    CopyFromSnapshot(Grown(SelectionBounds(), m_cursorSet.GetType() == SCT_ELLIPSE ? 5 : 2), false);
+    LockWindowUpdate(nullptr);
+}
+
+RECT CScreenCaptureManagerBase::SelectionBounds() const
+{
+    const int type = m_cursorSet.GetType();
+    if (type == SCT_RECTANGLE || type == SCT_ELLIPSE)
+        return m_rect;
+    if (IsWindowType(type) || m_points.empty())
+        return m_drawnRect;
+    RECT bounds = {m_points[0].x, m_points[0].y, m_points[0].x, m_points[0].y};
+    for (const POINT& point : m_points)
+    {
+        bounds.left = std::min<LONG>(bounds.left, point.x);
+        bounds.top = std::min<LONG>(bounds.top, point.y);
+        bounds.right = std::max<LONG>(bounds.right, point.x);
+        bounds.bottom = std::max<LONG>(bounds.bottom, point.y);
+    }
+    return bounds;
+}
+
+void CScreenCaptureManagerBase::CopyFromSnapshot(const RECT& rect, bool dimmed)
+{
+    if (IsRectEmpty(&rect))
+        return;
+    Region region(CreateRectRgnIndirect(&rect));
+    CopyRegion(region, dimmed);
+}
+
+void CScreenCaptureManagerBase::CopyRegion(HRGN region, bool dimmed)
+{
+    if (!m_hasSnapshot || !region)
+        return;
+    DisplayDC display;
+    if (display)
+        m_snapshot.CopyRegionTo(display, region, dimmed);
+}
+
+void CScreenCaptureManagerBase::SetSelecting(bool selecting)
+{
+    CHkVellLibrary* hooks = m_owner ? m_owner->GetHookLibrary() : nullptr;
+    if (hooks)
+        hooks->HkVellSetSelecting(selecting);
+}
+
+void CScreenCaptureManagerBase::DisableAppBars()
+{
+    const UINT edges[] = {ABE_LEFT, ABE_TOP, ABE_RIGHT, ABE_BOTTOM};
+    for (UINT edge : edges)
+    {
+        APPBARDATA data = {};
+        data.cbSize = sizeof data;
+        data.uEdge = edge;
+        HWND bar = reinterpret_cast<HWND>(SHAppBarMessage(ABM_GETAUTOHIDEBAR, &data));
+        if (bar && IsWindowEnabled(bar))
+        {
+            EnableWindow(bar, FALSE);
+            m_disabledAppBars.push_back(bar);
+        }
+    }
+}
+
+void CScreenCaptureManagerBase::EnableAppBars()
+{
+    for (auto bar = m_disabledAppBars.rbegin(); bar != m_disabledAppBars.rend(); ++bar)
+        EnableWindow(*bar, TRUE);
+    m_disabledAppBars.clear();
+}
+
+void CScreenCaptureManagerBase::ReleaseHovered()
+{
+    if (m_hovered && m_hoveredDisabled)
+        EnableWindow(m_hovered, TRUE);
+    m_hovered = nullptr;
+    m_hoveredDisabled = false;
+}
+
+void CScreenCaptureManagerBase::CreateTitleTip()
+{
+    m_titleTip.reset();
+    if (!GetShowSize() || m_cursorSet.GetType() > SCT_ELLIPSE)
+        return;
+    m_titleTip.reset(new CScTitleTip);
+    m_titleTip->Create(m_owner ? CWnd::FromHandle(m_owner->GetOwnerWindow()) : nullptr);
+    const RECT place = {3, 3, 160, 25};
+    m_titleTip->MoveTo(place, L"X: 0   Y: 0   Size:  0x0   ");
+}
+
+void CScreenCaptureManagerBase::HideTitleTip()
+{
+    if (!m_titleTip)
+        return;
+    RECT place = {};
+    GetWindowRect(m_titleTip->GetSafeHwnd(), &place);
+    m_titleTip.reset();
+    // The windows under the label paint its place before the grab.
+    RedrawWindow(nullptr, &place, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void CScreenCaptureManagerBase::RefreshTitleTip()
+{
+    if (!m_titleTip || m_cursorSet.GetType() > SCT_ELLIPSE)
+        return;
+    const RECT bounds = SelectionBounds();
+    if (IsRectEmpty(&bounds))
+        return;
+    CString text;
+    text.Format(L"X: %d Y: %d Size: %dx%d", bounds.left, bounds.top, bounds.right - bounds.left,
+                bounds.bottom - bounds.top);
+    m_titleTip->SetText(text);
+}
+
+void CScreenCaptureManagerBase::ClearState()
+{
+    m_points.clear();
+    SetRectEmpty(&m_rect);
+    SetRectEmpty(&m_drawnRect);
+    m_anchor = {};
+    m_dragging = false;
+    m_lastClickTime = 0;
+    m_dashCounter = 0;
+}
