@@ -1,5 +1,6 @@
 #include "hkvell/CInputWatch.h"
 #include "hkvell/HkVellApi.h"
+#include "framework/AppModule.h"
 
 namespace
 {
@@ -43,14 +44,6 @@ bool ControlAndShiftDown()
 {
     return GetAsyncKeyState(VK_CONTROL) < 0 && GetAsyncKeyState(VK_SHIFT) < 0;
 }
-
-HMODULE ThisModule()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
 } // namespace
 
 CInputWatch* CInputWatch::s_watching = nullptr;
@@ -70,9 +63,9 @@ void CInputWatch::StartWatch()
     if (m_watching)
         return;
     s_watching = this;
-    m_relay.Open(ThisModule());
-    m_mouseHook = SetWindowsHookExW(WH_MOUSE_LL, &CInputWatch::MouseProc, ThisModule(), 0);
-    m_keyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, &CInputWatch::KeyboardProc, ThisModule(), 0);
+    m_relay.Open(AppGetCodeModule());
+    m_mouseHook = SetWindowsHookExW(WH_MOUSE_LL, &CInputWatch::MouseProc, AppGetCodeModule(), 0);
+    m_keyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, &CInputWatch::KeyboardProc, AppGetCodeModule(), 0);
     m_watching = true;
     m_rightButtonHeld = GetAsyncKeyState(VK_RBUTTON) < 0;
     m_keptButtons = 0;

@@ -5,6 +5,7 @@
 #include "capture/selection/CSystemCursors.h"
 #include "common/CWndTransparent.h"
 #include "common/SystemHelpers.h"
+#include "framework/Handles.h"
 
 #include <algorithm>
 #include <shellapi.h>
@@ -16,42 +17,6 @@ const BYTE kDimAlpha = 222;
 const COLORREF kDashWhite = RGB(255, 255, 255);
 const COLORREF kDashRed = RGB(255, 0, 0);
 
-// A DC of the whole display, deleted with the object.
-class DisplayDC
-{
-public:
-    DisplayDC() : m_dc(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
-    DisplayDC(const DisplayDC&) = delete;
-    DisplayDC& operator=(const DisplayDC&) = delete;
-    ~DisplayDC()
-    {
-        if (m_dc)
-            DeleteDC(m_dc);
-    }
-    operator HDC() const { return m_dc; }
-
-private:
-    HDC m_dc;
-};
-
-// A region deleted with the object.
-class Region
-{
-public:
-    explicit Region(HRGN region) : m_region(region) {}
-    Region(const Region&) = delete;
-    Region& operator=(const Region&) = delete;
-    ~Region()
-    {
-        if (m_region)
-            DeleteObject(m_region);
-    }
-    operator HRGN() const { return m_region; }
-
-private:
-    HRGN m_region;
-};
-
 RECT Grown(RECT rect, int by)
 {
     InflateRect(&rect, by, by);
@@ -62,7 +27,7 @@ RECT Grown(RECT rect, int by)
 HRGN RingRegion(const RECT& outer, const RECT& inner)
 {
     HRGN ring = CreateRectRgnIndirect(&outer);
-    Region hole(CreateRectRgnIndirect(&inner));
+    CRegionHandle hole(CreateRectRgnIndirect(&inner));
     CombineRgn(ring, ring, hole, RGN_DIFF);
     return ring;
 }
@@ -370,7 +335,7 @@ void CScreenCaptureManagerBase::CaptureRectangle(const RECT& rect)
 
 void CScreenCaptureManagerBase::CaptureRegion(HRGN region)
 {
-    Region owned(region);
+    CRegionHandle owned(region);
     HideTitleTip();
     if (GetCaptureCursor())
         DrawMouseCursor(nullptr);
@@ -414,13 +379,13 @@ void CScreenCaptureManagerBase::AfterCapture(DestinationResult result)
 
 void CScreenCaptureManagerBase::TakeSnapshot()
 {
-    DisplayDC display;
+    CCreatedDCHandle display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
     m_hasSnapshot = display && m_snapshot.CreateScreenSized(display, kDimAlpha);
 }
 
 void CScreenCaptureManagerBase::DrawOutline(const std::vector<POINT>& points)
 {
-    DisplayDC display;
+    CCreatedDCHandle display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
     if (!display || !m_hasSnapshot)
         return;
     DashState state = {display, &m_dashCounter};
@@ -433,9 +398,9 @@ void CScreenCaptureManagerBase::DrawRectangleFeedback(const RECT& rect)
 {
     CopyFromSnapshot(Grown(m_drawnRect, 3), false);
     const RECT grown = Grown(rect, 1);
-    Region band(RingRegion(grown, Grown(grown, -3)));
+    CRegionHandle band(RingRegion(grown, Grown(grown, -3)));
     CopyRegion(band, true);
-    Region ring(RingRegion(Grown(rect, 2), grown));
+    CRegionHandle ring(RingRegion(Grown(rect, 2), grown));
     CopyRegion(ring, false);
     DrawOutline({{rect.left, rect.top},
                  {rect.right, rect.top},
@@ -451,23 +416,23 @@ void CScreenCaptureManagerBase::DrawEllipseFeedback(const RECT& rect)
     if (grown.right - grown.left < 21 || grown.bottom - grown.top < 21)
     {
         CopyFromSnapshot(grown, false);
-        Region ellipse(CreateEllipticRgnIndirect(&grown));
+        CRegionHandle ellipse(CreateEllipticRgnIndirect(&grown));
         CopyRegion(ellipse, true);
     }
     else
     {
-        Region outer(CreateEllipticRgnIndirect(&grown));
+        CRegionHandle outer(CreateEllipticRgnIndirect(&grown));
         const RECT innerRect = Grown(grown, -6);
-        Region inner(CreateEllipticRgnIndirect(&innerRect));
-        Region band(CreateRectRgn(0, 0, 0, 0));
+        CRegionHandle inner(CreateEllipticRgnIndirect(&innerRect));
+        CRegionHandle band(CreateRectRgn(0, 0, 0, 0));
         CombineRgn(band, outer, inner, RGN_DIFF);
         CopyRegion(band, true);
-        Region plain(CreateEllipticRgnIndirect(&rect));
-        Region ring(CreateRectRgn(0, 0, 0, 0));
+        CRegionHandle plain(CreateEllipticRgnIndirect(&rect));
+        CRegionHandle ring(CreateRectRgn(0, 0, 0, 0));
         CombineRgn(ring, outer, plain, RGN_DIFF);
         CopyRegion(ring, false);
     }
-    DisplayDC display;
+    CCreatedDCHandle display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
     if (!display || !m_hasSnapshot)
         return;
     HPEN pen = CreatePen(PS_SOLID, 1, kDashRed);
@@ -508,7 +473,7 @@ void CScreenCaptureManagerBase::CopyFromSnapshot(const RECT& rect, bool dimmed)
 {
     if (IsRectEmpty(&rect))
         return;
-    Region region(CreateRectRgnIndirect(&rect));
+    CRegionHandle region(CreateRectRgnIndirect(&rect));
     CopyRegion(region, dimmed);
 }
 
@@ -516,7 +481,7 @@ void CScreenCaptureManagerBase::CopyRegion(HRGN region, bool dimmed)
 {
     if (!m_hasSnapshot || !region)
         return;
-    DisplayDC display;
+    CCreatedDCHandle display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
     if (display)
         m_snapshot.CopyRegionTo(display, region, dimmed);
 }
