@@ -124,7 +124,7 @@ void CScreenCaptureManagerBase::OnHookMouseMessage(UINT message, const MSLLHOOKS
 
 void CScreenCaptureManagerBase::OnRepeatLastCapture()
 {
-    Finish(RepeatLastCapture(), true, false, true, true);
+    Finish(RepeatLastCapture(), kRepeated);
 }
 
 void CScreenCaptureManagerBase::CaptureForegroundWindow()
@@ -312,14 +312,13 @@ void CScreenCaptureManagerBase::StartShape()
 void CScreenCaptureManagerBase::Cancel()
 {
     Erase();
-    Finish(DR_NOTHING_DONE, false, true, true, false);
+    Finish(DR_NOTHING_DONE, kCancelled);
 }
 
-void CScreenCaptureManagerBase::Finish(DestinationResult result, bool repeat, bool endSelection, bool showTip,
-                                       bool logFailure)
+void CScreenCaptureManagerBase::Finish(DestinationResult result, const Ending& ending)
 {
     if (m_owner)
-        m_owner->OnCaptureFinished(result, repeat, endSelection, showTip, logFailure);
+        m_owner->OnCaptureFinished(result, ending.repeat, ending.endSelection, ending.showTip, ending.logFailure);
 }
 
 void CScreenCaptureManagerBase::CaptureRectangle(const RECT& rect)
@@ -365,16 +364,16 @@ void CScreenCaptureManagerBase::CaptureDirect(HWND window)
             m_lastSelection = {{rect.left, rect.top}, {rect.right, rect.bottom}};
         result = RepeatLastCapture();
     }
-    Finish(result, true, false, true, true);
+    Finish(result, kRepeated);
 }
 
 void CScreenCaptureManagerBase::AfterCapture(DestinationResult result)
 {
     if (result != DR_DONE)
-        return Finish(result, false, true, true, true);
+        return Finish(result, kSelectionFailed);
     EndSelection(true);
-    Finish(DR_DONE, false, true, false, false);
-    Finish(ProcessSelection(), false, false, true, true);
+    Finish(DR_DONE, kSelectionTaken);
+    Finish(ProcessSelection(), kProcessed);
 }
 
 void CScreenCaptureManagerBase::TakeSnapshot()

@@ -91,7 +91,25 @@ private:
     void PrepareWindowSelection();
     void StartShape();
     void Cancel();
-    void Finish(DestinationResult result, bool repeat, bool endSelection, bool showTip, bool logFailure);
+    // How a capture ended besides its result: the flags ICaptureOwner::OnCaptureFinished takes.
+    struct Ending
+    {
+        bool repeat;
+        bool endSelection;
+        bool showTip;
+        bool logFailure;
+    };
+    // A repeat of the last selection (also a direct capture), shown and logged.
+    static constexpr Ending kRepeated{true, false, true, true};
+    // The selection was cancelled: shown, nothing to log.
+    static constexpr Ending kCancelled{false, true, true, false};
+    // The selection ended without a picture: shown and logged.
+    static constexpr Ending kSelectionFailed{false, true, true, true};
+    // The selection ended with its picture taken; the processing is reported next.
+    static constexpr Ending kSelectionTaken{false, true, false, false};
+    // The destinations processed the selection's picture: shown and logged.
+    static constexpr Ending kProcessed{false, false, true, true};
+    void Finish(DestinationResult result, const Ending& ending);
 
     void CaptureRectangle(const RECT& rect);
     void CaptureRegion(HRGN region);
