@@ -128,7 +128,7 @@ TEST_F(ElapsedTimeTest, StartSetsTheOwnersTimerAndPauseAndResumeStopAndRestartIt
     ASSERT_TRUE(m_display.Start(&owner, -1));
     ASSERT_TRUE(PumpUntil([&] { return m_display.GetElapsedSeconds() == 1; }, 3000));
     m_display.Pause();
-    Pump(1500);
+    PumpFor(1500);
     EXPECT_EQ(1u, m_display.GetElapsedSeconds());
     m_display.Resume();
     EXPECT_TRUE(PumpUntil([&] { return m_display.GetElapsedSeconds() == 2; }, 3000));

@@ -1,7 +1,7 @@
 #include "capture/destinations/CImageClipboard.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "common/SystemHelpers.h"
-#include "common/tests/ThreadsTestSupport.h"
+#include "testing/TestPump.h"
 #include "framework/AppMainWnd.h"
 
 #include <gtest/gtest.h>
@@ -117,7 +117,7 @@ DWORD HoldClipboard(const wchar_t* readyName, const wchar_t* releaseName)
     if (!window || !OpenClipboard(window))
         return kChildCannotOpen;
     SetEvent(ready);
-    WaitForSingleObject(release, threads_test::kGiveUpMs);
+    WaitForSingleObject(release, kTestGiveUpMs);
     CloseClipboard();
     DestroyWindow(window);
     return kChildDone;
@@ -156,7 +156,7 @@ HANDLE StartChild(const std::wstring& arguments)
 DWORD FinishChild(HANDLE process)
 {
     DWORD exitCode = STILL_ACTIVE;
-    if (process && threads_test::WaitPumping(process))
+    if (process && PumpUntilSignalled(process))
         GetExitCodeProcess(process, &exitCode);
     else if (process)
         TerminateProcess(process, 1);
@@ -304,7 +304,7 @@ TEST_F(CImageClipboardTest, ClipboardHeldByAnotherProcessFailsWithTheSystemText)
     PutTextOnClipboard(L"kept");
     HANDLE holder = StartChild(std::wstring(kHolderSwitch) + L" " + readyName + L" " + releaseName);
     ASSERT_NE(nullptr, holder);
-    ASSERT_TRUE(threads_test::WaitPumping(ready));
+    ASSERT_TRUE(PumpUntilSignalled(ready));
 
     CImageClipboard destination;
     destination.UseInfo(InfoScClipboard(FT_DIB, false, 0, 1));

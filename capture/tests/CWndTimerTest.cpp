@@ -3,6 +3,7 @@
 #include "capture/CaptureMessages.h"
 #include "common/CEventLog.h"
 #include "testing/CStringPrinter.h"
+#include "testing/TestPump.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -15,29 +16,6 @@ namespace
 {
 const wchar_t kBaseName[] = L"$ZVellumorTimerZ$";
 const wchar_t kNoSuchWindow[] = L"Vellumor timer test: no window has this name";
-
-// Dispatches messages until done() holds or limitMs have passed (a safety net, not a
-// speed target); the final done().
-bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = 10000)
-{
-    DWORD start = GetTickCount();
-    while (!done() && GetTickCount() - start < limitMs)
-    {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    return done();
-}
-
-void PumpFor(DWORD ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
 
 CArray<POINT> Points(std::initializer_list<POINT> list)
 {

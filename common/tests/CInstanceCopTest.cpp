@@ -6,8 +6,6 @@
 #include <string>
 #include <thread>
 
-using threads_test::PumpUntil;
-using threads_test::WaitPumping;
 
 namespace
 {
@@ -56,7 +54,7 @@ DWORD RunSecondInstance(const std::wstring& guardName, bool activate)
     if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return static_cast<DWORD>(-1);
     DWORD exitCode = STILL_ACTIVE;
-    if (WaitPumping(process.hProcess))
+    if (PumpUntilSignalled(process.hProcess))
         GetExitCodeProcess(process.hProcess, &exitCode);
     else
         TerminateProcess(process.hProcess, 1);

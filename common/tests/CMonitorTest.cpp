@@ -46,5 +46,5 @@ TEST(CMonitorTest, AnotherThreadWaitsUntilTheLastUnlock)
     monitor.Unlock();
     EXPECT_FALSE(contender.HadLockWithin(kBlockedMs));
     monitor.Unlock();
-    EXPECT_TRUE(contender.HadLockWithin(threads_test::kGiveUpMs));
+    EXPECT_TRUE(contender.HadLockWithin(kTestGiveUpMs));
 }
