@@ -7,11 +7,10 @@
 #include "framework/CImage.h"
 #include "framework/CString.h"
 #include "testing/CStringPrinter.h"
+#include "testing/TestFiles.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gdiplus.h>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -27,19 +26,6 @@ const int kPaintHeight = 60;
 inline bool Exists(const CString& path)
 {
     return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-// The file's bytes as text (binary); empty when it cannot be read.
-inline std::string ReadBytes(const CString& path)
-{
-    std::ifstream in(path.GetString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const CString& path, const std::string& bytes)
-{
-    std::ofstream out(path.GetString(), std::ios::binary);
-    out << bytes;
 }
 
 inline bool StartsWith(const std::string& bytes, const std::string& signature)

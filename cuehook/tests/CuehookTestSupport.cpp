@@ -93,30 +93,6 @@ CString GoldenPath(const wchar_t* name)
     return path.Left(path.ReverseFind(L'\\') + 1) + L"cuehook_golden\\" + name;
 }
 
-Bytes ReadBytes(const CString& path)
-{
-    Bytes bytes;
-    FILE* file = _wfopen(path, L"rb");
-    if (!file)
-        return bytes;
-    BYTE buffer[4096];
-    size_t read;
-    while ((read = fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.insert(bytes.end(), buffer, buffer + read);
-    fclose(file);
-    return bytes;
-}
-
-void WriteBytes(const CString& path, const Bytes& bytes)
-{
-    FILE* file = _wfopen(path, L"wb");
-    if (!file)
-        return;
-    if (!bytes.empty())
-        fwrite(bytes.data(), 1, bytes.size(), file);
-    fclose(file);
-}
-
 CTestWindow::CTestWindow()
 {
     RegisterTestClass();

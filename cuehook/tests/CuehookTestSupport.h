@@ -2,6 +2,7 @@
 // Helpers of the hook library's tests: real input through SendInput,
 // a foreground test window with an edit control, temporary and golden files.
 #include "framework/CString.h"
+#include "testing/TestFiles.h"
 #include "testing/TestPump.h"
 #include <functional>
 #include <vector>
@@ -19,8 +20,6 @@ bool SameEvent(const EVENTMSG& a, const EVENTMSG& b);
 
 CString TempPath(const wchar_t* name);
 CString GoldenPath(const wchar_t* name);
-Bytes ReadBytes(const CString& path);
-void WriteBytes(const CString& path, const Bytes& bytes);
 
 // A visible top-level window holding an edit control. Tests share one (TestWindow):
 // Wine takes seconds to take a top-level window off an X display without a window manager.

@@ -183,7 +183,7 @@ TEST_F(RecordPlayTest, KeysAndClicksAreRecordedSavedAndReloaded)
 
     ASSERT_TRUE(HkLoadCBTFile(m_path, &m_error)) << m_error.ToAnsi();
     ASSERT_TRUE(HkSaveCBTFile(m_copy, &m_error)) << m_error.ToAnsi();
-    EXPECT_EQ(ReadBytes(m_path), ReadBytes(m_copy));
+    EXPECT_EQ(ReadBytes<Bytes>(m_path), ReadBytes<Bytes>(m_copy));
 }
 
 TEST_F(RecordPlayTest, CtrlBreakEndsTheRecordingAndIsNotRecorded)
