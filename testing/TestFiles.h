@@ -4,6 +4,17 @@
 #include <string>
 #include <vector>
 
+// Whether a file or folder is at the path.
+inline bool Exists(const CString& path)
+{
+    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+inline bool StartsWith(const std::string& bytes, const std::string& signature)
+{
+    return bytes.compare(0, signature.size(), signature) == 0;
+}
+
 // How many files and folders match the pattern (e.g. "C:\pictures\shot*.bmp").
 int CountFiles(const CString& pattern);
 

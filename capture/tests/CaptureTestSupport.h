@@ -3,7 +3,7 @@
 // grab, a scratch folder, and read-back of written image files (first bytes,
 // size, pixels).
 #include "common/tests/ScreenTestWindow.h"
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include "framework/CImage.h"
 #include "framework/CString.h"
 #include "testing/CStringPrinter.h"
@@ -22,16 +22,6 @@ const COLORREF kPaint = RGB(0, 153, 255);
 const RECT kPaintRect = {200, 150, 280, 210}; // 80 x 60
 const int kPaintWidth = 80;
 const int kPaintHeight = 60;
-
-inline bool Exists(const CString& path)
-{
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-inline bool StartsWith(const std::string& bytes, const std::string& signature)
-{
-    return bytes.compare(0, signature.size(), signature) == 0;
-}
 
 // An image file decoded by GDI+: its size and the colour at its centre.
 struct DecodedImage

@@ -2,7 +2,7 @@
 #include "common/CFileEventLogStore.h"
 #include "common/IEventLogStore.h"
 #include "testing/CStringPrinter.h"
-#include "TestFolder.h"
+#include "testing/TestFolder.h"
 
 #include "testing/TestRoot.h"
 #include <gtest/gtest.h>

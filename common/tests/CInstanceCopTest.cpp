@@ -1,5 +1,6 @@
 #include "common/CInstanceCop.h"
-#include "ThreadsTestSupport.h"
+#include "testing/TestPump.h"
+#include <gtest/gtest.h>
 
 #include <shellapi.h>
 #include <memory>

@@ -1,5 +1,6 @@
 #include "common/CMonitor.h"
-#include "ThreadsTestSupport.h"
+#include "testing/TestPump.h"
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>

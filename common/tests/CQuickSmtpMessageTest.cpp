@@ -4,7 +4,7 @@
 #include "common/SystemHelpers.h"
 #include "testing/CStringPrinter.h"
 #include "testing/TestFiles.h"
-#include "TestFolder.h"
+#include "testing/TestFolder.h"
 #include <gtest/gtest.h>
 #include <string>
 

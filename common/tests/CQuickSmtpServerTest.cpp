@@ -6,7 +6,7 @@
 #include "common/CQuickSmtp.h"
 #include "testing/CStringPrinter.h"
 #include "testing/TestFiles.h"
-#include "TestFolder.h"
+#include "testing/TestFolder.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

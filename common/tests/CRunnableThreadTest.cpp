@@ -1,6 +1,7 @@
 #include "common/CRunnableThread.h"
 #include "common/IRunnable.h"
-#include "ThreadsTestSupport.h"
+#include "testing/TestPump.h"
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <functional>

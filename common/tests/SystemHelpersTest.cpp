@@ -1,6 +1,6 @@
 #include "common/CMemoryDC.h"
 #include "common/SystemHelpers.h"
-#include "TestFolder.h"
+#include "testing/TestFolder.h"
 #include "testing/CStringPrinter.h"
 #include "testing/TestPump.h"
 #include <gtest/gtest.h>

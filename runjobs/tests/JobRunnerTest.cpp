@@ -7,7 +7,7 @@
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/MovieReader.h"
 #include "common/CEventLog.h"
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include "framework/CFtpConnection.h"
 #include "framework/CInternetSession.h"
 #include "runjobs/CJobRunner.h"

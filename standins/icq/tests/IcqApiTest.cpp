@@ -1,6 +1,6 @@
 // The ICQ API stand-in, reached as programs reach it: through CIcqApiLibrary, with the
 // client's folder moved to a fresh folder of the test.
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include "standins/icq/CIcqApiLibrary.h"
 #include "standins/icq/CIcqClientConfig.h"
 #include "testing/TestPump.h"

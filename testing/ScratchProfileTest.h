@@ -1,15 +1,11 @@
 #pragma once
-// Shared by the tests of the worker thread, the instance guard, recent-file lists and
-// window placement: the shared message pumping, and a scratch application profile that
-// each test starts from empty and removes again.
+// A scratch application profile that each test starts from empty and removes again,
+// for the tests of the profile itself, recent-file lists and window placement.
 #include "framework/AppProfile.h"
-#include "testing/TestPump.h"
 #include <gtest/gtest.h>
 
-namespace threads_test
-{
 // The profile of these tests: HKCU\Software\Talvono Software\Vellumor Threads Tests.
-class ProfileTest : public ::testing::Test
+class ScratchProfileTest : public ::testing::Test
 {
 protected:
     static constexpr const wchar_t* kMaker = L"Talvono Software";
@@ -56,4 +52,3 @@ private:
         RegDeleteTreeW(HKEY_CURRENT_USER, (CString(L"Software\\") + kMaker + L"\\" + kApplication).GetString());
     }
 };
-} // namespace threads_test
