@@ -9,8 +9,7 @@ target_sources(capture PRIVATE
 target_link_libraries(capture PUBLIC advapi32 kernel32)
 
 vell_add_test(core_tests
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/tests/CaptureTablesTest.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CaptureTablesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/DestinationTableTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageBaseTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageFileTest.cpp

@@ -21,7 +21,8 @@ if(VELL_BUILD_TESTS)
     add_subdirectory(${VELL_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endif()
 
-# vell_add_test(NAME SOURCES ... LIBS ... [LOCKS ...] [PEERS ...] [CHECK script] [TIMEOUT s])
+# vell_add_test(NAME SOURCES ... LIBS ... [LOCKS ...] [PEERS ...] [CHECK script] [TIMEOUT s]
+#               [UNMANAGED_WINDOWS])
 # One ctest entry per test program, run by cmake/run-wine-test.sh under Wine in the test
 # prefix. LOCKS names shared state (e.g. the settings registry key) that test programs
 # must not touch at the same time. PEERS names the servers the program talks to: smtp,
@@ -30,13 +31,16 @@ endif()
 # program left behind once it has passed. TIMEOUT (default 300 s) bounds the
 # program; ctest stops the whole entry VELL_TEST_TEARDOWN seconds later, which leaves
 # the runner time to start and stop the peers and to report the time-out.
+# UNMANAGED_WINDOWS: Wine keeps the program's windows itself (no window manager), so
+# hiding or destroying an activated window costs no two-second wait; for programs whose
+# windows the code under test activates.
 set(VELL_TEST_PEERS smtp ftp odbc printer)
 set(VELL_TEST_TEARDOWN 60)
 function(vell_add_test name)
     if(NOT VELL_BUILD_TESTS)
         return()
     endif()
-    cmake_parse_arguments(T "" "TIMEOUT;CHECK" "SOURCES;LIBS;LOCKS;PEERS" ${ARGN})
+    cmake_parse_arguments(T "UNMANAGED_WINDOWS" "TIMEOUT;CHECK" "SOURCES;LIBS;LOCKS;PEERS" ${ARGN})
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
@@ -52,6 +56,9 @@ function(vell_add_test name)
     endforeach()
     if("printer" IN_LIST T_PEERS)
         list(APPEND T_LOCKS vell_printer)
+    endif()
+    if(T_UNMANAGED_WINDOWS)
+        list(APPEND runner --windows unmanaged)
     endif()
     if(T_CHECK)
         get_filename_component(check ${T_CHECK} ABSOLUTE)

@@ -15,6 +15,10 @@
 #                    every PDF printed during the program rendered (VELL_PDF_PAGES_WIN)
 #   --check SCRIPT   run with the program's arguments once the program has passed, to check
 #                    what it left behind
+#   --windows unmanaged  Wine keeps the program's windows itself instead of handing them
+#                    to a window manager: the bare display has none, and a managed
+#                    window waits about two seconds for it each time it is hidden or
+#                    destroyed
 # Every program also gets VELL_TEST_ID, a name that no other run of it shares, for what it
 # leaves in shared places. Exits with the program's status, the check's, or 77 (ctest's
 # "skipped") when the program needs the printer and the test run has none because it runs
@@ -24,13 +28,14 @@ scripts=$(cd "$(dirname "$0")/../scripts" && pwd)
 source "$scripts/wine-session.sh"
 source "$scripts/services.sh"
 
-prefix= limit= check= peers=()
+prefix= limit= check= windows= peers=()
 while [ $# -gt 0 ]; do
     case $1 in
         --prefix) prefix=$2 ;;
         --timeout) limit=$2 ;;
         --peer) peers+=("$2") ;;
         --check) check=$2 ;;
+        --windows) windows=$2 ;;
         *) break ;;
     esac
     shift 2
@@ -71,6 +76,10 @@ done
 vell_wine_environment "$prefix"
 VELL_TEST_ID="${name//_/-}-$$-$(date +%s%N)"
 export VELL_TEST_ID
+if [ "$windows" = unmanaged ]; then
+    "$WINE64" reg add "HKCU\\Software\\Wine\\AppDefaults\\$name.exe\\X11 Driver" /v Managed /d N /f \
+        >/dev/null 2>&1 || { echo "$name: its windows could not be set unmanaged in the test prefix."; exit 1; }
+fi
 
 timeout -k 10 "$limit" "$WINE64" "$program" "$@" >"$work/program.log" 2>&1
 status=$?

@@ -6,7 +6,6 @@ target_sources(common PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CQuickSmtp.cpp)
 # 127.0.0.1 around the run.
 vell_add_test(smtp_tests
     SOURCES
-        ${CMAKE_CURRENT_LIST_DIR}/tests/CSocketTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CQuickSmtpMessageTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CQuickSmtpDialogueTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CQuickSmtpServerTest.cpp

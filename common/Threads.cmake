@@ -14,7 +14,6 @@ vell_add_test(threads_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/CInstanceCopTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CRunnableThreadTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CMonitorTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/tests/AppProfileTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CMruFileManagerTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CPersistWindowPlacementTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CChildControlPlacementTest.cpp

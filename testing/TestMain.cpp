@@ -1,13 +1,18 @@
 // Entry of every test program: GoogleTest, with message boxes answered instead of shown,
-// inside a temporary folder of the program's own (see TestRoot.h).
+// inside a temporary folder of the program's own (see TestRoot.h); or, started with a
+// helper's switch, that helper of a test (see TestChild.h).
 // A box that a test did not expect to appear fails that test.
 #include "framework/AppMessageBox.h"
+#include "testing/TestChild.h"
 #include "testing/TestRoot.h"
 #include <cstdio>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    DWORD childResult = 0;
+    if (RunTestChildWhenAsked(childResult))
+        return static_cast<int>(childResult);
     testing::InitGoogleTest(&argc, argv);
     AppSetMessageBoxHandler([](const CString& text, const CString&, UINT) {
         ADD_FAILURE() << "Unexpected message box: " << text.ToAnsi(CP_UTF8);

@@ -1,7 +1,7 @@
 #include "capture/destinations/CAviWriter.h"
 #include "capture/tests/MovieReader.h"
 #include "common/SystemHelpers.h"
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>

@@ -33,22 +33,21 @@ private:
     CElapsedTimeDisplay& m_display;
 };
 
-// The label and the time field of the Time/Action page, hidden and empty until attached;
-// kept for the whole suite (Wine takes a while to destroy a shown window).
+// The label and the time field of the Time/Action page, hidden and empty until attached:
+// children of a page shown without activation and kept for the whole suite (Wine takes
+// about two seconds to hide an activated top-level window).
 class ElapsedTimeTest : public ::testing::Test
 {
 public:
     static void SetUpTestSuite()
     {
-        s_label =
-            CreateWindowExW(0, L"STATIC", L"Elapsed:", WS_POPUP, 700, 10, 80, 20, nullptr, nullptr, nullptr, nullptr);
-        s_time = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 780, 10, 100, 20, nullptr, nullptr, nullptr, nullptr);
+        s_page = CreateWindowExW(WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP, 700, 10, 180, 20, nullptr, nullptr,
+                                 nullptr, nullptr);
+        ShowWindow(s_page, SW_SHOWNOACTIVATE);
+        s_label = CreateWindowExW(0, L"STATIC", L"Elapsed:", WS_CHILD, 0, 0, 80, 20, s_page, nullptr, nullptr, nullptr);
+        s_time = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 80, 0, 100, 20, s_page, nullptr, nullptr, nullptr);
     }
-    static void TearDownTestSuite()
-    {
-        DestroyWindow(s_label);
-        DestroyWindow(s_time);
-    }
+    static void TearDownTestSuite() { DestroyWindow(s_page); }
 
 protected:
     void SetUp() override
@@ -75,6 +74,7 @@ protected:
     HWND m_time = s_time;
 
 private:
+    static inline HWND s_page = nullptr;
     static inline HWND s_label = nullptr;
     static inline HWND s_time = nullptr;
 };
@@ -128,7 +128,7 @@ TEST_F(ElapsedTimeTest, StartSetsTheOwnersTimerAndPauseAndResumeStopAndRestartIt
     ASSERT_TRUE(m_display.Start(&owner, -1));
     ASSERT_TRUE(PumpUntil([&] { return m_display.GetElapsedSeconds() == 1; }, 3000));
     m_display.Pause();
-    Pump(1500);
+    PumpFor(1200); // more than one period of the owner's timer
     EXPECT_EQ(1u, m_display.GetElapsedSeconds());
     m_display.Resume();
     EXPECT_TRUE(PumpUntil([&] { return m_display.GetElapsedSeconds() == 2; }, 3000));

@@ -2,6 +2,7 @@
 
 #include "capture/tests/IcqClientTestSupport.h"
 #include "testing/CStringPrinter.h"
+#include "testing/TestPump.h"
 #include <vector>
 
 namespace
@@ -13,23 +14,6 @@ LRESULT CALLBACK CountingWindowProc(HWND window, UINT message, WPARAM wParam, LP
     if (message == WM_ICQ_USERLIST_CHANGED && wParam == 0 && lParam == 0)
         ++g_listChanges;
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-// Runs the thread's message loop until the count of list changes reaches count or
-// ten seconds pass.
-void PumpUntil(int count, ULONGLONG milliseconds = 10000)
-{
-    ULONGLONG deadline = GetTickCount64() + milliseconds;
-    while (g_listChanges < count && GetTickCount64() < deadline)
-    {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
 }
 
 // Online: 1001 Ann (Friends), 1003 Cem (Work), 1004 Dora; offline: 1002 Bob
@@ -146,7 +130,7 @@ TEST_F(CIcqContactListTest, EditsOfTheContactListAreSentToTheNotifyWindowOnly)
 
     // A user coming online: the page hears of it and lists the user on refilling.
     WriteContact(L"User 1002", L"Online", L"1");
-    PumpUntil(1);
+    PumpUntil([] { return g_listChanges >= 1; });
     ASSERT_GE(g_listChanges, 1);
     list.FillCombo(m_combo);
     EXPECT_EQ((std::vector<CString>{L"1001", L"1002", L"1003", L"1004", L"1001", L"1002", L"1003"}), Items());
@@ -155,6 +139,6 @@ TEST_F(CIcqContactListTest, EditsOfTheContactListAreSentToTheNotifyWindowOnly)
     SetIcqNotifyWindow(nullptr);
     int heard = g_listChanges;
     AddUser(1005, L"Eve", nullptr);
-    PumpUntil(heard + 1, 2000);
+    PumpUntil([&] { return g_listChanges >= heard + 1; }, 2000);
     EXPECT_EQ(heard, g_listChanges);
 }

@@ -1,7 +1,8 @@
 #include "capture/destinations/CImageClipboard.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "common/SystemHelpers.h"
-#include "common/tests/ThreadsTestSupport.h"
+#include "testing/TestChild.h"
+#include "testing/TestPump.h"
 #include "framework/AppMainWnd.h"
 
 #include <gtest/gtest.h>
@@ -21,9 +22,8 @@ namespace
 //     --clipboard-reader <report file>
 // it writes what the clipboard offers to the report file; with
 //     --clipboard-holder <ready event> <release event>
-// it keeps the clipboard open from the ready event until the release event. Both
-// run as soon as the statics are built, before the test framework reads the
-// command line, and end the process.
+// it keeps the clipboard open from the ready event until the release event. Both run
+// instead of the tests (TestChild.h) and end the process.
 const wchar_t kReaderSwitch[] = L"--clipboard-reader";
 const wchar_t kHolderSwitch[] = L"--clipboard-holder";
 const DWORD kChildDone = 3;
@@ -117,35 +117,28 @@ DWORD HoldClipboard(const wchar_t* readyName, const wchar_t* releaseName)
     if (!window || !OpenClipboard(window))
         return kChildCannotOpen;
     SetEvent(ready);
-    WaitForSingleObject(release, threads_test::kGiveUpMs);
+    WaitForSingleObject(release, kTestGiveUpMs);
     CloseClipboard();
     DestroyWindow(window);
     return kChildDone;
 }
 
-int RunAsClipboardChildWhenAsked()
+DWORD RunClipboardReader(int argc, wchar_t** argv)
 {
-    int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (argv && argc == 3 && wcscmp(argv[1], kReaderSwitch) == 0)
-        ExitProcess(ReadClipboardInto(argv[2]));
-    if (argv && argc == 4 && wcscmp(argv[1], kHolderSwitch) == 0)
-        ExitProcess(HoldClipboard(argv[2], argv[3]));
-    LocalFree(argv);
-    return 0;
+    return argc == 3 ? ReadClipboardInto(argv[2]) : kChildBadArguments;
 }
-[[maybe_unused]] const int s_clipboardChild = RunAsClipboardChildWhenAsked();
-
-// Starts this program with the arguments; the process handle, or null.
-HANDLE StartChild(const std::wstring& arguments)
+DWORD RunClipboardHolder(int argc, wchar_t** argv)
 {
-    wchar_t program[MAX_PATH];
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring commandLine = L"\"" + std::wstring(program) + L"\" " + arguments;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
+    return argc == 4 ? HoldClipboard(argv[2], argv[3]) : kChildBadArguments;
+}
+[[maybe_unused]] const bool s_clipboardReader = RegisterTestChild(kReaderSwitch, RunClipboardReader);
+[[maybe_unused]] const bool s_clipboardHolder = RegisterTestChild(kHolderSwitch, RunClipboardHolder);
+
+// Starts this program as the helper with the arguments; the process handle, or null.
+HANDLE StartChild(const wchar_t* switchName, const std::wstring& arguments)
+{
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!StartTestChild(switchName, arguments, process))
         return nullptr;
     CloseHandle(process.hThread);
     return process.hProcess;
@@ -156,7 +149,7 @@ HANDLE StartChild(const std::wstring& arguments)
 DWORD FinishChild(HANDLE process)
 {
     DWORD exitCode = STILL_ACTIVE;
-    if (process && threads_test::WaitPumping(process))
+    if (process && PumpUntilSignalled(process))
         GetExitCodeProcess(process, &exitCode);
     else if (process)
         TerminateProcess(process, 1);
@@ -179,7 +172,7 @@ ClipboardSeen ReadClipboardFromAnotherProcess(const TestFolder& folder)
     ClipboardSeen seen;
     CString report = folder / L"clipboard.txt";
     DeleteFileW(report);
-    seen.exitCode = FinishChild(StartChild(std::wstring(kReaderSwitch) + L" \"" + report.str() + L"\""));
+    seen.exitCode = FinishChild(StartChild(kReaderSwitch, L"\"" + report.str() + L"\""));
     unsigned long bitmapCentre = 0, dibCentre = 0;
     if (sscanf(ReadBytes(report).c_str(), "%u %d %d %lu %d %d %lu", &seen.firstFormat, &seen.bitmap.width,
                &seen.bitmap.height, &bitmapCentre, &seen.dib.width, &seen.dib.height, &dibCentre) == 7)
@@ -302,9 +295,9 @@ TEST_F(CImageClipboardTest, ClipboardHeldByAnotherProcessFailsWithTheSystemText)
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
     HANDLE release = CreateEventW(nullptr, TRUE, FALSE, releaseName.c_str());
     PutTextOnClipboard(L"kept");
-    HANDLE holder = StartChild(std::wstring(kHolderSwitch) + L" " + readyName + L" " + releaseName);
+    HANDLE holder = StartChild(kHolderSwitch, readyName + L" " + releaseName);
     ASSERT_NE(nullptr, holder);
-    ASSERT_TRUE(threads_test::WaitPumping(ready));
+    ASSERT_TRUE(PumpUntilSignalled(ready));
 
     CImageClipboard destination;
     destination.UseInfo(InfoScClipboard(FT_DIB, false, 0, 1));

@@ -15,19 +15,10 @@ const RECT kTipRect{300, 200, 500, 224};
 int CountPaints(HWND window, DWORD ms)
 {
     int paints = 0;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < ms)
-    {
-        MSG message;
-        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (message.message == WM_PAINT && message.hwnd == window)
-                ++paints;
-            DispatchMessageW(&message);
-            continue;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
+    PumpFor(ms, [&](const MSG& message) {
+        if (message.message == WM_PAINT && message.hwnd == window)
+            ++paints;
+    });
     return paints;
 }
 
@@ -66,7 +57,7 @@ TEST(CScTitleTipTest, ShowPaintsTheTextInRedOnTopAndHidesAfterItsDelay)
     moved.MoveTo(RECT{300, 300, 500, 324}, L"640 x 480");
 
     shown.Show(kTipRect, L"The screen capture was saved.");
-    Pump(200);
+    PumpFor(200);
     ASSERT_TRUE(IsWindowVisible(shown));
     EXPECT_TRUE(shown.IsShown());
     EXPECT_EQ(CString(L"The screen capture was saved."), shown.GetText());

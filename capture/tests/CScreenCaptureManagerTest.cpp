@@ -19,7 +19,6 @@ using namespace capture_test;
 using screen_test::ColourWindow;
 using screen_test::Pixels;
 using screen_test::ReadPixels;
-using selection_test::PumpUntil;
 
 namespace
 {
@@ -639,7 +638,7 @@ void SendMoveTo(POINT point)
     input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
-    PumpMessages(20);
+    PumpFor(20);
 }
 
 // Left clicks at the cursor in one batch of input, as close together as a user's double
@@ -654,7 +653,7 @@ void SendLeftClicks(int count)
         inputs[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    PumpMessages(20);
+    PumpFor(20);
 }
 
 TEST_F(ScreenCaptureOwnerInputTest, RealDragCapturesTheRectangle)
@@ -720,7 +719,7 @@ TEST_F(ScreenCaptureOwnerInputTest, RealShapesCaptureOnlyWhatTheyEnclose)
             // A slow click at each corner, a double click at the last one.
             for (size_t i = 0; i < c.points.size(); ++i)
             {
-                PumpMessages(GetDoubleClickTime() + 50);
+                PumpFor(GetDoubleClickTime() + 50);
                 SendMoveTo(c.points[i]);
                 SendLeftClicks(i + 1 < c.points.size() ? 1 : 2);
             }

@@ -3,6 +3,7 @@
 #include "capture/CaptureMessages.h"
 #include "common/CEventLog.h"
 #include "testing/CStringPrinter.h"
+#include "testing/TestPump.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -15,29 +16,6 @@ namespace
 {
 const wchar_t kBaseName[] = L"$ZVellumorTimerZ$";
 const wchar_t kNoSuchWindow[] = L"Vellumor timer test: no window has this name";
-
-// Dispatches messages until done() holds or limitMs have passed (a safety net, not a
-// speed target); the final done().
-bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = 10000)
-{
-    DWORD start = GetTickCount();
-    while (!done() && GetTickCount() - start < limitMs)
-    {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    return done();
-}
-
-void PumpFor(DWORD ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
 
 CArray<POINT> Points(std::initializer_list<POINT> list)
 {
@@ -156,6 +134,13 @@ CStringArray ReadJobEvents()
     return texts;
 }
 
+// The ticks are sent to the timer window: the real timers run in
+// ResumeRearmsTheScreenCaptureRepeat.
+void SendTick(CWndTimer& timer, UINT_PTR id)
+{
+    SendMessageW(timer.GetSafeHwnd(), WM_TIMER, id, 0);
+}
+
 CString WindowClassOf(HWND window)
 {
     wchar_t name[256] = L"";
@@ -202,7 +187,7 @@ TEST(CWndTimerTest, PauseTakesTheCountedSecondsOffTheRemainingTimeButNeverBelowZ
         timer.Start(c.duration);
         EXPECT_EQ(c.remainingAfterStart, timer.GetRemaining());
         for (int i = 0; i < c.ticks; ++i)
-            SendMessageW(timer.GetSafeHwnd(), WM_TIMER, CWndTimer::kTickTimerId, 0);
+            SendTick(timer, CWndTimer::kTickTimerId);
         EXPECT_EQ(static_cast<UINT>(c.ticks), timer.GetElapsed());
         timer.Pause();
         EXPECT_EQ(c.remainingAfterPause, timer.GetRemaining());
@@ -221,11 +206,12 @@ TEST(CWndTimerTest, TimedMovieCaptureRepeatsUntilTheStepEndsAndTheStopDeletesThe
 
     timer->Start(3);
     timer->SetMovieCapture(&movie, 1, Points({{30, 40}, {10, 20}}), SCT_RECTANGLE, L"", nullptr, false);
-    ASSERT_TRUE(PumpUntil([&] { return target.stops > 0; }));
+    SendTick(*timer, CWndTimer::kMovieTimerId);
+    SendTick(*timer, CWndTimer::kMovieTimerId);
+    SendTick(*timer, CWndTimer::kStopTimerId);
+    ASSERT_EQ(1, target.stops);
 
-    // Captures at 1 s and 2 s, and the one at 3 s when it came before the stop.
-    EXPECT_GE(movie.rects.size(), 2u);
-    EXPECT_LE(movie.rects.size(), 3u);
+    ASSERT_EQ(2u, movie.rects.size());
     for (const RECT& rect : movie.rects)
         EXPECT_TRUE(rect.left == 10 && rect.top == 20 && rect.right == 30 && rect.bottom == 40);
     EXPECT_FALSE(target.deletedInsideHandler);
@@ -240,7 +226,9 @@ TEST(CWndTimerTest, FrequencyZeroArmsNoRepeat)
     CWndTimer timer(&target);
     timer.Start(0);
     timer.SetMovieCapture(&movie, 0, Points({{0, 0}, {10, 10}}), SCT_RECTANGLE, L"", nullptr, false);
-    ASSERT_TRUE(PumpUntil([&] { return target.stops > 0; }));
+    PumpFor(200); // a repeat armed with no period would have captured by now
+    SendTick(timer, CWndTimer::kStopTimerId);
+    EXPECT_EQ(1, target.stops);
     EXPECT_EQ(0u, movie.Captures());
 }
 
@@ -257,7 +245,7 @@ TEST(CWndTimerTest, ResumeRearmsTheScreenCaptureRepeat)
 
     timer.Pause();
     size_t whenPaused = owner.lines.size();
-    PumpFor(1500);
+    PumpFor(1200); // more than one repeat period
     EXPECT_EQ(whenPaused, owner.lines.size());
 
     timer.Resume();
@@ -298,7 +286,7 @@ TEST(CWndTimerTest, FailedRepeatGoesToTheEventLogAndTheOwnerWindow)
         int before = ReadJobEvents().GetSize();
 
         UINT_PTR id = c.screen ? CWndTimer::kScreenTimerId : CWndTimer::kMovieTimerId;
-        SendMessageW(timer.GetSafeHwnd(), WM_TIMER, id, 0);
+        SendTick(timer, id);
 
         ASSERT_EQ(1u, owner.lines.size());
         EXPECT_EQ(CString(c.expectedText), owner.lines[0]);
@@ -317,11 +305,11 @@ TEST(CWndTimerTest, MovieRepeatCapturesTheSelectionByType)
     FakeMovieDestination movie;
     CWndTimer timer;
     timer.SetMovieCapture(&movie, 5, Points({{10, 10}, {50, 10}, {30, 40}}), SCT_POLYGON, L"", nullptr, false);
-    SendMessageW(timer.GetSafeHwnd(), WM_TIMER, CWndTimer::kMovieTimerId, 0);
+    SendTick(timer, CWndTimer::kMovieTimerId);
     timer.SetMovieCapture(&movie, 5, Points({{60, 80}, {20, 30}}), SCT_ELLIPSE, L"", nullptr, false);
-    SendMessageW(timer.GetSafeHwnd(), WM_TIMER, CWndTimer::kMovieTimerId, 0);
+    SendTick(timer, CWndTimer::kMovieTimerId);
     timer.SetMovieCapture(&movie, 5, CArray<POINT>(), SCT_DESKTOP, L"", nullptr, false);
-    SendMessageW(timer.GetSafeHwnd(), WM_TIMER, CWndTimer::kMovieTimerId, 0);
+    SendTick(timer, CWndTimer::kMovieTimerId);
 
     ASSERT_EQ(2u, movie.regionBoxes.size());
     RECT polygon = movie.regionBoxes[0];

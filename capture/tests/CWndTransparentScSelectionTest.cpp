@@ -48,7 +48,7 @@ protected:
         m_edit = CreateWindowExW(0, L"EDIT", L"old text", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
         ShowWindow(m_show, SW_HIDE);
         ShowWindow(m_restore, SW_SHOWMINNOACTIVE);
-        Pump(50);
+        PumpFor(50);
         ASSERT_TRUE(IsIconic(m_restore));
     }
     void TearDown() override { DestroyWindow(m_edit); }
@@ -59,7 +59,7 @@ protected:
     {
         auto selection = std::make_unique<CWndTransparentScSelection>(type);
         EXPECT_TRUE(selection->Create(m_restore, m_show, m_edit, true, true));
-        Pump(100);
+        PumpFor(100);
         return selection;
     }
 
@@ -166,7 +166,7 @@ TEST_F(SelectionTest, PolygonEndsOnADoubleClickOnlyWithThreePointsOrMore)
     InputScript script(ClickAt(200, 200));
     script.Add(ClickAt(200, 200)); // a double click on the second point
     ASSERT_TRUE(script.Play(kScriptLimitMs));
-    Pump(100);
+    PumpFor(100);
     ASSERT_TRUE(IsWindow(*selection));
     EXPECT_EQ(2, selection->GetPoints().GetSize());
     EXPECT_EQ(CString(L"old text"), EditText());
@@ -204,7 +204,7 @@ TEST_F(SelectionTest, AClickWithoutADragKeepsTheRubberBandWindowOpen)
     auto selection = Open(SCT_ELLIPSE);
     InputScript script(ClickAt(150, 120));
     ASSERT_TRUE(script.Play(kScriptLimitMs));
-    Pump(100);
+    PumpFor(100);
     EXPECT_TRUE(IsWindow(*selection));
     EXPECT_EQ(CString(L"old text"), EditText());
 

@@ -3,15 +3,14 @@
 // grab, a scratch folder, and read-back of written image files (first bytes,
 // size, pixels).
 #include "common/tests/ScreenTestWindow.h"
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include "framework/CImage.h"
 #include "framework/CString.h"
 #include "testing/CStringPrinter.h"
+#include "testing/TestFiles.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gdiplus.h>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -23,29 +22,6 @@ const COLORREF kPaint = RGB(0, 153, 255);
 const RECT kPaintRect = {200, 150, 280, 210}; // 80 x 60
 const int kPaintWidth = 80;
 const int kPaintHeight = 60;
-
-inline bool Exists(const CString& path)
-{
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-// The file's bytes as text (binary); empty when it cannot be read.
-inline std::string ReadBytes(const CString& path)
-{
-    std::ifstream in(path.GetString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const CString& path, const std::string& bytes)
-{
-    std::ofstream out(path.GetString(), std::ios::binary);
-    out << bytes;
-}
-
-inline bool StartsWith(const std::string& bytes, const std::string& signature)
-{
-    return bytes.compare(0, signature.size(), signature) == 0;
-}
 
 // An image file decoded by GDI+: its size and the colour at its centre.
 struct DecodedImage

@@ -9,7 +9,7 @@ const DWORD kEventPumpMs = 30;
 void Inject(INPUT& input)
 {
     SendInput(1, &input, sizeof input);
-    PumpMessages(kEventPumpMs);
+    PumpFor(kEventPumpMs);
 }
 
 bool IsMouseButton(UINT message)
@@ -17,21 +17,6 @@ bool IsMouseButton(UINT message)
     return message >= WM_LBUTTONDOWN && message <= WM_MBUTTONUP;
 }
 } // namespace
-
-void PumpMessages(DWORD ms)
-{
-    const DWORD start = GetTickCount();
-    do
-    {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (GetTickCount() - start < ms);
-}
 
 void SendMouse(DWORD flags, ULONG_PTR extraInfo)
 {
@@ -89,7 +74,7 @@ void CRecordingWindow::Activate()
 {
     SetForegroundWindow(*this);
     SetFocus(*this);
-    PumpMessages(50);
+    PumpFor(50);
 }
 
 void CRecordingWindow::Clear()

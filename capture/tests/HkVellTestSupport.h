@@ -2,6 +2,7 @@
 // Helpers of the HkVell tests: message pumping, real input through SendInput, a window
 // that records what reaches it, and the fixture of the tests on real input.
 #include "framework/CWnd.h"
+#include "testing/TestPump.h"
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -11,10 +12,6 @@ const RECT kTargetRect{100, 100, 500, 400};
 const POINT kInsideTarget{300, 250};
 const RECT kHiddenRect{0, 0, 10, 10};
 const std::vector<UINT> kLeftClick{WM_LBUTTONDOWN, WM_LBUTTONUP};
-
-// Dispatches the thread's messages for ms milliseconds (the low-level hooks of this
-// thread run meanwhile).
-void PumpMessages(DWORD ms);
 
 // Each injects one event and pumps, so that the hooks and the windows see it in turn.
 void SendMouse(DWORD flags, ULONG_PTR extraInfo = 0);

@@ -127,7 +127,7 @@ TEST_F(HkVellWatchTest, MouseEventsGoToTheNotifyWindowByTheSelectionState)
     {
         // The move back reaches the hooks too: it is let pass before the case begins.
         SetCursorPos(kInsideTarget.x, kInsideTarget.y);
-        PumpMessages(30);
+        PumpFor(30);
         for (int type : c.selectionTypes)
             m_library.HkVellSetSelectionType(static_cast<EnumScreenCaptureType>(type));
         if (!c.notifying)
@@ -179,7 +179,7 @@ TEST_F(HkVellWatchTest, TheHookReturnsBeforeTheNotifyWindowHandlesACopyOfTheEven
     m_library.HkVellSetCapturing(true);
     SendMouse(MOUSEEVENTF_LEFTDOWN, kMarked);
     SendMouse(MOUSEEVENTF_LEFTUP);
-    selection_test::PumpUntil([&log] { return log.size() >= 4; }, 5000);
+    PumpUntil([&log] { return log.size() >= 4; }, 5000);
 
     // Each event's hook call has returned before the window handles the event (the next
     // event may pass the hooks before or after that).
@@ -257,8 +257,8 @@ TEST_F(HkVellWatchTest, AnEventQueuedBeforeTheCaptureEndedNeverReachesTheWindowA
     m_library.HkVellSetCapturing(true);
     m_library.HkVellSetSelecting(true);
     SendMouse(MOUSEEVENTF_RIGHTDOWN);
-    selection_test::PumpUntil([&hookReturns] { return hookReturns.Events().size() >= 2; }, 5000);
-    PumpMessages(50);
+    PumpUntil([&hookReturns] { return hookReturns.Events().size() >= 2; }, 5000);
+    PumpFor(50);
 
     ASSERT_EQ(2u, hookReturns.Events().size());
     EXPECT_EQ(Messages{WM_RBUTTONDOWN}, m_notify.HookMouseMessages());
@@ -287,7 +287,7 @@ TEST_F(HkVellWatchTest, OnlyTheChosenRepeatHotKeyPostsARepeat)
         {
             ClearWindows();
             TapWithControlShift(key);
-            PumpMessages(30);
+            PumpFor(30);
             const bool chosen = key == hotKeys[choice];
             EXPECT_EQ(chosen ? std::vector<LPARAM>{1} : std::vector<LPARAM>{}, m_notify.CaptureEnded())
                 << "choice " << choice << " key " << key;
@@ -301,7 +301,7 @@ TEST_F(HkVellWatchTest, OnlyTheChosenRepeatHotKeyPostsARepeat)
     m_library.HkVellSetRepeatHotKey(static_cast<EnumRepeatLastCapture>(-1));
     ClearWindows();
     TapWithControlShift(VK_F11);
-    PumpMessages(30);
+    PumpFor(30);
     EXPECT_EQ(std::vector<LPARAM>{1}, m_notify.CaptureEnded());
 }
 
@@ -316,7 +316,7 @@ TEST_F(HkVellWatchTest, TheHotKeyPostsOncePerPressAndOnlyWithControlAndShift)
     TapKey(VK_F9);
     SendKey(VK_SHIFT, true);
     SendKey(VK_CONTROL, true);
-    PumpMessages(30);
+    PumpFor(30);
     EXPECT_EQ((std::vector<LPARAM>{1, 1}), m_notify.CaptureEnded());
 
     m_notify.Clear();
@@ -327,14 +327,14 @@ TEST_F(HkVellWatchTest, TheHotKeyPostsOncePerPressAndOnlyWithControlAndShift)
         SendKey(modifier, true);
     }
     TapKey(VK_F9);
-    PumpMessages(30);
+    PumpFor(30);
     EXPECT_TRUE(m_notify.CaptureEnded().empty());
 }
 
 TEST_F(HkVellWatchTest, EscapeEndsASelectionOnlyWhileCapturing)
 {
     TapKey(VK_ESCAPE);
-    PumpMessages(30);
+    PumpFor(30);
     EXPECT_TRUE(m_notify.CaptureEnded().empty());
     EXPECT_EQ(std::vector<WPARAM>{VK_ESCAPE}, m_target.KeysDown());
 
@@ -343,7 +343,7 @@ TEST_F(HkVellWatchTest, EscapeEndsASelectionOnlyWhileCapturing)
     SendKey(VK_ESCAPE, false);
     SendKey(VK_ESCAPE, false);
     SendKey(VK_ESCAPE, true);
-    PumpMessages(30);
+    PumpFor(30);
     EXPECT_EQ(std::vector<LPARAM>{0}, m_notify.CaptureEnded());
     EXPECT_TRUE(m_target.KeysDown().empty());
 
@@ -351,7 +351,7 @@ TEST_F(HkVellWatchTest, EscapeEndsASelectionOnlyWhileCapturing)
     ClearWindows();
     m_library.HkVellStopNotify();
     TapKey(VK_ESCAPE);
-    PumpMessages(30);
+    PumpFor(30);
     EXPECT_TRUE(m_notify.CaptureEnded().empty());
     EXPECT_EQ(std::vector<WPARAM>{VK_ESCAPE}, m_target.KeysDown());
 }
@@ -392,7 +392,7 @@ TEST_F(HkVellWatchTest, TheMainWindowsOrderOfCallsStartsPausesAndResumesTheWatch
     EXPECT_FALSE(m_library.HkVellIsRightButtonHeld());
     SendMouse(MOUSEEVENTF_RIGHTUP);
     TapWithControlShift(VK_F12);
-    PumpMessages(30);
+    PumpFor(30);
     EXPECT_TRUE(m_notify.CaptureEnded().empty());
 
     // Resumed, and started once more by a stop: one watch, each event told once.
@@ -407,7 +407,7 @@ TEST_F(HkVellWatchTest, TheMainWindowsOrderOfCallsStartsPausesAndResumesTheWatch
     SendMouseMove(4, 0);
     LeftClick();
     TapWithControlShift(VK_F12);
-    PumpMessages(30);
+    PumpFor(30);
     EXPECT_EQ((Messages{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}), m_notify.HookMouseMessages());
     EXPECT_EQ(std::vector<LPARAM>{1}, m_notify.CaptureEnded());
 

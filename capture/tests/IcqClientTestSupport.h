@@ -1,7 +1,7 @@
 #pragma once
 // Test support for the ICQ classes: the ICQ client runs in a fresh folder of the
 // test with a contact list the test writes.
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include "standins/icq/IcqApi.h"
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
 #pragma once
-// Helpers of the selection tests: message pumping and a script of real input events
-// played one event per timer tick. The ticks come from a thread timer, so that a modal
-// loop (a rubber band) dispatches them too, and a tick is handled only after the input
-// queued before it (timer messages come last).
+// Helpers of the selection tests: a script of real input events played one event per
+// timer tick. The ticks come from a thread timer, so that a modal loop (a rubber band)
+// dispatches them too, and a tick is handled only after the input queued before it
+// (timer messages come last).
+#include "testing/TestPump.h"
 #include <functional>
 #include <utility>
 #include <vector>
@@ -11,33 +12,6 @@
 namespace selection_test
 {
 using Step = std::function<void()>;
-
-// Dispatches the thread's messages until done() holds or ms have passed; true when done.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD ms)
-{
-    const DWORD start = GetTickCount();
-    while (!done())
-    {
-        if (GetTickCount() - start >= ms)
-            return false;
-        // One message at a time, so that a window that never validates cannot hold the
-        // loop for ever.
-        MSG message;
-        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-            continue;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    return true;
-}
-
-inline void Pump(DWORD ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
 
 inline Step MoveTo(int x, int y)
 {

@@ -1,10 +1,9 @@
 #include "common/CDibToolkit.h"
 #include "common/tests/ScreenTestWindow.h"
+#include "testing/TestFiles.h"
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -55,20 +54,6 @@ std::wstring TempFile(const wchar_t* name)
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
     return std::wstring(folder) + name;
-}
-
-std::vector<BYTE> ReadFileBytes(const std::wstring& path)
-{
-    std::vector<BYTE> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    bytes.resize(read);
-    CloseHandle(file);
-    return bytes;
 }
 
 template <typename T> T ReadAt(const std::vector<BYTE>& bytes, size_t offset)
@@ -169,7 +154,7 @@ TEST_F(ScreenGrabTest, GrabbedWindowIsWrittenAsA24BitBitmapFile)
 
     // 200 x 150 at 24 bits: 90,000 bytes of pixels, written in several chunks.
     const DWORD imageSize = 600 * 150;
-    std::vector<BYTE> file = ReadFileBytes(path);
+    std::vector<BYTE> file = ReadBytes<std::vector<BYTE>>(path.c_str());
     ASSERT_EQ(14u + 40u + imageSize, file.size());
     EXPECT_EQ('B', file[0]);
     EXPECT_EQ('M', file[1]);
@@ -408,7 +393,7 @@ TEST(CDibToolkitConvert, EightBitBitmapFileHoldsItsColourTableBeforeThePixels)
     ASSERT_NE(nullptr, dib.FromBitmap(source.bitmap, nullptr));
     std::wstring path = TempFile(L"vell_grab_test8.bmp");
     ASSERT_TRUE(dib.SaveFile(path.c_str()));
-    std::vector<BYTE> file = ReadFileBytes(path);
+    std::vector<BYTE> file = ReadBytes<std::vector<BYTE>>(path.c_str());
     DeleteFileW(path.c_str());
 
     const DWORD offset = 14 + 40 + 256 * 4;
@@ -470,7 +455,7 @@ TEST(CDibToolkitFile, WriteBufferWritesBlocksOfAnySizeWhole)
         ASSERT_NE(INVALID_HANDLE_VALUE, file);
         EXPECT_EQ(size, CDibToolkit::WriteBuffer(file, block.data(), size));
         CloseHandle(file);
-        EXPECT_EQ(block, ReadFileBytes(path));
+        EXPECT_EQ(block, ReadBytes<std::vector<BYTE>>(path.c_str()));
     }
     DeleteFileW(path.c_str());
 }

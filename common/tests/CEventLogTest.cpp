@@ -2,8 +2,8 @@
 #include "common/CFileEventLogStore.h"
 #include "common/IEventLogStore.h"
 #include "testing/CStringPrinter.h"
-#include "TestFolder.h"
-
+#include "testing/TestChild.h"
+#include "testing/TestFolder.h"
 #include "testing/TestRoot.h"
 #include <gtest/gtest.h>
 #include <sddl.h>
@@ -16,8 +16,8 @@ namespace
 // This program doubles as a second reporting process: started with
 //     --report-child <source> <count> <text> [<start event name>]
 // it waits for the start event when one is named, reports text (with " <n>" appended when
-// count is above 1) count times as soon as its statics are built, before the test
-// framework reads the command line, and tells the outcome through its exit code.
+// count is above 1) count times instead of running the tests (TestChild.h), and tells
+// the outcome through its exit code.
 const wchar_t kChildSwitch[] = L"--report-child";
 const DWORD kChildReported = 3;
 const DWORD kChildReportFailed = 4;
@@ -52,31 +52,21 @@ void ReportAsChild(int argc, LPWSTR* argv)
     ExitProcess(kChildReported);
 }
 
-int RunAsReportingChildWhenAsked()
+DWORD RunReportingChild(int argc, wchar_t** argv)
 {
-    int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (argv && argc >= 2 && wcscmp(argv[1], kChildSwitch) == 0)
-    {
-        if (argc != 5 && argc != 6)
-            ExitProcess(kChildBadArguments);
-        ReportAsChild(argc, argv);
-    }
-    LocalFree(argv);
-    return 0;
+    if (argc != 5 && argc != 6)
+        return kChildBadArguments;
+    ReportAsChild(argc, argv);
+    return kChildReported;
 }
-[[maybe_unused]] const int s_reportingChild = RunAsReportingChildWhenAsked();
+[[maybe_unused]] const bool s_reportingChild = RegisterTestChild(kChildSwitch, RunReportingChild);
 
 class CChildProcess
 {
 public:
     explicit CChildProcess(const std::wstring& arguments)
     {
-        std::wstring commandLine = L"\"" + GetProgramPath().str() + L"\" " + kChildSwitch + L" " + arguments;
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof(startup);
-        if (CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                           &m_process))
+        if (StartTestChild(kChildSwitch, arguments, m_process))
             CloseHandle(m_process.hThread);
     }
     CChildProcess(const CChildProcess&) = delete;

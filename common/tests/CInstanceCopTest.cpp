@@ -1,40 +1,33 @@
 #include "common/CInstanceCop.h"
-#include "ThreadsTestSupport.h"
+#include "testing/TestChild.h"
+#include "testing/TestPump.h"
+#include <gtest/gtest.h>
 
 #include <shellapi.h>
 #include <memory>
 #include <string>
 #include <thread>
 
-using threads_test::PumpUntil;
-using threads_test::WaitPumping;
 
 namespace
 {
 // This program doubles as the second instance: started with
 //     --guard-child <guard name> <activate: 0|1>
-// it runs the guard as soon as its statics are built, before the test framework reads
-// the command line, and reports through its exit code.
+// it runs the guard instead of the tests (TestChild.h) and reports through its exit code.
 const wchar_t kChildSwitch[] = L"--guard-child";
 const DWORD kChildPassedGuard = 3; // the guard let the second instance run on
 const DWORD kChildBadArguments = 4;
 
-int RunAsSecondInstanceWhenAsked()
+DWORD RunSecondInstanceChild(int argc, wchar_t** argv)
 {
-    int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (!argv || argc < 2 || wcscmp(argv[1], kChildSwitch) != 0)
-    {
-        LocalFree(argv);
-        return 0;
-    }
     if (argc != 4)
-        ExitProcess(kChildBadArguments);
+        return kChildBadArguments;
     CInstanceCop::RegisterGuardName(argv[2]);
     CInstanceCop guard(wcscmp(argv[3], L"1") == 0);
+    // Ends with the guard still held, as a program that runs on would hold it.
     ExitProcess(kChildPassedGuard);
 }
-[[maybe_unused]] const int s_secondInstance = RunAsSecondInstanceWhenAsked();
+[[maybe_unused]] const bool s_secondInstance = RegisterTestChild(kChildSwitch, RunSecondInstanceChild);
 
 std::wstring FreshGuardName()
 {
@@ -46,17 +39,11 @@ std::wstring FreshGuardName()
 // answering what it sends to this thread's windows. Returns its exit code.
 DWORD RunSecondInstance(const std::wstring& guardName, bool activate)
 {
-    wchar_t program[MAX_PATH];
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring commandLine =
-        L"\"" + std::wstring(program) + L"\" " + kChildSwitch + L" \"" + guardName + L"\" " + (activate ? L"1" : L"0");
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!StartTestChild(kChildSwitch, L"\"" + guardName + L"\" " + (activate ? L"1" : L"0"), process))
         return static_cast<DWORD>(-1);
     DWORD exitCode = STILL_ACTIVE;
-    if (WaitPumping(process.hProcess))
+    if (PumpUntilSignalled(process.hProcess))
         GetExitCodeProcess(process.hProcess, &exitCode);
     else
         TerminateProcess(process.hProcess, 1);

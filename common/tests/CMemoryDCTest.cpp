@@ -1,4 +1,5 @@
 #include "common/CMemoryDC.h"
+#include "framework/AppMessageLoop.h"
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -223,9 +224,7 @@ TEST(CMemoryDC, SnapshotOfTheRealScreen)
                                   nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_TRUE(window);
     UpdateWindow(window);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&msg);
+    AppPumpWaiting();
 
     CMemoryDC memory;
     HDC display = GetDC(nullptr);

@@ -1,5 +1,6 @@
 #include "common/CMonitor.h"
-#include "ThreadsTestSupport.h"
+#include "testing/TestPump.h"
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
@@ -46,5 +47,5 @@ TEST(CMonitorTest, AnotherThreadWaitsUntilTheLastUnlock)
     monitor.Unlock();
     EXPECT_FALSE(contender.HadLockWithin(kBlockedMs));
     monitor.Unlock();
-    EXPECT_TRUE(contender.HadLockWithin(threads_test::kGiveUpMs));
+    EXPECT_TRUE(contender.HadLockWithin(kTestGiveUpMs));
 }

@@ -1,5 +1,5 @@
 #include "common/CMruFileManager.h"
-#include "ThreadsTestSupport.h"
+#include "testing/ScratchProfileTest.h"
 
 #include <cwchar>
 #include <memory>
@@ -36,7 +36,7 @@ bool IsGrayed(HMENU menu, int position)
 }
 
 // Two lists, as a program with configuration files and notes would keep them.
-class CMruFileManagerTest : public threads_test::ProfileTest
+class CMruFileManagerTest : public ScratchProfileTest
 {
 protected:
     static constexpr const wchar_t* kConfigSection = L"Recent Config Files";

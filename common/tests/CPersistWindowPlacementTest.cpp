@@ -1,5 +1,5 @@
 #include "common/CPersistWindowPlacement.h"
-#include "ThreadsTestSupport.h"
+#include "testing/ScratchProfileTest.h"
 
 #include <vector>
 
@@ -7,7 +7,7 @@ namespace
 {
 const wchar_t* const kSection = L"PersistWndSetts";
 
-class CPersistWindowPlacementTest : public threads_test::ProfileTest
+class CPersistWindowPlacementTest : public ScratchProfileTest
 {
 protected:
     // A top-level window with the given normal rectangle. Tests that need no visible state
@@ -46,7 +46,7 @@ protected:
     {
         for (HWND window : m_windows)
             DestroyWindow(window);
-        ProfileTest::TearDown();
+        ScratchProfileTest::TearDown();
     }
 
     HWND Track(HWND window)

@@ -1,7 +1,7 @@
 // The SMTP dialogue of CQuickSmtp against scripted servers, each misbehaving in one way.
 // (SmtpTestSupport.h comes first: it declares Winsock 2 before windows.h.)
 #include "SmtpTestSupport.h"
-#include "ScriptedSmtpServer.h"
+#include "testing/ScriptedSmtpServer.h"
 #include "common/CQuickSmtp.h"
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>

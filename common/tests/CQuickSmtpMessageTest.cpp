@@ -3,22 +3,13 @@
 #include "common/CQuickSmtp.h"
 #include "common/SystemHelpers.h"
 #include "testing/CStringPrinter.h"
-#include "TestFolder.h"
+#include "testing/TestFiles.h"
+#include "testing/TestFolder.h"
 #include <gtest/gtest.h>
 #include <string>
 
 namespace
 {
-void WriteBytes(const CString& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    ASSERT_EQ(bytes.size(), written);
-}
-
 CQuickSmtp::MessageParts SimpleParts()
 {
     CQuickSmtp::MessageParts parts;

@@ -5,7 +5,8 @@
 #include "SmtpTestSupport.h"
 #include "common/CQuickSmtp.h"
 #include "testing/CStringPrinter.h"
-#include "TestFolder.h"
+#include "testing/TestFiles.h"
+#include "testing/TestFolder.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -17,32 +18,6 @@ CString EnvironmentText(const wchar_t* name)
     wchar_t value[MAX_PATH] = {};
     DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
     return length > 0 && length < MAX_PATH ? CString(value) : CString();
-}
-
-bool ReadBytes(const CString& path, std::string& bytes)
-{
-    HANDLE file =
-        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER size = {};
-    GetFileSizeEx(file, &size);
-    bytes.assign(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    bool ok = bytes.empty() ||
-              (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
-    CloseHandle(file);
-    return ok;
-}
-
-void WriteBytes(const CString& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    ASSERT_EQ(bytes.size(), written);
 }
 
 // What the server decoded from one message: summary lines and the bytes of each part.
@@ -67,7 +42,7 @@ struct Received
         CString path;
         path.Format(L"%s\\part-%d.bin", folder.GetString(), number);
         std::string bytes;
-        EXPECT_TRUE(ReadBytes(path, bytes)) << path.ToAnsi();
+        EXPECT_TRUE(ReadFileBytes(path, bytes)) << path.ToAnsi();
         return bytes;
     }
 };
@@ -104,7 +79,7 @@ protected:
     {
         received.folder = m_spool + L"\\" + subjectFolder;
         std::string summary;
-        if (!ReadBytes(received.folder + L"\\summary.txt", summary))
+        if (!ReadFileBytes(received.folder + L"\\summary.txt", summary))
             return false;
         for (size_t start = 0, end; (end = summary.find('\n', start)) != std::string::npos; start = end + 1)
             received.lines.push_back(summary.substr(start, end - start));

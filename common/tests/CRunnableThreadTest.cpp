@@ -1,13 +1,13 @@
 #include "common/CRunnableThread.h"
 #include "common/IRunnable.h"
-#include "ThreadsTestSupport.h"
+#include "testing/TestPump.h"
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
 
-using threads_test::PumpUntil;
 
 namespace
 {
@@ -49,7 +49,7 @@ public:
             thread->SetStatus(m_finalStatus, L"Set by the job.");
     }
 
-    bool WaitStarted() { return WaitForSingleObject(m_started, threads_test::kGiveUpMs) == WAIT_OBJECT_0; }
+    bool WaitStarted() { return WaitForSingleObject(m_started, kTestGiveUpMs) == WAIT_OBJECT_0; }
 
     std::function<void(CRunnableThread*)> m_afterStop;
     std::atomic<bool> m_runningSeen{false};
@@ -107,7 +107,7 @@ private:
 DWORD WaitExitCode(HANDLE thread)
 {
     DWORD exitCode = STILL_ACTIVE;
-    if (WaitForSingleObject(thread, threads_test::kGiveUpMs) == WAIT_OBJECT_0)
+    if (WaitForSingleObject(thread, kTestGiveUpMs) == WAIT_OBJECT_0)
         GetExitCodeThread(thread, &exitCode);
     return exitCode;
 }
@@ -254,7 +254,7 @@ TEST(CRunnableThreadTest, DestructorAnswersMessagesTheJobSendsMeanwhile)
     std::atomic<bool> sent{false};
     job.m_afterStop = [&](CRunnableThread*) {
         DWORD_PTR answer = 0;
-        sent = SendMessageTimeoutW(window.m_window, WM_USER, 0, 0, SMTO_NORMAL, threads_test::kGiveUpMs, &answer) &&
+        sent = SendMessageTimeoutW(window.m_window, WM_USER, 0, 0, SMTO_NORMAL, kTestGiveUpMs, &answer) &&
                answer == 1;
     };
     {

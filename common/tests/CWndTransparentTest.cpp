@@ -1,4 +1,5 @@
 #include "common/CWndTransparent.h"
+#include "framework/AppMessageLoop.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -17,13 +18,6 @@ bool HasWindowRect(HWND window, const RECT& expected)
 {
     RECT rect = {};
     return GetWindowRect(window, &rect) && EqualRect(&rect, &expected);
-}
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&msg);
 }
 
 // Whether some window of the thread holds the update lock: a second lock is refused.
@@ -102,7 +96,7 @@ TEST_F(CWndTransparentTest, ShowCoversTheDesktopInFrontWithTheLockAndHideParksAn
     const RECT full = FullRect();
 
     EXPECT_TRUE(overlay.Show(true));
-    Pump();
+    AppPumpWaiting();
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_TRUE(HasWindowRect(window, full));
     EXPECT_EQ(window, GetForegroundWindow());

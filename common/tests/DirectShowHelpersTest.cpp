@@ -1,6 +1,6 @@
 #include "common/DirectShowHelpers.h"
 #include "common/tests/DirectShowFakes.h"
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include <uuids.h>
 #include <vfw.h>
 #include <gtest/gtest.h>

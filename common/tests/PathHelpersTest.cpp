@@ -1,6 +1,6 @@
 #include "common/PathHelpers.h"
 #include "MessageBoxRecorder.h"
-#include "TestFolder.h"
+#include "testing/TestFolder.h"
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
 

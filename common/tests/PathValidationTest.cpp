@@ -1,7 +1,7 @@
 #include "common/PathHelpers.h"
 #include "common/PathValidation.h"
 #include "MessageBoxRecorder.h"
-#include "TestFolder.h"
+#include "testing/TestFolder.h"
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
 

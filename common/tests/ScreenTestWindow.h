@@ -2,6 +2,7 @@
 // Test support for grabs of the display: a topmost popup filled with one colour, and a
 // message pump that waits until the display shows what was painted (Wine paints
 // asynchronously).
+#include "testing/TestPump.h"
 #include <windows.h>
 #include <vector>
 
@@ -11,22 +12,14 @@ namespace screen_test
 // never does.
 inline bool WaitForScreenColour(POINT point, COLORREF colour)
 {
-    for (int round = 0; round < 200; ++round)
-    {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        HDC screen = GetDC(nullptr);
-        COLORREF shown = GetPixel(screen, point.x, point.y);
-        ReleaseDC(nullptr, screen);
-        if (shown == colour)
-            return true;
-        Sleep(10);
-    }
-    return false;
+    return PumpUntil(
+        [point, colour] {
+            HDC screen = GetDC(nullptr);
+            COLORREF shown = GetPixel(screen, point.x, point.y);
+            ReleaseDC(nullptr, screen);
+            return shown == colour;
+        },
+        2000);
 }
 
 // A shown topmost popup whose class background paints it in one colour.

@@ -1,7 +1,8 @@
 #include "common/CMemoryDC.h"
 #include "common/SystemHelpers.h"
-#include "TestFolder.h"
+#include "testing/TestFolder.h"
 #include "testing/CStringPrinter.h"
+#include "testing/TestPump.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -140,13 +141,7 @@ protected:
     static void Pump()
     {
         UpdateWindow(GetDesktopWindow());
-        for (int i = 0; i < 20; ++i)
-        {
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            Sleep(10);
-        }
+        PumpFor(200);
     }
 
     // How many pixels of rect on the screen differ from the background colour. The

@@ -33,30 +33,6 @@ public:
 
     CString PathOf(const wchar_t* name) const { return m_folder + L"\\" + name; }
 
-    static std::string ReadBytes(const CString& path)
-    {
-        std::string bytes;
-        HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return "<missing>";
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
-            bytes.append(buffer, got);
-        CloseHandle(file);
-        return bytes;
-    }
-
-    static void WriteBytes(const CString& path, const std::string& bytes)
-    {
-        HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD done = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-        CloseHandle(file);
-        ASSERT_EQ(done, bytes.size());
-    }
-
     // A DOM document parsed from text; the test fails when the text does not parse.
     static auto_rel<IXMLDOMDocument> ParseXml(const wchar_t* xml)
     {

@@ -20,7 +20,7 @@ protected:
         archive.WriteString(text);
         EXPECT_TRUE(archive.Close());
         file.Close();
-        return ReadBytes(m_path);
+        return ReadBytes<Bytes>(m_path);
     }
 
     bool LoadText(const Bytes& bytes, CString& text, CArchive::Error& failure, DWORD maxLength = 1000000)
@@ -100,7 +100,7 @@ TEST_F(ArchiveTest, ShortOrOversizedTextsFailWithTheirCause)
 
 TEST_F(ArchiveTest, ValuesAfterAFailureReadAsZeroAndTheFirstCauseSticks)
 {
-    WriteBytes(m_path, {0x01, 0x02, 0x03});
+    WriteBytes(m_path, Bytes{0x01, 0x02, 0x03});
     CFile file;
     CString error;
     ASSERT_TRUE(file.Open(m_path, CFile::modeRead, error));

@@ -26,45 +26,7 @@ void RegisterTestClass()
     RegisterClassW(&windowClass);
 }
 
-void DispatchOne(const MSG& message)
-{
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-}
 } // namespace
-
-void PumpMessagesSeen(DWORD ms, const std::function<void(const MSG&)>& seen)
-{
-    const DWORD start = GetTickCount();
-    do
-    {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (seen)
-                seen(message);
-            DispatchOne(message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (GetTickCount() - start < ms);
-}
-
-void PumpMessages(DWORD ms)
-{
-    PumpMessagesSeen(ms, nullptr);
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!done())
-    {
-        if (GetTickCount() - start > timeoutMs)
-            return done();
-        PumpMessages(5);
-    }
-    return true;
-}
 
 void SendKey(WORD virtualKey, bool up)
 {
@@ -78,23 +40,23 @@ void SendKey(WORD virtualKey, bool up)
 void TapKey(WORD virtualKey)
 {
     SendKey(virtualKey, false);
-    PumpMessages(20);
+    PumpFor(20);
     SendKey(virtualKey, true);
-    PumpMessages(20);
+    PumpFor(20);
 }
 
 void ClickAt(POINT screen)
 {
     SetCursorPos(screen.x, screen.y);
-    PumpMessages(20);
+    PumpFor(20);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     SendInput(1, &input, sizeof input);
-    PumpMessages(20);
+    PumpFor(20);
     input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(1, &input, sizeof input);
-    PumpMessages(20);
+    PumpFor(20);
 }
 
 EVENTMSG MakeEvent(UINT message, UINT paramL, UINT paramH, DWORD time, HWND window)
@@ -131,30 +93,6 @@ CString GoldenPath(const wchar_t* name)
     return path.Left(path.ReverseFind(L'\\') + 1) + L"cuehook_golden\\" + name;
 }
 
-Bytes ReadBytes(const CString& path)
-{
-    Bytes bytes;
-    FILE* file = _wfopen(path, L"rb");
-    if (!file)
-        return bytes;
-    BYTE buffer[4096];
-    size_t read;
-    while ((read = fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.insert(bytes.end(), buffer, buffer + read);
-    fclose(file);
-    return bytes;
-}
-
-void WriteBytes(const CString& path, const Bytes& bytes)
-{
-    FILE* file = _wfopen(path, L"wb");
-    if (!file)
-        return;
-    if (!bytes.empty())
-        fwrite(bytes.data(), 1, bytes.size(), file);
-    fclose(file);
-}
-
 CTestWindow::CTestWindow()
 {
     RegisterTestClass();
@@ -176,14 +114,14 @@ CTestWindow& TestWindow()
 CTestWindow::~CTestWindow()
 {
     DestroyWindow(m_window);
-    PumpMessages(10);
+    PumpFor(10);
 }
 
 void CTestWindow::Activate()
 {
     SetForegroundWindow(m_window);
     SetFocus(m_edit);
-    PumpMessages(50);
+    PumpFor(50);
 }
 
 CString CTestWindow::GetText() const

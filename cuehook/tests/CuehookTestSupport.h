@@ -1,18 +1,13 @@
 #pragma once
-// Helpers of the hook library's tests: message pumping, real input through SendInput,
+// Helpers of the hook library's tests: real input through SendInput,
 // a foreground test window with an edit control, temporary and golden files.
 #include "framework/CString.h"
+#include "testing/TestFiles.h"
+#include "testing/TestPump.h"
 #include <functional>
 #include <vector>
 
 using Bytes = std::vector<BYTE>;
-
-// Dispatches the thread's messages for ms milliseconds.
-void PumpMessages(DWORD ms);
-// Dispatches messages until done() holds or timeoutMs pass; done()'s last answer.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
-// Pumps like PumpMessages and hands every retrieved message to seen before dispatching it.
-void PumpMessagesSeen(DWORD ms, const std::function<void(const MSG&)>& seen);
 
 void SendKey(WORD virtualKey, bool up);
 // Key down and up, with the messages pumped after each so the key state follows.
@@ -25,8 +20,6 @@ bool SameEvent(const EVENTMSG& a, const EVENTMSG& b);
 
 CString TempPath(const wchar_t* name);
 CString GoldenPath(const wchar_t* name);
-Bytes ReadBytes(const CString& path);
-void WriteBytes(const CString& path, const Bytes& bytes);
 
 // A visible top-level window holding an edit control. Tests share one (TestWindow):
 // Wine takes seconds to take a top-level window off an X display without a window manager.

@@ -318,7 +318,7 @@ TEST(EventStore, WhenTheArrayCannotGrowTheRecordedEventsStayAndAreSaved)
         const CString path = TempPath(L"grown.vtf");
         CString error;
         ASSERT_TRUE(store.SaveCBTFile(path, &error)) << error.ToAnsi();
-        EXPECT_EQ(60u + 500 * 24 + 1, ReadBytes(path).size());
+        EXPECT_EQ(60u + 500 * 24 + 1, ReadBytes<Bytes>(path).size());
         DeleteFileW(path);
     }
     HeapDestroy(heap);

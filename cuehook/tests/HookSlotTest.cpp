@@ -3,6 +3,8 @@
 // and the window mode of the CBT and player hooks.
 #include "cuehook/CuehookApi.h"
 #include "cuehook/tests/CuehookTestSupport.h"
+#include "testing/TestChild.h"
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace
@@ -10,7 +12,11 @@ namespace
 const HRESULT kSlotBusy = static_cast<HRESULT>(0x80070032);
 const wchar_t* const kHeldEvent = L"CuehookTestSlotHeld";
 const wchar_t* const kReleaseEvent = L"CuehookTestSlotRelease";
-const wchar_t* const kHelperTest = L"CuehookHelper.DISABLED_HoldsTheRecorderSlot";
+const wchar_t kHolderSwitch[] = L"--hold-recorder-slot";
+// The holder's exit codes other than 0 (its install and its removal of its own hook passed).
+const DWORD kHolderInstallFailed = 1;
+const DWORD kHolderNoEvents = 2;
+const DWORD kHolderRemovalFailed = 3;
 
 LRESULT CALLBACK IgnoreEvent(int, WPARAM, LPARAM, DWORD_PTR)
 {
@@ -22,6 +28,33 @@ void* AsTarget(HookEventCallback callback)
     return reinterpret_cast<void*>(callback);
 }
 
+// Run by CSlotHolder in a second process of this program: holds the recorder slot until
+// released or killed.
+DWORD HoldRecorderSlot(int, wchar_t**)
+{
+    CString error;
+    if (HkInstallRecorder(AsTarget(IgnoreEvent), 0, kHookNotifyCallback, &error) != S_OK)
+    {
+        fwprintf(stderr, L"The slot holder could not install the recorder: %ls\n", error.GetString());
+        return kHolderInstallFailed;
+    }
+    HANDLE held = OpenEventW(EVENT_MODIFY_STATE, FALSE, kHeldEvent);
+    HANDLE release = OpenEventW(SYNCHRONIZE, FALSE, kReleaseEvent);
+    DWORD result = kHolderNoEvents;
+    if (held && release)
+    {
+        SetEvent(held);
+        PumpUntil([release] { return WaitForSingleObject(release, 0) == WAIT_OBJECT_0; }, 60000);
+        result = HkUninstallRecorder() == S_OK ? 0 : kHolderRemovalFailed;
+    }
+    if (held)
+        CloseHandle(held);
+    if (release)
+        CloseHandle(release);
+    return result;
+}
+[[maybe_unused]] const bool s_slotHolder = RegisterTestChild(kHolderSwitch, HoldRecorderSlot);
+
 // This test program run again as a second process that holds the recorder slot until it
 // is released or killed.
 class CSlotHolder
@@ -31,16 +64,7 @@ public:
         : m_held(CreateEventW(nullptr, TRUE, FALSE, kHeldEvent)),
           m_release(CreateEventW(nullptr, TRUE, FALSE, kReleaseEvent))
     {
-        wchar_t program[MAX_PATH] = L"";
-        GetModuleFileNameW(nullptr, program, MAX_PATH);
-        CString commandLine;
-        commandLine.Format(L"\"%s\" --gtest_also_run_disabled_tests --gtest_brief=1 --gtest_filter=%s", program,
-                           kHelperTest);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        CreateProcessW(nullptr, commandLine.GetBuffer(commandLine.GetLength() + 1), nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &m_process);
-        commandLine.ReleaseBuffer();
+        StartTestChild(kHolderSwitch, L"", m_process);
     }
     ~CSlotHolder()
     {
@@ -95,21 +119,6 @@ protected:
     CString m_error;
 };
 } // namespace
-
-// Run only by CSlotHolder, in its own process.
-TEST(CuehookHelper, DISABLED_HoldsTheRecorderSlot)
-{
-    CString error;
-    ASSERT_EQ(S_OK, HkInstallRecorder(AsTarget(IgnoreEvent), 0, kHookNotifyCallback, &error)) << error.ToAnsi();
-    HANDLE held = OpenEventW(EVENT_MODIFY_STATE, FALSE, kHeldEvent);
-    HANDLE release = OpenEventW(SYNCHRONIZE, FALSE, kReleaseEvent);
-    ASSERT_TRUE(held && release);
-    SetEvent(held);
-    PumpUntil([release] { return WaitForSingleObject(release, 0) == WAIT_OBJECT_0; }, 60000);
-    EXPECT_EQ(S_OK, HkUninstallRecorder());
-    CloseHandle(held);
-    CloseHandle(release);
-}
 
 TEST_F(HookSlotTest, InstallRefusesTargetsThatCannotWork)
 {
@@ -195,7 +204,7 @@ TEST_F(HookSlotTest, TheCbtHookReportsWindowEventsToItsWindow)
     ASSERT_EQ(S_OK, HkInstallCBT(window.GetWindow(), 0, kHookNotifyWindow, &m_error)) << m_error.ToAnsi();
     HWND created = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(created);
-    PumpMessages(50);
+    PumpFor(50);
     EXPECT_EQ(S_OK, HkUninstallCBT());
     EXPECT_TRUE(reports.Contains(HCBT_CREATEWND));
     EXPECT_TRUE(reports.Contains(HCBT_DESTROYWND));

@@ -14,14 +14,14 @@ protected:
     void SetUp() override
     {
         SetFocus(m_window.GetWindow());
-        PumpMessages(20);
+        PumpFor(20);
     }
 
     void TearDown() override
     {
         HookCBTKeyboard::UnInstallKeyboardProc();
         HkSetRecordFlag(1);
-        PumpMessages(20);
+        PumpFor(20);
     }
 
     // Presses Ctrl+Shift+key; the WM_COMMAND ids posted to the test window meanwhile.
@@ -39,14 +39,14 @@ protected:
         for (WORD modifier : {VK_CONTROL, VK_SHIFT})
         {
             SendKey(modifier, false);
-            PumpMessagesSeen(20, seen);
+            PumpFor(20, seen);
         }
         SendKey(key, false);
-        PumpMessagesSeen(20, seen);
+        PumpFor(20, seen);
         SendKey(key, true);
         for (WORD modifier : {VK_SHIFT, VK_CONTROL})
             SendKey(modifier, true);
-        PumpMessagesSeen(50, seen);
+        PumpFor(50, seen);
         return commands;
     }
 
@@ -93,11 +93,11 @@ TEST_F(HotKeyTest, WithoutBothModifiersNothingIsPosted)
     {
         if (modifier)
             SendKey(modifier, false);
-        PumpMessagesSeen(20, seen);
+        PumpFor(20, seen);
         TapKey(VK_F9);
         if (modifier)
             SendKey(modifier, true);
-        PumpMessagesSeen(30, seen);
+        PumpFor(30, seen);
     }
     EXPECT_TRUE(commands.empty());
 }

@@ -51,7 +51,7 @@ TEST(LowLevelRecorder, RecordsInputInTheJournalFormThatPlaysBack)
     for (const EVENTMSG& event : g_dispatched)
     {
         injector.Inject(event);
-        PumpMessages(10);
+        PumpFor(10);
     }
     EXPECT_EQ(L"qw", window.GetText());
 }

@@ -107,7 +107,7 @@ protected:
         for (WORD key : keys)
         {
             TapKey(key);
-            PumpMessages(gapMs);
+            PumpFor(gapMs);
         }
         SaveRecording();
         m_window.ClearText();
@@ -141,9 +141,9 @@ protected:
         StartPlaying(repeats);
         if (repeats < 0)
             return;
-        const DWORD start = GetTickCount();
-        while (!m_session.ended && GetTickCount() - start < 20000)
-            PumpMessagesSeen(10, seen);
+        const ULONGLONG end = GetTickCount64() + 20000;
+        while (!m_session.ended && GetTickCount64() < end)
+            PumpFor(10, seen);
         EXPECT_TRUE(m_session.ended);
     }
 
@@ -183,7 +183,7 @@ TEST_F(RecordPlayTest, KeysAndClicksAreRecordedSavedAndReloaded)
 
     ASSERT_TRUE(HkLoadCBTFile(m_path, &m_error)) << m_error.ToAnsi();
     ASSERT_TRUE(HkSaveCBTFile(m_copy, &m_error)) << m_error.ToAnsi();
-    EXPECT_EQ(ReadBytes(m_path), ReadBytes(m_copy));
+    EXPECT_EQ(ReadBytes<Bytes>(m_path), ReadBytes<Bytes>(m_copy));
 }
 
 TEST_F(RecordPlayTest, CtrlBreakEndsTheRecordingAndIsNotRecorded)
@@ -191,7 +191,7 @@ TEST_F(RecordPlayTest, CtrlBreakEndsTheRecordingAndIsNotRecorded)
     StartRecording();
     TapKey('X');
     SendKey(VK_CONTROL, false);
-    PumpMessages(20);
+    PumpFor(20);
     TapKey(VK_CANCEL);
     SendKey(VK_CONTROL, true);
     EXPECT_TRUE(PumpUntil([this] { return m_session.ctrlBreak; }, 5000));
@@ -247,9 +247,9 @@ TEST_F(RecordPlayTest, EndlessPlaybackRunsUntilStopped)
     EXPECT_TRUE(PumpUntil([this] { return m_window.GetText().GetLength() >= 6; }, 20000));
     HkStopPlayer(false);
     EXPECT_EQ(S_OK, HkUninstallPlayer());
-    PumpMessages(50); // keys already on their way
+    PumpFor(50); // keys already on their way
     const CString stopped = m_window.GetText();
-    PumpMessages(300);
+    PumpFor(300);
     EXPECT_EQ(stopped, m_window.GetText());
     EXPECT_FALSE(m_session.ended);
     EXPECT_EQ(0, CString(L"abababababababababababababababab").Find(stopped)) << stopped.ToAnsi();
@@ -285,7 +285,7 @@ TEST_F(RecordPlayTest, KeysAndButtonsThePlaybackLeftDownAreReleasedHoweverItEnds
             else
                 EXPECT_EQ(S_OK, HkUninstallPlayer());
         }
-        PumpMessages(50);
+        PumpFor(50);
         EXPECT_FALSE(down(VK_CONTROL)) << ending;
         EXPECT_FALSE(down(VK_LBUTTON)) << ending;
 
@@ -296,7 +296,7 @@ TEST_F(RecordPlayTest, KeysAndButtonsThePlaybackLeftDownAreReleasedHoweverItEnds
             SendKey(VK_CONTROL, true);
         if (down(VK_LBUTTON))
             ClickAt(click);
-        PumpMessages(50);
+        PumpFor(50);
     }
 }
 
@@ -309,7 +309,7 @@ TEST_F(RecordPlayTest, APauseHoldsTheAwaitedEventBackAndTheResumePlaysItOnce)
     // Paused while the playback waits for B.
     ASSERT_TRUE(PumpUntil([this] { return m_window.GetText() == L"a" && GetAsyncKeyState('A') >= 0; }, 5000));
     HkPausePlayer();
-    PumpMessages(700);
+    PumpFor(700);
     EXPECT_EQ(L"a", m_window.GetText()) << m_window.GetText().ToAnsi();
 
     HkResumePlayer();

@@ -187,7 +187,7 @@ TEST_F(SoundTrackTest, SavingStopsTheSoundRecordingEvenWithNoEventsToWrite)
         EXPECT_EQ(std::vector<std::string>({"StartRecording", "StopRecording"}), m_log.calls) << withEvents;
         store.StopRecorder(true);
     }
-    const Bytes saved = ReadBytes(m_path);
+    const Bytes saved = ReadBytes<Bytes>(m_path);
     ASSERT_EQ(60u + 24 + 1, saved.size());
     EXPECT_EQ(1, saved.back()); // the training has a sound track
 }

@@ -58,14 +58,14 @@ TEST_F(TrainingFileTest, SavedEventsMatchTheGoldenFileByteForByte)
     Record(m_store, GoldenEvents());
     ASSERT_TRUE(m_store.SaveCBTFile(m_path, &m_error)) << m_error.ToAnsi();
     EXPECT_TRUE(m_error.IsEmpty());
-    const Bytes saved = ReadBytes(m_path);
+    const Bytes saved = ReadBytes<Bytes>(m_path);
     EXPECT_EQ(133u, saved.size());
-    EXPECT_EQ(ReadBytes(GoldenPath(L"three_events.vtf")), saved);
+    EXPECT_EQ(ReadBytes<Bytes>(GoldenPath(L"three_events.vtf")), saved);
 }
 
 TEST_F(TrainingFileTest, EveryAcceptedFormLoadsTheSameEventsAndSavesAsVersion11)
 {
-    const Bytes golden = ReadBytes(GoldenPath(L"three_events.vtf"));
+    const Bytes golden = ReadBytes<Bytes>(GoldenPath(L"three_events.vtf"));
     ASSERT_EQ(133u, golden.size());
     for (const wchar_t* name : {L"three_events.vtf", L"version_10.vtf", L"narrow_11.vtf"})
     {
@@ -73,7 +73,7 @@ TEST_F(TrainingFileTest, EveryAcceptedFormLoadsTheSameEventsAndSavesAsVersion11)
         ASSERT_TRUE(store.LoadCBTFile(GoldenPath(name), &m_error)) << m_error.ToAnsi();
         ExpectEvents(store, GoldenEvents());
         ASSERT_TRUE(store.SaveCBTFile(m_second, &m_error));
-        EXPECT_EQ(golden, ReadBytes(m_second)) << CString(name).ToAnsi();
+        EXPECT_EQ(golden, ReadBytes<Bytes>(m_second)) << CString(name).ToAnsi();
     }
 }
 
@@ -81,7 +81,7 @@ TEST_F(TrainingFileTest, WindowHandlesAreStoredSignExtended)
 {
     Record(m_store, {MakeEvent(WM_KEYDOWN, 0x41, 1, 10, kHighBitWindow), MakeEvent(WM_KEYUP, 0x41, 1, 20, kLowWindow)});
     ASSERT_TRUE(m_store.SaveCBTFile(m_path, &m_error));
-    const Bytes saved = ReadBytes(m_path);
+    const Bytes saved = ReadBytes<Bytes>(m_path);
     ASSERT_EQ(60u + 2 * 24 + 1, saved.size());
     EXPECT_EQ(Bytes({0x34, 0x12, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0xFF}), Bytes(saved.begin() + 60, saved.begin() + 68));
     EXPECT_EQ(Bytes({0x10, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00}), Bytes(saved.begin() + 84, saved.begin() + 92));
@@ -89,7 +89,7 @@ TEST_F(TrainingFileTest, WindowHandlesAreStoredSignExtended)
 
 TEST_F(TrainingFileTest, DamagedFilesAreRefusedAndTheLoadedEventsStay)
 {
-    const Bytes golden = ReadBytes(GoldenPath(L"three_events.vtf"));
+    const Bytes golden = ReadBytes<Bytes>(GoldenPath(L"three_events.vtf"));
     ASSERT_EQ(133u, golden.size());
     auto withCount = [&golden](DWORD count) {
         Bytes bytes = golden;
@@ -133,11 +133,11 @@ TEST_F(TrainingFileTest, DamagedFilesAreRefusedAndTheLoadedEventsStay)
 
 TEST_F(TrainingFileTest, SavingNothingLeavesAnExistingFileAlone)
 {
-    WriteBytes(m_path, {'k', 'e', 'e', 'p'});
+    WriteBytes(m_path, Bytes{'k', 'e', 'e', 'p'});
     m_error = L"stale";
     EXPECT_TRUE(m_store.SaveCBTFile(m_path, &m_error));
     EXPECT_TRUE(m_error.IsEmpty());
-    EXPECT_EQ(Bytes({'k', 'e', 'e', 'p'}), ReadBytes(m_path));
+    EXPECT_EQ(Bytes({'k', 'e', 'e', 'p'}), ReadBytes<Bytes>(m_path));
 }
 
 TEST_F(TrainingFileTest, FilesThatCannotBeOpenedGiveTheSystemText)

@@ -7,12 +7,13 @@
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/MovieReader.h"
 #include "common/CEventLog.h"
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include "framework/CFtpConnection.h"
 #include "framework/CInternetSession.h"
 #include "runjobs/CJobRunner.h"
 #include "testing/ClosedPort.h"
 #include "testing/TestFiles.h"
+#include "testing/TestPump.h"
 #include "testing/TestRoot.h"
 
 #include <gtest/gtest.h>
@@ -53,15 +54,7 @@ JobRun RunJob(const CString& arguments)
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return run;
-    const ULONGLONG deadline = GetTickCount64() + kJobTimeoutMs;
-    while (GetTickCount64() < deadline &&
-           MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0)
-    {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-    }
-    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+    if (!PumpUntilSignalled(process.hProcess, kJobTimeoutMs))
         TerminateProcess(process.hProcess, 99);
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hThread);

@@ -76,14 +76,14 @@ TEST_P(PeersFtp, FilePutIntoANewFolderArrivesWholeInTheUsersHome)
     wchar_t temp[MAX_PATH] = {};
     ASSERT_NE(0u, GetTempPathW(MAX_PATH, temp));
     const std::wstring local = std::wstring(temp) + folder + L".bin";
-    ASSERT_TRUE(peers::WriteBytes(local, content));
+    ASSERT_TRUE(WriteFileBytes(local.c_str(), content));
     const BOOL put = FtpPutFileW(ftp.handle, local.c_str(), L"capture.bin", FTP_TRANSFER_TYPE_BINARY, 0);
     const DWORD putError = GetLastError();
     DeleteFileW(local.c_str());
     ASSERT_TRUE(put) << "FtpPutFileW failed: " << putError << " " << ServerText();
 
     std::string arrived;
-    ASSERT_TRUE(peers::ReadBytes(root + L"\\" + folder + L"\\capture.bin", arrived))
+    ASSERT_TRUE(ReadFileBytes((root + L"\\" + folder + L"\\capture.bin").c_str(), arrived))
         << "The file is not in the user's home " << peers::Narrow(root);
     EXPECT_EQ(content.size(), arrived.size());
     EXPECT_TRUE(arrived == content) << "The stored bytes differ from the bytes sent";

@@ -41,7 +41,7 @@ std::wstring WaitForNewPdf(const std::wstring& folder, const std::set<std::wstri
         {
             std::string bytes;
             if (!before.count(name) && name.find(token) != std::wstring::npos &&
-                peers::ReadBytes(folder + L"\\" + name, bytes) && IsCompletePdf(bytes))
+                ReadFileBytes((folder + L"\\" + name).c_str(), bytes) && IsCompletePdf(bytes))
                 return name;
         }
         Sleep(200);

@@ -1,6 +1,7 @@
 #pragma once
 // What the peer smoke tests share: the environment that scripts/services.sh exports
 // for a test run, and whole-file reads and writes through Wine's drives.
+#include "testing/TestFiles.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -36,37 +37,6 @@ inline std::string Missing(const wchar_t* name)
     return "The environment variable " + Narrow(name) +
            " is not set: run the tests through scripts/test.sh, which starts the peers"
            " (scripts/services.sh).";
-}
-
-inline bool ReadBytes(const std::wstring& path, std::string& bytes)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) != FALSE;
-    if (ok)
-    {
-        bytes.assign(static_cast<size_t>(size.QuadPart), '\0');
-        DWORD read = 0;
-        ok = bytes.empty() ||
-             (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
-    }
-    CloseHandle(file);
-    return ok;
-}
-
-inline bool WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool ok =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-    CloseHandle(file);
-    return ok;
 }
 
 // Bytes that no run of a compressor or a text conversion would leave unchanged: every

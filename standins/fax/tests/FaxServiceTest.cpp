@@ -2,7 +2,7 @@
 // through COM and the client library from the system folder of the test prefix, with
 // the service's folder moved to a fresh folder of the test.
 #include "common/CFaxClientLibrary.h"
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include "framework/CDispatchDriver.h"
 #include "framework/Handles.h"
 #include "standins/fax/CFaxJob.h"

@@ -1,8 +1,9 @@
 // The ICQ API stand-in, reached as programs reach it: through CIcqApiLibrary, with the
 // client's folder moved to a fresh folder of the test.
-#include "common/tests/TestFolder.h"
+#include "testing/TestFolder.h"
 #include "standins/icq/CIcqApiLibrary.h"
 #include "standins/icq/CIcqClientConfig.h"
+#include "testing/TestPump.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <string>
@@ -32,19 +33,6 @@ std::vector<int> g_notifications;
 void WINAPI RecordNotification(int notification)
 {
     g_notifications.push_back(notification);
-}
-
-// Runs the thread's message loop until a notification arrives or ten seconds pass.
-void PumpUntilNotified()
-{
-    ULONGLONG deadline = GetTickCount64() + 10000;
-    while (g_notifications.empty() && GetTickCount64() < deadline)
-    {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-    }
 }
 
 class IcqApiTest : public testing::Test
@@ -267,14 +255,14 @@ TEST_F(IcqApiTest, EditsOfTheContactListAreReportedForTheRegisteredListsOnly)
     // Dora joining a group then is.
     AddUser(1006, L"Finn", nullptr);
     Write(L"User 1004", L"Group", L"Work");
-    PumpUntilNotified();
+    PumpUntil([] { return !g_notifications.empty(); });
     EXPECT_EQ(std::vector<int>{ICQAPI_NOTIFY_GROUPLIST}, g_notifications);
 
     const int both[] = {ICQAPI_NOTIFY_ONLINELIST, ICQAPI_NOTIFY_GROUPLIST};
     ASSERT_TRUE(m_api.ICQAPICall_RegisterNotify(version, 2, both));
     g_notifications.clear();
     Write(L"User 1006", L"Nickname", L"Finnegan");
-    PumpUntilNotified();
+    PumpUntil([] { return !g_notifications.empty(); });
     EXPECT_EQ(std::vector<int>{ICQAPI_NOTIFY_ONLINELIST}, g_notifications);
 
     EXPECT_TRUE(m_api.ICQAPICall_RegisterNotify(version, 0, nullptr));

@@ -1,45 +1,11 @@
 #pragma once
-// Shared by the tests of the worker thread, the instance guard, recent-file lists and
-// window placement: message pumping that gives up instead of hanging, and a scratch
-// application profile that each test starts from empty and removes again.
+// A scratch application profile that each test starts from empty and removes again,
+// for the tests of the profile itself, recent-file lists and window placement.
 #include "framework/AppProfile.h"
 #include <gtest/gtest.h>
-#include <functional>
-
-namespace threads_test
-{
-// Far beyond what any of the waits needs: reaching it means the awaited event never came.
-const DWORD kGiveUpMs = 10000;
-
-// Dispatches this thread's messages until done() holds; false when it never did.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = kGiveUpMs)
-{
-    DWORD start = GetTickCount();
-    for (;;)
-    {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (done())
-            return true;
-        if (GetTickCount() - start > limitMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
-
-// Waits for the handle while dispatching this thread's messages (other processes and
-// threads may send to this thread's windows meanwhile); false when it never came.
-inline bool WaitPumping(HANDLE handle, DWORD limitMs = kGiveUpMs)
-{
-    return PumpUntil([handle] { return WaitForSingleObject(handle, 0) == WAIT_OBJECT_0; }, limitMs);
-}
 
 // The profile of these tests: HKCU\Software\Talvono Software\Vellumor Threads Tests.
-class ProfileTest : public ::testing::Test
+class ScratchProfileTest : public ::testing::Test
 {
 protected:
     static constexpr const wchar_t* kMaker = L"Talvono Software";
@@ -86,4 +52,3 @@ private:
         RegDeleteTreeW(HKEY_CURRENT_USER, (CString(L"Software\\") + kMaker + L"\\" + kApplication).GetString());
     }
 };
-} // namespace threads_test

@@ -1,7 +1,7 @@
 // The framework's blocking socket: its receive time-out, and that waiting dispatches no
 // window messages.
 #include "framework/CSocket.h"
-#include "ScriptedSmtpServer.h"
+#include "testing/ScriptedSmtpServer.h"
 #include <gtest/gtest.h>
 
 namespace

@@ -1,9 +1,9 @@
 #include "framework/AppProfile.h"
-#include "ThreadsTestSupport.h"
+#include "testing/ScratchProfileTest.h"
 
 namespace
 {
-class AppProfileTest : public threads_test::ProfileTest
+class AppProfileTest : public ScratchProfileTest
 {
 };
 } // namespace

@@ -1,8 +1,8 @@
 #include "framework/CImage.h"
-#include "capture/tests/CaptureTestSupport.h"
+#include "testing/TestFolder.h"
+#include "testing/TestFiles.h"
+#include <gdiplus.h>
 #include <gtest/gtest.h>
-
-using namespace capture_test;
 
 namespace
 {
