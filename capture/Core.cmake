@@ -12,6 +12,7 @@ vell_add_test(core_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CaptureTablesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/DestinationTableTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageBaseTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/CRecordDestinationTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageFileTest.cpp
     LIBS capture
     LOCKS vell_display vell_registry)
