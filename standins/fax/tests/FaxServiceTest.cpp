@@ -2,6 +2,7 @@
 // through COM and the client library from the system folder of the test prefix, with
 // the service's folder moved to a fresh folder of the test.
 #include "common/CFaxClientLibrary.h"
+#include "testing/TestFiles.h"
 #include "testing/TestFolder.h"
 #include "framework/CDispatchDriver.h"
 #include "framework/Handles.h"
@@ -15,28 +16,6 @@ namespace
 {
 const char kDocumentBytes[] = "BM fax document bytes \x01\x02\x03\xff";
 const DWORD kServerContext = CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
-
-std::string ReadBytes(const CString& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
-
-void WriteBytes(const CString& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
 
 // True when the system has a message text for hr, which the caller's failure text
 // carries.

@@ -1,5 +1,6 @@
 // The ICQ API stand-in, reached as programs reach it: through CIcqApiLibrary, with the
 // client's folder moved to a fresh folder of the test.
+#include "testing/TestFiles.h"
 #include "testing/TestFolder.h"
 #include "standins/icq/CIcqApiLibrary.h"
 #include "standins/icq/CIcqClientConfig.h"
@@ -12,20 +13,6 @@
 namespace
 {
 const char kFileBytes[] = "BM picture bytes \x01\x02\xfe";
-
-std::string ReadBytes(const CString& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
 
 // The notifications received, in order.
 std::vector<int> g_notifications;
