@@ -15,7 +15,10 @@ const int kMarginHundredths = 50;
 
 bool CEditView::CreateViewWindow(HWND parent, UINT id, const RECT& rect, DWORD style)
 {
-    return CreateControl(0, L"EDIT", L"", style | m_editStyle, rect, parent, id);
+    if (!CreateControl(0, L"EDIT", L"", style | m_editStyle, rect, parent, id))
+        return false;
+    LimitText(0); // as much text as the control can hold, not the 32767 characters of a new one
+    return true;
 }
 
 HFONT CEditView::CreatePrinterFont(HDC printer) const

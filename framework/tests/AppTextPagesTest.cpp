@@ -1,5 +1,6 @@
 // Text laid out in printed pages, measured one unit per character.
 #include "framework/AppTextPages.h"
+#include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
 
 namespace

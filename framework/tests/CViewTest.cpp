@@ -8,6 +8,7 @@
 #include "framework/CFormView.h"
 #include "framework/CSplitterWnd.h"
 #include "testing/TestPump.h"
+#include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
 
 #include <vector>
