@@ -92,7 +92,12 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
     ++object->m_dispatchDepth;
     LRESULT result = object->GuardedWindowProc(message, wParam, lParam);
     if (--object->m_dispatchDepth == 0 && object->m_deletePending)
+    {
+        // The destruction's own messages (a destructor that destroys the window) come
+        // back here while the object is being deleted: they must not delete it again.
+        object->m_deletePending = false;
         delete object;
+    }
     return result;
 }
 
@@ -113,8 +118,8 @@ LRESULT CWnd::GuardedWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         reason = L"an unknown exception";
     }
     CString text;
-    text.Format(L"A window's handler of message 0x%04X failed with %s; the message got the default handling.",
-                message, reason.GetString());
+    text.Format(L"A window's handler of message 0x%04X failed with %s; the message got the default handling.", message,
+                reason.GetString());
     AppReportFailure(text);
     return DefWindowProcW(window, message, wParam, lParam);
 }
