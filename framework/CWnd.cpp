@@ -199,7 +199,13 @@ public:
     ~DispatchScope()
     {
         if (--m_object.m_dispatchDepth == 0 && m_object.m_deletePending)
+        {
+            // The destruction's own messages (a destructor that destroys the window)
+            // come back here while the object is being deleted: they must not delete it
+            // again.
+            m_object.m_deletePending = false;
             delete &m_object;
+        }
     }
     DispatchScope(const DispatchScope&) = delete;
     DispatchScope& operator=(const DispatchScope&) = delete;

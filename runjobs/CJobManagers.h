@@ -4,11 +4,9 @@
 #include "Info/InfoAudioRecording.h"
 #include "Info/InfoCBTPlaying.h"
 #include "Info/InfoCBTRecording.h"
-#include "Info/InfoVideoPlaying.h"
-#include "Info/InfoVideoRecording.h"
 #include "runjobs/CJobMediaManager.h"
 #include "runjobs/CJobPresentationManager.h"
+#include "runjobs/CJobVideoManager.h"
 
 using CJobCBTManager = CJobMediaManager<InfoCBTRecording, InfoCBTPlaying>;
 using CJobAudioManager = CJobMediaManager<InfoAudioRecording, InfoAudioPlaying>;
-using CJobVideoManager = CJobMediaManager<InfoVideoRecording, InfoVideoPlaying>;

@@ -11,6 +11,7 @@
 #include "framework/CFtpConnection.h"
 #include "framework/CInternetSession.h"
 #include "runjobs/CJobRunner.h"
+#include "runjobs/tests/JobRunSupport.h"
 #include "testing/ClosedPort.h"
 #include "testing/TestFiles.h"
 #include "testing/TestPump.h"
@@ -20,60 +21,10 @@
 #include <regex>
 
 using namespace capture_test;
+using namespace job_test;
 
 namespace
 {
-const DWORD kJobTimeoutMs = 60000;
-
-CStringArray JobEntries()
-{
-    CStringArray texts;
-    CEventLog log;
-    log.Read(nullptr, L"VellumorJob", texts);
-    return texts;
-}
-
-// What one run of the job runner left behind.
-struct JobRun
-{
-    DWORD exitCode = STILL_ACTIVE;
-    // The event-log entries of "VellumorJob" the run added, without their time.
-    std::vector<std::wstring> entries;
-    // Entries whose text does not start with the report's time and two blanks.
-    int untimedEntries = 0;
-};
-
-// Runs VellRunJobs.exe with the arguments and waits for it, dispatching this thread's
-// messages meanwhile (the test's windows must stay painted for the job to grab them).
-JobRun RunJob(const CString& arguments)
-{
-    JobRun run;
-    const int before = JobEntries().GetSize();
-    std::wstring commandLine = (L"\"" + TestProgramFolder() + L"\\VellRunJobs.exe\" " + arguments).GetString();
-    STARTUPINFOW startup = {sizeof(startup)};
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return run;
-    if (!PumpUntilSignalled(process.hProcess, kJobTimeoutMs))
-        TerminateProcess(process.hProcess, 99);
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-
-    const std::wregex timed(L"^\\d{2}/\\d{2}/\\d{4} \\d{2}:\\d{2}:\\d{2}  ");
-    CStringArray texts = JobEntries();
-    for (int i = before; i < texts.GetSize(); ++i)
-    {
-        std::wstring text = texts[i].GetString();
-        std::wsmatch time;
-        if (std::regex_search(text, time, timed))
-            run.entries.push_back(time.suffix().str());
-        else
-            ++run.untimedEntries;
-    }
-    return run;
-}
-
 // A screen job line: destination, selection, the destination's own flags and the
 // timing tail.
 CString ScreenJob(int destination, int selection, const CString& size, const CString& flags,
