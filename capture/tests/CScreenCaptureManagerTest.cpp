@@ -11,6 +11,7 @@
 #include "capture/tests/SelectionTestSupport.h"
 #include "common/CEventLog.h"
 #include "common/tests/MessageBoxRecorder.h"
+#include "testing/TestInput.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -637,23 +638,22 @@ void SendMoveTo(POINT point)
     input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
     input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    PumpFor(20);
+    EXPECT_TRUE(SendInputSettled(input)) << "The injected move did not pass the hooks.";
 }
 
-// Left clicks at the cursor in one batch of input, as close together as a user's double
-// click: a message pump between them could run other work of the thread first (a tip
-// of the last capture going away takes two seconds under Wine).
-void SendLeftClicks(int count)
+// Left clicks at the cursor in one batch of input, each stamped with time: the double
+// click is judged by the times of the input alone.
+void SendLeftClicks(int count, DWORD time)
 {
     std::vector<INPUT> inputs(2 * count);
     for (size_t i = 0; i < inputs.size(); ++i)
     {
         inputs[i].type = INPUT_MOUSE;
         inputs[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+        inputs[i].mi.time = time;
     }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    PumpFor(20);
+    EXPECT_TRUE(SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size())))
+        << "The injected clicks did not pass the hooks.";
 }
 
 TEST_F(ScreenCaptureOwnerInputTest, RealDragCapturesTheRectangle)
@@ -711,17 +711,21 @@ TEST_F(ScreenCaptureOwnerInputTest, RealShapesCaptureOnlyWhatTheyEnclose)
     };
     for (const Case& c : cases)
     {
+        // The window shows again after the last selection's frozen picture went away.
+        ASSERT_TRUE(screen_test::WaitForScreenColour({240, 180}, kPaint)) << c.name;
         DeleteFileW(FilePath());
         m_manager->GetSettings()->Type = c.type;
         ASSERT_EQ(DR_DONE, m_manager->Start(false)) << c.name;
         if (c.type == SCT_POLYGON)
         {
-            // A slow click at each corner, a double click at the last one.
+            // A slow click at each corner, a double click at the last one; the input
+            // carries times already past, one more than a double click's time apart.
+            const DWORD slow = GetDoubleClickTime() + 1;
+            const DWORD start = GetTickCount() - static_cast<DWORD>(c.points.size()) * slow;
             for (size_t i = 0; i < c.points.size(); ++i)
             {
-                PumpFor(GetDoubleClickTime() + 50);
                 SendMoveTo(c.points[i]);
-                SendLeftClicks(i + 1 < c.points.size() ? 1 : 2);
+                SendLeftClicks(i + 1 < c.points.size() ? 1 : 2, start + static_cast<DWORD>(i) * slow);
             }
         }
         else
