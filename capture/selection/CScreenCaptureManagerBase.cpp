@@ -309,8 +309,10 @@ void CScreenCaptureManagerBase::PrepareWindowSelection()
 void CScreenCaptureManagerBase::StartShape()
 {
     SetSelecting(true);
-    m_overlay->Show(true);
+    // The snapshot comes first: the overlay keeps the picture beneath only where the
+    // display does not repaint it (under Wine it may show as black at once).
     TakeSnapshot();
+    m_overlay->Show(true);
 }
 
 void CScreenCaptureManagerBase::Cancel()
