@@ -1,7 +1,6 @@
 #include "framework/CDialog.h"
 
 #include "framework/AppMainWnd.h"
-#include "framework/AppMessageBox.h"
 #include "framework/AppMessageLoop.h"
 
 namespace
@@ -75,23 +74,6 @@ void CDialog::EndDialog(INT_PTR code)
         ShowWindow(GetSafeHwnd(), SW_HIDE);
 }
 
-bool CDialog::UpdateData(bool saveAndValidate)
-{
-    CDataExchange dx(GetSafeHwnd(), saveAndValidate);
-    DoDataExchange(dx);
-    if (!dx.HasFailed())
-        return true;
-    ReportDataFailure(dx.GetFailureText());
-    if (HWND control = dx.GetFailedControl())
-        GotoDlgCtrl(control);
-    return false;
-}
-
-void CDialog::GotoDlgCtrl(HWND control)
-{
-    SendMessageW(GetSafeHwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-}
-
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(false);
@@ -124,22 +106,11 @@ bool CDialog::OnCommand(UINT, UINT id, HWND)
     }
 }
 
-bool CDialog::OnNotify(const NMHDR&, LRESULT&)
-{
-    return false;
-}
-
-void CDialog::DoDataExchange(CDataExchange&)
-{
-}
-
-void CDialog::ReportDataFailure(const CString& text)
-{
-    AppMessageBox(text, MB_OK | MB_ICONEXCLAMATION, GetSafeHwnd());
-}
-
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result = 0;
+    if (DecodeCommand(message, wParam, lParam, result))
+        return result;
     switch (message)
     {
     case WM_INITDIALOG:
@@ -148,17 +119,6 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_modal && ModalHookSlot())
             PostMessageW(GetSafeHwnd(), RunModalHookMessage(), 0, 0);
         return focusFirst;
-    }
-    case WM_COMMAND:
-        if (OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam)))
-            return 0;
-        break;
-    case WM_NOTIFY:
-    {
-        LRESULT result = 0;
-        if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
-            return result;
-        break;
     }
     case WM_DESTROY:
         AppRemoveModelessDialog(GetSafeHwnd());

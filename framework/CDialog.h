@@ -17,12 +17,13 @@
 //
 // A test drives a modal dialog through the modal hook: it runs inside the dialog's own
 // loop once the dialog is initialised, and may set controls, send commands and end it.
-#include "framework/CDataExchange.h"
+#include "framework/CCommandHandlers.h"
+#include "framework/CDialogData.h"
 #include "framework/CDialogTemplate.h"
 
 #include <functional>
 
-class CDialog : public CWnd
+class CDialog : public CWnd, public CDialogData, protected CCommandHandlers
 {
 public:
     // A dialog of the template of the resource module.
@@ -44,13 +45,7 @@ public:
     // The code of the last EndDialog; 0 before any.
     INT_PTR GetEndCode() const { return m_endCode; }
 
-    // Moves the values between the fields and the controls (saving: from the controls);
-    // false when a value could not be taken, which the user is told.
-    bool UpdateData(bool saveAndValidate = true);
-
     HWND GetDlgItem(UINT id) const { return ::GetDlgItem(GetSafeHwnd(), static_cast<int>(id)); }
-    // Gives the control the focus the way the dialog manager does (a text is selected).
-    void GotoDlgCtrl(HWND control);
 
     // Runs for every modal dialog once it is initialised, inside its modal loop; an empty
     // hook stops that. Returns the previous hook.
@@ -65,18 +60,13 @@ protected:
     virtual void OnOK();
     // Ends with IDCANCEL.
     virtual void OnCancel();
-    // A command (a control's notification, a menu item, an accelerator); true when handled.
-    virtual bool OnCommand(UINT code, UINT id, HWND control);
-    // A control's WM_NOTIFY; true (and the result) when handled.
-    virtual bool OnNotify(const NMHDR& header, LRESULT& result);
-    // Moves each field with the DDX_ and DDV_ functions.
-    virtual void DoDataExchange(CDataExchange& dx);
-    // Tells the user why a value could not be taken (a message box).
-    virtual void ReportDataFailure(const CString& text);
+    // IDOK to OnOK, IDCANCEL to OnCancel.
+    bool OnCommand(UINT code, UINT id, HWND control) override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    HWND DataWindow() const override { return GetSafeHwnd(); }
     HWND OwnerForModal() const;
 
     CDialogTemplate m_template;

@@ -20,6 +20,10 @@
 #include "framework/CString.h"
 
 #include <memory>
+// windowsx.h (pulled in by dshow.h and others) defines SubclassWindow as a macro; include it
+// here once and drop the macro so the member keeps its name wherever this header is used.
+#include <windowsx.h>
+#undef SubclassWindow
 
 class CWnd
 {

@@ -10,6 +10,7 @@
 #include "framework/CDialog.h"
 #include "framework/CListBox.h"
 #include "testing/TestPump.h"
+#include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
 
 #include <vector>
