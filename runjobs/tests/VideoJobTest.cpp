@@ -60,7 +60,7 @@ TEST_F(VideoJobTest, PlayingEndsAfterItsRepeatsOrItsDuration)
         // Two plays of one second each; one play would end after about one.
         {1, 0, 1800, 15000},
         // Stopped after two seconds; ten plays would take ten.
-        {9, 2, 1500, 8000},
+        {9, 2, 1500, 9500},
     };
     for (const Case& c : cases)
     {
