@@ -142,8 +142,9 @@ bool MeasureSchedule(const CString& folder, int seconds, std::vector<double>& de
     CAviWriter writer(folder + L"\\timed.avi", 1);
     destination.SetAviWriter(&writer);
     CWndTimer timer;
-    const LARGE_INTEGER start = Now();
     timer.SetMovieCapture(&destination, 1, CArray<POINT>(), SCT_DESKTOP, CString(), nullptr, false);
+    // The frame timer is armed as the set-up ends.
+    const LARGE_INTEGER start = Now();
     timer.Start(static_cast<UINT>(seconds + 1));
     MSG message;
     while (Milliseconds(start, Now()) < seconds * 1000.0 + 500.0)
