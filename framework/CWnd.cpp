@@ -1,9 +1,8 @@
 #include "framework/CWnd.h"
 
-#include "framework/AppFailure.h"
+#include "framework/AppGuardedHandler.h"
 #include "framework/AppModule.h"
 
-#include <exception>
 
 namespace
 {
@@ -250,28 +249,18 @@ bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 LRESULT CWnd::GuardedWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND window = m_hWnd;
-    CString reason;
-    try
-    {
-        LRESULT result = 0;
-        if (ReflectToChild(message, wParam, lParam, result))
-            return result;
-        return WindowProc(message, wParam, lParam);
-    }
-    catch (const std::exception& failure)
-    {
-        reason = CString(failure.what());
-    }
-    catch (...)
-    {
-        reason = L"an unknown exception";
-    }
-    CString text;
-    text.Format(L"A window's handler of message 0x%04X failed with %s; the message got the default handling.",
-                message, reason.GetString());
-    AppReportFailure(text);
-    return m_hWnd == window ? DefaultWindowProc(message, wParam, lParam)
-                            : UnboundWindowProc(window, message, wParam, lParam);
+    return AppGuardedHandler(
+        L"window", message,
+        [&] {
+            LRESULT result = 0;
+            if (ReflectToChild(message, wParam, lParam, result))
+                return result;
+            return WindowProc(message, wParam, lParam);
+        },
+        [&] {
+            return m_hWnd == window ? DefaultWindowProc(message, wParam, lParam)
+                                    : UnboundWindowProc(window, message, wParam, lParam);
+        });
 }
 
 bool AppRegisterNamedWndClass(const wchar_t* name, UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)

@@ -218,7 +218,7 @@ DestinationResult CScreenCaptureManager::ChooseTimedSelection(int duration, int 
 void CScreenCaptureManager::StartTimer(int duration, int frequency)
 {
     m_timer.reset();
-    m_timer.reset(new CWndTimer(this));
+    m_timer.reset(new CWndTimer(m_stepTarget ? m_stepTarget : this));
     // A chosen window type names its window without points.
     if (frequency >= 1 && (!m_timedPoints.empty() || (m_timedChosen && IsWindowType(m_timedType))))
     {
