@@ -92,7 +92,11 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
     ++object->m_dispatchDepth;
     LRESULT result = object->GuardedWindowProc(message, wParam, lParam);
     if (--object->m_dispatchDepth == 0 && object->m_deletePending)
+    {
+        // Messages the destruction sends (a child's WM_PARENTNOTIFY) must not delete it again.
+        object->m_deletePending = false;
         delete object;
+    }
     return result;
 }
 
