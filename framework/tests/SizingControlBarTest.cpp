@@ -1,3 +1,4 @@
+#include "framework/AppFrameBarState.h"
 #include "framework/AppProfile.h"
 #include "framework/CDockState.h"
 #include "framework/CSCBMiniDockFrameWnd.h"
@@ -14,19 +15,23 @@ const UINT kUpperId = 1964;
 const UINT kLowerId = 1963;
 const wchar_t* const kProfileName = L"Sizing\\Bars";
 
-class SizingControlBarTest : public ::testing::Test
+// A frame with two sizing bars in one column on its left.
+struct SizingFrame
 {
-protected:
-    void SetUp() override
+    TestFrame frame;
+    TestView view;
+    CSizingControlBarCF upper;
+    CSizingControlBarCF lower;
+
+    bool Create()
     {
-        AppSetRegistryKey(L"Vellumor Tests");
-        AppSetProfileName(L"Sizing");
-        ASSERT_TRUE(frame.CreateShown(0));
-        ASSERT_TRUE(view.Create(frame));
+        if (!frame.CreateShown(0) || !view.Create(frame))
+            return false;
         frame.EnableDocking(CBRS_ALIGN_ANY);
         frame.SetFloatingFrameClass<CSCBMiniDockFrameWnd>();
-        ASSERT_TRUE(upper.Create(L"Upper", frame.GetSafeHwnd(), kUpperId, kBarStyle));
-        ASSERT_TRUE(lower.Create(L"Lower", frame.GetSafeHwnd(), kLowerId, kBarStyle));
+        if (!upper.Create(L"Upper", frame.GetSafeHwnd(), kUpperId, kBarStyle) ||
+            !lower.Create(L"Lower", frame.GetSafeHwnd(), kLowerId, kBarStyle))
+            return false;
         for (CSizingControlBarCF* bar : {&upper, &lower})
         {
             bar->EnableDocking(CBRS_ALIGN_ANY);
@@ -34,6 +39,18 @@ protected:
         }
         frame.GetDockBar(AFX_IDW_DOCKBAR_LEFT)->SetRows({{&upper, &lower}});
         frame.RecalcLayout();
+        return true;
+    }
+};
+
+class SizingControlBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        AppSetRegistryKey(L"Vellumor Tests");
+        AppSetProfileName(L"Sizing");
+        ASSERT_TRUE(bars.Create());
     }
     void TearDown() override
     {
@@ -70,10 +87,11 @@ protected:
         return r.right - r.left;
     }
 
-    TestFrame frame;
-    TestView view;
-    CSizingControlBarCF upper;
-    CSizingControlBarCF lower;
+    SizingFrame bars;
+    TestFrame& frame = bars.frame;
+    TestView& view = bars.view;
+    CSizingControlBarCF& upper = bars.upper;
+    CSizingControlBarCF& lower = bars.lower;
 };
 } // namespace
 
@@ -201,4 +219,36 @@ TEST_F(SizingControlBarTest, LoadingMovesTheFloatingRecordOfTheBarDownByTheCapti
         EXPECT_EQ(101, info.m_pointPos.x);
         EXPECT_EQ(100 + GetSystemMetrics(SM_CYSMCAPTION) + 1, info.m_pointPos.y);
     }
+}
+
+TEST_F(SizingControlBarTest, TheFramesBarStateComesBackOnlyWhenItNamesNoUnknownBar)
+{
+    frame.FloatControlBar(&upper, {300, 250});
+    lower.m_szVert.cx = 150;
+    AppSaveFrameBarState(frame, kProfileName);
+    CString upperSection;
+    upperSection.Format(L"%s-SCBar-%d", kProfileName, kUpperId);
+    AppWriteProfileInt(upperSection, L"sizeHorzCY", 10);
+
+    SizingFrame again;
+    ASSERT_TRUE(again.Create());
+    ASSERT_TRUE(AppLoadFrameBarState(again.frame, kProfileName));
+    EXPECT_TRUE(again.upper.IsFloating());
+    EXPECT_EQ(32, again.upper.m_szHorz.cy); // a stored row height of 10 loads as the minimum
+    EXPECT_EQ(150, again.lower.m_szVert.cx);
+    EXPECT_EQ(again.frame.GetDockBar(AFX_IDW_DOCKBAR_LEFT), again.lower.GetDockBar());
+
+    // A record of a bar no frame has: nothing loads, every bar keeps its default.
+    CDockState state;
+    state.LoadState(kProfileName);
+    CControlBarInfo unknown;
+    unknown.m_nBarID = 4321;
+    state.m_arrBarInfo.push_back(unknown);
+    state.SaveState(kProfileName);
+    SizingFrame fresh;
+    ASSERT_TRUE(fresh.Create());
+    EXPECT_FALSE(AppLoadFrameBarState(fresh.frame, kProfileName));
+    EXPECT_FALSE(fresh.upper.IsFloating());
+    EXPECT_EQ(200, fresh.lower.m_szVert.cx);
+    EXPECT_EQ(200, fresh.upper.m_szHorz.cy);
 }
