@@ -1,3 +1,4 @@
+#include "framework/BitmapMenu.h"
 #include "framework/CToolBar.h"
 #include "framework/tests/FrameTestSupport.h"
 #include <gtest/gtest.h>
@@ -104,4 +105,77 @@ TEST_F(ToolBarTest, TipsComeFromTheCommandStrings)
     EXPECT_EQ(CString(L"Frame command"), tipOf(ID_CMD_FRAME));
     EXPECT_EQ(CString(L"View command"), tipOf(ID_CMD_VIEW));
     EXPECT_EQ(CString(), tipOf(ID_CMD_UNHANDLED));
+}
+
+namespace
+{
+// The colour at the middle of the image the frame draws for an item in the given state.
+COLORREF DrawnImage(HWND frame, UINT id, UINT state)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 24, 24);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    RECT all = {0, 0, 24, 24};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_MENU;
+    item.itemID = id;
+    item.itemState = state;
+    item.hDC = dc;
+    item.rcItem = {0, 0, 20, 20};
+    SendMessageW(frame, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    COLORREF colour = GetPixel(dc, 10, 10);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return colour;
+}
+} // namespace
+
+TEST(BitmapMenu, MenuItemsShowTheImageOfTheirCommandsToolbarButton)
+{
+    BitmapMenu<TestFrame> frame;
+    ASSERT_TRUE(frame.CreateShown());
+    CToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(frame.GetSafeHwnd(), TBSTYLE_FLAT, kBarStyle));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR));
+    HMENU popup = GetSubMenu(GetMenu(frame.GetSafeHwnd()), 0);
+    auto bitmapOf = [&](UINT id) {
+        MENUITEMINFOW info = {sizeof(info)};
+        info.fMask = MIIM_BITMAP;
+        GetMenuItemInfoW(popup, id, FALSE, &info);
+        return info.hbmpItem;
+    };
+
+    // No toolbar registered: the menu stays as it is.
+    SendMessageW(frame.GetSafeHwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    EXPECT_EQ(nullptr, bitmapOf(ID_CMD_FRAME));
+
+    frame.RegisterToolBar(&bar);
+    SendMessageW(frame.GetSafeHwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    EXPECT_EQ(HBMMENU_CALLBACK, bitmapOf(ID_CMD_FRAME));
+    EXPECT_EQ(HBMMENU_CALLBACK, bitmapOf(ID_CMD_APP));
+    MENUINFO info = {sizeof(info)};
+    info.fMask = MIM_STYLE;
+    GetMenuInfo(popup, &info);
+    EXPECT_TRUE(info.dwStyle & MNS_CHECKORBMP);
+    EXPECT_TRUE(GetMenuState(popup, ID_CMD_UNHANDLED, MF_BYCOMMAND) & MF_GRAYED); // the frame's own update ran first
+
+    MEASUREITEMSTRUCT measure = {};
+    measure.CtlType = ODT_MENU;
+    measure.itemID = ID_CMD_FRAME;
+    measure.itemHeight = 10;
+    SendMessageW(frame.GetSafeHwnd(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_EQ(15u + 2u, measure.itemHeight);
+    EXPECT_GE(measure.itemWidth, 16u);
+
+    EXPECT_EQ(RGB(255, 0, 0), DrawnImage(frame.GetSafeHwnd(), ID_CMD_FRAME, 0)); // the first button's image
+    EXPECT_EQ(RGB(0, 160, 0), DrawnImage(frame.GetSafeHwnd(), ID_CMD_VIEW, ODS_SELECTED));
+    EXPECT_EQ(RGB(255, 255, 255), DrawnImage(frame.GetSafeHwnd(), ID_CMD_APP, 0)); // no button, no image
+    COLORREF greyed = DrawnImage(frame.GetSafeHwnd(), ID_CMD_FRAME, ODS_GRAYED);
+    EXPECT_EQ(GetRValue(greyed), GetGValue(greyed));
+    EXPECT_EQ(GetGValue(greyed), GetBValue(greyed));
+    EXPECT_NE(RGB(255, 255, 255), greyed);
 }
