@@ -4,6 +4,7 @@
 #include "framework/CDockContext.h"
 #include "framework/CFrameWnd.h"
 
+#include <algorithm>
 #include <windowsx.h>
 
 namespace
@@ -182,21 +183,21 @@ LRESULT CControlBar::NcHitTest(POINT screen)
 
 void CControlBar::OnNcPaint()
 {
-    HDC dc = GetWindowDC(GetSafeHwnd());
+    HWND window = GetSafeHwnd();
+    HDC dc = GetWindowDC(window);
     if (!dc)
         return;
-    RECT window;
-    GetWindowRect(GetSafeHwnd(), &window);
-    OffsetRect(&window, -window.left, -window.top);
+    RECT whole;
+    GetWindowRect(window, &whole);
     RECT client;
-    GetClientRect(GetSafeHwnd(), &client);
-    MapWindowPoints(GetSafeHwnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
-    RECT screen;
-    GetWindowRect(GetSafeHwnd(), &screen);
-    OffsetRect(&client, -screen.left, -screen.top);
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    // Both in window coordinates; the client area is the child's to paint.
+    OffsetRect(&client, -whole.left, -whole.top);
+    OffsetRect(&whole, -whole.left, -whole.top);
     ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-    NcPaint(dc, window);
-    ReleaseDC(GetSafeHwnd(), dc);
+    NcPaint(dc, whole);
+    ReleaseDC(window, dc);
 }
 
 bool CControlBar::ForwardToDragLoop(UINT message, WPARAM wParam, LPARAM lParam)

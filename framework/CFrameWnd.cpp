@@ -155,6 +155,11 @@ void CFrameWnd::OnIdleUpdateCmdUI()
 {
     if (m_bRecalcPending)
         RecalcLayout();
+    if (!m_bIdlePromptShown && GetControlBar(AFX_IDW_STATUS_BAR))
+    {
+        SetMessageText(AFX_IDS_IDLEMESSAGE);
+        m_bIdlePromptShown = true;
+    }
     // A bar's handler may hide or dock bars: walk a copy.
     std::vector<CControlBar*> bars = m_listControlBars;
     for (CControlBar* bar : bars)

@@ -45,6 +45,7 @@ public:
     void DelayRecalcLayout();
 
     // Brings the bars' buttons and panes up to date; the message loop calls it when idle.
+    // The first time a status bar is there, its message pane shows the idle prompt.
     void OnIdleUpdateCmdUI();
 
     // The status bar's message pane: the prompt of a command id, or a text.
@@ -121,4 +122,5 @@ private:
     HWND m_hWndActiveView = nullptr;
     bool m_bInRecalcLayout = false;
     bool m_bRecalcPending = false;
+    bool m_bIdlePromptShown = false;
 };

@@ -74,11 +74,16 @@ bool CStatusBar::SetIndicators(const UINT* ids, int count)
     return m_status != nullptr;
 }
 
+HGDIOBJ CStatusBar::PaneFont() const
+{
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_status, WM_GETFONT, 0, 0));
+    return font ? font : GetStockObject(DEFAULT_GUI_FONT);
+}
+
 int CStatusBar::TextWidth(const CString& text) const
 {
     CClientDCHandle dc(m_status);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_status, WM_GETFONT, 0, 0));
-    CSelectedObject selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    CSelectedObject selected(dc, PaneFont());
     SIZE size = {};
     GetTextExtentPoint32W(dc, text.GetString(), text.GetLength(), &size);
     return size.cx;
@@ -147,8 +152,7 @@ SIZE CStatusBar::CalcFixedLayout(bool stretch, bool horz)
     TEXTMETRICW metrics = {};
     {
         CClientDCHandle dc(m_status);
-        HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_status, WM_GETFONT, 0, 0));
-        CSelectedObject selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        CSelectedObject selected(dc, PaneFont());
         GetTextMetricsW(dc, &metrics);
     }
     SIZE size = CControlBar::CalcFixedLayout(stretch, horz);

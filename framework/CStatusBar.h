@@ -40,6 +40,7 @@ private:
     };
     void ShowPane(int index, bool shown);
     void SetParts();
+    HGDIOBJ PaneFont() const;
     int TextWidth(const CString& text) const;
 
     HWND m_status = nullptr;

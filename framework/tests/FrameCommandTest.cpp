@@ -83,6 +83,9 @@ TEST_F(FrameCommandTest, TheStatusBarShowsThePromptOfTheSelectedItemAndReadyWhen
     ASSERT_TRUE(status.Create(frame.GetSafeHwnd()));
     const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
     ASSERT_TRUE(status.SetIndicators(indicators, 3));
+    EXPECT_EQ(CString(), status.GetPaneText(0));
+    frame.OnIdleUpdateCmdUI();
+    EXPECT_EQ(CString(L"Ready"), status.GetPaneText(0)); // the idle prompt from the start
     HMENU menu = GetMenu(frame.GetSafeHwnd());
     HMENU popup = GetSubMenu(menu, 0);
     auto select = [&](UINT item, UINT flags, HMENU from) {

@@ -1,4 +1,5 @@
 #include "framework/BitmapMenu.h"
+#include "framework/CStatusBar.h"
 #include "framework/CToolBar.h"
 #include "framework/tests/FrameTestSupport.h"
 #include <gtest/gtest.h>
@@ -86,6 +87,21 @@ TEST_F(ToolBarTest, IdleUpdateEnablesButtonsByTheirHandlersAndAClickRunsTheComma
     EXPECT_TRUE(PumpUntil([&] { return view.runs[ID_CMD_VIEW] == 1; }));
     ASSERT_TRUE(MouseScript().Click(ButtonCenter(ID_CMD_UNHANDLED)).Play());
     EXPECT_EQ(0, frame.runs[ID_CMD_UNHANDLED] + view.runs[ID_CMD_UNHANDLED]);
+}
+
+TEST_F(ToolBarTest, ThePointerOnAButtonShowsItsPromptInTheStatusBar)
+{
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(frame.GetSafeHwnd()));
+    const UINT indicators[] = {ID_SEPARATOR};
+    ASSERT_TRUE(status.SetIndicators(indicators, 1));
+    frame.RecalcLayout();
+    ASSERT_TRUE(MouseScript().MoveTo(ButtonCenter(ID_CMD_FRAME)).Play());
+    EXPECT_TRUE(PumpUntil([&] { return status.GetPaneText(0) == CString(L"Run the frame's command"); }))
+        << status.GetPaneText(0).ToAnsi(CP_UTF8);
+    ASSERT_TRUE(MouseScript().MoveTo(Center(WindowRect(view.GetSafeHwnd()))).Play());
+    EXPECT_TRUE(PumpUntil([&] { return status.GetPaneText(0) == CString(L"Ready"); }))
+        << status.GetPaneText(0).ToAnsi(CP_UTF8);
 }
 
 TEST_F(ToolBarTest, TipsComeFromTheCommandStrings)
