@@ -17,6 +17,7 @@
 // An object made with new may ask to be deleted once the message it is handling is done
 // (DeleteAfterMessage); the procedure counts how deep the object's handlers are nested,
 // so a nested message loop inside a handler never deletes it early.
+#include "framework/CCmdTarget.h"
 #include "framework/CString.h"
 
 #include <memory>
@@ -25,7 +26,7 @@
 #include <windowsx.h>
 #undef SubclassWindow
 
-class CWnd
+class CWnd : public CCmdTarget
 {
 public:
     CWnd() = default;
