@@ -82,7 +82,7 @@ bool CWnd::DestroyWindow()
     return m_hWnd && !m_foreign && ::DestroyWindow(m_hWnd);
 }
 
-bool CWnd::SubclassWindow(HWND window, bool owned)
+bool CWnd::Subclass(HWND window, bool owned)
 {
     if (m_hWnd || !window || FromHandle(window) || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
         return false;
@@ -98,10 +98,10 @@ bool CWnd::SubclassWindow(HWND window, bool owned)
 
 bool CWnd::SubclassDlgItem(UINT id, HWND parent)
 {
-    return SubclassWindow(GetDlgItem(parent, static_cast<int>(id)));
+    return Subclass(GetDlgItem(parent, static_cast<int>(id)));
 }
 
-HWND CWnd::UnsubclassWindow()
+HWND CWnd::Unsubclass()
 {
     if (!m_superProc)
         return nullptr;
@@ -118,7 +118,7 @@ bool CWnd::CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t*
     HWND window = CreateWindowOf(exStyle, className, text, style, rect, parent, id, nullptr);
     if (!window)
         return false;
-    if (SubclassWindow(window, true))
+    if (Subclass(window, true))
         return true;
     ::DestroyWindow(window);
     return false;
