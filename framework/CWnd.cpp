@@ -199,7 +199,11 @@ public:
     ~DispatchScope()
     {
         if (--m_object.m_dispatchDepth == 0 && m_object.m_deletePending)
+        {
+            // Messages the destruction sends (a child's WM_PARENTNOTIFY) must not delete it again.
+            m_object.m_deletePending = false;
             delete &m_object;
+        }
     }
     DispatchScope(const DispatchScope&) = delete;
     DispatchScope& operator=(const DispatchScope&) = delete;

@@ -415,3 +415,22 @@ TEST(CDialog, AnExceptionOfAHandlerOrAControlsObjectIsReportedAndStopsThere)
     EXPECT_NE(-1, g_failures[1].Find(L"notification failed"));
     EXPECT_TRUE(IsWindow(dialog));
 }
+
+namespace
+{
+// A dialog template in memory: a caption-less pop-up without controls.
+struct EmptyTemplate
+{
+    DLGTEMPLATE header = {WS_POPUP | WS_CAPTION, 0, 0, 0, 0, 100, 50};
+    WORD menu = 0, windowClass = 0, title = 0;
+};
+} // namespace
+
+TEST(CDialog, ATemplateInMemoryRunsModallyAndEndsWithTheCodeGiven)
+{
+    EmptyTemplate dialogTemplate;
+    ModalDriver driver([](CDialog& dialog) { dialog.EndDialog(42); });
+    CDialog dialog(&dialogTemplate.header);
+    EXPECT_EQ(42, dialog.DoModal());
+    EXPECT_EQ(42, dialog.GetEndCode());
+}
