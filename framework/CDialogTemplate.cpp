@@ -24,7 +24,7 @@ INT_PTR CALLBACK BindingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     if (message != WM_INITDIALOG || CWnd::FromHandle(dialog))
         return FALSE;
     auto* object = reinterpret_cast<CWnd*>(lParam);
-    if (!object || !object->Subclass(dialog, true))
+    if (!object || !object->SubclassWindow(dialog, true))
         return FALSE;
     auto boundProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(dialog, GWLP_WNDPROC));
     return CallWindowProcW(boundProc, dialog, message, wParam, lParam);

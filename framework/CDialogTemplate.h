@@ -2,7 +2,7 @@
 // CDialogTemplate: a dialog template (from the resource module or in memory) and the one
 // way the framework makes dialog windows of it. The window is bound to a window object
 // as it receives WM_INITDIALOG: the object's procedure is put in front of the dialog's
-// (CWnd::Subclass) and handles WM_INITDIALOG and every later message, with the
+// (CWnd::SubclassWindow) and handles WM_INITDIALOG and every later message, with the
 // dialog manager's own handling as its default. The object owns the window.
 #include "framework/CWnd.h"
 

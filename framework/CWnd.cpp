@@ -1,9 +1,8 @@
 #include "framework/CWnd.h"
 
-#include "framework/AppFailure.h"
+#include "framework/AppGuardedHandler.h"
 #include "framework/AppModule.h"
 
-#include <exception>
 
 namespace
 {
@@ -82,7 +81,7 @@ bool CWnd::DestroyWindow()
     return m_hWnd && !m_foreign && ::DestroyWindow(m_hWnd);
 }
 
-bool CWnd::Subclass(HWND window, bool owned)
+bool CWnd::SubclassWindow(HWND window, bool owned)
 {
     if (m_hWnd || !window || FromHandle(window) || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
         return false;
@@ -98,10 +97,10 @@ bool CWnd::Subclass(HWND window, bool owned)
 
 bool CWnd::SubclassDlgItem(UINT id, HWND parent)
 {
-    return Subclass(GetDlgItem(parent, static_cast<int>(id)));
+    return SubclassWindow(GetDlgItem(parent, static_cast<int>(id)));
 }
 
-HWND CWnd::Unsubclass()
+HWND CWnd::UnsubclassWindow()
 {
     if (!m_superProc)
         return nullptr;
@@ -118,7 +117,7 @@ bool CWnd::CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t*
     HWND window = CreateWindowOf(exStyle, className, text, style, rect, parent, id, nullptr);
     if (!window)
         return false;
-    if (Subclass(window, true))
+    if (SubclassWindow(window, true))
         return true;
     ::DestroyWindow(window);
     return false;
@@ -200,7 +199,9 @@ public:
     {
         if (--m_object.m_dispatchDepth == 0 && m_object.m_deletePending)
         {
-            // Messages the destruction sends (a child's WM_PARENTNOTIFY) must not delete it again.
+            // The destruction's own messages (a destructor that destroys the window)
+            // come back here while the object is being deleted: they must not delete it
+            // again.
             m_object.m_deletePending = false;
             delete &m_object;
         }
@@ -248,28 +249,18 @@ bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 LRESULT CWnd::GuardedWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND window = m_hWnd;
-    CString reason;
-    try
-    {
-        LRESULT result = 0;
-        if (ReflectToChild(message, wParam, lParam, result))
-            return result;
-        return WindowProc(message, wParam, lParam);
-    }
-    catch (const std::exception& failure)
-    {
-        reason = CString(failure.what());
-    }
-    catch (...)
-    {
-        reason = L"an unknown exception";
-    }
-    CString text;
-    text.Format(L"A window's handler of message 0x%04X failed with %s; the message got the default handling.",
-                message, reason.GetString());
-    AppReportFailure(text);
-    return m_hWnd == window ? DefaultWindowProc(message, wParam, lParam)
-                            : UnboundWindowProc(window, message, wParam, lParam);
+    return AppGuardedHandler(
+        L"window", message,
+        [&] {
+            LRESULT result = 0;
+            if (ReflectToChild(message, wParam, lParam, result))
+                return result;
+            return WindowProc(message, wParam, lParam);
+        },
+        [&] {
+            return m_hWnd == window ? DefaultWindowProc(message, wParam, lParam)
+                                    : UnboundWindowProc(window, message, wParam, lParam);
+        });
 }
 
 bool AppRegisterNamedWndClass(const wchar_t* name, UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)

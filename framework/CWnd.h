@@ -6,7 +6,7 @@
 // reported through AppReportFailure and the message gets the default handling.
 //
 // An object may also be bound to a window made elsewhere (a dialog's control, a window of a
-// system class): Subclass puts the framework's procedure in front of the window's own,
+// system class): SubclassWindow puts the framework's procedure in front of the window's own,
 // which then gives the default handling; such an object lets the window go, it never
 // destroys it.
 //
@@ -20,6 +20,10 @@
 #include "framework/CString.h"
 
 #include <memory>
+// windowsx.h (pulled in by dshow.h and others) defines SubclassWindow as a macro; include it
+// here once and drop the macro so the member keeps its name wherever this header is used.
+#include <windowsx.h>
+#undef SubclassWindow
 
 class CWnd
 {
@@ -40,17 +44,16 @@ public:
     // Binds the object to an existing window of this thread, putting the framework's
     // procedure in front of the window's own. False when the object holds a window or the
     // window is bound to an object already. An owned window is destroyed with the object,
-    // as one made by CreateEx. (Not named SubclassWindow: windowsx.h has a macro of that
-    // name.)
-    bool Subclass(HWND window, bool owned = false);
-    // Subclass on the parent's child of the id.
+    // as one made by CreateEx.
+    bool SubclassWindow(HWND window, bool owned = false);
+    // SubclassWindow on the parent's child of the id.
     bool SubclassDlgItem(UINT id, HWND parent);
     // Creates a window of a class with a procedure of its own (a control's) and subclasses
     // it; the object owns it as one made by CreateEx.
     bool CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style, const RECT& rect,
                        HWND parent, UINT id);
     // Gives the window its own procedure back and unbinds the object; the window, or null.
-    HWND Unsubclass();
+    HWND UnsubclassWindow();
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }

@@ -2,6 +2,8 @@
 
 #include "capture/video/VideoPlayerIds.h"
 
+#include <dshow.h>
+
 namespace
 {
 template <class Interface> void ReleaseInterface(Interface*& pointer)

@@ -6,8 +6,20 @@
 // calling thread; graph events reach the window given to Build as WM_PLAYER_GRAPH_EVENT.
 #include "framework/CString.h"
 
-#include <dshow.h>
 #include <functional>
+#include <windows.h>
+
+// The graph's interfaces (dshow.h); that header is kept out of this one, as its macros
+// (windowsx.h's SubclassWindow) clash with the framework's names.
+struct IGraphBuilder;
+struct IMediaControl;
+struct IMediaEventEx;
+struct IMediaSeeking;
+struct IMediaPosition;
+struct IVideoWindow;
+struct IBasicVideo;
+struct IBasicAudio;
+struct IVideoFrameStep;
 
 class CVideoPlayerGraph
 {

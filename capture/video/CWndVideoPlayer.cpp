@@ -9,6 +9,8 @@
 #include "framework/CResourceException.h"
 #include "framework/CWaitCursor.h"
 
+#include <commdlg.h>
+#include <evcode.h>
 #include <iterator>
 #include <vector>
 

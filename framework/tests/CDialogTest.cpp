@@ -346,8 +346,8 @@ TEST(CDialog, AControlsObjectGivesTheWindowBackAndNeverDestroysIt)
     auto ownProc = GetWindowLongPtrW(control, GWLP_WNDPROC);
     {
         SelfClickingButton check;
-        ASSERT_TRUE(check.Subclass(control));
-        EXPECT_FALSE(SelfClickingButton().Subclass(control)); // bound already
+        ASSERT_TRUE(check.SubclassWindow(control));
+        EXPECT_FALSE(SelfClickingButton().SubclassWindow(control)); // bound already
         EXPECT_NE(ownProc, GetWindowLongPtrW(control, GWLP_WNDPROC));
     }
     EXPECT_TRUE(IsWindow(control));
@@ -355,8 +355,8 @@ TEST(CDialog, AControlsObjectGivesTheWindowBackAndNeverDestroysIt)
     EXPECT_EQ(nullptr, CWnd::FromHandle(control));
 
     SelfClickingButton again;
-    ASSERT_TRUE(again.Subclass(control));
-    EXPECT_EQ(control, again.Unsubclass());
+    ASSERT_TRUE(again.SubclassWindow(control));
+    EXPECT_EQ(control, again.UnsubclassWindow());
     EXPECT_EQ(ownProc, GetWindowLongPtrW(control, GWLP_WNDPROC));
     SendMessageW(control, BM_CLICK, 0, 0);
     EXPECT_EQ(0, again.clicks);

@@ -53,7 +53,7 @@ protected:
     std::unique_ptr<CWndVideoPlayer> MakePlayer(HWND owner)
     {
         auto player = std::make_unique<CWndVideoPlayer>(&m_playing, owner);
-        EXPECT_TRUE(player->Create()) << player->GetErrorText();
+        EXPECT_TRUE(player->Create()) << player->GetErrorText().GetString();
         return player;
     }
 
@@ -75,7 +75,7 @@ TEST_F(VideoPlayerTest, PlaysToTheEndTellingTheOwnerEachStep)
 {
     auto player = MakePlayer(m_owner);
 
-    ASSERT_TRUE(player->Play()) << player->GetErrorText();
+    ASSERT_TRUE(player->Play()) << player->GetErrorText().GetString();
     EXPECT_TRUE(player->Pause());
     EXPECT_TRUE(player->IsPaused());
     EXPECT_TRUE(player->Resume());
@@ -91,7 +91,7 @@ TEST_F(VideoPlayerTest, RepeatTwoPlaysThreeTimesThenStopsOnce)
     m_playing.PlayRepeat = 2;
     auto player = MakePlayer(m_owner);
 
-    ASSERT_TRUE(player->Play()) << player->GetErrorText();
+    ASSERT_TRUE(player->Play()) << player->GetErrorText().GetString();
     ASSERT_TRUE(WaitForStop(*player));
     PumpFor(300);
 
@@ -104,9 +104,12 @@ TEST_F(VideoPlayerTest, RepeatTwoPlaysThreeTimesThenStopsOnce)
 TEST_F(VideoPlayerTest, WithoutOwnerTheEndPostsQuitAndAFailureShowsNoBox)
 {
     auto player = MakePlayer(nullptr);
-    ASSERT_TRUE(player->Play()) << player->GetErrorText();
+    ASSERT_TRUE(player->Play()) << player->GetErrorText().GetString();
     ASSERT_TRUE(WaitForStop(*player));
     MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    // So does the user closing the window: nobody else would end the wait.
+    SendMessageW(*player, WM_CLOSE, 0, 0);
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 
     // A file that is no movie fails to play, with the reason, and no box nobody answers.
@@ -142,7 +145,7 @@ TEST_F(VideoPlayerTest, OpeningAnotherFileTellsTheOwnerOnceThenNothingMore)
         m_dialogs.chosenPath = c.chosen;
         auto player = MakePlayer(m_owner);
         SendMessageW(*player, WM_COMMAND, ID_PLAYER_OPEN, 0);
-        EXPECT_TRUE(player->IsPlaying()) << player->GetErrorText();
+        EXPECT_TRUE(player->IsPlaying()) << player->GetErrorText().GetString();
         EXPECT_TRUE(player->Pause());
         EXPECT_TRUE(player->Stop());
         EXPECT_EQ(c.expected, m_owner.messages) << c.chosen;
@@ -183,7 +186,7 @@ TEST_F(VideoPlayerTest, SizeKeysSizeTheWindowAndCheckTheirItem)
     m_playing.PlayWndWidth = 250;
     m_playing.PlayWndHeight = 200;
     auto player = MakePlayer(m_owner);
-    ASSERT_TRUE(player->Play()) << player->GetErrorText();
+    ASSERT_TRUE(player->Play()) << player->GetErrorText().GetString();
     const int frameWidth = 2 * (GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXFIXEDFRAME));
     const int frameHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
                             2 * (GetSystemMetrics(SM_CYEDGE) + GetSystemMetrics(SM_CYFIXEDFRAME));
@@ -221,7 +224,7 @@ TEST_F(VideoPlayerTest, TitleShowsMutePauseAndRate)
     m_playing.PlayRepeat = -1;
     auto player = MakePlayer(m_owner);
     EXPECT_EQ(L"Vellumor Video Player", WindowTitle(*player));
-    ASSERT_TRUE(player->Play()) << player->GetErrorText();
+    ASSERT_TRUE(player->Play()) << player->GetErrorText().GetString();
     EXPECT_EQ(L"Vellumor Video Player - clip.avi (Muted)(Rate: 1.00)", WindowTitle(*player));
 
     Key(*player, VK_RIGHT);
@@ -280,7 +283,7 @@ TEST_F(VideoPlayerTest, ClosingWhilePlayingStopsThenAsksTheOwnerToDeleteIt)
 {
     m_playing.PlayRepeat = -1;
     auto player = MakePlayer(m_owner);
-    ASSERT_TRUE(player->Play()) << player->GetErrorText();
+    ASSERT_TRUE(player->Play()) << player->GetErrorText().GetString();
 
     SendMessageW(*player, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(PumpUntil([&] { return m_owner.Has(WM_PLAYER_CLOSED); }));
@@ -294,7 +297,7 @@ TEST_F(VideoPlayerTest, DeletingThePlayerPostsNothingToItsOwner)
 {
     m_playing.PlayRepeat = -1;
     auto player = MakePlayer(m_owner);
-    ASSERT_TRUE(player->Play()) << player->GetErrorText();
+    ASSERT_TRUE(player->Play()) << player->GetErrorText().GetString();
     ASSERT_TRUE(player->Stop());
     player.reset();
     PumpFor(200);
