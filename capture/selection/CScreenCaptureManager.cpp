@@ -1,7 +1,6 @@
 #include "capture/selection/CScreenCaptureManager.h"
 
 #include "capture/destinations/CEnabledRecords.h"
-#include "capture/selection/CHkVellLibrary.h"
 #include "capture/destinations/CImageDestinations.h"
 #include "capture/timing/CWndTimer.h"
 
@@ -265,28 +264,4 @@ bool CScreenCaptureManager::Resume()
 void CScreenCaptureManager::StopStep()
 {
     Stop();
-}
-
-void CScreenCaptureManager::StartWatching()
-{
-    CHkVellLibrary* hooks = m_owner ? m_owner->GetHookLibrary() : nullptr;
-    if (!hooks)
-        return;
-    CWnd* window = CWnd::FromHandle(OwnerWindow());
-    hooks->HkVellStartWatch(window);
-    hooks->HkVellStartNotify(window);
-}
-
-void CScreenCaptureManager::StopWatching()
-{
-    CHkVellLibrary* hooks = m_owner ? m_owner->GetHookLibrary() : nullptr;
-    if (!hooks)
-        return;
-    hooks->HkVellStopWatch();
-    hooks->HkVellStopNotify();
-}
-
-HWND CScreenCaptureManager::OwnerWindow() const
-{
-    return m_owner ? m_owner->GetOwnerWindow() : nullptr;
 }

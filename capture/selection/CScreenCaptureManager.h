@@ -81,9 +81,6 @@ private:
     // The timed-selection dialog: DR_DONE to go on, DR_NOTHING_DONE when cancelled.
     DestinationResult ChooseTimedSelection(int duration, int frequency, bool repeat);
     void StartTimer(int duration, int frequency);
-    void StartWatching();
-    void StopWatching();
-    HWND OwnerWindow() const;
 
     std::unique_ptr<CImageDestinations> m_destinations;
     ICaptureDialogs& m_dialogs;
