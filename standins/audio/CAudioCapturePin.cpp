@@ -55,10 +55,12 @@ CAudioCapturePin::CAudioCapturePin(CTestAudioDevice* device)
 {
     m_suggested.cBuffers = m_suggested.cbBuffer = m_suggested.cbAlign = m_suggested.cbPrefix = -1;
     InitializeCriticalSection(&m_runLock);
+    InitializeCriticalSection(&m_deliverLock);
 }
 
 CAudioCapturePin::~CAudioCapturePin()
 {
+    DeleteCriticalSection(&m_deliverLock);
     DeleteCriticalSection(&m_runLock);
 }
 
@@ -260,9 +262,10 @@ void CAudioCapturePin::StopCapture()
     m_stream.Stop();
 }
 
-void CAudioCapturePin::SetRunning(bool running)
+void CAudioCapturePin::SetRunning(bool running, REFERENCE_TIME start)
 {
     EnterCriticalSection(&m_runLock);
+    m_streamStart = start;
     const DWORD now = timeGetTime();
     if (running && !m_running)
         m_runStartMs = now;
@@ -286,13 +289,15 @@ void CAudioCapturePin::OnCaptured(const BYTE* data, DWORD bytes)
 {
     m_lastSoundMs = timeGetTime();
     LONGLONG due = 0;
-    if (!m_device->IsPresent() || !BytesDue(due))
-        return;
+    EnterCriticalSection(&m_deliverLock);
     bytes = std::min<DWORD>(bytes, m_silence.size());
-    if (m_position + static_cast<LONGLONG>(bytes) > due + 2 * static_cast<LONGLONG>(m_silence.size()))
-        return;
-    m_heardSound = true;
-    DeliverBytes(m_device->IsMicrophoneEnabled() ? data : m_silence.data(), bytes);
+    if (m_device->IsPresent() && BytesDue(due) &&
+        m_position + static_cast<LONGLONG>(bytes) <= due + 2 * static_cast<LONGLONG>(m_silence.size()))
+    {
+        m_heardSound = true;
+        DeliverBytes(m_device->IsMicrophoneEnabled() ? data : m_silence.data(), bytes);
+    }
+    LeaveCriticalSection(&m_deliverLock);
 }
 
 // Silence up to now when no sound came for two buffers' time before the first sound of
@@ -303,32 +308,58 @@ void CAudioCapturePin::OnQuiet()
     LONGLONG due = 0;
     const LONGLONG slack = static_cast<LONGLONG>(m_silence.size());
     const LONGLONG quietMs = timeGetTime() - m_lastSoundMs;
-    if (!m_device->IsPresent() || !BytesDue(due) ||
-        quietMs * m_format.nAvgBytesPerSec / 1000 < (m_heardSound ? 10 : 2) * slack)
-        return;
+    EnterCriticalSection(&m_deliverLock);
+    if (m_device->IsPresent() && BytesDue(due) &&
+        quietMs * m_format.nAvgBytesPerSec / 1000 >= (m_heardSound ? 10 : 2) * slack)
+        FillSilence(due);
+    LeaveCriticalSection(&m_deliverLock);
+}
+
+void CAudioCapturePin::FillSilence(LONGLONG due)
+{
     for (LONGLONG missing = due - m_position; missing > 0;)
     {
-        DWORD chunk = static_cast<DWORD>(std::min<LONGLONG>(missing, slack)) / m_format.nBlockAlign * m_format.nBlockAlign;
+        const LONGLONG slack = static_cast<LONGLONG>(m_silence.size());
+        DWORD chunk = static_cast<DWORD>(std::min(missing, slack)) / m_format.nBlockAlign * m_format.nBlockAlign;
         if (chunk == 0)
             break;
-        DeliverBytes(m_silence.data(), chunk);
+        if (!DeliverBytes(m_silence.data(), chunk))
+            break;
         missing -= chunk;
     }
 }
 
-void CAudioCapturePin::DeliverBytes(const BYTE* data, DWORD bytes)
+// The graph's stream time now, or 0 without a clock.
+REFERENCE_TIME CAudioCapturePin::StreamTimeNow()
+{
+    IReferenceClock* clock = nullptr;
+    REFERENCE_TIME now = 0;
+    if (FAILED(Filter()->GetSyncSource(&clock)) || !clock)
+        return 0;
+    const bool known = SUCCEEDED(clock->GetTime(&now));
+    clock->Release();
+    EnterCriticalSection(&m_runLock);
+    now -= m_streamStart;
+    LeaveCriticalSection(&m_runLock);
+    return known ? std::max<REFERENCE_TIME>(now, 0) : 0;
+}
+
+bool CAudioCapturePin::DeliverBytes(const BYTE* data, DWORD bytes)
 {
     IMediaSample* sample = nullptr;
     if (FAILED(GetDeliveryBuffer(&sample)))
-        return;
+        return false;
     BYTE* target = nullptr;
     DWORD size = std::min<DWORD>(bytes, sample->GetSize());
-    if (SUCCEEDED(sample->GetPointer(&target)))
+    const bool filled = SUCCEEDED(sample->GetPointer(&target));
+    if (filled)
     {
         CopyMemory(target, data, size);
         sample->SetActualDataLength(size);
-        REFERENCE_TIME start = m_position * kUnitsPerSecond / m_format.nAvgBytesPerSec;
-        REFERENCE_TIME stop = (m_position + size) * kUnitsPerSecond / m_format.nAvgBytesPerSec;
+        if (m_position == 0)
+            m_timeOrigin = StreamTimeNow();
+        REFERENCE_TIME start = m_timeOrigin + m_position * kUnitsPerSecond / m_format.nAvgBytesPerSec;
+        REFERENCE_TIME stop = m_timeOrigin + (m_position + size) * kUnitsPerSecond / m_format.nAvgBytesPerSec;
         sample->SetTime(&start, &stop);
         sample->SetSyncPoint(TRUE);
         sample->SetDiscontinuity(m_position == 0);
@@ -336,4 +367,5 @@ void CAudioCapturePin::DeliverBytes(const BYTE* data, DWORD bytes)
         Deliver(sample);
     }
     sample->Release();
+    return filled;
 }

@@ -61,9 +61,9 @@ void CTestAudioDevice::OnDeactivate()
     m_capture.StopCapture();
 }
 
-void CTestAudioDevice::OnRun(REFERENCE_TIME)
+void CTestAudioDevice::OnRun(REFERENCE_TIME start)
 {
-    m_capture.SetRunning(true);
+    m_capture.SetRunning(true, start);
 }
 
 void CTestAudioDevice::OnPauseFromRun()

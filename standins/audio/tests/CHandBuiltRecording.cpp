@@ -55,6 +55,7 @@ bool CHandBuiltRecording::AddDevice(const WAVEFORMATEX& format, const wchar_t* i
         result = GetPin(m_device.Get(), PINDIR_OUTPUT, 0, m_capture.Receive());
     if (SUCCEEDED(result))
         result = ConfigurePin(m_capture.Get(), format);
+    m_recorded = m_capture;
     EXPECT_HRESULT_SUCCEEDED(result) << "The test audio device could not be added and set up.";
     FindPinByName(m_device.Get(), input);
     return SUCCEEDED(result);
@@ -77,8 +78,33 @@ bool CHandBuiltRecording::RenderToFile(const CString& file)
     if (SUCCEEDED(result))
         result = sink->SetFileName(file, nullptr);
     if (SUCCEEDED(result))
-        result = m_graph->Render(m_capture.Get());
+        result = m_graph->Render(m_recorded.Get());
     EXPECT_HRESULT_SUCCEEDED(result) << "The capture pin could not be rendered into the wave file.";
+    return SUCCEEDED(result);
+}
+
+bool CHandBuiltRecording::RenderPreview()
+{
+    CKitRef<ICaptureGraphBuilder2> builder;
+    CKitRef<IBaseFilter> tee;
+    HRESULT result = Create(CLSID_CaptureGraphBuilder2, IID_ICaptureGraphBuilder2, builder);
+    if (SUCCEEDED(result))
+        result = builder->SetFiltergraph(m_graph.Get());
+    if (SUCCEEDED(result))
+        result = builder->RenderStream(&PIN_CATEGORY_PREVIEW, &MEDIATYPE_Audio, m_device.Get(), nullptr, nullptr);
+    EXPECT_EQ(VFW_S_NOPREVIEWPIN, result) << "The preview was not rendered through a Smart Tee.";
+    // Wine's builder adds the Smart Tee without its name: it is the filter after the
+    // capture pin, and its capture output is its first output.
+    CKitRef<IPin> teeInput;
+    PIN_INFO info{};
+    if (SUCCEEDED(result))
+        result = m_capture->ConnectedTo(teeInput.Receive());
+    if (SUCCEEDED(result))
+        result = teeInput->QueryPinInfo(&info);
+    *tee.Receive() = info.pFilter;
+    if (SUCCEEDED(result))
+        result = GetPin(tee.Get(), PINDIR_OUTPUT, 0, m_recorded.Receive());
+    EXPECT_HRESULT_SUCCEEDED(result) << "The Smart Tee's capture output was not found.";
     return SUCCEEDED(result);
 }
 

@@ -14,6 +14,10 @@ public:
     // Adds the device and sets its input and format; false (with the failure recorded
     // as a test failure) when a step fails.
     bool AddDevice(const WAVEFORMATEX& format, const wchar_t* input);
+    // Renders the preview with the capture graph builder into the audio renderer; the
+    // device has no preview pin, so the builder puts a Smart Tee after the capture pin,
+    // whose capture output is then the pin that RenderToFile renders.
+    bool RenderPreview();
     // Adds the wave writer and the File Writer (writing to file) and renders the pin.
     bool RenderToFile(const CString& file);
     // Adds sink and renders the pin into it.
@@ -32,4 +36,5 @@ private:
     CKitRef<IGraphBuilder> m_graph;
     CKitRef<IBaseFilter> m_device;
     CKitRef<IPin> m_capture;
+    CKitRef<IPin> m_recorded; // the capture pin, or the Smart Tee's capture output
 };
