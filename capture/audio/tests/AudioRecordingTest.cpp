@@ -172,4 +172,20 @@ TEST_F(AudioRecordingTest, TheDeviceGoingAndComingBackKeepsBothParts)
     EXPECT_GT(second.Seconds(), 0.8);
     EXPECT_EQ((std::vector<UINT>{115, 116, 116, 115, 115, 116}), m_log.Received());
 }
+TEST_F(AudioRecordingTest, ASecondStartStopsTheFirstAndRecordsIntoANewFile)
+{
+    CAudioManager manager;
+    manager.SetNotifyWindow(m_log.Window());
+    manager.GetRecording() = InfoAudioRecording(L"take", m_folder.Path(), AFT_WAV, false, kTestAudioDeviceName, kFormat,
+                                                L"Microphone", 0, false, false);
+    ASSERT_EQ(DR_DONE, manager.StartRecording()) << manager.GetErrorText().ToAnsi(CP_UTF8);
+    PumpFor(500);
+    ASSERT_EQ(DR_DONE, manager.StartRecording()) << manager.GetErrorText().ToAnsi(CP_UTF8);
+    EXPECT_EQ(m_folder / L"take1.wav", manager.GetOutputPath());
+    PumpFor(500);
+    EXPECT_TRUE(manager.StopRecording());
+    EXPECT_EQ((std::vector<UINT>{115, 116, 115, 116}), m_log.Received());
+    EXPECT_GT(ReadRecording(m_folder / L"take.wav").Seconds(), 0.3);
+    EXPECT_GT(ReadRecording(m_folder / L"take1.wav").Seconds(), 0.3);
+}
 } // namespace
