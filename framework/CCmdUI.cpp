@@ -1,10 +1,26 @@
 #include "framework/CCmdUI.h"
 
+#include "framework/CCmdTarget.h"
+
 void CCmdUI::Enable(bool on)
 {
     // A pop-up item has no command id of its own: it is reached by position either way.
     EnableMenuItem(m_hMenu, m_nIndex, MF_BYPOSITION | (on ? MF_ENABLED : MF_GRAYED));
     m_bEnableChanged = true;
+}
+
+void CCmdUI::SetCheck(int state)
+{
+    CheckMenuItem(m_hMenu, m_nIndex, MF_BYPOSITION | (state ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CCmdUI::DoUpdate(CCmdTarget& target, bool disableIfNoHandler)
+{
+    m_bEnableChanged = false;
+    if (target.OnCmdMsg(m_nID, CmdRequest::Update, this))
+        return;
+    if (disableIfNoHandler && !m_bEnableChanged)
+        Enable(target.OnCmdMsg(m_nID, CmdRequest::Probe, nullptr));
 }
 
 void CCmdUI::SetText(const wchar_t* text)

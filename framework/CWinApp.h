@@ -2,9 +2,10 @@
 // CWinApp: the program's application object. A program makes one static object of a
 // class derived from it; AppWinInit then binds the framework to the program's module
 // before any window, resource or COM object is used, also in a console program.
+#include "framework/CCmdTarget.h"
 #include <windows.h>
 
-class CWinApp
+class CWinApp : public CCmdTarget
 {
 public:
     CWinApp();

@@ -975,7 +975,7 @@ void CCmdLine::MakeManager()
         m_audioManager = std::make_unique<CJobAudioManager>();
         break;
     case JobKind::Video:
-        m_videoManager = std::make_unique<CJobVideoManager>(JobKindName(m_kind));
+        m_videoManager = std::make_unique<CJobVideoManager>();
         break;
     case JobKind::Movie:
         m_presentationManager = std::make_unique<CJobPresentationManager>();

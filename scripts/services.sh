@@ -23,9 +23,10 @@
 #   vell_start_pdf_pages DIR    renders the first page of every PDF that the printer
 #                               writes from now on, into a folder of DIR; exports
 #                               VELL_PDF_PAGES_WIN: <name>.png at 20 dots per inch,
-#                               then <name>.txt ("<pages> <width> <height>
-#                               <rotation>": the first page's size in points and its
-#                               rotation in degrees)
+#                               its text (pdftotext: pages end with a form feed)
+#                               in <name>.text, then <name>.txt ("<pages> <width>
+#                               <height> <rotation>": the first page's size in points
+#                               and its rotation in degrees)
 #   vell_start_ftp DIR          pyftpdlib on a free port of 127.0.0.1; exports
 #                               VELL_FTP_HOST, VELL_FTP_PORT, VELL_FTP_USER,
 #                               VELL_FTP_PASSWORD, VELL_FTP_ROOT, VELL_FTP_ROOT_WIN
@@ -246,6 +247,7 @@ vell_render_pdf_page() {
     size=$(sed -n 's/^Page size: *\([0-9.]*\) x \([0-9.]*\) pts.*/\1 \2/p' <<<"$info")
     rotation=$(sed -n 's/^Page rot: *//p' <<<"$info")
     pdftoppm -r 20 -png -f 1 -l 1 -singlefile "$pdf" "$pages/$name" 2>/dev/null || return 1
+    pdftotext "$pdf" "$pages/$name.text" 2>/dev/null || return 1
     echo "$count $size ${rotation:-0}" >"$pages/$name.tmp" && mv "$pages/$name.tmp" "$pages/$name.txt"
 }
 

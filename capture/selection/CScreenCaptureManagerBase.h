@@ -77,6 +77,12 @@ protected:
     virtual void OnSelectionBegun() {}
     // The window under the cursor, the active window or the desktop.
     static bool IsWindowType(int type) { return type >= SCT_WINDOW && type <= SCT_DESKTOP; }
+    // The owner's watch sends the mouse events and notifications to the owner's window
+    // again, or stops (while a dialog of the manager is up or a capture is paused).
+    void StartWatching();
+    void StopWatching();
+    // The owner's window; null without an owner.
+    HWND OwnerWindow() const;
 
     ICaptureOwner* m_owner = nullptr;
     SelectionCursorSet m_cursorSet;
@@ -131,6 +137,8 @@ private:
     void ReleaseHovered();
     void ClearState();
     void CreateTitleTip();
+    // Takes the overlay and the label off the display and waits until the display no
+    // longer shows the label.
     void HideTitleTip();
     void RefreshTitleTip();
 
@@ -143,6 +151,8 @@ private:
     bool m_hoveredDisabled = false;
     RECT m_drawnRect = {};
     bool m_dragging = false;
+    // The shape is complete and its capture runs: the watch's events are ignored.
+    bool m_grabbing = false;
     DWORD m_lastClickTime = 0;
     bool m_selectionActive = false;
     bool m_hasSnapshot = false;
