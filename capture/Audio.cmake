@@ -22,8 +22,9 @@ vell_add_test(audio_tests
         ${_audio}/tests/AudioTestSupport.cpp
         ${_audio}/tests/AudioTablesTest.cpp
         ${_audio}/tests/AudioPlaybackTest.cpp
+        ${_audio}/tests/AudioRecordingTest.cpp
         ${_audio}/tests/CAudioManagerTest.cpp
-    LIBS capture
+    LIBS capture winmm
     LOCKS vell_display vell_registry
     PEERS audio
     TIMEOUT 120)
@@ -35,4 +36,13 @@ vell_add_test(audio_noserver_tests
     TIMEOUT 60)
 if(TARGET audio_noserver_tests)
     set_tests_properties(audio_noserver_tests PROPERTIES ENVIRONMENT "PULSE_SERVER=unix:/nonexistent/vell-no-sound-server")
+endif()
+
+# The recording benchmark (scripts/audio-benchmark.sh runs it), never a test. It writes
+# and reads its wave files with the tests' helpers.
+if(TARGET testmain)
+    add_executable(AudioRecordingBenchmark ${_audio}/bench/AudioRecordingBenchmark.cpp
+                                           ${_audio}/tests/AudioTestSupport.cpp)
+    target_link_libraries(AudioRecordingBenchmark PRIVATE capture_audio testmain winmm)
+    target_link_options(AudioRecordingBenchmark PRIVATE -municode)
 endif()

@@ -46,7 +46,9 @@ DestinationResult CAudioManager::StartRecording()
     if (chosen != DR_DONE)
         return chosen;
     ClearAudioErrorText();
-    if (!PrepareOutputFile(working))
+    // What runs stops first: a recording's writer holds its file, which the name of the
+    // new one must see.
+    if (!StopAll() || !PrepareOutputFile(working))
         return DR_FAILED;
     if (working.RecInputDevice.IsEmpty() || working.RecInputFormat.IsEmpty())
     {

@@ -7,6 +7,7 @@
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/MovieReader.h"
 #include "capture/audio/tests/AudioTestSupport.h"
+#include "standins/audio/TestAudioIds.h"
 #include "common/CEventLog.h"
 #include "testing/TestFolder.h"
 #include "framework/CFtpConnection.h"
@@ -228,6 +229,19 @@ TEST_F(JobRunnerTest, AudioPlayingEndsAfterItsRepeatsOrItsDuration)
     EXPECT_EQ(0u, exitCode);
     EXPECT_GE(stopped, 5.0);
     EXPECT_LT(stopped, 10.0);
+}
+
+TEST_F(JobRunnerTest, AudioRecordingOfThreeSecondsWritesAWaveOfThreeSeconds)
+{
+    JobRun run = RunJob(L"-type VELLUMOR_AUDIO -audioType 1 -file Take -path \"" + m_folder.Path() +
+                        L"\" -fileType 0 -overwrite 1 -device \"" + kTestAudioDeviceName +
+                        L"\" -format 0,88200,2,1,44100,16,1 -pinName Microphone -duration 3");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_TRUE(run.entries.empty()) << (run.entries.empty() ? "" : CString(run.entries[0].c_str()).ToAnsi());
+    WaveFile wave;
+    ASSERT_TRUE(ReadWaveFile(m_folder / L"Take.wav", wave));
+    EXPECT_EQ(44100u, wave.format.nSamplesPerSec);
+    EXPECT_NEAR(3.0, wave.Seconds(), 0.25);
 }
 
 TEST_F(JobRunnerTest, UnknownTypeWordEndsAtOnceWithNothingReported)

@@ -5,6 +5,8 @@
 #include "capture/audio/AudioErrorText.h"
 #include "capture/audio/AudioFormats.h"
 #include "capture/audio/RecordedPartFile.h"
+#include "common/DirectShowHelpers.h"
+#include "standins/audio/TestAudioIds.h"
 #include "testing/CStringPrinter.h"
 #include "testing/TestFiles.h"
 #include "testing/TestFolder.h"
@@ -160,5 +162,22 @@ TEST_F(ComboHelpersTest, FormatListShowsTheAcceptedFormatsWithTheirStrings)
         EXPECT_NE(0u, format.nSamplesPerSec) << item;
     }
     EXPECT_GE(count, 1);
+}
+TEST_F(ComboHelpersTest, DeviceListSelectsTheDeviceAndListsItsInputs)
+{
+    HWND pins = CreateWindowExW(0, L"COMBOBOX", L"", WS_POPUP | CBS_DROPDOWNLIST, 0, 0, 200, 200, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_EQ(S_OK, FillAudioDeviceCombo(m_combo, pins, L"test audio DEVICE", L"line in"))
+        << GetAudioErrorText().ToAnsi(CP_UTF8);
+    EXPECT_EQ(CString(kTestAudioDeviceName), GetComboSelectedText(m_combo));
+    ASSERT_EQ(kTestAudioInputCount, SendMessageW(pins, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(L"Line In", GetComboSelectedText(pins));
+
+    // An item without a device lists nothing.
+    const LRESULT none = SendMessageW(m_combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"<< No entries >>"));
+    EXPECT_EQ(S_FALSE, FillAudioInputPinCombo(m_combo, pins, static_cast<int>(none), L"Microphone"));
+    SendMessageW(m_combo, CB_DELETESTRING, none, 0);
+    EmptyDeviceCombo(m_combo);
+    DestroyWindow(pins);
 }
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -70,6 +71,34 @@ bool ReadWaveFile(const CString& path, WaveFile& wave)
     std::memcpy(&wave.format, format, 16);
     wave.data.assign(data, data + dataSize);
     return true;
+}
+
+ToneMeasure MeasureTone(const WaveFile& wave, double lastSeconds)
+{
+    ToneMeasure tone;
+    const size_t count = wave.data.size() / 2;
+    const size_t rate = wave.format.nSamplesPerSec;
+    const size_t wanted = static_cast<size_t>(lastSeconds * rate);
+    const size_t window = rate / 10;
+    if (wave.format.wBitsPerSample != 16 || wave.format.nChannels != 1 || count < wanted || wanted < window)
+        return tone;
+    const short* samples = reinterpret_cast<const short*>(wave.data.data()) + (count - wanted);
+    // The pitch of every 100 ms; their median stands a short dropout of the sound server.
+    std::vector<double> pitches;
+    for (size_t first = 0; first + window <= wanted; first += window)
+    {
+        int rising = 0;
+        for (size_t n = first; n < first + window; ++n)
+        {
+            tone.peak = (std::max)(tone.peak, std::abs(static_cast<int>(samples[n])));
+            if (n > first && samples[n - 1] < 0 && samples[n] >= 0)
+                ++rising;
+        }
+        pitches.push_back(rising * 10.0);
+    }
+    std::sort(pitches.begin(), pitches.end());
+    tone.frequency = pitches[pitches.size() / 2];
+    return tone;
 }
 
 CNotificationLog::CNotificationLog()

@@ -20,6 +20,15 @@ bool WriteToneWave(const CString& path, double seconds, double frequency = 440, 
 // Reads a PCM wave file (its "fmt " and "data" chunks); false when it is not one.
 bool ReadWaveFile(const CString& path, WaveFile& wave);
 
+// The pitch and the largest sample of a 16-bit mono wave's last seconds, which should
+// hold a steady tone.
+struct ToneMeasure
+{
+    double frequency = 0;
+    int peak = 0;
+};
+ToneMeasure MeasureTone(const WaveFile& wave, double lastSeconds);
+
 // A hidden window that logs the audio notifications (WM_USER+115..122) it receives, in
 // order, as offsets from WM_USER.
 class CNotificationLog
