@@ -32,6 +32,6 @@ DestinationResult CJobPresentationManager::Started(DestinationResult result)
 CString CJobPresentationManager::GetErrorText()
 {
     if (m_errorText.IsEmpty())
-        m_engine.GetErrorText(m_errorText, m_recording);
+        return m_engine.GetErrorText(m_recording);
     return TakeErrorText(m_errorText);
 }

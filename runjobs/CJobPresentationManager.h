@@ -31,7 +31,7 @@ public:
     bool StopRecording() { return m_engine.StopRecording(); }
     bool StopPlaying() { return m_engine.StopPlaying(); }
 
-    bool IsRecording() const { return m_engine.IsRecording(); }
+    bool IsRecording() { return m_engine.IsRecording(); }
     // The text of the last failure, read once; "Unknown error." when there is none.
     CString GetErrorText();
 

@@ -16,8 +16,7 @@ const wchar_t kUnknownError[] = L"Unknown error.";
 CPresentationManager::CPresentationManager(ICaptureDialogs* dialogs)
     : m_dialogs(dialogs), m_destination(new CImagePresentation)
 {
-    m_recording.LoadFromRegistry();
-    m_playing.LoadFromRegistry();
+    LoadFromRegistry();
 }
 
 CPresentationManager::~CPresentationManager()
@@ -83,6 +82,20 @@ DestinationResult CPresentationManager::CaptureByRectangle(int left, int top, in
     return m_destination->GrabRect(RECT{left, top, right, bottom});
 }
 
+void CPresentationManager::LoadFromRegistry()
+{
+    m_recording.LoadFromRegistry();
+    m_playing.LoadFromRegistry();
+}
+
+void CPresentationManager::SetSelectionSettings(int selectionType, int holdTime, bool showSize, bool captureCursor)
+{
+    SetSelectionType(static_cast<EnumScreenCaptureType>(selectionType));
+    m_holdTime = holdTime;
+    m_showSize = showSize;
+    m_captureCursor = captureCursor;
+}
+
 void CPresentationManager::SetSelectionType(EnumScreenCaptureType type)
 {
     m_selectionType = type;
@@ -98,28 +111,21 @@ void CPresentationManager::SetTimedSelection(const std::vector<POINT>& points, E
     m_timedChosen = true;
 }
 
-void CPresentationManager::GetErrorText(CString& text, bool recordingSide)
+CString CPresentationManager::GetErrorText(bool recordingSide)
 {
-    if (!m_pendingError.IsEmpty())
-    {
-        text = m_pendingError;
-        m_pendingError.Empty();
-        return;
-    }
-    if (recordingSide)
-        text = m_destination->GetErrorText();
-    else
-        text = m_player ? m_player->GetErrorText() : CString();
+    CString text = m_pendingError;
+    m_pendingError.Empty();
     if (text.IsEmpty())
-        text = kUnknownError;
+        text = recordingSide ? m_destination->GetErrorText() : (m_player ? m_player->GetErrorText() : CString());
+    return text.IsEmpty() ? CString(kUnknownError) : text;
 }
 
-bool CPresentationManager::IsPlaying() const
+bool CPresentationManager::IsPlaying()
 {
     return m_player && m_player->IsPlaying();
 }
 
-bool CPresentationManager::IsPlayingPaused() const
+bool CPresentationManager::IsPlayingPaused()
 {
     return m_player && m_player->IsPaused();
 }
@@ -211,7 +217,7 @@ DestinationResult CPresentationManager::OpenWriter(const InfoPresentationRecordi
 void CPresentationManager::StartTimer(int duration, int frequency, bool periodic)
 {
     m_timer.reset();
-    m_timer.reset(new CWndTimer(this));
+    m_timer.reset(new CWndTimer(m_stepTarget));
     // Unattended, a recording whose frequency does not fit in its duration takes its
     // one frame at the start.
     const bool once = periodic && !m_dialogs && CWndTimer::IsSingleCapture(duration, frequency);

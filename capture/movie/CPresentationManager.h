@@ -21,6 +21,7 @@
 // User-interface thread only.
 #include "Info/InfoPresentationPlaying.h"
 #include "Info/InfoPresentationRecording.h"
+#include "capture/controller/IMovieCaptureManager.h"
 #include "capture/selection/CScreenCaptureManagerBase.h"
 #include "capture/selection/ICaptureDialogs.h"
 #include "capture/timing/CWndTimer.h"
@@ -33,7 +34,9 @@ class CAviWriter;
 class CImagePresentation;
 class CWndVideoPlayer;
 
-class CPresentationManager : public CScreenCaptureManagerBase, public ICaptureStepTarget
+class CPresentationManager : public CScreenCaptureManagerBase,
+                             public IMovieCaptureManager,
+                             public ICaptureStepTarget
 {
 public:
     // dialogs answers the properties and timed-selection dialogs; null runs unattended.
@@ -65,6 +68,13 @@ public:
     DestinationResult CaptureByRectangle(int left, int top, int right, int bottom) override;
     bool IsCursorCaptured() override { return m_captureCursor; }
 
+    // The controller's seam: the records from the registry, the end of a timed step
+    // (this manager itself unless set), the owner, the screen manager's settings.
+    void LoadFromRegistry() override;
+    void SetStepTarget(ICaptureStepTarget* target) override { m_stepTarget = target ? target : this; }
+    void SetOwner(ICaptureOwner* owner) override { CScreenCaptureManagerBase::SetOwner(owner); }
+    void SetSelectionSettings(int selectionType, int holdTime, bool showSize, bool captureCursor) override;
+
     // The copies of the screen manager's selection settings. The selection type is also
     // the type of the timed selection.
     void SetSelectionType(EnumScreenCaptureType type);
@@ -78,35 +88,35 @@ public:
     InfoPresentationRecording& GetRecordingRecord() { return m_recording; }
     InfoPresentationPlaying& GetPlayingRecord() { return m_playing; }
 
-    bool IsRecording() const { return m_writer && m_recordingOn; }
-    bool IsRecordingPaused() const { return m_writer && m_paused; }
-    bool IsPlaying() const;
-    bool IsPlayingPaused() const;
+    bool IsRecording() override { return m_writer && m_recordingOn; }
+    bool IsRecordingPaused() override { return m_writer && m_paused; }
+    bool IsPlaying() override;
+    bool IsPlayingPaused() override;
     // The pending text of a failed start (read once), else the text of the side: the
     // destination's or the player's, else "Unknown error.".
-    void GetErrorText(CString& text, bool recordingSide);
+    CString GetErrorText(bool recordingSide) override;
     // The picture of the last grab; null when none.
     HBITMAP GetLastImage() const;
     // The file the running (or last) recording writes; empty before the first start.
     const CString& GetOutputPath() const { return m_outputPath; }
 
-    DestinationResult StartRecording(bool repeat);
-    bool StopRecording();
-    bool PauseRecording();
-    bool ResumeRecording();
+    DestinationResult StartRecording(bool repeat) override;
+    bool StopRecording() override;
+    bool PauseRecording() override;
+    bool ResumeRecording() override;
     // Stops a running recording, then plays the playing record's movie in a new player
     // window (the owner's window hears of it), timed by the record's duration when it has
     // one. DR_FAILED with the reason when the file is missing or the player cannot play
     // it; DR_NOTHING_DONE when the properties dialog was cancelled.
-    DestinationResult StartPlaying();
+    DestinationResult StartPlaying() override;
     // Ends the playing's timer and stops the player; without an owner its window goes
     // too. False without a player.
-    bool StopPlaying();
-    bool PausePlaying();
-    bool ResumePlaying();
+    bool StopPlaying() override;
+    bool PausePlaying() override;
+    bool ResumePlaying() override;
     // Recording side: ends the writer (the file is completed). Playing side: stops a
     // running player and deletes its window (false when it cannot be stopped).
-    bool CloseWindow(bool recordingSide);
+    bool CloseWindow(bool recordingSide) override;
     // The record's full path in path; an existing file that may not be overwritten
     // gives a numbered free name, written back into the record's folder and name. A
     // missing folder is made. DR_FAILED with the pending text when it cannot be.
@@ -135,6 +145,7 @@ private:
     void HandWriter(CAviWriter* writer);
 
     ICaptureDialogs* m_dialogs;
+    ICaptureStepTarget* m_stepTarget = this;
     InfoPresentationRecording m_recording;
     InfoPresentationPlaying m_playing;
     CWndTimerPtr m_timer;

@@ -206,13 +206,11 @@ TEST_F(PresentationManagerTest, StartsThatDoNotHappenSayWhy)
         EXPECT_EQ(nullptr, m_manager->GetTimer()) << c.name;
     }
     // The pending text wins once; then the destination's own.
-    CString text;
-    m_manager->GetErrorText(text, true);
+    const CString text = m_manager->GetErrorText(true);
     EXPECT_NE(-1, text.Find(L"Q:")) << text.ToAnsi();
-    m_manager->GetErrorText(text, true);
-    EXPECT_EQ(CString(L"Cannot process the image and the operation is aborted. Unknown error message."), text);
-    m_manager->GetErrorText(text, false);
-    EXPECT_EQ(CString(L"Unknown error."), text);
+    EXPECT_EQ(CString(L"Cannot process the image and the operation is aborted. Unknown error message."),
+              m_manager->GetErrorText(true));
+    EXPECT_EQ(CString(L"Unknown error."), m_manager->GetErrorText(false));
     EXPECT_FALSE(Exists(MoviePath()));
 }
 
@@ -260,9 +258,6 @@ TEST_F(PresentationManagerTest, PlayingWhileRecordingCompletesTheRecordingFirst)
 
     playing.PlayFName = MoviePath(L"missing");
     EXPECT_EQ(DR_FAILED, m_manager->StartPlaying());
-    CString text;
-    m_manager->GetErrorText(text, false);
-    EXPECT_EQ(L"Movie file '" + MoviePath(L"missing") + L"' does not exist.", text);
-    m_manager->GetErrorText(text, false);
-    EXPECT_EQ(CString(L"Unknown error."), text);
+    EXPECT_EQ(L"Movie file '" + MoviePath(L"missing") + L"' does not exist.", m_manager->GetErrorText(false));
+    EXPECT_EQ(CString(L"Unknown error."), m_manager->GetErrorText(false));
 }
