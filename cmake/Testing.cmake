@@ -26,15 +26,15 @@ endif()
 # One ctest entry per test program, run by cmake/run-wine-test.sh under Wine in the test
 # prefix. LOCKS names shared state (e.g. the settings registry key) that test programs
 # must not touch at the same time. PEERS names the servers the program talks to: smtp,
-# ftp, odbc, printer (see run-wine-test.sh; the printer is shared: it takes the lock
-# vell_printer). CHECK is a script (a path like those of SOURCES) that checks what the
+# ftp, odbc, printer, audio (see run-wine-test.sh; the printer is shared: it takes the
+# lock vell_printer; each program has a sound server of its own). CHECK is a script (a path like those of SOURCES) that checks what the
 # program left behind once it has passed. TIMEOUT (default 300 s) bounds the
 # program; ctest stops the whole entry VELL_TEST_TEARDOWN seconds later, which leaves
 # the runner time to start and stop the peers and to report the time-out.
 # UNMANAGED_WINDOWS: Wine keeps the program's windows itself (no window manager), so
 # hiding or destroying an activated window costs no two-second wait; for programs whose
 # windows the code under test activates.
-set(VELL_TEST_PEERS smtp ftp odbc printer)
+set(VELL_TEST_PEERS smtp ftp odbc printer audio)
 set(VELL_TEST_TEARDOWN 60)
 function(vell_add_test name)
     if(NOT VELL_BUILD_TESTS)

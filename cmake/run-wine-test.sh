@@ -10,6 +10,8 @@
 #   --peer smtp      an SMTP server of the program's own (VELL_SMTP_PORT, VELL_SMTP_SPOOL)
 #   --peer ftp       the test run's FTP server, or else one of the program's own (VELL_FTP_*)
 #   --peer odbc      a fresh SQLite database of the program's own (VELL_ODBC_*)
+#   --peer audio     a PulseAudio server of the program's own, whose null sink's monitor is
+#                    the default source (PULSE_SERVER)
 #   --peer printer   the test run's PDF printer (CUPS_SERVER, VELL_PDF_DIR, VELL_PDF_DIR_WIN),
 #                    which must be up before the first Wine process, and the first page of
 #                    every PDF printed during the program rendered (VELL_PDF_PAGES_WIN)
@@ -68,6 +70,7 @@ for peer in "${peers[@]}"; do
         smtp) vell_start_smtp "$work" ;;
         ftp) [ -n "${VELL_FTP_PORT:-}" ] || vell_start_ftp "$work" ;;
         odbc) vell_odbc_fresh_db "$work" ;;
+        audio) vell_start_audio "$work" ;;
         printer) vell_start_pdf_pages "$work" ;;
         *) echo "Unknown peer \"$peer\"." && false ;;
     esac || exit 1

@@ -3,8 +3,6 @@
 
 namespace
 {
-const wchar_t* const kNoAudioEngine =
-    L"The sound track cannot be recorded because the training hooks were built without an audio engine.";
 const wchar_t* const kEngineNotCreated = L"The audio engine of the sound track could not be created.";
 } // namespace
 
@@ -40,7 +38,7 @@ bool CSoundTrack::Close()
 
 bool CSoundTrack::CreateEngine()
 {
-    m_engine = m_factory();
+    m_engine = m_factory ? m_factory() : nullptr;
     if (!m_engine)
         m_errorText = kEngineNotCreated;
     return m_engine != nullptr;
@@ -51,11 +49,6 @@ bool CSoundTrack::StartRecording(const CString& device, const WAVEFORMATEX* form
     m_errorText.Empty();
     if (!Close())
         return false;
-    if (!m_factory)
-    {
-        m_errorText = kNoAudioEngine;
-        return false;
-    }
     return CreateEngine() && Succeeded(m_engine->StartRecording(m_wavPath, device, format, inputPin));
 }
 
@@ -64,8 +57,6 @@ bool CSoundTrack::StartPlaying()
     m_errorText.Empty();
     if (!Close())
         return false;
-    if (!m_factory)
-        return true; // no audio engine: the training plays without its sound
     return CreateEngine() && Succeeded(m_engine->StartPlaying(m_wavPath, 0));
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // CSoundTrack: the wave file recorded beside a training file and played with it. It
 // creates an audio engine for each recording or playback through the factory it was
-// given. Without a factory (no audio engine in this build) a recording cannot start and
-// a playback plays nothing, so the training's events still play.
+// given; when none can be made, the recording or playback fails with a text that says so.
 #include "cuehook/ISoundTrackEngine.h"
 #include <functional>
 #include <memory>

@@ -1,6 +1,8 @@
 // The library's start and end in each process: the store's sound track is created and
 // the shared process count kept.
+#include "cuehook/CSoundTrackAudioEngine.h"
 #include "cuehook/HookSlots.h"
+#include "cuehook/KeyboardHook.h"
 #include "cuehook/LibraryStore.h"
 
 namespace
@@ -18,9 +20,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
     switch (reason)
     {
     case DLL_PROCESS_ATTACH:
-        // No audio engine is built into the library yet: a sound recording cannot start
-        // and trainings play without their sound.
-        g_store.CreateSoundTrack(nullptr);
+        // Each recording or playback of the sound track gets an engine of its own that
+        // reports to the window the training hot keys go to when it is made.
+        g_store.CreateSoundTrack(
+            [] { return std::make_unique<CSoundTrackAudioEngine>(GetTrainingHotKeyWindow()); });
         AddLibraryProcess();
         break;
     case DLL_PROCESS_DETACH:

@@ -40,6 +40,11 @@ BYTE SetTrainingRecordFlag(int flag)
     return g_recordFlag;
 }
 
+HWND GetTrainingHotKeyWindow()
+{
+    return g_hotKeyWindow;
+}
+
 namespace HookCBTKeyboard
 {
 void InstallGlobalKeyboardProc(HWND notifyWindow)

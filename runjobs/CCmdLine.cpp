@@ -972,10 +972,10 @@ void CCmdLine::MakeManager()
         m_cbtManager = std::make_unique<CJobCBTManager>(JobKindName(m_kind));
         break;
     case JobKind::Audio:
-        m_audioManager = std::make_unique<CJobAudioManager>(JobKindName(m_kind));
+        m_audioManager = std::make_unique<CJobAudioManager>();
         break;
     case JobKind::Video:
-        m_videoManager = std::make_unique<CJobVideoManager>(JobKindName(m_kind));
+        m_videoManager = std::make_unique<CJobVideoManager>();
         break;
     case JobKind::Movie:
         m_presentationManager = std::make_unique<CJobPresentationManager>();

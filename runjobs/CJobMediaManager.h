@@ -1,6 +1,6 @@
 #pragma once
 // CJobMediaManager: the job build's manager of a recording-and-playing capture kind
-// (training, audio, video). It holds the recording and the playing record the job's
+// (training, video). It holds the recording and the playing record the job's
 // command line gave it.
 //
 // This build has no engine for these kinds: a start fails with a text that says so,

@@ -9,6 +9,7 @@ packages=(
     python3 python3-aiosmtpd fp-utils
     cups printer-driver-cups-pdf poppler-utils python3-pyftpdlib
     unixodbc odbcinst libsqliteodbc sqlite3
+    pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -23,9 +23,10 @@
 #   vell_start_pdf_pages DIR    renders the first page of every PDF that the printer
 #                               writes from now on, into a folder of DIR; exports
 #                               VELL_PDF_PAGES_WIN: <name>.png at 20 dots per inch,
-#                               then <name>.txt ("<pages> <width> <height>
-#                               <rotation>": the first page's size in points and its
-#                               rotation in degrees)
+#                               its text (pdftotext: pages end with a form feed)
+#                               in <name>.text, then <name>.txt ("<pages> <width>
+#                               <height> <rotation>": the first page's size in points
+#                               and its rotation in degrees)
 #   vell_start_ftp DIR          pyftpdlib on a free port of 127.0.0.1; exports
 #                               VELL_FTP_HOST, VELL_FTP_PORT, VELL_FTP_USER,
 #                               VELL_FTP_PASSWORD, VELL_FTP_ROOT, VELL_FTP_ROOT_WIN
@@ -36,12 +37,18 @@
 #   vell_odbc_fresh_db DIR      a new SQLite database with the table MyTable; exports
 #                               VELL_ODBC_DRIVER, VELL_ODBC_DB (a Unix path: the ODBC
 #                               drivers are Linux code) and VELL_ODBC_CONNECT
+#   vell_start_audio DIR        a private PulseAudio server on a Unix socket of DIR, with a
+#                               null sink "nullsink" and a null source "nullsource"; the
+#                               sink's monitor is the default source, so what a program
+#                               plays is what it records. Exports PULSE_SERVER, which
+#                               every Wine process started afterwards connects to.
 
 vell_services_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 vell_cupsd_pid=
 vell_pages_pid=
 vell_ftp_pid=
 vell_smtp_pid=
+vell_pulse_pid=
 vell_services_dir=
 
 # A Unix path as a Windows program under Wine sees it, through the Z: drive.
@@ -238,6 +245,7 @@ vell_render_pdf_page() {
     size=$(sed -n 's/^Page size: *\([0-9.]*\) x \([0-9.]*\) pts.*/\1 \2/p' <<<"$info")
     rotation=$(sed -n 's/^Page rot: *//p' <<<"$info")
     pdftoppm -r 20 -png -f 1 -l 1 -singlefile "$pdf" "$pages/$name" 2>/dev/null || return 1
+    pdftotext "$pdf" "$pages/$name.text" 2>/dev/null || return 1
     echo "$count $size ${rotation:-0}" >"$pages/$name.tmp" && mv "$pages/$name.tmp" "$pages/$name.txt"
 }
 
@@ -348,6 +356,43 @@ EOF
     export VELL_ODBC_CONNECT="DRIVER={$driver};Database=$db"
 }
 
+# --- Audio: PulseAudio with null devices ---------------------------------------
+
+vell_start_audio() {
+    local dir sock
+    vell_stop_audio
+    dir=$(vell_fresh_dir "$1" pulse) || return 1
+    if [ ! -x /usr/bin/pulseaudio ] || ! command -v pactl >/dev/null; then
+        echo "Audio needs the Debian packages pulseaudio and pulseaudio-utils." >&2
+        return 1
+    fi
+    sock="$dir/native"
+    # -n: none of the system's default modules (no hardware, no D-Bus, no X11), only
+    # the private socket, which needs no cookie, and the two null devices. The server
+    # keeps its runtime and state files in the folder whoever runs it.
+    PULSE_RUNTIME_PATH="$dir/run" PULSE_STATE_PATH="$dir/state" HOME="$dir" \
+        /usr/bin/pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 \
+        --log-target=stderr \
+        -L "module-native-protocol-unix socket=$sock auth-anonymous=1" \
+        -L "module-null-sink sink_name=nullsink" \
+        -L "module-null-source source_name=nullsource" >"$dir/server.log" 2>&1 &
+    vell_pulse_pid=$!
+    export PULSE_SERVER="unix:$sock"
+    if ! vell_wait_for "$vell_pulse_pid" 100 pactl info >/dev/null ||
+        ! pactl set-default-source nullsink.monitor >>"$dir/server.log" 2>&1; then
+        echo "The private PulseAudio server did not start:" >&2
+        cat "$dir/server.log" >&2
+        vell_stop_audio
+        return 1
+    fi
+}
+
+vell_stop_audio() {
+    vell_stop_pid "$vell_pulse_pid"
+    vell_pulse_pid=
+    unset PULSE_SERVER
+}
+
 # --- All of them ----------------------------------------------------------------
 
 vell_start_services() {
@@ -364,6 +409,7 @@ vell_start_services() {
 }
 
 vell_stop_services() {
+    vell_stop_audio
     vell_stop_smtp
     vell_stop_ftp
     vell_stop_pdf_pages

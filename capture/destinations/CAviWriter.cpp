@@ -1,8 +1,21 @@
 #include "capture/destinations/CAviWriter.h"
+
+#include "common/SystemHelpers.h"
+
 #include <cstdlib>
 #include <cwchar>
 
-CAviWriter::CAviWriter(const wchar_t* path, unsigned framesPerSecond) : m_framesPerSecond(framesPerSecond)
+namespace
+{
+// Room for the file's headers: the RIFF and list headers, the main and stream headers
+// with the format, and the index list's header.
+const ULONGLONG kHeaderBytes = 64 * 1024;
+// What a frame adds besides its pixels: its chunk header and its index entry.
+const ULONGLONG kFrameOverheadBytes = 8 + 16;
+} // namespace
+
+CAviWriter::CAviWriter(const wchar_t* path, unsigned framesPerSecond, ULONGLONG maxFileBytes)
+    : m_framesPerSecond(framesPerSecond), m_maxFileBytes(maxFileBytes)
 {
     ::AVIFileInit();
     // A path that does not fit stays empty, so the file is refused rather than a
@@ -76,6 +89,19 @@ HRESULT CAviWriter::PrepareFormat(HBITMAP bitmap)
     return m_frameBuffer ? S_OK : E_FAIL;
 }
 
+bool CAviWriter::TakesPixels(const BITMAPINFOHEADER& layout) const
+{
+    return !m_firstFramePending && layout.biWidth == m_format.biWidth && layout.biHeight == m_format.biHeight &&
+           layout.biBitCount == m_format.biBitCount && layout.biCompression == BI_RGB;
+}
+
+HRESULT CAviWriter::AddFramePixels(const void* pixels)
+{
+    if (m_firstFramePending || !pixels)
+        return E_FAIL;
+    return WritePixels(pixels);
+}
+
 HRESULT CAviWriter::WriteFrame(HBITMAP bitmap)
 {
     FrameHeader frame;
@@ -83,19 +109,42 @@ HRESULT CAviWriter::WriteFrame(HBITMAP bitmap)
         return E_FAIL;
     if (frame.header.biWidth != m_format.biWidth || frame.header.biHeight != m_format.biHeight)
         return E_INVALIDARG;
-
-    // The stream's format, so a bitmap of another depth is converted on the way.
+    // The stream's format, so a bitmap of another depth or layout is converted on the way.
     frame.header = m_format;
     if (::GetDIBits(m_memoryDC, bitmap, 0, static_cast<UINT>(m_format.biHeight), m_frameBuffer,
                     reinterpret_cast<BITMAPINFO*>(&frame), DIB_RGB_COLORS) != m_format.biHeight)
         return E_FAIL;
+    return WritePixels(m_frameBuffer);
+}
 
+HRESULT CAviWriter::WritePixels(const void* pixels)
+{
+    if (!FrameFits())
+        return kFileFull;
     // The compressed stream marks the key frames itself.
-    const HRESULT hr = ::AVIStreamWrite(m_compressedStream, static_cast<LONG>(m_nextFrame), 1, m_frameBuffer,
-                                        static_cast<LONG>(m_format.biSizeImage), 0, nullptr, nullptr);
+    const HRESULT hr = ::AVIStreamWrite(m_compressedStream, static_cast<LONG>(m_nextFrame), 1,
+                                        const_cast<void*>(pixels), static_cast<LONG>(m_format.biSizeImage), 0,
+                                        nullptr, nullptr);
     if (SUCCEEDED(hr))
         ++m_nextFrame;
     return hr;
+}
+
+bool CAviWriter::FrameFits() const
+{
+    const ULONGLONG frameBytes = m_format.biSizeImage + kFrameOverheadBytes;
+    return kHeaderBytes + (m_nextFrame + 1ULL) * frameBytes <= m_maxFileBytes;
+}
+
+CString CAviWriter::GetFailureText(HRESULT hr) const
+{
+    if (hr != kFileFull)
+        return GetHResultText(hr);
+    CString text;
+    text.Format(L"The movie file '%s' has reached the largest size an AVI file can have (2 GB): the frame was not "
+                L"added, and the file keeps the %u frames recorded before it.",
+                m_path, m_nextFrame);
+    return text;
 }
 
 HRESULT CAviWriter::OpenStreams()

@@ -1,6 +1,5 @@
 #include "capture/destinations/CImagePresentation.h"
 
-#include "common/SystemHelpers.h"
 #include "framework/CWaitCursor.h"
 #include "framework/Handles.h"
 
@@ -86,7 +85,7 @@ DestinationResult CImagePresentation::Execute()
     HRESULT hr = WriteFrame();
     if (FAILED(hr))
     {
-        m_errorText = GetHResultText(hr);
+        m_errorText = m_aviWriter->GetFailureText(hr);
         return DR_FAILED;
     }
     return DR_DONE;
@@ -130,20 +129,17 @@ DestinationResult CImagePresentation::ProcessRegionWithInfo(HRGN region, const S
 
 DestinationResult CImagePresentation::GrabRegion(HRGN region)
 {
-    m_errorText.Empty();
-    return CheckGrab(CImageBase::GrabRegion(region));
+    return CheckGrab(m_grabber.GrabRegion(region));
 }
 
 DestinationResult CImagePresentation::GrabRect(const RECT& rect)
 {
-    m_errorText.Empty();
-    return CheckGrab(CImageBase::GrabRect(rect));
+    return CheckGrab(m_grabber.GrabRect(rect));
 }
 
 DestinationResult CImagePresentation::GrabWindow(HWND window)
 {
-    m_errorText.Empty();
-    return CheckGrab(CImageBase::GrabWindow(window));
+    return CheckGrab(m_grabber.GrabWindow(window));
 }
 
 bool CImagePresentation::CheckTiming() const
@@ -162,12 +158,17 @@ void CImagePresentation::SetAviWriter(CAviWriter* writer)
     m_aviWriter = writer;
 }
 
-DestinationResult CImagePresentation::CheckGrab(DestinationResult grabbed)
+DestinationResult CImagePresentation::CheckGrab(const std::shared_ptr<const CImage>& frame)
 {
-    m_grabbed = grabbed == DR_DONE;
+    m_errorText.Empty();
+    m_grabbed = frame != nullptr;
     if (!m_grabbed)
+    {
         m_errorText = GetErrorText();
-    return grabbed;
+        return DR_FAILED;
+    }
+    m_image = frame;
+    return DR_DONE;
 }
 
 HRESULT CImagePresentation::WriteFrame()
@@ -176,7 +177,7 @@ HRESULT CImagePresentation::WriteFrame()
     SIZE size = BitmapSize(picture);
     if (m_frameSize.cx == 0 || (size.cx == m_frameSize.cx && size.cy == m_frameSize.cy))
     {
-        HRESULT hr = m_aviWriter->AddFrame(picture);
+        HRESULT hr = AddPicture(picture);
         if (SUCCEEDED(hr) && m_frameSize.cx == 0)
             m_frameSize = size;
         return hr;
@@ -187,4 +188,14 @@ HRESULT CImagePresentation::WriteFrame()
     HRESULT hr = m_aviWriter->AddFrame(scaled);
     DeleteObject(scaled);
     return hr;
+}
+
+HRESULT CImagePresentation::AddPicture(HBITMAP picture)
+{
+    // A grabbed frame already in the movie's format goes in as it is.
+    BITMAPINFOHEADER layout = {};
+    const void* pixels = nullptr;
+    if (m_grabber.GetPixels(picture, layout, pixels) && m_aviWriter->TakesPixels(layout))
+        return m_aviWriter->AddFramePixels(pixels);
+    return m_aviWriter->AddFrame(picture);
 }

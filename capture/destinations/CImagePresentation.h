@@ -1,6 +1,8 @@
 #pragma once
 // CImagePresentation: the destination of movie capture. Each grab of the selection
-// becomes one frame appended to the AVI file of the movie manager's AVI writer.
+// becomes one frame appended to the AVI file of the movie manager's AVI writer. Grabs go
+// into one reused frame (CMovieFrameGrabber): the held picture of the last grab is
+// drawn over by the next one of the same size.
 // The stream's frame size is that of the first frame written; a later picture of
 // another size is scaled to it, so that a movie is never cut short by a selection
 // that changed size.
@@ -10,6 +12,7 @@
 #include "Info/InfoPresentationRecording.h"
 #include "capture/destinations/CAviWriter.h"
 #include "capture/destinations/CImageBase.h"
+#include "capture/movie/CMovieFrameGrabber.h"
 #include "common/CMonitor.h"
 
 class CImagePresentation : public CImageBase, public CMonitor
@@ -34,8 +37,8 @@ public:
     DestinationResult ProcessRectWithInfo(const RECT& rect, const SendParam* record) override;
     DestinationResult ProcessRegionWithInfo(HRGN region, const SendParam* record) override;
 
-    // Grabs into the held picture: DR_DONE, or the grab's failure with the error
-    // text set (the general text when the grab gave none).
+    // Grabs into the held picture: DR_DONE, or DR_FAILED with the general error text,
+    // the picture held before kept.
     DestinationResult GrabRegion(HRGN region);
     DestinationResult GrabRect(const RECT& rect);
     DestinationResult GrabWindow(HWND window);
@@ -54,14 +57,18 @@ public:
     bool IsBusy() const { return m_busy; }
 
 private:
-    DestinationResult CheckGrab(DestinationResult grabbed);
+    // Holds the grabbed frame; null is the grab's failure.
+    DestinationResult CheckGrab(const std::shared_ptr<const CImage>& frame);
     // The grab, then (with a record) SetInfo (record, 0), then Execute, under the
     // wait cursor.
     template <class Grab> DestinationResult GrabAndExecute(Grab grab, const SendParam* record);
     // Appends the picture, scaled to the stream's frame size when it differs.
     HRESULT WriteFrame();
+    // Appends a picture of the stream's size.
+    HRESULT AddPicture(HBITMAP picture);
 
     std::unique_ptr<InfoPresentationRecording> m_info;
+    CMovieFrameGrabber m_grabber;
     CAviWriter* m_aviWriter = nullptr;
     bool m_grabbed = false;
     bool m_busy = false;

@@ -1,7 +1,6 @@
 #include "capture/selection/CScreenCaptureManager.h"
 
 #include "capture/destinations/CEnabledRecords.h"
-#include "capture/selection/CHkVellLibrary.h"
 #include "capture/destinations/CImageDestinations.h"
 #include "capture/timing/CWndTimer.h"
 
@@ -219,7 +218,7 @@ DestinationResult CScreenCaptureManager::ChooseTimedSelection(int duration, int 
 void CScreenCaptureManager::StartTimer(int duration, int frequency)
 {
     m_timer.reset();
-    m_timer.reset(new CWndTimer(this));
+    m_timer.reset(new CWndTimer(m_stepTarget ? m_stepTarget : this));
     // A chosen window type names its window without points.
     if (frequency >= 1 && (!m_timedPoints.empty() || (m_timedChosen && IsWindowType(m_timedType))))
     {
@@ -265,28 +264,4 @@ bool CScreenCaptureManager::Resume()
 void CScreenCaptureManager::StopStep()
 {
     Stop();
-}
-
-void CScreenCaptureManager::StartWatching()
-{
-    CHkVellLibrary* hooks = m_owner ? m_owner->GetHookLibrary() : nullptr;
-    if (!hooks)
-        return;
-    CWnd* window = CWnd::FromHandle(OwnerWindow());
-    hooks->HkVellStartWatch(window);
-    hooks->HkVellStartNotify(window);
-}
-
-void CScreenCaptureManager::StopWatching()
-{
-    CHkVellLibrary* hooks = m_owner ? m_owner->GetHookLibrary() : nullptr;
-    if (!hooks)
-        return;
-    hooks->HkVellStopWatch();
-    hooks->HkVellStopNotify();
-}
-
-HWND CScreenCaptureManager::OwnerWindow() const
-{
-    return m_owner ? m_owner->GetOwnerWindow() : nullptr;
 }

@@ -63,6 +63,9 @@ public:
 
     // The step timer's end: the timed capture stops.
     void StopStep() override;
+    // The object whose StopStep ends a timed capture instead of the manager's own
+    // (the program's controller, which stops the current type's recording).
+    void SetStepTarget(ICaptureStepTarget* target) { m_stepTarget = target; }
 
     CWndTimer* GetTimer() const { return m_timer.get(); }
 
@@ -78,13 +81,11 @@ private:
     // The timed-selection dialog: DR_DONE to go on, DR_NOTHING_DONE when cancelled.
     DestinationResult ChooseTimedSelection(int duration, int frequency, bool repeat);
     void StartTimer(int duration, int frequency);
-    void StartWatching();
-    void StopWatching();
-    HWND OwnerWindow() const;
 
     std::unique_ptr<CImageDestinations> m_destinations;
     ICaptureDialogs& m_dialogs;
     CWndTimerPtr m_timer;
+    ICaptureStepTarget* m_stepTarget = nullptr;
     bool m_capturing = false;
     bool m_paused = false;
     // Start is beginning a selection / the running selection has its run records.

@@ -137,6 +137,30 @@ void CScreenCaptureManagerBase::CaptureDesktopWindow()
     CaptureDirect(GetDesktopWindow());
 }
 
+void CScreenCaptureManagerBase::StartWatching()
+{
+    CHkVellLibrary* hooks = m_owner ? m_owner->GetHookLibrary() : nullptr;
+    if (!hooks)
+        return;
+    CWnd* window = CWnd::FromHandle(OwnerWindow());
+    hooks->HkVellStartWatch(window);
+    hooks->HkVellStartNotify(window);
+}
+
+void CScreenCaptureManagerBase::StopWatching()
+{
+    CHkVellLibrary* hooks = m_owner ? m_owner->GetHookLibrary() : nullptr;
+    if (!hooks)
+        return;
+    hooks->HkVellStopWatch();
+    hooks->HkVellStopNotify();
+}
+
+HWND CScreenCaptureManagerBase::OwnerWindow() const
+{
+    return m_owner ? m_owner->GetOwnerWindow() : nullptr;
+}
+
 void CScreenCaptureManagerBase::CopyLastSelection(std::vector<POINT>& points) const
 {
     points = m_lastSelection;

@@ -77,6 +77,12 @@ protected:
     virtual void OnSelectionBegun() {}
     // The window under the cursor, the active window or the desktop.
     static bool IsWindowType(int type) { return type >= SCT_WINDOW && type <= SCT_DESKTOP; }
+    // The owner's watch sends the mouse events and notifications to the owner's window
+    // again, or stops (while a dialog of the manager is up or a capture is paused).
+    void StartWatching();
+    void StopWatching();
+    // The owner's window; null without an owner.
+    HWND OwnerWindow() const;
 
     ICaptureOwner* m_owner = nullptr;
     SelectionCursorSet m_cursorSet;

@@ -344,3 +344,71 @@ TEST_F(AviWriterTest, NewWriterReplacesAnExistingFile)
     EXPECT_TRUE(FramesHold(reader, 1));
 }
 } // namespace
+
+namespace
+{
+TEST_F(AviWriterTest, FramePastTheSizeLimitIsRefusedAndTheFileStaysWhole)
+{
+    // Room for the headers and three 64 x 48 frames of 32 bits.
+    const ULONGLONG frameBytes = 64 * 48 * 4;
+    const ULONGLONG limit = 64 * 1024 + 3 * (frameBytes + 24);
+    {
+        CAviWriter writer(m_path, 5, limit);
+        ASSERT_EQ(S_OK, WriteFrames(writer, Kind::Dib32, 64, 48, 3));
+        for (int attempt = 0; attempt < 2; ++attempt)
+        {
+            Bitmap more(MakeBitmap(Kind::Dib32, 64, 48, kColours[3], kColours[0]));
+            const HRESULT hr = writer.AddFrame(more.get());
+            ASSERT_EQ(CAviWriter::kFileFull, hr);
+            EXPECT_EQ(CString(L"The movie file '") + m_path +
+                          L"' has reached the largest size an AVI file can have (2 GB): the frame was not added, "
+                          L"and the file keeps the 3 frames recorded before it.",
+                      writer.GetFailureText(hr));
+        }
+        EXPECT_EQ(GetHResultText(E_INVALIDARG), writer.GetFailureText(E_INVALIDARG));
+    }
+    WIN32_FILE_ATTRIBUTE_DATA file = {};
+    ASSERT_TRUE(GetFileAttributesExW(m_path, GetFileExInfoStandard, &file));
+    EXPECT_GE(limit, (static_cast<ULONGLONG>(file.nFileSizeHigh) << 32) | file.nFileSizeLow);
+    MovieReader reader(m_path);
+    ASSERT_TRUE(reader.IsOpen());
+    EXPECT_EQ(3u, reader.Info().dwLength);
+    EXPECT_TRUE(FramesHold(reader, 3));
+}
+
+TEST_F(AviWriterTest, PixelsInTheStreamsFormatAreWrittenAsTheyAre)
+{
+    // Bottom-up 32-bit rows: the colour of the upper half last.
+    const int width = 32, height = 16;
+    std::vector<DWORD> pixels(width * height);
+    const auto paint = [&](COLORREF top, COLORREF bottom) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+            {
+                const COLORREF c = y < height / 2 ? bottom : top;
+                pixels[y * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+            }
+    };
+    BITMAPINFOHEADER layout = {sizeof(layout), width, height, 1, 32, BI_RGB};
+    {
+        CAviWriter writer(m_path, 5);
+        EXPECT_FALSE(writer.TakesPixels(layout));
+        EXPECT_EQ(E_FAIL, writer.AddFramePixels(pixels.data()));
+        ASSERT_EQ(S_OK, WriteFrames(writer, Kind::Dib32, width, height, 1));
+        ASSERT_TRUE(writer.TakesPixels(layout));
+        paint(kColours[1], kColours[2]);
+        ASSERT_EQ(S_OK, writer.AddFramePixels(pixels.data()));
+        paint(kColours[2], kColours[3]);
+        ASSERT_EQ(S_OK, writer.AddFramePixels(pixels.data()));
+        const BITMAPINFOHEADER others[] = {{sizeof(layout), width, -height, 1, 32, BI_RGB},
+                                           {sizeof(layout), width, height, 1, 24, BI_RGB},
+                                           {sizeof(layout), width + 1, height, 1, 32, BI_RGB}};
+        for (const BITMAPINFOHEADER& other : others)
+            EXPECT_FALSE(writer.TakesPixels(other)) << other.biWidth << "x" << other.biHeight << "x" << other.biBitCount;
+    }
+    MovieReader reader(m_path);
+    ASSERT_TRUE(reader.IsOpen());
+    EXPECT_EQ(3u, reader.Info().dwLength);
+    EXPECT_TRUE(FramesHold(reader, 3));
+}
+} // namespace

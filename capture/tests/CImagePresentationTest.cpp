@@ -72,6 +72,30 @@ TEST_F(CImagePresentationTest, EachGrabIsAFrameAndAPictureOfAnotherSizeIsScaledI
     }
 }
 
+TEST_F(CImagePresentationTest, RegionFramesAreWhiteOutsideTheShapeAndGrabsOfOneSizeReuseTheFrame)
+{
+    {
+        CAviWriter writer(MoviePath(), 5);
+        m_destination.SetAviWriter(&writer);
+        HRGN ellipse = CreateEllipticRgn(kPaintRect.left, kPaintRect.top, kPaintRect.right, kPaintRect.bottom);
+        ASSERT_EQ(DR_DONE, m_destination.ProcessRegion(ellipse)) << m_destination.GetErrorText().ToAnsi();
+        const HBITMAP first = m_destination.GetBitmap();
+        ASSERT_EQ(DR_DONE, m_destination.ProcessRegion(ellipse)) << m_destination.GetErrorText().ToAnsi();
+        // A grab of the same size draws into the same frame.
+        EXPECT_EQ(first, m_destination.GetBitmap());
+        DeleteObject(ellipse);
+        m_destination.SetAviWriter(nullptr);
+    }
+    MovieReader movie(MoviePath());
+    ASSERT_TRUE(movie.IsOpen());
+    ASSERT_EQ(2, movie.FrameCount());
+    for (LONG frame = 0; frame < 2; ++frame)
+    {
+        EXPECT_EQ(kPaint, movie.PixelAt(frame, kPaintWidth / 2, kPaintHeight / 2)) << frame;
+        EXPECT_EQ(RGB(255, 255, 255), movie.PixelAt(frame, 1, 1)) << frame;
+    }
+}
+
 TEST_F(CImagePresentationTest, ANewWriterTakesItsFrameSizeFromItsOwnFirstFrame)
 {
     {

@@ -625,22 +625,6 @@ protected:
     CScreenCaptureOwner m_window{&m_hooks};
 };
 
-// Real input to an exact point of the display. The display's own pointer goes there
-// first: Wine reports it as a real move when a window appears under it (the overlay at
-// the first press), and a pointer left elsewhere would add a point far from the shape.
-// An injected move does not take the display's pointer along.
-void SendMoveTo(POINT point)
-{
-    SetCursorPos(point.x, point.y);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    PumpFor(20);
-}
-
 // Left clicks at the cursor in one batch of input, as close together as a user's double
 // click: a message pump between them could run other work of the thread first (a tip
 // of the last capture going away takes two seconds under Wine).

@@ -37,6 +37,18 @@ void SendMouseMove(LONG dx, LONG dy)
     Inject(input);
 }
 
+void SendMoveTo(POINT point)
+{
+    SetCursorPos(point.x, point.y);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    PumpFor(20);
+}
+
 void SendKey(WORD virtualKey, bool up)
 {
     INPUT input{};

@@ -16,6 +16,11 @@ const std::vector<UINT> kLeftClick{WM_LBUTTONDOWN, WM_LBUTTONUP};
 // Each injects one event and pumps, so that the hooks and the windows see it in turn.
 void SendMouse(DWORD flags, ULONG_PTR extraInfo = 0);
 void SendMouseMove(LONG dx, LONG dy);
+// Real input to an exact point of the display. The display's own pointer goes there
+// first: Wine reports it as a real move when a window appears under it (the overlay at
+// the first press), and a pointer left elsewhere would add a point far from the shape.
+// An injected move does not take the display's pointer along.
+void SendMoveTo(POINT point);
 void SendKey(WORD virtualKey, bool up);
 // Key down and up.
 void TapKey(WORD virtualKey);

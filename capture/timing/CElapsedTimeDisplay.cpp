@@ -36,6 +36,7 @@ void CElapsedTimeDisplay::Stop()
     m_elapsed = 0;
     m_total = -1;
     Refresh();
+    m_running = false;
 }
 
 void CElapsedTimeDisplay::AttachWindows(HWND labelWindow, HWND timeWindow, bool running)

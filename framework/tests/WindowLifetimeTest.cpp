@@ -10,9 +10,9 @@
 
 namespace
 {
-const UINT kNested = WM_APP + 1;  // the handler asks for its delete, then pumps a nested loop
-const UINT kThrow = WM_APP + 2;   // the handler throws
-const UINT kInner = WM_APP + 3;   // handled inside the nested loop
+const UINT kNested = WM_APP + 1; // the handler asks for its delete, then pumps a nested loop
+const UINT kThrow = WM_APP + 2;  // the handler throws
+const UINT kInner = WM_APP + 3;  // handled inside the nested loop
 const wchar_t kClassName[] = L"VellFrameworkLifetimeTest";
 
 // A window object that tells when it is deleted and what its handlers did.
@@ -58,6 +58,36 @@ private:
     bool* m_innerSeen = nullptr;
 };
 
+// A window object that destroys its own window in its destructor, as timer windows do,
+// and asks for its delete from its handler of kNested.
+class SelfDestroyingWnd : public CWnd
+{
+public:
+    explicit SelfDestroyingWnd(int& deletions) : m_deletions(deletions) {}
+    ~SelfDestroyingWnd() override
+    {
+        ++m_deletions;
+        DestroyWindow();
+    }
+
+    bool Create()
+    {
+        const RECT none = {0, 0, 0, 0};
+        return CreateEx(0, kClassName, nullptr, WS_POPUP, none, HWND_MESSAGE, 0);
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == kNested)
+            DeleteAfterMessage();
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    int& m_deletions;
+};
+
 std::vector<CString>& Reports()
 {
     static std::vector<CString> reports;
@@ -100,6 +130,18 @@ TEST_F(WindowLifetime, DeleteWaitsForTheOutermostHandlerEvenAcrossANestedLoop)
     HWND window = *wnd;
     EXPECT_EQ(7, SendMessageW(window, kNested, 0, 0));
     EXPECT_TRUE(deleted);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(WindowLifetime, AnObjectDestroyingItsWindowAfterItsHandlerIsDeletedOnce)
+{
+    // The destruction's own messages reach the object while it is being deleted.
+    int deletions = 0;
+    auto* wnd = new SelfDestroyingWnd(deletions);
+    ASSERT_TRUE(wnd->Create());
+    HWND window = *wnd;
+    SendMessageW(window, kNested, 0, 0);
+    EXPECT_EQ(1, deletions);
     EXPECT_FALSE(IsWindow(window));
 }
 

@@ -6,11 +6,13 @@
 #include "capture/timing/CWndTimer.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/MovieReader.h"
+#include "capture/audio/tests/AudioTestSupport.h"
 #include "common/CEventLog.h"
 #include "testing/TestFolder.h"
 #include "framework/CFtpConnection.h"
 #include "framework/CInternetSession.h"
 #include "runjobs/CJobRunner.h"
+#include "runjobs/tests/JobRunSupport.h"
 #include "testing/ClosedPort.h"
 #include "testing/TestFiles.h"
 #include "testing/TestPump.h"
@@ -20,60 +22,10 @@
 #include <regex>
 
 using namespace capture_test;
+using namespace job_test;
 
 namespace
 {
-const DWORD kJobTimeoutMs = 60000;
-
-CStringArray JobEntries()
-{
-    CStringArray texts;
-    CEventLog log;
-    log.Read(nullptr, L"VellumorJob", texts);
-    return texts;
-}
-
-// What one run of the job runner left behind.
-struct JobRun
-{
-    DWORD exitCode = STILL_ACTIVE;
-    // The event-log entries of "VellumorJob" the run added, without their time.
-    std::vector<std::wstring> entries;
-    // Entries whose text does not start with the report's time and two blanks.
-    int untimedEntries = 0;
-};
-
-// Runs VellRunJobs.exe with the arguments and waits for it, dispatching this thread's
-// messages meanwhile (the test's windows must stay painted for the job to grab them).
-JobRun RunJob(const CString& arguments)
-{
-    JobRun run;
-    const int before = JobEntries().GetSize();
-    std::wstring commandLine = (L"\"" + TestProgramFolder() + L"\\VellRunJobs.exe\" " + arguments).GetString();
-    STARTUPINFOW startup = {sizeof(startup)};
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return run;
-    if (!PumpUntilSignalled(process.hProcess, kJobTimeoutMs))
-        TerminateProcess(process.hProcess, 99);
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-
-    const std::wregex timed(L"^\\d{2}/\\d{2}/\\d{4} \\d{2}:\\d{2}:\\d{2}  ");
-    CStringArray texts = JobEntries();
-    for (int i = before; i < texts.GetSize(); ++i)
-    {
-        std::wstring text = texts[i].GetString();
-        std::wsmatch time;
-        if (std::regex_search(text, time, timed))
-            run.entries.push_back(time.suffix().str());
-        else
-            ++run.untimedEntries;
-    }
-    return run;
-}
-
 // A screen job line: destination, selection, the destination's own flags and the
 // timing tail.
 CString ScreenJob(int destination, int selection, const CString& size, const CString& flags,
@@ -218,7 +170,11 @@ TEST_F(JobRunnerTest, FailedJobsExitWithTwoAndLeaveTheirTextInTheEventLog)
          L"Task  Screen  Editor: Editor file 'C:\\no such\\editor.exe' does not exist."},
         {L"-type VELLUMOR_AUDIO -audioType 1 -file Sound -path \"" + m_folder.Path() +
              L"\" -fileType 0 -overwrite 1 -device Microphone -format 0,1,2 -pinName Line -duration 5",
-         L"Audio  Recording: Audio capture is not available: this version of the job runner has no audio engine."},
+         L"Audio  Recording: Cannot create the specified audio capture device. Possible cause: the audio capture "
+         L"device was not selected yet."},
+        {L"-type VELLUMOR_AUDIO -audioType 0 -file \"" + (m_folder / L"gone.wav") + L"\" -repeat 0 -duration 0",
+         L"Task  Audio  Playing: Audio file '" + std::wstring((m_folder / L"gone.wav").GetString()) +
+             L"' does not exist."},
         {L"-type VELLUMOR_PRESENTATION -presType 0 -file \"" + (m_folder / L"movie.avi") +
              L"\" -repeat 1 -duration 0 -left 0 -top 0 -width 320 -height 240 -audio 0",
          L"Task  Movie  Playing: Movie file '" + std::wstring((m_folder / L"movie.avi").GetString()) +
@@ -243,6 +199,40 @@ TEST_F(JobRunnerTest, FailedJobsExitWithTwoAndLeaveTheirTextInTheEventLog)
         ASSERT_EQ(1u, run.entries.size()) << c.arguments;
         EXPECT_EQ(c.entry, run.entries[0]);
     }
+}
+
+namespace
+{
+// An audio playing job of a tone of seconds with repeats and a duration; the seconds
+// the job ran.
+double RunAudioPlayingJob(const TestFolder& folder, double seconds, int repeats, int duration, DWORD& exitCode)
+{
+    const CString tone = folder / L"tone.wav";
+    EXPECT_TRUE(WriteToneWave(tone, seconds));
+    CString line;
+    line.Format(L"-type VELLUMOR_AUDIO -audioType 0 -file \"%s\" -repeat %d -duration %d", tone.GetString(), repeats,
+                duration);
+    const DWORD start = GetTickCount();
+    JobRun run = RunJob(line);
+    exitCode = run.exitCode;
+    EXPECT_TRUE(run.entries.empty()) << line.ToAnsi(CP_UTF8);
+    return (GetTickCount() - start) / 1000.0;
+}
+} // namespace
+
+TEST_F(JobRunnerTest, AudioPlayingEndsAfterItsRepeatsOrItsDuration)
+{
+    DWORD exitCode = 99;
+    // Without a duration the end of the last repeat ends the job: two plays of 1 s.
+    const double repeated = RunAudioPlayingJob(m_folder, 1, 1, 0, exitCode);
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_GE(repeated, 2.0);
+    EXPECT_LT(repeated, 8.0);
+    // A duration of 5 s stops a 20-second file.
+    const double stopped = RunAudioPlayingJob(m_folder, 20, 0, 5, exitCode);
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_GE(stopped, 5.0);
+    EXPECT_LT(stopped, 10.0);
 }
 
 TEST_F(JobRunnerTest, UnknownTypeWordEndsAtOnceWithNothingReported)

@@ -1,0 +1,78 @@
+#pragma once
+// Real input played from a thread of its own: a modal loop of the test's thread (a
+// tracked pop-up menu, a tree view waiting for the button-up of a click) takes input
+// that another thread sends, while its own thread is busy inside the loop.
+#include "testing/TestPump.h"
+
+#include <atomic>
+#include <functional>
+#include <thread>
+#include <windows.h>
+
+namespace controller_test
+{
+// Polls (on the input thread) until done() holds; false after the limit.
+inline bool WaitUntil(const std::function<bool()>& done, DWORD limitMs = kTestGiveUpMs)
+{
+    const DWORD start = GetTickCount();
+    while (!done())
+    {
+        if (GetTickCount() - start > limitMs)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+// The visible window of the class, waited for; null when none came.
+inline HWND WaitForVisibleWindow(const wchar_t* className)
+{
+    HWND window = nullptr;
+    WaitUntil([&] {
+        window = FindWindowW(className, nullptr);
+        return window && IsWindowVisible(window);
+    });
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+inline void SendButton(DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+// A left click at the screen point.
+inline void ClickAt(POINT point)
+{
+    SetCursorPos(point.x, point.y);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    SendButton(MOUSEEVENTF_LEFTUP);
+}
+
+class InputThread
+{
+public:
+    explicit InputThread(std::function<void()> steps)
+        : m_thread([this, steps] {
+              steps();
+              m_done = true;
+          })
+    {
+    }
+    ~InputThread() { m_thread.join(); }
+    InputThread(const InputThread&) = delete;
+    InputThread& operator=(const InputThread&) = delete;
+
+    // Pumps the test's thread until the steps have run; false past the limit.
+    bool Finish(DWORD limitMs = kTestGiveUpMs)
+    {
+        return PumpUntil([this] { return m_done.load(); }, limitMs);
+    }
+
+private:
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
+} // namespace controller_test

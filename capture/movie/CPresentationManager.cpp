@@ -1,0 +1,276 @@
+#include "capture/movie/CPresentationManager.h"
+
+#include "capture/destinations/CAviWriter.h"
+#include "capture/destinations/CImagePresentation.h"
+#include "capture/destinations/CaptureTables.h"
+#include "common/PathHelpers.h"
+
+#include <new>
+
+namespace
+{
+const wchar_t kUnknownError[] = L"Unknown error.";
+} // namespace
+
+CPresentationManager::CPresentationManager(ICaptureDialogs* dialogs)
+    : m_dialogs(dialogs), m_destination(new CImagePresentation)
+{
+    m_recording.LoadFromRegistry();
+    m_playing.LoadFromRegistry();
+}
+
+CPresentationManager::~CPresentationManager()
+{
+    StopRecording();
+}
+
+bool CPresentationManager::IsCaptureInProgress()
+{
+    return m_destination->IsBusy();
+}
+
+bool CPresentationManager::WasLastCaptureSuccessful()
+{
+    return m_destination->IsGrabbed();
+}
+
+void CPresentationManager::LoadSettingsFromRegistry()
+{
+    m_destination->LoadFromRegistry();
+}
+
+void CPresentationManager::GetErrorText(CString& text)
+{
+    text = m_destination->GetErrorText();
+}
+
+SendParam* CPresentationManager::GetRecord(EnumSendParam)
+{
+    return m_destination->GetInfo();
+}
+
+void CPresentationManager::SetRecord(const SendParam* record, EnumSendParam, unsigned int part)
+{
+    m_destination->SetInfo(record, part);
+}
+
+DestinationResult CPresentationManager::RepeatLastCapture()
+{
+    if (IsRecording())
+        return m_destination->Execute();
+    m_destination->LoadFromRegistry();
+    const bool framesOnDemand = m_destination->CheckTiming();
+    const DestinationResult started = StartRecording(true);
+    if (!framesOnDemand || started != DR_DONE)
+        return started;
+    return m_destination->Execute();
+}
+
+DestinationResult CPresentationManager::CaptureWindow(HWND window)
+{
+    return m_destination->GrabWindow(window);
+}
+
+DestinationResult CPresentationManager::CapturePolygon(HRGN region)
+{
+    return m_destination->GrabRegion(region);
+}
+
+DestinationResult CPresentationManager::CaptureByRectangle(int left, int top, int right, int bottom)
+{
+    return m_destination->GrabRect(RECT{left, top, right, bottom});
+}
+
+void CPresentationManager::SetSelectionType(EnumScreenCaptureType type)
+{
+    m_selectionType = type;
+    m_timedType = type;
+}
+
+void CPresentationManager::SetTimedSelection(const std::vector<POINT>& points, EnumScreenCaptureType type,
+                                             const CString& text)
+{
+    m_timedPoints = points;
+    m_timedType = type;
+    m_timedText = text;
+    m_timedChosen = true;
+}
+
+void CPresentationManager::GetErrorText(CString& text, bool recordingSide)
+{
+    if (!m_pendingError.IsEmpty())
+    {
+        text = m_pendingError;
+        m_pendingError.Empty();
+        return;
+    }
+    text = recordingSide ? m_destination->GetErrorText() : CString();
+    if (text.IsEmpty())
+        text = kUnknownError;
+}
+
+HBITMAP CPresentationManager::GetLastImage() const
+{
+    return m_destination->GetBitmap();
+}
+
+DestinationResult CPresentationManager::StartRecording(bool repeat)
+{
+    m_pendingError.Empty();
+    // The run takes a copy: the dialog's edits and a numbered file name are this
+    // recording's, the live record stays as the user set it.
+    InfoPresentationRecording record = m_recording;
+    const bool running = m_writer && (m_recordingOn || m_paused);
+    if (record.RecShowDlg && !running && EditRecord(record) != DR_DONE)
+        return DR_NOTHING_DONE;
+    CString path;
+    if (PrepareOutputFile(record, path) != DR_DONE)
+        return DR_FAILED;
+    const DestinationResult chosen = ChooseTimedSelection(record, repeat);
+    if (chosen != DR_DONE)
+        return chosen;
+
+    m_outputPath = path;
+    m_destination->SetInfo(&record, 0);
+    const DestinationResult opened = OpenWriter(record);
+    if (opened != DR_DONE)
+        return opened;
+    if (record.RecDuration > 0)
+        StartTimer(record.RecDuration, record.RecFreq, true);
+    m_recordingOn = true;
+    m_paused = false;
+    return DR_DONE;
+}
+
+DestinationResult CPresentationManager::EditRecord(SendParam& record)
+{
+    if (!m_dialogs)
+        return DR_NOTHING_DONE;
+    return m_dialogs->EditProperties(record, OwnerWindow()) == IDOK ? DR_DONE : DR_NOTHING_DONE;
+}
+
+DestinationResult CPresentationManager::PrepareOutputFile(InfoPresentationRecording& record, CString& path)
+{
+    path = record.GetFullPathFileName();
+    if (FileExists(path) && !record.RecOverwrite)
+    {
+        path = MakeUniqueFileName(record.RecPath, record.RecFName, record.RecFileType, OFK_MOVIE);
+        CString extension, folder;
+        SplitPath(path, record.RecFName, extension, folder);
+        RemoveTrailingSlash(folder);
+        record.RecPath = folder;
+    }
+    return CreateDirectoryPath(path, m_pendingError) ? DR_DONE : DR_FAILED;
+}
+
+DestinationResult CPresentationManager::ChooseTimedSelection(const InfoPresentationRecording& record, bool repeat)
+{
+    if (!m_dialogs || record.RecDuration < 1 || record.RecFreq < 1)
+        return DR_DONE;
+    StopWatching();
+    std::vector<POINT> points;
+    if (repeat)
+        CopyLastSelection(points);
+    EnumScreenCaptureType type = m_timedType;
+    CString text;
+    const int button = m_dialogs->ChooseSelection(SP_MOVIE_CAPTURE, type, points, text, OwnerWindow());
+    if (button == kSelectionUseSelection)
+        SetTimedSelection(points, type, text);
+    StartWatching();
+    return button == kSelectionUseSelection || button == kSelectionManual ? DR_DONE : DR_NOTHING_DONE;
+}
+
+DestinationResult CPresentationManager::OpenWriter(const InfoPresentationRecording& record)
+{
+    CloseWindow(true);
+    m_writer.reset(new (std::nothrow) CAviWriter(m_outputPath, static_cast<unsigned>(record.RecFramesRate)));
+    if (!m_writer)
+    {
+        m_pendingError = L"There is not enough memory to start the movie recording.";
+        return DR_FAILED;
+    }
+    HandWriter(m_writer.get());
+    return DR_DONE;
+}
+
+void CPresentationManager::StartTimer(int duration, int frequency, bool periodic)
+{
+    m_timer.reset();
+    m_timer.reset(new CWndTimer(this));
+    // Unattended, a recording whose frequency does not fit in its duration takes its
+    // one frame at the start.
+    const bool once = periodic && !m_dialogs && CWndTimer::IsSingleCapture(duration, frequency);
+    if (periodic && HasTimedSelection() && (frequency > 0 || once))
+    {
+        CArray<POINT> points;
+        for (const POINT& point : m_timedPoints)
+            points.Add(point);
+        m_timer->SetMovieCapture(m_destination.get(), once ? 0 : frequency, points, m_timedType, m_timedText,
+                                 OwnerWindow(), m_captureCursor);
+    }
+    m_timer->Start(duration);
+    if (once)
+        m_timer->CaptureNow();
+}
+
+bool CPresentationManager::HasTimedSelection() const
+{
+    return !m_timedPoints.empty() || (m_timedChosen && IsWindowType(m_timedType));
+}
+
+void CPresentationManager::HandWriter(CAviWriter* writer)
+{
+    // The lock keeps a frame write from meeting the writer's change.
+    m_destination->Lock();
+    m_destination->SetAviWriter(writer);
+    m_destination->Unlock();
+}
+
+bool CPresentationManager::StopRecording()
+{
+    if (m_timer)
+        m_timer->Stop();
+    m_timer.reset();
+    CloseWindow(true);
+    if (m_paused)
+        StartWatching();
+    m_recordingOn = false;
+    m_paused = false;
+    return true;
+}
+
+bool CPresentationManager::PauseRecording()
+{
+    if (m_timer)
+        m_timer->Pause();
+    StopWatching();
+    m_paused = true;
+    return true;
+}
+
+bool CPresentationManager::ResumeRecording()
+{
+    StartWatching();
+    if (m_timer)
+        m_timer->Resume();
+    m_paused = false;
+    return true;
+}
+
+bool CPresentationManager::CloseWindow(bool recordingSide)
+{
+    if (recordingSide && m_writer)
+    {
+        HandWriter(nullptr);
+        m_writer.reset();
+    }
+    return true;
+}
+
+void CPresentationManager::StopStep()
+{
+    if (IsRecording() || IsRecordingPaused())
+        StopRecording();
+    if (!m_dialogs)
+        PostQuitMessage(0);
+}
