@@ -4,6 +4,7 @@
 target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/selection/CSystemCursors.cpp
     ${CMAKE_CURRENT_LIST_DIR}/selection/SelectionCursorSet.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenPatch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenCaptureManagerBase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenCaptureManager.cpp
     ${CMAKE_CURRENT_LIST_DIR}/destinations/CEnabledRecords.cpp
@@ -16,7 +17,8 @@ vell_add_test(manager_tests
             ${CMAKE_CURRENT_LIST_DIR}/tests/CScreenCaptureManagerTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
-    LOCKS vell_display vell_input vell_registry vell_eventlog)
+    LOCKS vell_display vell_input vell_registry vell_eventlog
+    UNMANAGED_WINDOWS)
 
 if(TARGET manager_tests AND TARGET HkVell)
     # The test program loads HkVell.dll from its own folder.

@@ -8,7 +8,8 @@ vell_add_test(movie_manager_tests
             ${CMAKE_CURRENT_LIST_DIR}/tests/CPresentationManagerTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
-    LOCKS vell_display vell_input vell_registry vell_eventlog)
+    LOCKS vell_display vell_input vell_registry vell_eventlog
+    UNMANAGED_WINDOWS)
 
 if(TARGET movie_manager_tests AND TARGET HkVell)
     # The test program loads HkVell.dll from its own folder.

@@ -8,7 +8,8 @@ target_link_libraries(framework PUBLIC comctl32 shell32)
 
 # Real clicks on the controls.
 vell_add_test(controls_tests
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CStaticLinkTest.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CControlWndTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/CStaticLinkTest.cpp
     LIBS framework
     LOCKS vell_display vell_input
     UNMANAGED_WINDOWS)

@@ -11,22 +11,27 @@ void CJobPresentationManager::SetSelection(const CArray<POINT>& points, EnumScre
 
 DestinationResult CJobPresentationManager::StartRecording()
 {
-    m_errorText.Empty();
-    const DestinationResult started = m_engine.StartRecording(false);
-    if (started == DR_NOTHING_DONE)
-        m_errorText = DialogRefusalText(L"movie's");
-    return started == DR_DONE ? DR_DONE : DR_FAILED;
+    m_recording = true;
+    return Started(m_engine.StartRecording(false));
 }
 
 DestinationResult CJobPresentationManager::StartPlaying()
 {
-    m_errorText = L"Movie playing is not available: this version of the job runner has no movie player.";
-    return DR_FAILED;
+    m_recording = false;
+    return Started(m_engine.StartPlaying());
+}
+
+DestinationResult CJobPresentationManager::Started(DestinationResult result)
+{
+    m_errorText.Empty();
+    if (result == DR_NOTHING_DONE)
+        m_errorText = DialogRefusalText(L"movie's");
+    return result == DR_DONE ? DR_DONE : DR_FAILED;
 }
 
 CString CJobPresentationManager::GetErrorText()
 {
     if (m_errorText.IsEmpty())
-        m_engine.GetErrorText(m_errorText, true);
+        m_engine.GetErrorText(m_errorText, m_recording);
     return TakeErrorText(m_errorText);
 }

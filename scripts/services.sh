@@ -38,10 +38,11 @@
 #                               VELL_ODBC_DRIVER, VELL_ODBC_DB (a Unix path: the ODBC
 #                               drivers are Linux code) and VELL_ODBC_CONNECT
 #   vell_start_audio DIR        a private PulseAudio server on a Unix socket of DIR, with a
-#                               null sink "nullsink" and a null source "nullsource"; the
-#                               sink's monitor is the default source, so what a program
-#                               plays is what it records. Exports PULSE_SERVER, which
-#                               every Wine process started afterwards connects to.
+#                               null sink "nullsink" (always playing, silence when nothing
+#                               else plays) and a null source "nullsource"; the sink's
+#                               monitor is the default source, so what a program plays is
+#                               what it records. Exports PULSE_SERVER, which every Wine
+#                               process started afterwards connects to.
 
 vell_services_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 vell_cupsd_pid=
@@ -49,6 +50,7 @@ vell_pages_pid=
 vell_ftp_pid=
 vell_smtp_pid=
 vell_pulse_pid=
+vell_pulse_silence_pid=
 vell_services_dir=
 
 # A Unix path as a Windows program under Wine sees it, through the Z: drive.
@@ -385,10 +387,16 @@ vell_start_audio() {
         vell_stop_audio
         return 1
     fi
+    # A null sink renders, and its monitor records, only while something plays: a
+    # stream of silence keeps it playing, as a microphone always delivers sound.
+    pacat --playback --raw --device=nullsink --stream-name=silence </dev/zero >>"$dir/server.log" 2>&1 &
+    vell_pulse_silence_pid=$!
 }
 
 vell_stop_audio() {
+    vell_stop_pid "$vell_pulse_silence_pid"
     vell_stop_pid "$vell_pulse_pid"
+    vell_pulse_silence_pid=
     vell_pulse_pid=
     unset PULSE_SERVER
 }

@@ -1,8 +1,21 @@
 #include "testing/TestPump.h"
 
-bool PumpUntil(const std::function<bool()>& done, DWORD limitMs)
+namespace
 {
-    return AppPumpUntil(done, limitMs);
+AppMessageFilter Watching(const MessageSeen& seen)
+{
+    if (!seen)
+        return nullptr;
+    return [&seen](const MSG& message) {
+        seen(message);
+        return false;
+    };
+}
+} // namespace
+
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs, const MessageSeen& seen)
+{
+    return AppPumpUntil(done, limitMs, Watching(seen));
 }
 
 bool PumpUntilSignalled(HANDLE handle, DWORD limitMs)
@@ -10,13 +23,7 @@ bool PumpUntilSignalled(HANDLE handle, DWORD limitMs)
     return PumpUntil([handle] { return WaitForSingleObject(handle, 0) == WAIT_OBJECT_0; }, limitMs);
 }
 
-void PumpFor(DWORD ms, const std::function<void(const MSG&)>& seen)
+void PumpFor(DWORD ms, const MessageSeen& seen)
 {
-    AppMessageFilter filter;
-    if (seen)
-        filter = [&seen](const MSG& message) {
-            seen(message);
-            return false;
-        };
-    AppPumpUntil([] { return false; }, ms, filter);
+    PumpUntil([] { return false; }, ms, seen);
 }

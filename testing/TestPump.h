@@ -8,14 +8,16 @@
 // Far beyond what any wait needs: reaching it means the awaited event never came.
 const DWORD kTestGiveUpMs = 10000;
 
+// Sees each message before it is dispatched.
+using MessageSeen = std::function<void(const MSG&)>;
+
 // Dispatches this thread's messages until done() holds or limitMs have passed; true when
 // done() held.
-bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = kTestGiveUpMs);
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = kTestGiveUpMs, const MessageSeen& seen = nullptr);
 
 // Waits for the handle while dispatching this thread's messages (other processes and
 // threads may send to this thread's windows meanwhile); false when it never came.
 bool PumpUntilSignalled(HANDLE handle, DWORD limitMs = kTestGiveUpMs);
 
-// Dispatches this thread's messages for ms milliseconds; seen, when given, sees each
-// message before it is dispatched.
-void PumpFor(DWORD ms, const std::function<void(const MSG&)>& seen = nullptr);
+// Dispatches this thread's messages for ms milliseconds.
+void PumpFor(DWORD ms, const MessageSeen& seen = nullptr);

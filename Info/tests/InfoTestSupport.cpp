@@ -144,7 +144,3 @@ void InfoTest::DeleteValue(const wchar_t* subKey, const wchar_t* name)
     }
 }
 
-void PrintTo(const RecordCase& c, std::ostream* os)
-{
-    *os << c.name;
-}

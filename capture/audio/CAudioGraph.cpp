@@ -152,6 +152,18 @@ ComPtr<IBaseFilter> CAudioGraph::FindFilter(const wchar_t* name) const
     return filter;
 }
 
+ComPtr<IBaseFilter> CAudioGraph::FilterBehind(IBaseFilter* filter, int outputPin)
+{
+    ComPtr<IPin> pin, peer;
+    PIN_INFO info = {};
+    if (FAILED(GetPin(filter, PINDIR_OUTPUT, outputPin, &pin)) || FAILED(pin->ConnectedTo(&peer)) ||
+        FAILED(peer->QueryPinInfo(&info)))
+        return nullptr;
+    ComPtr<IBaseFilter> behind;
+    behind.Attach(info.pFilter);
+    return behind;
+}
+
 // --- Recording ------------------------------------------------------------------
 
 HRESULT CAudioGraph::AddCaptureDevice()
@@ -221,10 +233,18 @@ HRESULT CAudioGraph::RenderPreview()
                                                       m_captureFilter.Get(), nullptr, nullptr);
     if (FAILED(hr))
         return hr;
-    // Without a preview pin the builder split the capture pin with a Smart Tee.
+    // Without a preview pin the builder split the capture pin with a Smart Tee. Wine's
+    // builder names the filters it adds by number: then the tee is the filter behind
+    // the capture pin, and the renderer the one behind the tee's preview pin.
     if (hr == VFW_S_NOPREVIEWPIN)
+    {
         m_smartTee = FindFilter(L"Smart Tee");
+        if (!m_smartTee)
+            m_smartTee = FilterBehind(m_captureFilter.Get(), 0);
+    }
     m_audioRenderer = FindFilter(L"Audio Renderer");
+    if (!m_audioRenderer && m_smartTee)
+        m_audioRenderer = FilterBehind(m_smartTee.Get(), 1);
     return hr;
 }
 
@@ -457,8 +477,8 @@ std::vector<CAudioGraph::GraphEvent> CAudioGraph::TakeEvents(IMediaEventEx* even
 void CAudioGraph::OnRecordGraphEvent()
 {
     ++m_eventDepth;
-    // The events are taken (and freed) before any is acted on: a lost device releases
-    // the graphs they came from.
+    // The events are taken (and freed) before any is acted on: a device that comes back
+    // rebuilds the graph they came from.
     for (const GraphEvent& event :
          TakeEvents(m_record.events.Get(), L"Failure freeing the audio recording event parameters. Error:  %s"))
     {
@@ -475,8 +495,9 @@ void CAudioGraph::OnRecordGraphEvent()
 
 void CAudioGraph::OnDeviceRemoved()
 {
+    // The stop completes the file. The device stays in the stopped record graph: its
+    // return is reported through that graph.
     const HRESULT hr = StopRecording();
-    TearDownRecordGraph();
     TearDownPlayGraph();
     m_recording = m_recordingPaused = m_playing = m_playingPaused = false;
     if (SUCCEEDED(hr) && m_notifyTarget)

@@ -114,6 +114,8 @@ private:
     HRESULT BuildFileBranch();
     HRESULT CreateFileWriter();
     Microsoft::WRL::ComPtr<IBaseFilter> FindFilter(const wchar_t* name) const;
+    // The filter connected to the filter's output pin of that index; null when none.
+    static Microsoft::WRL::ComPtr<IBaseFilter> FilterBehind(IBaseFilter* filter, int outputPin);
     // Pause and resume of one graph: its paused flag, the failure's text and the message
     // of a success.
     HRESULT Pause(Graph& graph, bool& paused, const wchar_t* failure, UINT message);

@@ -3,6 +3,7 @@
 #include "capture/destinations/CAviWriter.h"
 #include "capture/destinations/CImagePresentation.h"
 #include "capture/destinations/CaptureTables.h"
+#include "capture/video/CWndVideoPlayer.h"
 #include "common/PathHelpers.h"
 
 #include <new>
@@ -22,6 +23,7 @@ CPresentationManager::CPresentationManager(ICaptureDialogs* dialogs)
 CPresentationManager::~CPresentationManager()
 {
     StopRecording();
+    CloseWindow(false);
 }
 
 bool CPresentationManager::IsCaptureInProgress()
@@ -104,9 +106,22 @@ void CPresentationManager::GetErrorText(CString& text, bool recordingSide)
         m_pendingError.Empty();
         return;
     }
-    text = recordingSide ? m_destination->GetErrorText() : CString();
+    if (recordingSide)
+        text = m_destination->GetErrorText();
+    else
+        text = m_player ? m_player->GetErrorText() : CString();
     if (text.IsEmpty())
         text = kUnknownError;
+}
+
+bool CPresentationManager::IsPlaying() const
+{
+    return m_player && m_player->IsPlaying();
+}
+
+bool CPresentationManager::IsPlayingPaused() const
+{
+    return m_player && m_player->IsPaused();
 }
 
 HBITMAP CPresentationManager::GetLastImage() const
@@ -257,13 +272,92 @@ bool CPresentationManager::ResumeRecording()
     return true;
 }
 
+DestinationResult CPresentationManager::StartPlaying()
+{
+    m_pendingError.Empty();
+    // A recording left running would never complete its file.
+    if (IsRecording() || IsRecordingPaused())
+        StopRecording();
+    InfoPresentationPlaying playing = m_playing;
+    const bool running = IsPlaying() || IsPlayingPaused();
+    if (playing.PlayShowDlg && !running && EditRecord(playing) != DR_DONE)
+        return DR_NOTHING_DONE;
+    if (!FileExists(playing.PlayFName))
+    {
+        m_pendingError.Format(L"Movie file '%s' does not exist.", playing.PlayFName.GetString());
+        return DR_FAILED;
+    }
+    if (!CloseWindow(false) || !OpenPlayer(playing))
+        return DR_FAILED;
+    if (playing.PlayDuration != 0)
+        StartTimer(static_cast<int>(playing.PlayDuration), 0, false);
+    return DR_DONE;
+}
+
+bool CPresentationManager::OpenPlayer(const InfoPresentationPlaying& playing)
+{
+    try
+    {
+        m_player.reset(new CWndVideoPlayer(&playing, OwnerWindow()));
+    }
+    catch (const std::exception&)
+    {
+        m_pendingError = L"Failure creating the video player window.";
+        return false;
+    }
+    // A player that does not play keeps its reason for GetErrorText.
+    return m_player->Create() && m_player->Play();
+}
+
+bool CPresentationManager::StopPlaying()
+{
+    if (m_timer)
+        m_timer->Stop();
+    m_timer.reset();
+    if (!m_player)
+        return false;
+    m_player->Stop();
+    // With an owner the stopped window stays for its user to play again.
+    return OwnerWindow() ? true : CloseWindow(false);
+}
+
+bool CPresentationManager::PausePlaying()
+{
+    if (!m_player)
+        return false;
+    const bool paused = m_player->Pause();
+    if (m_timer)
+        m_timer->Pause();
+    return paused;
+}
+
+bool CPresentationManager::ResumePlaying()
+{
+    if (!m_player)
+        return false;
+    const bool resumed = m_player->Resume();
+    if (m_timer)
+        m_timer->Resume();
+    return resumed;
+}
+
 bool CPresentationManager::CloseWindow(bool recordingSide)
 {
-    if (recordingSide && m_writer)
+    if (recordingSide)
     {
-        HandWriter(nullptr);
-        m_writer.reset();
+        if (m_writer)
+        {
+            HandWriter(nullptr);
+            m_writer.reset();
+        }
+        return true;
     }
+    if (m_player && (m_player->IsPlaying() || m_player->IsPaused()) && !m_player->Stop())
+        return false;
+    // A timer left behind would stop a later playing before its time.
+    if (!IsRecording() && !IsRecordingPaused())
+        m_timer.reset();
+    m_player.reset();
     return true;
 }
 
@@ -271,6 +365,8 @@ void CPresentationManager::StopStep()
 {
     if (IsRecording() || IsRecordingPaused())
         StopRecording();
+    else
+        StopPlaying();
     if (!m_dialogs)
         PostQuitMessage(0);
 }

@@ -9,7 +9,8 @@
 //
 // The first selection made while no recording runs starts one (its picture becomes
 // the first frame) when the recording takes no timed frames; otherwise it starts the
-// timed recording. The end of a step stops what the step timed.
+// timed recording. The end of a step stops what the step timed. Movies play in the video
+// player window; a playing started while a recording runs completes the recording first.
 //
 // Without dialogs the manager runs unattended (the job runner): it never shows a
 // dialog (a record that asks for one starts nothing: DR_NOTHING_DONE), the timed
@@ -30,6 +31,7 @@
 
 class CAviWriter;
 class CImagePresentation;
+class CWndVideoPlayer;
 
 class CPresentationManager : public CScreenCaptureManagerBase, public ICaptureStepTarget
 {
@@ -78,8 +80,10 @@ public:
 
     bool IsRecording() const { return m_writer && m_recordingOn; }
     bool IsRecordingPaused() const { return m_writer && m_paused; }
-    // The pending text of a failed start (read once), else the destination's text of the
-    // recording side, else "Unknown error.".
+    bool IsPlaying() const;
+    bool IsPlayingPaused() const;
+    // The pending text of a failed start (read once), else the text of the side: the
+    // destination's or the player's, else "Unknown error.".
     void GetErrorText(CString& text, bool recordingSide);
     // The picture of the last grab; null when none.
     HBITMAP GetLastImage() const;
@@ -90,7 +94,18 @@ public:
     bool StopRecording();
     bool PauseRecording();
     bool ResumeRecording();
-    // Recording side: ends the writer (the file is completed). True.
+    // Stops a running recording, then plays the playing record's movie in a new player
+    // window (the owner's window hears of it), timed by the record's duration when it has
+    // one. DR_FAILED with the reason when the file is missing or the player cannot play
+    // it; DR_NOTHING_DONE when the properties dialog was cancelled.
+    DestinationResult StartPlaying();
+    // Ends the playing's timer and stops the player; without an owner its window goes
+    // too. False without a player.
+    bool StopPlaying();
+    bool PausePlaying();
+    bool ResumePlaying();
+    // Recording side: ends the writer (the file is completed). Playing side: stops a
+    // running player and deletes its window (false when it cannot be stopped).
     bool CloseWindow(bool recordingSide);
     // The record's full path in path; an existing file that may not be overwritten
     // gives a numbered free name, written back into the record's folder and name. A
@@ -103,6 +118,8 @@ public:
     CWndTimer* GetTimer() const { return m_timer.get(); }
 
 private:
+    // A new player window of the record, playing; false when it cannot play.
+    bool OpenPlayer(const InfoPresentationPlaying& playing);
     // The properties dialog of a record whose show-dialog flag is on: DR_DONE to go on
     // (record edited), DR_NOTHING_DONE when cancelled or when unattended.
     DestinationResult EditRecord(SendParam& record);
@@ -123,6 +140,7 @@ private:
     CWndTimerPtr m_timer;
     std::unique_ptr<CImagePresentation> m_destination;
     std::unique_ptr<CAviWriter> m_writer;
+    std::unique_ptr<CWndVideoPlayer> m_player;
     bool m_recordingOn = false;
     bool m_paused = false;
     CString m_pendingError;

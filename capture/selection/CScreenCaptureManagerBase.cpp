@@ -2,9 +2,11 @@
 
 #include "capture/selection/CHkVellLibrary.h"
 #include "capture/selection/CScTitleTip.h"
+#include "capture/selection/CScreenPatch.h"
 #include "capture/selection/CSystemCursors.h"
 #include "common/CWndTransparent.h"
 #include "common/SystemHelpers.h"
+#include "framework/AppMessageLoop.h"
 #include "framework/Handles.h"
 
 #include <algorithm>
@@ -16,6 +18,8 @@ namespace
 const BYTE kDimAlpha = 222;
 const COLORREF kDashWhite = RGB(255, 255, 255);
 const COLORREF kDashRed = RGB(255, 0, 0);
+// How long the display may take to show what lies under the size label once it is gone.
+const DWORD kLabelGoneLimitMs = 500;
 
 RECT Grown(RECT rect, int by)
 {
@@ -102,7 +106,7 @@ void CScreenCaptureManagerBase::EndSelection(bool alreadyErased)
 
 void CScreenCaptureManagerBase::OnHookMouseMessage(UINT message, const MSLLHOOKSTRUCT* data)
 {
-    if (!m_selectionActive || !data || data->dwExtraInfo != 0)
+    if (!m_selectionActive || m_grabbing || !data || data->dwExtraInfo != 0)
         return;
     const int x = data->pt.x;
     const int y = data->pt.y;
@@ -329,8 +333,10 @@ void CScreenCaptureManagerBase::PrepareWindowSelection()
 void CScreenCaptureManagerBase::StartShape()
 {
     SetSelecting(true);
-    m_overlay->Show(true);
+    // The snapshot comes first: the overlay keeps the picture beneath only where the
+    // display does not repaint it (under Wine it may show as black at once).
     TakeSnapshot();
+    m_overlay->Show(true);
 }
 
 void CScreenCaptureManagerBase::Cancel()
@@ -347,6 +353,7 @@ void CScreenCaptureManagerBase::Finish(DestinationResult result, const Ending& e
 
 void CScreenCaptureManagerBase::CaptureRectangle(const RECT& rect)
 {
+    m_grabbing = true;
     HideTitleTip();
     if (GetCaptureCursor())
         DrawMouseCursor(nullptr);
@@ -359,6 +366,7 @@ void CScreenCaptureManagerBase::CaptureRectangle(const RECT& rect)
 void CScreenCaptureManagerBase::CaptureRegion(HRGN region)
 {
     CRegionHandle owned(region);
+    m_grabbing = true;
     HideTitleTip();
     if (GetCaptureCursor())
         DrawMouseCursor(nullptr);
@@ -565,9 +573,16 @@ void CScreenCaptureManagerBase::HideTitleTip()
         return;
     RECT place = {};
     GetWindowRect(m_titleTip->GetSafeHwnd(), &place);
+    const CScreenPatch label(place);
+    // The frozen picture goes first: it has nothing to show in the label's place.
+    m_overlay->Show(false);
     m_titleTip.reset();
-    // The windows under the label paint its place before the grab.
+    // The windows under the label paint its place, and the display shows that later
+    // than the calls return (a compositor, or the X server under Wine): the grab waits,
+    // pumping, until the label's pixels are gone. Mouse events that come meanwhile are
+    // ignored (m_grabbing): the shape is complete.
     RedrawWindow(nullptr, &place, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    AppPumpUntil([&label] { return !label.IsStillShown(); }, kLabelGoneLimitMs);
 }
 
 void CScreenCaptureManagerBase::RefreshTitleTip()
@@ -590,6 +605,7 @@ void CScreenCaptureManagerBase::ClearState()
     SetRectEmpty(&m_drawnRect);
     m_anchor = {};
     m_dragging = false;
+    m_grabbing = false;
     m_lastClickTime = 0;
     m_dashCounter = 0;
 }

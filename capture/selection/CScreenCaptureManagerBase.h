@@ -137,6 +137,8 @@ private:
     void ReleaseHovered();
     void ClearState();
     void CreateTitleTip();
+    // Takes the overlay and the label off the display and waits until the display no
+    // longer shows the label.
     void HideTitleTip();
     void RefreshTitleTip();
 
@@ -149,6 +151,8 @@ private:
     bool m_hoveredDisabled = false;
     RECT m_drawnRect = {};
     bool m_dragging = false;
+    // The shape is complete and its capture runs: the watch's events are ignored.
+    bool m_grabbing = false;
     DWORD m_lastClickTime = 0;
     bool m_selectionActive = false;
     bool m_hasSnapshot = false;

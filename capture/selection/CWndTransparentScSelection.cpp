@@ -102,9 +102,11 @@ void CWndTransparentScSelection::AddPolygonPoint(POINT point)
     if (count > 0)
         DrawLine(m_points[count - 1], point);
     m_points.Add(point);
-    const DWORD now = GetTickCount();
-    if (m_points.GetSize() < 2 || now - m_lastClickTime > GetDoubleClickTime())
-        m_lastClickTime = now;
+    // The time of the click itself, not of its handling: a busy thread handles two slow
+    // clicks close together and would take them for a double click.
+    const DWORD time = GetMessageTime();
+    if (m_points.GetSize() < 2 || time - m_lastClickTime > GetDoubleClickTime())
+        m_lastClickTime = time;
     else
         End(m_points.GetSize() >= 3); // a double click closes a polygon of three points or more
 }

@@ -148,6 +148,14 @@ TEST_F(CImagePresentationTest, FailuresGiveTheirTexts)
     EXPECT_EQ(GetHResultText(nowhere.AddFrame(fresh.GetBitmap())), fresh.GetErrorText());
     EXPECT_FALSE(fresh.GetErrorText().IsEmpty());
     fresh.SetAviWriter(nullptr);
+
+    // A frame past the writer's size limit: the writer's own text.
+    CAviWriter small(m_folder / L"small.avi", 5, 64 * 1024 + kPaintWidth * kPaintHeight * 4 + 24);
+    fresh.SetAviWriter(&small);
+    EXPECT_EQ(DR_DONE, fresh.ProcessRect(kPaintRect));
+    EXPECT_EQ(DR_FAILED, fresh.ProcessRect(kPaintRect));
+    EXPECT_EQ(small.GetFailureText(CAviWriter::kFileFull), fresh.GetErrorText());
+    fresh.SetAviWriter(nullptr);
 }
 
 TEST(CImagePresentationInfoTest, RecordPartsAndTiming)

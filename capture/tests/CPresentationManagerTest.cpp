@@ -235,3 +235,34 @@ TEST_F(PresentationManagerTest, DialogEditsAndANumberedNameAreThisRecordingsOnly
     EXPECT_EQ("older movie", ReadBytes(MoviePath(L"edited")));
     EXPECT_EQ(1, MovieReader(MoviePath(L"edited1")).FrameCount());
 }
+
+TEST_F(PresentationManagerTest, PlayingWhileRecordingCompletesTheRecordingFirst)
+{
+    ColourWindow paint(kPaintRect, kPaint);
+    ASSERT_TRUE(paint.IsShown());
+    ASSERT_EQ(DR_DONE, m_manager->StartRecording(false));
+    for (int frame = 0; frame < 2; ++frame)
+    {
+        ASSERT_EQ(DR_DONE, m_manager->CaptureByRectangle(210, 160, 270, 200));
+        ASSERT_EQ(DR_DONE, m_manager->RepeatLastCapture());
+    }
+    InfoPresentationPlaying& playing = m_manager->GetPlayingRecord();
+    playing = InfoPresentationPlaying(MoviePath(), 0, 0, false, false, 300, 300, 160, 120);
+
+    ASSERT_EQ(DR_DONE, m_manager->StartPlaying());
+    EXPECT_FALSE(m_manager->IsRecording());
+    EXPECT_TRUE(m_manager->IsPlaying());
+    EXPECT_EQ(2, MovieReader(MoviePath()).FrameCount());
+    // With an owner the stopped player stays for its user.
+    EXPECT_TRUE(m_manager->StopPlaying());
+    EXPECT_FALSE(m_manager->IsPlaying());
+    EXPECT_TRUE(m_manager->CloseWindow(false));
+
+    playing.PlayFName = MoviePath(L"missing");
+    EXPECT_EQ(DR_FAILED, m_manager->StartPlaying());
+    CString text;
+    m_manager->GetErrorText(text, false);
+    EXPECT_EQ(L"Movie file '" + MoviePath(L"missing") + L"' does not exist.", text);
+    m_manager->GetErrorText(text, false);
+    EXPECT_EQ(CString(L"Unknown error."), text);
+}

@@ -11,6 +11,7 @@
 #include "capture/tests/SelectionTestSupport.h"
 #include "common/CEventLog.h"
 #include "common/tests/MessageBoxRecorder.h"
+#include "testing/TestInput.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -189,6 +190,17 @@ protected:
         FileRecord().Duration = duration;
         FileRecord().Frequence = frequency;
     }
+    // Runs a timed capture's step with its own timer messages: repeats captures, then
+    // the end of the step.
+    void TickTimed(int repeats)
+    {
+        CWndTimer* timer = m_manager->GetTimer();
+        ASSERT_NE(nullptr, timer);
+        const HWND window = timer->GetSafeHwnd();
+        for (int i = 0; i < repeats; ++i)
+            SendMessageW(window, WM_TIMER, CWndTimer::kScreenTimerId, 0);
+        SendMessageW(window, WM_TIMER, CWndTimer::kStopTimerId, 0);
+    }
     void Hook(UINT message, int x, int y, ULONG_PTR extraInfo = 0, DWORD time = 0)
     {
         MSLLHOOKSTRUCT data = HookData(x, y, extraInfo, time);
@@ -333,12 +345,14 @@ TEST_F(ScreenCaptureManagerTest, TimedCapturesWriteNumberedFilesUntilTheStepEnds
         m_dialogs.selectionType = c.type;
         m_dialogs.selectionPoints = c.points;
         ASSERT_EQ(DR_DONE, m_manager->Start(false)) << c.name;
+        TickTimed(2);
         EXPECT_TRUE(PumpUntil([&] { return !m_manager->IsCapturing(); }, kTimedLimitMs)) << c.name;
         EXPECT_LE(2, CountFiles(folder)) << c.name;
         EXPECT_EQ(nullptr, m_manager->GetTimer()) << c.name;
     }
 }
 
+// The one timed capture on the real clock.
 TEST_F(ScreenCaptureManagerTest, PauseHoldsTheTimedFilesAndResumeGoesOn)
 {
     MakeTimed(4);
@@ -347,7 +361,7 @@ TEST_F(ScreenCaptureManagerTest, PauseHoldsTheTimedFilesAndResumeGoesOn)
     ASSERT_TRUE(PumpUntil([&] { return CountFiles(m_folder) >= 1; }, kTimedLimitMs));
     ASSERT_TRUE(m_manager->Pause());
     const int paused = CountFiles(m_folder);
-    PumpUntil([] { return false; }, 2500);
+    PumpFor(1200); // more than one repeat period
     EXPECT_EQ(paused, CountFiles(m_folder));
     EXPECT_TRUE(m_manager->IsCapturing());
 
@@ -625,19 +639,19 @@ protected:
     CScreenCaptureOwner m_window{&m_hooks};
 };
 
-// Left clicks at the cursor in one batch of input, as close together as a user's double
-// click: a message pump between them could run other work of the thread first (a tip
-// of the last capture going away takes two seconds under Wine).
-void SendLeftClicks(int count)
+// Left clicks at the cursor in one batch of input, each stamped with time: the double
+// click is judged by the times of the input alone.
+void SendLeftClicks(int count, DWORD time)
 {
     std::vector<INPUT> inputs(2 * count);
     for (size_t i = 0; i < inputs.size(); ++i)
     {
         inputs[i].type = INPUT_MOUSE;
         inputs[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+        inputs[i].mi.time = time;
     }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    PumpFor(20);
+    EXPECT_TRUE(SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size())))
+        << "The injected clicks did not pass the hooks.";
 }
 
 TEST_F(ScreenCaptureOwnerInputTest, RealDragCapturesTheRectangle)
@@ -695,17 +709,21 @@ TEST_F(ScreenCaptureOwnerInputTest, RealShapesCaptureOnlyWhatTheyEnclose)
     };
     for (const Case& c : cases)
     {
+        // The window shows again after the last selection's frozen picture went away.
+        ASSERT_TRUE(screen_test::WaitForScreenColour({240, 180}, kPaint)) << c.name;
         DeleteFileW(FilePath());
         m_manager->GetSettings()->Type = c.type;
         ASSERT_EQ(DR_DONE, m_manager->Start(false)) << c.name;
         if (c.type == SCT_POLYGON)
         {
-            // A slow click at each corner, a double click at the last one.
+            // A slow click at each corner, a double click at the last one; the input
+            // carries times already past, one more than a double click's time apart.
+            const DWORD slow = GetDoubleClickTime() + 1;
+            const DWORD start = GetTickCount() - static_cast<DWORD>(c.points.size()) * slow;
             for (size_t i = 0; i < c.points.size(); ++i)
             {
-                PumpFor(GetDoubleClickTime() + 50);
                 SendMoveTo(c.points[i]);
-                SendLeftClicks(i + 1 < c.points.size() ? 1 : 2);
+                SendLeftClicks(i + 1 < c.points.size() ? 1 : 2, start + static_cast<DWORD>(i) * slow);
             }
         }
         else

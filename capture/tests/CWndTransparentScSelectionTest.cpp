@@ -162,21 +162,21 @@ TEST_F(SelectionTest, RubberBandGivesTheNormalisedCornersInEitherDirection)
 TEST_F(SelectionTest, PolygonEndsOnADoubleClickOnlyWithThreePointsOrMore)
 {
     auto selection = Open(SCT_POLYGON);
-    const DWORD slow = GetDoubleClickTime() + 200;
-    InputScript script(ClickAt(200, 200));
-    script.Add(ClickAt(200, 200)); // a double click on the second point
+    // The clicks carry times already past, a double click's time and one apart or
+    // together: only those times tell a double click.
+    const DWORD slow = GetDoubleClickTime() + 1;
+    const DWORD start = GetTickCount() - 3 * slow;
+    InputScript script(ClickAt(200, 200, start));
+    script.Add(ClickAt(200, 200, start)); // a double click on the second point
     ASSERT_TRUE(script.Play(kScriptLimitMs));
     PumpFor(100);
     ASSERT_TRUE(IsWindow(*selection));
     EXPECT_EQ(2, selection->GetPoints().GetSize());
     EXPECT_EQ(CString(L"old text"), EditText());
 
-    InputScript more({});
-    more.Pause(slow);
-    more.Add(ClickAt(400, 200));
-    more.Pause(slow);
-    more.Add(ClickAt(300, 400));
-    more.Add(ClickAt(300, 400)); // a double click on the fourth point
+    InputScript more(ClickAt(400, 200, start + slow));
+    more.Add(ClickAt(300, 400, start + 2 * slow));
+    more.Add(ClickAt(300, 400, start + 2 * slow)); // a double click on the fourth point
     ASSERT_TRUE(PlayToEnd(*selection, more));
     EXPECT_EQ(CString(L"200,200,200,200,400,200,300,400,300,400"), EditText());
 }

@@ -1,15 +1,12 @@
 #include "capture/tests/HkVellTestSupport.h"
 #include "hkvell/HkVellApi.h"
+#include "testing/TestInput.h"
 
 namespace
 {
-// Time for one injected event to pass the hooks and reach its window.
-const DWORD kEventPumpMs = 30;
-
-void Inject(INPUT& input)
+void Inject(const INPUT& input)
 {
-    SendInput(1, &input, sizeof input);
-    PumpFor(kEventPumpMs);
+    EXPECT_TRUE(SendInputSettled(input)) << "The injected input did not pass the hooks.";
 }
 
 bool IsMouseButton(UINT message)
@@ -45,8 +42,7 @@ void SendMoveTo(POINT point)
     input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
     input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    PumpFor(20);
+    Inject(input);
 }
 
 void SendKey(WORD virtualKey, bool up)

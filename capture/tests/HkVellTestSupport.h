@@ -13,7 +13,8 @@ const POINT kInsideTarget{300, 250};
 const RECT kHiddenRect{0, 0, 10, 10};
 const std::vector<UINT> kLeftClick{WM_LBUTTONDOWN, WM_LBUTTONUP};
 
-// Each injects one event and pumps, so that the hooks and the windows see it in turn.
+// Each injects one event and waits until the hooks and this thread's windows have
+// handled it.
 void SendMouse(DWORD flags, ULONG_PTR extraInfo = 0);
 void SendMouseMove(LONG dx, LONG dy);
 // Real input to an exact point of the display. The display's own pointer goes there

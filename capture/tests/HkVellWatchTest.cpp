@@ -287,8 +287,9 @@ TEST_F(HkVellWatchTest, OnlyTheChosenRepeatHotKeyPostsARepeat)
         {
             ClearWindows();
             TapWithControlShift(key);
-            PumpFor(30);
             const bool chosen = key == hotKeys[choice];
+            if (!chosen)
+                PumpFor(30); // time for a repeat that must not come
             EXPECT_EQ(chosen ? std::vector<LPARAM>{1} : std::vector<LPARAM>{}, m_notify.CaptureEnded())
                 << "choice " << choice << " key " << key;
             EXPECT_EQ(std::vector<WPARAM>({VK_CONTROL, VK_SHIFT, key}), m_target.KeysDown()) << "key " << key;
@@ -301,7 +302,6 @@ TEST_F(HkVellWatchTest, OnlyTheChosenRepeatHotKeyPostsARepeat)
     m_library.HkVellSetRepeatHotKey(static_cast<EnumRepeatLastCapture>(-1));
     ClearWindows();
     TapWithControlShift(VK_F11);
-    PumpFor(30);
     EXPECT_EQ(std::vector<LPARAM>{1}, m_notify.CaptureEnded());
 }
 
@@ -316,7 +316,6 @@ TEST_F(HkVellWatchTest, TheHotKeyPostsOncePerPressAndOnlyWithControlAndShift)
     TapKey(VK_F9);
     SendKey(VK_SHIFT, true);
     SendKey(VK_CONTROL, true);
-    PumpFor(30);
     EXPECT_EQ((std::vector<LPARAM>{1, 1}), m_notify.CaptureEnded());
 
     m_notify.Clear();
@@ -343,7 +342,6 @@ TEST_F(HkVellWatchTest, EscapeEndsASelectionOnlyWhileCapturing)
     SendKey(VK_ESCAPE, false);
     SendKey(VK_ESCAPE, false);
     SendKey(VK_ESCAPE, true);
-    PumpFor(30);
     EXPECT_EQ(std::vector<LPARAM>{0}, m_notify.CaptureEnded());
     EXPECT_TRUE(m_target.KeysDown().empty());
 
@@ -407,7 +405,6 @@ TEST_F(HkVellWatchTest, TheMainWindowsOrderOfCallsStartsPausesAndResumesTheWatch
     SendMouseMove(4, 0);
     LeftClick();
     TapWithControlShift(VK_F12);
-    PumpFor(30);
     EXPECT_EQ((Messages{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}), m_notify.HookMouseMessages());
     EXPECT_EQ(std::vector<LPARAM>{1}, m_notify.CaptureEnded());
 

@@ -18,20 +18,22 @@ inline Step MoveTo(int x, int y)
     return [x, y] { SetCursorPos(x, y); };
 }
 
-inline Step Mouse(DWORD flags)
+// A button event; time, unless 0, is the time the input carries.
+inline Step Mouse(DWORD flags, DWORD time = 0)
 {
-    return [flags] {
+    return [flags, time] {
         INPUT input{};
         input.type = INPUT_MOUSE;
         input.mi.dwFlags = flags;
+        input.mi.time = time;
         SendInput(1, &input, sizeof input);
     };
 }
 
-// The steps of a click at (x, y).
-inline std::vector<Step> ClickAt(int x, int y)
+// The steps of a click at (x, y); time as for Mouse.
+inline std::vector<Step> ClickAt(int x, int y, DWORD time = 0)
 {
-    return {MoveTo(x, y), Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)};
+    return {MoveTo(x, y), Mouse(MOUSEEVENTF_LEFTDOWN, time), Mouse(MOUSEEVENTF_LEFTUP, time)};
 }
 
 class InputScript
@@ -42,18 +44,12 @@ public:
     explicit InputScript(std::vector<Step> steps) : m_steps(std::move(steps)) {}
 
     void Add(const std::vector<Step>& steps) { m_steps.insert(m_steps.end(), steps.begin(), steps.end()); }
-    // Lets ms pass before the next step.
-    void Pause(DWORD ms)
-    {
-        m_steps.push_back([this, ms] { m_resumeAt = GetTickCount() + ms; });
-    }
 
     // Plays the steps while pumping; true when all ran within ms.
     bool Play(DWORD ms)
     {
         s_current = this;
         m_next = 0;
-        m_resumeAt = GetTickCount();
         UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, &InputScript::OnTick);
         bool done = PumpUntil([this] { return m_next >= m_steps.size(); }, ms);
         KillTimer(nullptr, timer);
@@ -65,15 +61,13 @@ private:
     static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
     {
         InputScript* script = s_current;
-        if (!script || script->m_next >= script->m_steps.size() ||
-            static_cast<LONG>(GetTickCount() - script->m_resumeAt) < 0)
+        if (!script || script->m_next >= script->m_steps.size())
             return;
         script->m_steps[script->m_next++]();
     }
 
     std::vector<Step> m_steps;
     size_t m_next = 0;
-    DWORD m_resumeAt = 0;
     static inline InputScript* s_current = nullptr;
 };
 } // namespace selection_test

@@ -1,5 +1,7 @@
 #include "cuehook/tests/CuehookTestSupport.h"
+#include "testing/TestInput.h"
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <cstdio>
 
 namespace
@@ -28,35 +30,33 @@ void RegisterTestClass()
 
 } // namespace
 
-void SendKey(WORD virtualKey, bool up)
+void SendKey(WORD virtualKey, bool up, const MessageSeen& seen)
 {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
+    EXPECT_TRUE(SendInputSettled(input, seen)) << "The injected key did not pass the hooks.";
 }
 
-void TapKey(WORD virtualKey)
+void TapKey(WORD virtualKey, const MessageSeen& seen)
 {
-    SendKey(virtualKey, false);
-    PumpFor(20);
-    SendKey(virtualKey, true);
-    PumpFor(20);
+    SendKey(virtualKey, false, seen);
+    SendKey(virtualKey, true, seen);
 }
 
 void ClickAt(POINT screen)
 {
     SetCursorPos(screen.x, screen.y);
+    // The display reports the new pointer position as a move of its own.
     PumpFor(20);
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &input, sizeof input);
-    PumpFor(20);
-    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof input);
-    PumpFor(20);
+    for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+    {
+        input.mi.dwFlags = button;
+        EXPECT_TRUE(SendInputSettled(input)) << "The injected click did not pass the hooks.";
+    }
 }
 
 EVENTMSG MakeEvent(UINT message, UINT paramL, UINT paramH, DWORD time, HWND window)

@@ -9,9 +9,11 @@
 
 using Bytes = std::vector<BYTE>;
 
-void SendKey(WORD virtualKey, bool up);
-// Key down and up, with the messages pumped after each so the key state follows.
-void TapKey(WORD virtualKey);
+// Each waits until the hooks and this thread's windows have handled the input; seen, when
+// given, sees each message dispatched meanwhile.
+void SendKey(WORD virtualKey, bool up, const MessageSeen& seen = nullptr);
+// Key down and up.
+void TapKey(WORD virtualKey, const MessageSeen& seen = nullptr);
 // Places the cursor at the screen point and clicks the left button there.
 void ClickAt(POINT screen);
 

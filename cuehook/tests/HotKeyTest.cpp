@@ -37,16 +37,11 @@ protected:
                 m_keyReachedWindow = true;
         };
         for (WORD modifier : {VK_CONTROL, VK_SHIFT})
-        {
-            SendKey(modifier, false);
-            PumpFor(20, seen);
-        }
-        SendKey(key, false);
-        PumpFor(20, seen);
-        SendKey(key, true);
+            SendKey(modifier, false, seen);
+        TapKey(key, seen);
         for (WORD modifier : {VK_SHIFT, VK_CONTROL})
-            SendKey(modifier, true);
-        PumpFor(50, seen);
+            SendKey(modifier, true, seen);
+        PumpFor(30, seen); // time for a second command that must not come
         return commands;
     }
 
@@ -92,12 +87,11 @@ TEST_F(HotKeyTest, WithoutBothModifiersNothingIsPosted)
     for (WORD modifier : {static_cast<WORD>(0), static_cast<WORD>(VK_CONTROL), static_cast<WORD>(VK_SHIFT)})
     {
         if (modifier)
-            SendKey(modifier, false);
-        PumpFor(20, seen);
-        TapKey(VK_F9);
+            SendKey(modifier, false, seen);
+        TapKey(VK_F9, seen);
         if (modifier)
-            SendKey(modifier, true);
-        PumpFor(30, seen);
+            SendKey(modifier, true, seen);
+        PumpFor(30, seen); // time for a command that must not come
     }
     EXPECT_TRUE(commands.empty());
 }

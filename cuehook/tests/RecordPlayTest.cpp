@@ -136,15 +136,12 @@ protected:
 
     // Plays the recorded file, to its end unless it repeats endlessly; seen gets every
     // message retrieved meanwhile.
-    void Play(int repeats, const std::function<void(const MSG&)>& seen = nullptr)
+    void Play(int repeats, const MessageSeen& seen = nullptr)
     {
         StartPlaying(repeats);
         if (repeats < 0)
             return;
-        const ULONGLONG end = GetTickCount64() + 20000;
-        while (!m_session.ended && GetTickCount64() < end)
-            PumpFor(10, seen);
-        EXPECT_TRUE(m_session.ended);
+        EXPECT_TRUE(PumpUntil([this] { return m_session.ended; }, 20000, seen));
     }
 
     CTestWindow& m_window = TestWindow();
@@ -191,7 +188,6 @@ TEST_F(RecordPlayTest, CtrlBreakEndsTheRecordingAndIsNotRecorded)
     StartRecording();
     TapKey('X');
     SendKey(VK_CONTROL, false);
-    PumpFor(20);
     TapKey(VK_CANCEL);
     SendKey(VK_CONTROL, true);
     EXPECT_TRUE(PumpUntil([this] { return m_session.ctrlBreak; }, 5000));
@@ -285,7 +281,8 @@ TEST_F(RecordPlayTest, KeysAndButtonsThePlaybackLeftDownAreReleasedHoweverItEnds
             else
                 EXPECT_EQ(S_OK, HkUninstallPlayer());
         }
-        PumpFor(50);
+        // The releases are typed like any other input.
+        PumpUntil([&down] { return !down(VK_CONTROL) && !down(VK_LBUTTON); });
         EXPECT_FALSE(down(VK_CONTROL)) << ending;
         EXPECT_FALSE(down(VK_LBUTTON)) << ending;
 
@@ -296,7 +293,6 @@ TEST_F(RecordPlayTest, KeysAndButtonsThePlaybackLeftDownAreReleasedHoweverItEnds
             SendKey(VK_CONTROL, true);
         if (down(VK_LBUTTON))
             ClickAt(click);
-        PumpFor(50);
     }
 }
 

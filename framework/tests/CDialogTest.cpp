@@ -2,6 +2,7 @@
 // values out), validation that refuses OK, modeless dialogs whose keyboard interface the
 // message loop runs, and notifications reflected to the control's object.
 #include "UiTestResources.h"
+#include "framework/AppFailure.h"
 #include "framework/AppMessageBox.h"
 #include "framework/AppMessageLoop.h"
 #include "framework/AppWindowText.h"
@@ -13,6 +14,7 @@
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 namespace
@@ -358,4 +360,77 @@ TEST(CDialog, AControlsObjectGivesTheWindowBackAndNeverDestroysIt)
     EXPECT_EQ(ownProc, GetWindowLongPtrW(control, GWLP_WNDPROC));
     SendMessageW(control, BM_CLICK, 0, 0);
     EXPECT_EQ(0, again.clicks);
+}
+
+namespace
+{
+const UINT kThrowingCommand = 900;
+
+class ThrowingDialog : public CDialog
+{
+public:
+    ThrowingDialog() : CDialog(IDD_VALUES) {}
+
+protected:
+    bool OnCommand(UINT code, UINT id, HWND control) override
+    {
+        if (id == kThrowingCommand)
+            throw std::runtime_error("command failed");
+        return CDialog::OnCommand(code, id, control);
+    }
+};
+
+class ThrowingButton : public CButton
+{
+protected:
+    bool OnChildNotify(UINT message, WPARAM, LPARAM, LRESULT&) override
+    {
+        if (message == WM_COMMAND)
+            throw std::runtime_error("notification failed");
+        return false;
+    }
+};
+
+std::vector<CString> g_failures;
+void CollectFailure(const CString& text)
+{
+    g_failures.push_back(text);
+}
+} // namespace
+
+TEST(CDialog, AnExceptionOfAHandlerOrAControlsObjectIsReportedAndStopsThere)
+{
+    g_failures.clear();
+    AppFailureReporter previous = AppSetFailureReporter(&CollectFailure);
+    ThrowingDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    SendMessageW(dialog, WM_COMMAND, kThrowingCommand, 0);
+    ThrowingButton check;
+    ASSERT_TRUE(check.SubclassDlgItem(IDC_ENABLED, dialog));
+    check.Click();
+    AppSetFailureReporter(previous);
+
+    ASSERT_EQ(2u, g_failures.size());
+    EXPECT_NE(-1, g_failures[0].Find(L"command failed"));
+    EXPECT_NE(-1, g_failures[1].Find(L"notification failed"));
+    EXPECT_TRUE(IsWindow(dialog));
+}
+
+namespace
+{
+// A dialog template in memory: a caption-less pop-up without controls.
+struct EmptyTemplate
+{
+    DLGTEMPLATE header = {WS_POPUP | WS_CAPTION, 0, 0, 0, 0, 100, 50};
+    WORD menu = 0, windowClass = 0, title = 0;
+};
+} // namespace
+
+TEST(CDialog, ATemplateInMemoryRunsModallyAndEndsWithTheCodeGiven)
+{
+    EmptyTemplate dialogTemplate;
+    ModalDriver driver([](CDialog& dialog) { dialog.EndDialog(42); });
+    CDialog dialog(&dialogTemplate.header);
+    EXPECT_EQ(42, dialog.DoModal());
+    EXPECT_EQ(42, dialog.GetEndCode());
 }

@@ -79,6 +79,38 @@ bool FocusIsIn(HWND pane)
 }
 } // namespace
 
+namespace
+{
+class CountingView : public CView
+{
+public:
+    int draws = 0;
+
+protected:
+    void OnDraw(HDC dc) override
+    {
+        if (dc)
+            ++draws;
+    }
+};
+} // namespace
+
+TEST(CView, AViewPaintsThroughOnDrawAndAClickGivesItTheFocus)
+{
+    Frame frame;
+    CountingView view;
+    ASSERT_TRUE(view.Create(frame, 5, {0, 0, 100, 80}));
+    EXPECT_FALSE(view.Create(frame, 6, {0, 0, 100, 80}));
+    ShowWindow(frame, SW_SHOW);
+    UpdateWindow(frame);
+    EXPECT_GT(view.draws, 0);
+
+    ASSERT_TRUE(FocusOn(frame));
+    SendMessageW(view, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(static_cast<HWND>(frame)),
+                 MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    EXPECT_EQ(static_cast<HWND>(view), GetFocus());
+}
+
 TEST(CFormView, TheFormIsAChildDialogOfItsTemplateThatExchangesItsValues)
 {
     Frame frame;

@@ -75,7 +75,8 @@ TEST_F(LocalControllerTest, ChoicesAreWrittenAtOnceAndTheManagersLoadTheirRecord
     controller.SetCaptureType(CT_MOVIE);
     controller.SetRecActive(CT_AUDIO, true);
     controller.SetRecActive(CT_TRAINING, true);
-    controller.SetRecActive(CT_SCREEN, false); // no value of its own
+    controller.SetRecActive(CT_SCREEN, false); // screen capture always records
+    EXPECT_TRUE(controller.IsRecActive(CT_SCREEN));
     controller.SetCBTHotKeys(2);
     EXPECT_EQ(5u, ReadCommon(L"CaptType"));
     EXPECT_EQ(1u, ReadCommon(L"AudioType"));

@@ -3,16 +3,42 @@
 // caret and copy but never change the text.
 #include "capture/output/CEditViewOutput.h"
 #include "capture/output/OutputIds.h"
+#include "framework/AppMainWnd.h"
 #include "framework/AppWindowText.h"
 #include "testing/TestPump.h"
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 namespace
 {
 using Lines = std::vector<CString>;
+
+// Whether a pop-up menu shows (menus are windows of the class "#32768").
+bool VisibleMenu()
+{
+    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr;)
+        if (IsWindowVisible(menu))
+            return true;
+    return false;
+}
+
+// A main window that records the commands it gets.
+class CommandFrame : public CWnd
+{
+public:
+    std::vector<UINT> commands;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COMMAND && lParam == 0) // a menu's, not a control's
+            commands.push_back(LOWORD(wParam));
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
 
 // A frame holding the output view.
 class OutputFixture : public ::testing::Test
@@ -51,7 +77,7 @@ protected:
         return end;
     }
 
-    CWnd frame;
+    CommandFrame frame;
     CEditViewOutput view;
 };
 
@@ -214,4 +240,43 @@ TEST_F(OutputFixture, TypedKeysChangeNothingWhileCaretKeysMoveAndCtrlKeysCopy)
     Press(VK_INSERT, true);
     EXPECT_EQ(CString(L"def"), ClipboardText());
     EXPECT_EQ(text, AppGetWindowText(view));
+}
+
+TEST_F(OutputFixture, ARightClickFocusesTheViewAndSendsTheMenusCommandToTheMainWindow)
+{
+    Append({L"one", L"two"}, 10);
+    ASSERT_TRUE(Focus());
+    SetFocus(frame);
+    AppSetMainWnd(frame);
+    RECT area;
+    GetWindowRect(view, &area);
+    SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+
+    // The menu runs its own loop on this thread: its key comes from another one.
+    bool menuSeen = false;
+    std::thread chooser([&] {
+        const ULONGLONG end = GetTickCount64() + kTestGiveUpMs;
+        while (!VisibleMenu())
+        {
+            if (GetTickCount64() > end)
+                return;
+            Sleep(20);
+        }
+        menuSeen = true;
+        Key('A', false); // "Select &All"
+        Key('A', true);
+    });
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, click, sizeof(INPUT));
+    bool chosen = PumpUntil([&] { return !frame.commands.empty(); });
+    chooser.join();
+    AppSetMainWnd(nullptr);
+
+    EXPECT_TRUE(menuSeen);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(std::vector<UINT>{ID_EDIT_SELECT_ALL}, frame.commands);
+    EXPECT_EQ(static_cast<HWND>(view), GetFocus());
 }

@@ -1,0 +1,56 @@
+#include "testing/TestInput.h"
+
+namespace
+{
+// The marker: the release of a key that no keyboard has, marked in its extra information.
+const WORD kMarkerKey = VK_F24;
+const ULONG_PTR kMarkerInfo = 0x5E771ED;
+// Far beyond the time a marker takes.
+const DWORD kMarkerResendMs = 1000;
+
+bool s_markerSeen = false;
+
+// Installed last, so it runs first: it takes the marker out and lets everything else pass.
+LRESULT CALLBACK MarkerProbe(int code, WPARAM wParam, LPARAM lParam)
+{
+    const KBDLLHOOKSTRUCT* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (code == HC_ACTION && key->vkCode == kMarkerKey && key->dwExtraInfo == kMarkerInfo)
+    {
+        s_markerSeen = true;
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool QueueIsEmpty()
+{
+    return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) == 0;
+}
+
+void SendMarker()
+{
+    INPUT marker{};
+    marker.type = INPUT_KEYBOARD;
+    marker.ki.wVk = kMarkerKey;
+    marker.ki.dwFlags = KEYEVENTF_KEYUP;
+    marker.ki.dwExtraInfo = kMarkerInfo;
+    SendInput(1, &marker, sizeof marker);
+}
+} // namespace
+
+bool SendInputSettled(const INPUT* inputs, UINT count, const MessageSeen& seen)
+{
+    s_markerSeen = false;
+    HHOOK probe = SetWindowsHookExW(WH_KEYBOARD_LL, MarkerProbe, GetModuleHandleW(nullptr), 0);
+    SendInput(count, const_cast<INPUT*>(inputs), sizeof(INPUT));
+    // Wine now and then loses a marker on its way: another one follows it after a while.
+    bool settled = false;
+    const ULONGLONG giveUp = GetTickCount64() + kTestGiveUpMs;
+    while (!settled && GetTickCount64() < giveUp)
+    {
+        SendMarker();
+        settled = PumpUntil([] { return s_markerSeen && QueueIsEmpty(); }, kMarkerResendMs, seen);
+    }
+    UnhookWindowsHookEx(probe);
+    return settled;
+}

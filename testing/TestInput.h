@@ -1,0 +1,17 @@
+#pragma once
+// Injected input that a test waits out. SendInputSettled sends the events with SendInput,
+// then a marker event behind them, and pumps this thread's messages until the marker has
+// reached the low-level hooks and the messages are handled: input passes the hooks in
+// the order it was sent, so by then the events have passed every hook (the hook
+// procedures of this thread run in the pump) and what they queued or posted to this
+// thread's windows has been dispatched. The marker itself reaches no other hook and no
+// window.
+#include "testing/TestPump.h"
+
+// False when the marker did not come within the test's give-up limit. seen, when given,
+// sees each message of the pump before it is dispatched.
+bool SendInputSettled(const INPUT* inputs, UINT count, const MessageSeen& seen = nullptr);
+inline bool SendInputSettled(const INPUT& input, const MessageSeen& seen = nullptr)
+{
+    return SendInputSettled(&input, 1, seen);
+}
