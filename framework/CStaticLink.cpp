@@ -27,10 +27,10 @@ LRESULT CStaticLink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         SetCursor(m_cursor);
         return TRUE;
     }
-    return Default(message, wParam, lParam);
+    return DefaultWindowProc(message, wParam, lParam);
 }
 
-bool CStaticLink::OnReflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+bool CStaticLink::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     if (message == WM_CTLCOLORSTATIC)
         return OnControlColour(reinterpret_cast<HDC>(wParam), result);

@@ -3,12 +3,12 @@
 // in the link colour, the hand cursor shows over it, and a click opens the link (the
 // control's own text unless SetLink gave another) with the shell; once an open has
 // succeeded the text keeps the visited colour. Icon and frame statics keep their look
-// and still open their link. The parent hands the control's WM_CTLCOLORSTATIC and
-// STN_CLICKED back to it (CControlWnd::Reflect).
-#include "framework/CControlWnd.h"
+// and still open their link. The parent's WM_CTLCOLORSTATIC and STN_CLICKED from the
+// control come back to it (CWnd::OnChildNotify).
+#include "framework/CStatic.h"
 #include "framework/CString.h"
 
-class CStaticLink : public CControlWnd
+class CStaticLink : public CStatic
 {
 public:
     static constexpr COLORREF kLinkColour = RGB(0, 0, 255);
@@ -24,7 +24,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnReflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     bool OnControlColour(HDC dc, LRESULT& result);

@@ -2,9 +2,11 @@
 
 bool CTreeCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id)
 {
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
     // Check boxes asked for at creation are set up by the control some time later, which
     // clears the checks set meanwhile; set after creation they are ready at once.
-    if (!CControlWnd::Create(WC_TREEVIEWW, 0, style & ~TVS_CHECKBOXES, rect, parent, id))
+    if (!CreateControl(0, WC_TREEVIEWW, L"", style & ~TVS_CHECKBOXES, rect, parent, id))
         return false;
     if (style & TVS_CHECKBOXES)
         SetWindowLongPtrW(GetSafeHwnd(), GWL_STYLE, static_cast<LONG_PTR>(style));

@@ -1,12 +1,12 @@
 #pragma once
 // CTreeCtrl: a tree-view control (comctl32's SysTreeView32) with the tree view's
 // messages as member functions of the same names and results.
-#include "framework/CControlWnd.h"
 #include "framework/CString.h"
+#include "framework/CWnd.h"
 
 #include <commctrl.h>
 
-class CTreeCtrl : public CControlWnd
+class CTreeCtrl : public CWnd
 {
 public:
     bool Create(DWORD style, const RECT& rect, HWND parent, UINT id);

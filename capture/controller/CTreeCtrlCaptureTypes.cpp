@@ -193,14 +193,14 @@ LRESULT CTreeCtrlCaptureTypes::WindowProc(UINT message, WPARAM wParam, LPARAM lP
     {
         OnButtonDown({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         // The tree view's own click waits for the button-up; the decided state follows it.
-        const LRESULT result = Default(message, wParam, lParam);
+        const LRESULT result = DefaultWindowProc(message, wParam, lParam);
         if (m_clicked)
             PostMessageW(GetSafeHwnd(), WM_LBUTTONUP, wParam, lParam);
         return result;
     }
     case WM_LBUTTONUP:
     {
-        const LRESULT result = Default(message, wParam, lParam);
+        const LRESULT result = DefaultWindowProc(message, wParam, lParam);
         OnButtonUp();
         return result;
     }
@@ -208,11 +208,11 @@ LRESULT CTreeCtrlCaptureTypes::WindowProc(UINT message, WPARAM wParam, LPARAM lP
         CMenuActions(CMenuActions::kView, m_controller).Show(m_controller.GetCaptureType());
         return 0;
     default:
-        return Default(message, wParam, lParam);
+        return DefaultWindowProc(message, wParam, lParam);
     }
 }
 
-bool CTreeCtrlCaptureTypes::OnReflect(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
+bool CTreeCtrlCaptureTypes::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
 {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (message != WM_NOTIFY || header->code != TVN_SELCHANGEDW)

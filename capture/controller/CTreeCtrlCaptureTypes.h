@@ -43,7 +43,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnReflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void Fill();

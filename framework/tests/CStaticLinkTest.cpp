@@ -9,7 +9,7 @@
 
 namespace
 {
-// A dialog-like parent that hands its controls their own notifications.
+// The link's parent window.
 class LinkParent : public CWnd
 {
 public:
@@ -19,15 +19,6 @@ public:
         CreateEx(0, AppRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE)),
                  L"Link test", WS_POPUP | WS_BORDER, rect, nullptr, 0);
         ShowWindow(GetSafeHwnd(), SW_SHOWNOACTIVATE);
-    }
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        LRESULT result = 0;
-        if (CControlWnd::Reflect(message, wParam, lParam, result))
-            return result;
-        return CWnd::WindowProc(message, wParam, lParam);
     }
 };
 
@@ -42,26 +33,22 @@ CString QuickProgram()
 class StaticLinkTest : public ::testing::Test
 {
 protected:
-    static constexpr COLORREF kUntouched = RGB(1, 2, 3);
 
     // A link of the style at the top left of the parent, painted once.
     CStaticLink& MakeLink(const wchar_t* text, DWORD style)
     {
         m_link.reset(new CStaticLink);
         const RECT rect = {10, 10, 390, 40};
-        EXPECT_TRUE(m_link->Create(L"STATIC", 0, WS_CHILD | WS_VISIBLE | style, rect, m_parent, 1493, text));
+        EXPECT_TRUE(m_link->Create(text, WS_CHILD | WS_VISIBLE | style, rect, m_parent, 1493));
         UpdateWindow(*m_link);
         return *m_link;
     }
-    // The text colour the link draws with; kUntouched when it leaves the drawing to the
-    // system.
+    // The text colour the parent's control-colour message gives the link.
     COLORREF DrawColour()
     {
         HDC dc = GetDC(*m_link);
-        SetTextColor(dc, kUntouched);
-        LRESULT brush = 0;
-        CControlWnd::Reflect(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                             reinterpret_cast<LPARAM>(m_link->GetSafeHwnd()), brush);
+        SendMessageW(m_parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(m_link->GetSafeHwnd()));
         const COLORREF colour = GetTextColor(dc);
         ReleaseDC(*m_link, dc);
         return colour;
@@ -116,7 +103,7 @@ TEST_F(StaticLinkTest, FrameStaticKeepsItsLookAndStillOpens)
 {
     CStaticLink& link = MakeLink(L"", SS_ETCHEDFRAME | SS_NOTIFY);
     link.SetLink(QuickProgram());
-    EXPECT_EQ(kUntouched, DrawColour());
+    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), DrawColour()) << "The system's colour, not a link's.";
     Click();
     EXPECT_TRUE(PumpUntil([&] { return link.IsVisited(); }));
 }

@@ -14,7 +14,7 @@ using namespace controller_test;
 
 namespace
 {
-// The tree in a host window that hands the tree its own notifications, over a controller
+// The tree in a host window, over a controller
 // whose screen settings enable the file destination.
 class CaptureTypesTreeTest : public ControllerFixture
 {
@@ -23,9 +23,6 @@ protected:
     {
         ControllerFixture::SetUp();
         MakeController();
-        m_host.childMessages = [](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-            return CControlWnd::Reflect(message, wParam, lParam, result);
-        };
         m_tree.reset(new CTreeCtrlCaptureTypes(*m_controller, &host));
         const RECT rect = {0, 0, 300, 380};
         ASSERT_TRUE(m_tree->Create(rect, m_host, 1001));

@@ -4,7 +4,6 @@
 #include "framework/AppMainWnd.h"
 #include "framework/CWnd.h"
 
-#include <functional>
 #include <vector>
 
 namespace controller_test
@@ -23,16 +22,10 @@ public:
     ~HostWindow() override { AppSetMainWnd(nullptr); }
 
     std::vector<UINT> commands;
-    // Every WM_NOTIFY and WM_COMMAND of a child is offered here first.
-    std::function<bool(UINT, WPARAM, LPARAM, LRESULT&)> childMessages;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        LRESULT result = 0;
-        if ((message == WM_NOTIFY || message == WM_COMMAND || message == WM_CTLCOLORSTATIC) && childMessages &&
-            childMessages(message, wParam, lParam, result))
-            return result;
         if (message == WM_COMMAND && lParam == 0)
             commands.push_back(LOWORD(wParam));
         return CWnd::WindowProc(message, wParam, lParam);
