@@ -114,10 +114,10 @@ CWnd* CFrameWnd::GetActiveView() const
 
 bool CFrameWnd::OnCmdMsg(UINT id, CmdRequest request, CCmdUI* item)
 {
-    if (CWnd::OnCmdMsg(id, request, item))
-        return true;
     CWnd* view = GetActiveView();
     if (view && view->OnCmdMsg(id, request, item))
+        return true;
+    if (CWnd::OnCmdMsg(id, request, item))
         return true;
     CWinApp* app = AppGetApp();
     return app && app->OnCmdMsg(id, request, item);

@@ -4,8 +4,8 @@
 // id AFX_IDW_PANE_FIRST).
 //
 // Commands (WM_COMMAND from the menu, accelerators, toolbar buttons, bars) are routed
-// through the command tables (CCmdTarget.h): the frame's own, then the active view's, then
-// the application object's. Before a pop-up menu opens, and when the message loop is idle
+// through the command tables (CCmdTarget.h): the active view's first, then the frame's own,
+// then the application object's, so a view overrides what its frame does with a command. Before a pop-up menu opens, and when the message loop is idle
 // (OnIdleUpdateCmdUI), every item and toolbar button asks the same route for its state;
 // items whose command nothing handles are disabled. The status bar's message pane shows
 // the prompt of the menu item under the cursor: the first part of the string whose id is

@@ -32,7 +32,7 @@ protected:
 };
 } // namespace
 
-TEST_F(FrameCommandTest, CommandsGoToTheFrameThenTheActiveViewThenTheApplication)
+TEST_F(FrameCommandTest, CommandsGoToTheActiveViewThenTheFrameThenTheApplication)
 {
     struct Case
     {
@@ -42,7 +42,7 @@ TEST_F(FrameCommandTest, CommandsGoToTheFrameThenTheActiveViewThenTheApplication
         int appRuns;
     };
     // The frame and the view both take ID_CMD_FRAME; the view and the application both take ID_CMD_VIEW.
-    const Case cases[] = {{ID_CMD_FRAME, 1, 0, 0}, {ID_CMD_VIEW, 0, 1, 0}, {ID_CMD_APP, 0, 0, 1}, {ID_CMD_UNHANDLED, 0, 0, 0}};
+    const Case cases[] = {{ID_CMD_FRAME, 0, 1, 0}, {ID_CMD_VIEW, 0, 1, 0}, {ID_CMD_APP, 0, 0, 1}, {ID_CMD_UNHANDLED, 0, 0, 0}};
     for (const Case& c : cases)
     {
         frame.runs.clear();
@@ -54,10 +54,14 @@ TEST_F(FrameCommandTest, CommandsGoToTheFrameThenTheActiveViewThenTheApplication
         EXPECT_EQ(c.appRuns, app.runs[c.id]) << c.id;
     }
 
-    // Without an active view (or once it is gone) its commands go on to the application.
+    // Without an active view (or once it is gone) its commands go on to the frame and the
+    // application.
     view.DestroyWindow();
+    frame.runs.clear();
     app.runs.clear();
+    Command(ID_CMD_FRAME);
     Command(ID_CMD_VIEW);
+    EXPECT_EQ(1, frame.runs[ID_CMD_FRAME]);
     EXPECT_EQ(1, app.runs[ID_CMD_VIEW]);
 }
 
