@@ -9,13 +9,16 @@ add_library(capture_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/CDlgVideoRecFrameRate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/CDlgScLastCapture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/SelectionText.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/dialogs/CDlgPresentationSelectionType.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/CDlgPresentationSelectionType.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/SearchFields.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/CDlgSearch.cpp)
 target_link_libraries(capture_dialogs PUBLIC capture framework common comctl32)
 
 vell_add_test(dialogs_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/dialogs/tests/CDlgLogsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/dialogs/tests/SmallDialogsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/dialogs/tests/SelectionTypeTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/dialogs/tests/FindDialogTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/dialogs/Dialogs.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture_dialogs

@@ -10,7 +10,8 @@ target_sources(framework PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ListColumnWidths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CNumberEdit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CTtEdit.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CSortHeaderCtrl.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/CSortHeaderCtrl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CAnimateCtrl.cpp)
 target_link_libraries(framework PUBLIC comctl32 shell32)
 
 # Real clicks on the controls.
