@@ -11,7 +11,8 @@ add_library(capture_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/SelectionText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/CDlgPresentationSelectionType.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/SearchFields.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/dialogs/CDlgSearch.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/CDlgSearch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/ProgramDialogs.cpp)
 target_link_libraries(capture_dialogs PUBLIC capture framework common comctl32)
 
 vell_add_test(dialogs_tests

@@ -1,5 +1,11 @@
 #include "capture/dialogs/SearchFields.h"
 
+#include "Info/InfoAudioPlaying.h"
+#include "Info/InfoAudioRecording.h"
+#include "Info/InfoCBTPlaying.h"
+#include "Info/InfoCBTRecording.h"
+#include "Info/InfoPresentationPlaying.h"
+#include "Info/InfoPresentationRecording.h"
 #include "Info/InfoScDatabase.h"
 #include "Info/InfoScEditor.h"
 #include "Info/InfoScEmail.h"
@@ -9,6 +15,7 @@
 #include "Info/InfoScScreenSaver.h"
 #include "Info/InfoScWallpaper.h"
 #include "Info/InfoScWeb.h"
+#include "Info/InfoVideoRecording.h"
 
 namespace
 {
@@ -24,6 +31,74 @@ std::vector<SearchField> WebFields(const InfoScWeb& web)
 {
     return {{0, 1634, web.FName}, {0, 1636, web.FPath},     {1, 1633, web.HostAddress},
             {1, 1634, web.Login}, {1, 1636, web.WebPath}, {1, 1637, Decimal(web.Port)}};
+}
+
+std::vector<SearchField> TrainingPlayingFields(const InfoCBTPlaying& play)
+{
+    return {{0, 1177, play.PlayFName},
+            {0, 1180, Decimal(play.PlayRepeat)},
+            {1, 1612, play.PlayAppFileName},
+            {1, 1620, play.PlayCmdLine},
+            {1, 1615, Decimal(play.PlayWndLeft)},
+            {1, 1616, Decimal(play.PlayWndTop)},
+            {1, 1617, Decimal(play.PlayWndWidth)},
+            {1, 1618, Decimal(play.PlayWndHeight)},
+            {1, 1619, Decimal(play.PlayDelayTime)}};
+}
+
+// The recording and playing records of training, audio, video and movie capture.
+std::vector<SearchField> CaptureKindFields(const SendParam& record)
+{
+    switch (record.GetType())
+    {
+    case SP_CBT_RECORDING:
+    {
+        const auto& rec = static_cast<const InfoCBTRecording&>(record);
+        return {{0, 1162, rec.RecFName}, {0, 1161, rec.RecPath}};
+    }
+    case SP_CBT_PLAYING:
+        return TrainingPlayingFields(static_cast<const InfoCBTPlaying&>(record));
+    case SP_AUDIO_RECORDING:
+    {
+        const auto& rec = static_cast<const InfoAudioRecording&>(record);
+        return {{0, 1337, rec.RecFName}, {0, 1339, rec.RecPath}};
+    }
+    case SP_AUDIO_PLAYING:
+    {
+        const auto& play = static_cast<const InfoAudioPlaying&>(record);
+        return {{0, 1322, play.PlayFName}, {0, 1329, Decimal(play.PlayRepeat)}};
+    }
+    case SP_VIDEO_RECORDING:
+    {
+        const auto& rec = static_cast<const InfoVideoRecording&>(record);
+        return {{0, 1397, rec.RecFName}, {0, 1399, rec.RecPath}, {1, 1406, Decimal(rec.RecFramesRate)}};
+    }
+    case SP_VIDEO_PLAYING:
+    {
+        const auto& play = static_cast<const InfoVideoPlaying&>(record);
+        return {{0, 1382, play.PlayFName}, {0, 1395, Decimal(play.PlayRepeat)}};
+    }
+    case SP_PRESENTATION_RECORDING:
+    {
+        const auto& rec = static_cast<const InfoPresentationRecording&>(record);
+        return {{0, 1558, rec.RecFName},
+                {0, 1560, rec.RecPath},
+                {1, 1587, Decimal(rec.RecFreq)},
+                {1, 1590, Decimal(rec.RecFramesRate)}};
+    }
+    case SP_PRESENTATION_PLAYING:
+    {
+        const auto& play = static_cast<const InfoPresentationPlaying&>(record);
+        return {{0, 1566, play.PlayFName},
+                {0, 1571, Decimal(play.PlayRepeat)},
+                {0, 1574, Decimal(play.PlayWndLeft)},
+                {0, 1575, Decimal(play.PlayWndTop)},
+                {0, 1577, Decimal(play.PlayWndWidth)},
+                {0, 1576, Decimal(play.PlayWndHeight)}};
+    }
+    default:
+        return {};
+    }
 }
 } // namespace
 
@@ -71,7 +146,7 @@ std::vector<SearchField> SearchableFields(const SendParam& record)
     case SP_SC_WEB:
         return WebFields(static_cast<const InfoScWeb&>(record));
     default:
-        return {};
+        return CaptureKindFields(record);
     }
 }
 

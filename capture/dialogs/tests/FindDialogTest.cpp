@@ -1,3 +1,4 @@
+#include "Info/InfoAudioPlaying.h"
 #include "Info/InfoScEmail.h"
 #include "Info/InfoScFile.h"
 #include "Info/InfoScWeb.h"
@@ -60,6 +61,7 @@ public:
         mail.Body = L"report report";
         mail.Subject = L"Weekly";
         m_mail = mail;
+        m_sound.PlayFName = L"C:\\Sounds\\report.wav";
         lines.Add(L"Capture started");
         lines.Add(L"Saved the report");
     }
@@ -68,6 +70,7 @@ public:
         records.push_back(std::make_unique<InfoScFile>(m_file));
         records.push_back(std::make_unique<InfoScWeb>(m_web));
         records.push_back(std::make_unique<InfoScEmail>(m_mail));
+        records.push_back(std::make_unique<InfoAudioPlaying>(m_sound));
     }
     void CopyOutputLines(CStringArray& copy) override { copy.Copy(lines); }
     void ShowOutputLine(int line, const CString& text, bool) override
@@ -86,6 +89,7 @@ private:
     InfoScFile m_file;
     InfoScWeb m_web;
     InfoScEmail m_mail;
+    InfoAudioPlaying m_sound;
 };
 
 class FindDialogTest : public ScratchProfileTest
@@ -167,9 +171,10 @@ TEST_F(FindDialogTest, FixtureConfigurationGivesRowsWithPageAndControl)
                                            Row(SP_SC_FILE, L"C:\\Captures\\Report", 0, 1093),
                                            Row(SP_SC_WEB, L"report", 1, 1634),
                                            Row(SP_SC_EMAIL, L"report report", 1, 1063),
+                                           Row(SP_AUDIO_PLAYING, L"C:\\Sounds\\report.wav", 0, 1322),
                                            L"Output window|Saved the report|1000|1|0"};
     EXPECT_EQ(expected, Rows()) << "A field holding the text twice gives one row; the password is not searched.";
-    EXPECT_EQ(CString(L"Number of items:  5"), Status());
+    EXPECT_EQ(CString(L"Number of items:  6"), Status());
     EXPECT_TRUE(IsWindowEnabled(m_dialog->GetDlgItem(IDC_SEARCH_FIND)));
     EXPECT_FALSE(IsWindowEnabled(m_dialog->GetDlgItem(IDC_SEARCH_STOP)));
 
@@ -273,7 +278,7 @@ TEST_F(FindDialogTest, DoubleClicksReachTheHost)
     {
         int row;
         const wchar_t* shown;
-    } cases[] = {{4, L"line 1: report"}, {2, L"type 17 page 1 control 1634: report"}};
+    } cases[] = {{5, L"line 1: report"}, {2, L"type 17 page 1 control 1634: report"}};
     for (const auto& c : cases)
     {
         // On the found text, which fits its cell: no title tip comes between the clicks.
