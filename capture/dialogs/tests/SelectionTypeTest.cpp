@@ -1,9 +1,16 @@
+#include "Info/InfoScFile.h"
+#include "Info/InfoScSettings.h"
+#include "capture/destinations/CImageDestinations.h"
 #include "capture/dialogs/CDlgPresentationSelectionType.h"
 #include "capture/dialogs/DialogResources.h"
+#include "capture/selection/CScreenCaptureManager.h"
 #include "capture/selection/ICaptureDialogs.h"
+#include "capture/tests/FakeSystemCursors.h"
+#include "capture/timing/CWndTimer.h"
 #include "capture/tests/SelectionTestSupport.h"
 #include "DialogsTestSupport.h"
 #include "testing/CStringPrinter.h"
+#include "testing/TestFolder.h"
 #include "testing/TestPump.h"
 
 #include <gtest/gtest.h>
@@ -126,4 +133,102 @@ TEST_F(SelectionTypeTest, UseMouseWritesTheMarkedRectangle)
     ClickButton(*m_dialog, IDC_SEL_USE_SELECTION);
     EXPECT_EQ(kSelectionUseSelection, m_dialog->GetEndCode());
     EXPECT_EQ(2u, m_dialog->GetSelectionPoints().size());
+}
+
+namespace
+{
+// The owner of a timed capture without a main window.
+class QuietOwner : public ICaptureOwner
+{
+public:
+    void BeginCapture() override {}
+    void OnCaptureFinished(DestinationResult, bool, bool, bool, bool) override {}
+    void SetRightButtonPoll(bool) override {}
+    CHkVellLibrary* GetHookLibrary() override { return nullptr; }
+    HWND GetOwnerWindow() override { return nullptr; }
+};
+
+// The program's dialogs as the engine meets them: the selection type is the real dialog.
+class ProgramDialogs : public ICaptureDialogs
+{
+public:
+    int EditProperties(SendParam&, HWND) override { return IDOK; }
+    int ChooseSelection(EnumSendParam recordType, EnumScreenCaptureType& type, std::vector<POINT>& points,
+                        CString& windowName, HWND parent) override
+    {
+        return ChooseSelectionType(recordType, type, points, windowName, parent);
+    }
+};
+
+int CountBitmaps(const TestFolder& folder, SIZE& size)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(folder / L"*.bmp", &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    int count = 0;
+    do
+    {
+        ++count;
+        BITMAP info = {};
+        HBITMAP bitmap = static_cast<HBITMAP>(
+            LoadImageW(nullptr, folder / found.cFileName, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+        GetObjectW(bitmap, sizeof info, &info);
+        DeleteObject(bitmap);
+        size = SIZE{info.bmWidth, info.bmHeight};
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return count;
+}
+} // namespace
+
+TEST(SelectionTypeCaptureTest, ATimedCaptureTakesTheTypedRectangle)
+{
+    InfoScSettings savedSettings;
+    InfoScFile savedFile;
+    savedSettings.LoadFromRegistry();
+    savedFile.LoadFromRegistry();
+    TestFolder folder;
+    InfoScSettings settings;
+    settings.Clear();
+    settings.File = true;
+    settings.Type = SCT_DESKTOP;
+    settings.SaveToRegistry(0);
+    InfoScFile file(L"timed", folder.Path(), FT_BMP, false, false, 3, 1);
+    file.SaveToRegistry(0);
+
+    ProgramDialogs dialogs;
+    QuietOwner owner;
+    FakeSystemCursors cursors;
+    CScreenCaptureManager manager(std::unique_ptr<CImageDestinations>(new CImageDestinations), dialogs);
+    manager.SetSystemCursors(cursors);
+    manager.SetOwner(&owner);
+
+    // The user chooses the rectangle, types its corners and uses the selection.
+    bool typed = false;
+    const CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog& dialog) {
+        HWND combo = dialog.GetDlgItem(IDC_SEL_TYPE);
+        SendMessageW(combo, CB_SETCURSEL, SCT_RECTANGLE, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_SEL_TYPE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        SetForegroundWindow(dialog);
+        SetFocus(dialog.GetDlgItem(IDC_SEL_TEXT));
+        typed = TypeTextSettled(L"10,10,110,60");
+        SendMessageW(dialog.GetDlgItem(IDC_SEL_USE_SELECTION), BM_CLICK, 0, 0);
+    });
+    const DestinationResult started = manager.Start(false);
+    CDialog::SetModalHook(previous);
+    EXPECT_TRUE(typed);
+    ASSERT_EQ(DR_DONE, started);
+    CWndTimer* timer = manager.GetTimer();
+    ASSERT_NE(nullptr, timer);
+    SendMessageW(timer->GetSafeHwnd(), WM_TIMER, CWndTimer::kScreenTimerId, 0);
+    SendMessageW(timer->GetSafeHwnd(), WM_TIMER, CWndTimer::kStopTimerId, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !manager.IsCapturing(); }));
+    SIZE size = {};
+    EXPECT_LE(1, CountBitmaps(folder, size));
+    EXPECT_EQ(100, size.cx);
+    EXPECT_EQ(50, size.cy);
+
+    savedSettings.SaveToRegistry(0);
+    savedFile.SaveToRegistry(0);
 }
