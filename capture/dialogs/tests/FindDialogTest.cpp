@@ -266,6 +266,8 @@ TEST_F(FindDialogTest, StopCloseAndDestructionEndALongSearch)
     ClickButton(*m_dialog, IDC_SEARCH_FIND);
     ASSERT_TRUE(m_dialog->IsSearching());
     EXPECT_TRUE(m_dialog->GetAnimation().IsPlaying());
+    EXPECT_TRUE(IsWindowVisible(m_dialog->GetAnimation()));
+    EXPECT_TRUE(m_dialog->GetAnimation().Open(IDR_SEARCH_ANIMATION)) << "The clip is one the control can play.";
     m_dialog.reset(); // waits for the worker, which stops between lines
 }
 
