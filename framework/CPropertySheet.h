@@ -36,10 +36,10 @@ public:
     bool SetActivePage(int index);
     HWND GetTabControl() const;
 
-    // True while the owner replaces the pages: a page that becomes current meanwhile is
-    // not the user's choice.
-    bool IsExchangingPages() const { return m_exchanging; }
-    void SetExchangingPages(bool exchanging) { m_exchanging = exchanging; }
+    // True while the program replaces or selects pages itself: a page that becomes current
+    // meanwhile is not the user's choice.
+    bool IsSelectingByProgram() const { return m_selectingByProgram; }
+    void SetSelectingByProgram(bool selecting) { m_selectingByProgram = selecting; }
 
     bool PreTranslateMessage(MSG& message) override;
 
@@ -48,5 +48,5 @@ private:
     void HideButtons();
 
     std::vector<CPropertyPage*> m_pages;
-    bool m_exchanging = false;
+    bool m_selectingByProgram = false;
 };

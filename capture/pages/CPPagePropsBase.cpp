@@ -14,7 +14,7 @@ CPPagePropsBase::CPPagePropsBase(UINT templateId, EnumSendParam type, int pageIn
 bool CPPagePropsBase::OnSetActive()
 {
     auto* sheet = dynamic_cast<CPropertySheet*>(CWnd::FromHandle(GetSheetWindow()));
-    if (sheet && !sheet->IsExchangingPages())
+    if (sheet && !sheet->IsSelectingByProgram())
         SaveActivePageIndex(m_type, m_pageIndex, true);
     return CPropertyPage::OnSetActive();
 }
@@ -30,6 +30,14 @@ LRESULT CPPagePropsBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool CPPagePropsBase::FailCheck(const CString& text, UINT icon, UINT controlId)
 {
+    // The user sees the page of the bad value first.
+    if (auto* sheet = dynamic_cast<CPropertySheet*>(CWnd::FromHandle(GetSheetWindow())))
+    {
+        const bool selecting = sheet->IsSelectingByProgram();
+        sheet->SetSelectingByProgram(true);
+        sheet->SetActivePage(sheet->GetPageIndex(this));
+        sheet->SetSelectingByProgram(selecting);
+    }
     AppMessageBox(text, MB_OK | icon, GetSafeHwnd());
     if (HWND control = controlId ? GetDlgItem(controlId) : nullptr)
         SendMessageW(GetSafeHwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);

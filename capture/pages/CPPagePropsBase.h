@@ -23,7 +23,7 @@ protected:
     bool OnKillActive() override { return true; }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // Shows the text in a box of the icon (0: none), moves the focus to the control (0:
+    // Makes the page current, shows the text in a box of the icon (0: none), moves the focus to the control (0:
     // where it is) and returns false.
     bool FailCheck(const CString& text, UINT icon, UINT controlId);
     // A text a control must not leave empty, and what the user is told when it does.

@@ -22,7 +22,7 @@ void CPSheetCaptureBase::ShowPages(int type, int activePage, bool force)
 {
     if (!force && type == m_type)
         return;
-    SetExchangingPages(true);
+    SetSelectingByProgram(true);
     // The new pages come in before the old ones go, so that the sheet always has a
     // current page while it changes over.
     Pages pages = CreatePages(type);
@@ -38,7 +38,7 @@ void CPSheetCaptureBase::ShowPages(int type, int activePage, bool force)
         SetActivePage(activePage);
     if (GetSafeHwnd() && IsWindowVisible(*this))
         InvalidateRect(GetParent(*this), nullptr, TRUE);
-    SetExchangingPages(false);
+    SetSelectingByProgram(false);
 }
 
 LRESULT CPSheetCaptureBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,7 +1,18 @@
 #include "capture/pages/tests/PageHostFixture.h"
 
 #include "capture/destinations/CImageDestinations.h"
+#include "Info/InfoScDatabase.h"
+#include "Info/InfoScEditor.h"
+#include "Info/InfoScEmail.h"
+#include "Info/InfoScFax.h"
+#include "Info/InfoScFile.h"
+#include "Info/InfoScIcq.h"
+#include "Info/InfoScPrinter.h"
+#include "Info/InfoScScreenSaver.h"
+#include "Info/InfoScWallpaper.h"
+#include "Info/InfoScWeb.h"
 #include "capture/pages/CDlgProperties.h"
+#include "framework/AppWindowText.h"
 #include "testing/PrivateUserRegistry.h"
 #include "testing/TestInput.h"
 
@@ -183,4 +194,85 @@ void PageHostTest::SetText(int page, UINT id, const wchar_t* text)
     HWND item = Item(page, id);
     ASSERT_NE(nullptr, item);
     SetWindowTextW(item, text);
+}
+
+CString PageHostTest::Text(int page, UINT id)
+{
+    return AppGetWindowText(Item(page, id));
+}
+
+void PageHostTest::MakeValid(EnumSendParam type)
+{
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    switch (type)
+    {
+    case SP_SC_FILE:
+        static_cast<InfoScFile&>(Live(type)).FName = L"Shot";
+        static_cast<InfoScFile&>(Live(type)).FPath = m_folder.Path();
+        break;
+    case SP_SC_EDITOR:
+        static_cast<InfoScEditor&>(Live(type)).FName = program;
+        break;
+    case SP_SC_EMAIL:
+    {
+        auto& mail = static_cast<InfoScEmail&>(Live(type));
+        mail.Server = L"mail.example";
+        mail.From = L"me@example.com";
+        mail.To = L"you@example.com";
+        break;
+    }
+    case SP_SC_ICQ:
+        static_cast<InfoScIcq&>(Live(type)).UID = 12345;
+        break;
+    case SP_SC_PRINTER:
+    {
+        auto& printer = static_cast<InfoScPrinter&>(Live(type));
+        printer.Name = L"PDF";
+        printer.DrvName = L"winspool";
+        printer.PortName = L"CUPS:PDF";
+        break;
+    }
+    case SP_SC_FAX:
+    {
+        auto& fax = static_cast<InfoScFax&>(Live(type));
+        fax.SvrName = L"(local)";
+        fax.RecName = L"Ann";
+        fax.RecNumber = L"555";
+        fax.UseCoverPage = false;
+        break;
+    }
+    case SP_SC_DATABASE:
+    {
+        auto& database = static_cast<InfoScDatabase&>(Live(type));
+        database.ConnStr = L"DSN=Test";
+        database.Table = L"Shots";
+        database.BlobCol = L"Image";
+        CStringList names, values;
+        CList<int> codes;
+        names.AddTail(CString(L"Taken"));
+        codes.AddTail(6);
+        values.AddTail(CString(L"(AutoGenerate)"));
+        database.SetExtraColInfo(names, codes, values);
+        break;
+    }
+    case SP_SC_SCREENSAVER:
+        static_cast<InfoScScreenSaver&>(Live(type)).Name = L"Saver";
+        break;
+    case SP_SC_WALLPAPER:
+        static_cast<InfoScWallpaper&>(Live(type)).Name = L"Paper";
+        break;
+    case SP_SC_WEB:
+    {
+        auto& web = static_cast<InfoScWeb&>(Live(type));
+        web.FName = L"Web";
+        web.FPath = m_folder.Path();
+        web.HostAddress = L"ftp://127.0.0.1";
+        web.WebPath = L"/";
+        web.Port = 21;
+        break;
+    }
+    default:
+        break;
+    }
 }

@@ -8,6 +8,7 @@
 #include "capture/selection/CScreenCaptureManager.h"
 #include "capture/selection/ICaptureDialogs.h"
 #include "common/tests/MessageBoxRecorder.h"
+#include "testing/TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -52,14 +53,20 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Gives the live record of a destination type values that pass every page's checks
+    // (an existing folder, editor and cover page, a listed fax server, ...).
+    void MakeValid(EnumSendParam type);
     // Shows the type's pages in the host's sheet.
     void Show(int type);
+    // The text of a control of a page.
+    CString Text(int page, UINT id);
     SendParam& Live(EnumSendParam type) { return *m_manager->GetRecord(type); }
     // A control of the page at the index (the page has its window).
     HWND Item(int page, UINT id);
     IProperties& Page(int index);
     void SetText(int page, UINT id, const wchar_t* text);
 
+    TestFolder m_folder;
     HWND m_host = nullptr;
     std::unique_ptr<CPSheetCaptureProperties> m_sheet;
     std::unique_ptr<CScreenCaptureManager> m_manager;
