@@ -39,6 +39,7 @@ target_link_libraries(capture PUBLIC netapi32 comctl32)
 vell_add_test(pages_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageHostFixture.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesContractTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChecksTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
