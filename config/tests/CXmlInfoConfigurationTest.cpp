@@ -14,23 +14,6 @@ std::wstring OptionsValue(const wchar_t* name)
     return std::wstring(L"\\Software\\Talvono Software\\Talvono Vellumor\\Common\\") + name;
 }
 
-// The names in the folder other than "." and "..".
-std::vector<std::wstring> FolderNames(const CString& folder)
-{
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(folder + L"\\*", &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-    {
-        std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..")
-            names.push_back(name);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
 } // namespace
 
 TEST_F(ConfigurationTest, SavingWritesEveryFieldInFileOrderTheSameEachTime)
@@ -45,8 +28,8 @@ TEST_F(ConfigurationTest, SavingWritesEveryFieldInFileOrderTheSameEachTime)
 
     const std::string golden = GoldenText();
     ASSERT_FALSE(golden.empty());
-    EXPECT_EQ(golden, ReadFileBytes(Path(L"first.xml")));
-    EXPECT_EQ(golden, ReadFileBytes(Path(L"second.xml")));
+    EXPECT_EQ(golden, ReadBytes(Path(L"first.xml")));
+    EXPECT_EQ(golden, ReadBytes(Path(L"second.xml")));
     RegistrySnapshot registry = TakeRegistrySnapshot();
     EXPECT_EQ(1u, registry.count(OptionsValue(L"OptsOwMaxLines")));
 }
@@ -125,8 +108,9 @@ TEST_F(ConfigurationTest, ASaveThatCannotWriteSaysSoAndKeepsTheOldFile)
     ASSERT_TRUE(SetFileAttributesW(readOnly, FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(SaveConfigurationFile(readOnly, error));
     EXPECT_EQ(kFileError, error);
-    EXPECT_EQ("<configuration>old</configuration>", ReadFileBytes(readOnly));
+    EXPECT_EQ("<configuration>old</configuration>", ReadBytes(readOnly));
     // No temporary file is left beside it.
-    EXPECT_EQ(std::vector<std::wstring>{L"kept.xml"}, FolderNames(Folder()));
+    EXPECT_EQ(0, CountFiles(Folder() + L"\\*.tmp"));
+    EXPECT_EQ(1, CountFiles(Folder() + L"\\*.xml"));
     SetFileAttributesW(readOnly, FILE_ATTRIBUTE_NORMAL);
 }

@@ -58,25 +58,39 @@ std::string EntityBomb()
     return text + "]><configuration><screen><file><filename>&a9;</filename></file></screen></configuration>";
 }
 
+// The file with a document type that declares an entity, used as the fax note.
+std::string WithEntity(const std::string& text, const std::string& declaration)
+{
+    std::string declared = ReplaceIn(text, "configuration", "<configuration>",
+                                     "<!DOCTYPE configuration [" + declaration + "]><configuration>");
+    return ReplaceIn(declared, "fax", "<note>Fax note</note>", "<note>&secret;</note>");
+}
+
+// An external entity naming a file of the test's folder.
+std::string WithExternalEntity(const std::string& text)
+{
+    return WithEntity(text, "<!ENTITY secret SYSTEM \"secret.txt\">");
+}
+
+// The UTF-8 text as UTF-16 with its byte-order mark.
+std::string Utf16(const std::string& text)
+{
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0],
+                                    static_cast<int>(wide.size())));
+    std::string bytes = "\xFF\xFE";
+    bytes.append(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+    return bytes;
+}
+
 const BadFile kBadFiles[] = {
     {"malformed", Text("<configuration><screen></configuration>"), kFile},
     {"truncated", [] { std::string t = GoldenText(); return t.substr(0, t.size() / 2); }, kFile},
     {"empty", Text(""), kFile},
     {"entity expansion bomb", EntityBomb, kFile},
-    {"external entity naming a local file",
-     [] {
-         return ReplaceIn(GoldenText(), "configuration", "<configuration>",
-                          "<!DOCTYPE configuration [<!ENTITY secret SYSTEM \"secret.txt\">]><configuration>") ;
-     },
-     kFile},
-    {"external entity in UTF-16",
-     [] {
-         std::string text = "\xFF\xFE", narrow = "<!DOCTYPE c [<!ENTITY s SYSTEM \"secret.txt\">]><configuration/>";
-         for (char c : narrow)
-             text += std::string(1, c) + '\0';
-         return text;
-     },
-     kFile},
+    {"a document type of its own", [] { return WithEntity(GoldenText(), "<!ENTITY secret \"inside\">"); }, kFile},
+    {"external entity naming a local file", [] { return WithExternalEntity(GoldenText()); }, kFile},
+    {"external entity in UTF-16", [] { return Utf16(WithExternalEntity(GoldenText())); }, kFile},
     {"root not configuration", Text("<settings><screen/></settings>"), kFile},
     {"no screen", Missing("screen"), kScreen},
     {"no training", Missing("training"), kTraining},
@@ -250,7 +264,7 @@ TEST_F(ConfigurationTest, AFlagOfTwoIsWrittenBackAsOne)
     CString error;
     ASSERT_TRUE(OpenConfigurationFile(WriteFixture(L"two.xml", Value("email", "attached", "0", "2")()), error));
     ASSERT_TRUE(SaveConfigurationFile(Path(L"again.xml"), error));
-    const std::string saved = ReadFileBytes(Path(L"again.xml"));
+    const std::string saved = ReadBytes(Path(L"again.xml"));
     const size_t email = saved.find("<email>");
     ASSERT_NE(std::string::npos, email);
     EXPECT_EQ(saved.find("<attached>", email), saved.find("<attached>1</attached>", email));

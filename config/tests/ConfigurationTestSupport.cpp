@@ -3,8 +3,6 @@
 #include "capture/destinations/CImageDestinations.h"
 #include "testing/PrivateUserRegistry.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace config_test
 {
@@ -59,18 +57,6 @@ RegistrySnapshot TakeRegistrySnapshot()
 void ClearRegistry()
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, nullptr);
-}
-
-std::string ReadFileBytes(const CString& path)
-{
-    std::ifstream in(path.GetString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFileBytes(const CString& path, const std::string& bytes)
-{
-    std::ofstream out(path.GetString(), std::ios::binary | std::ios::trunc);
-    out << bytes;
 }
 
 std::string ResourceBytes(int id)
@@ -176,7 +162,7 @@ CLocalController& ConfigurationTest::StartProgram()
 CString ConfigurationTest::WriteFixture(const wchar_t* name, const std::string& text)
 {
     CString path = Path(name);
-    WriteFileBytes(path, text);
+    WriteBytes(path, text);
     return path;
 }
 } // namespace config_test

@@ -8,6 +8,7 @@
 #include "capture/movie/CPresentationManager.h"
 #include "capture/selection/ICaptureDialogs.h"
 #include "config/CXmlInfoConfiguration.h"
+#include "testing/TestFiles.h"
 #include "testing/TestFolder.h"
 
 #include <map>
@@ -24,8 +25,6 @@ RegistrySnapshot TakeRegistrySnapshot();
 // Empties the registry root.
 void ClearRegistry();
 
-std::string ReadFileBytes(const CString& path);
-void WriteFileBytes(const CString& path, const std::string& bytes);
 // The bytes of an RCDATA resource of the test program.
 std::string ResourceBytes(int id);
 
