@@ -165,6 +165,16 @@ struct ValueForm
     std::function<void()> check;
 };
 
+// The golden file with the section's content taken out: the section written as empty.
+std::function<std::string()> Emptied(const char* section, const char* empty)
+{
+    return [=] {
+        std::string text = GoldenText(), close = std::string("</") + section + ">";
+        size_t begin = text.find(std::string("<") + section + ">"), end = text.find(close) + close.size();
+        return text.replace(begin, end - begin, empty);
+    };
+}
+
 const InfoScEmail& Email()
 {
     return LiveRecord<InfoScEmail>(SP_SC_EMAIL);
@@ -192,11 +202,7 @@ const ValueForm kValueForms[] = {
          EXPECT_TRUE(File().FPath == L"C:\\Shots");
      }},
     {"empty screen",
-     [] {
-         std::string text = GoldenText();
-         size_t begin = text.find("<screen>"), end = text.find("</screen>") + 9;
-         return text.replace(begin, end - begin, "<screen/>");
-     },
+     Emptied("screen", "<screen/>"),
      [] {
          const InfoScSettings& settings = *GetLocalController()->GetScreenManager()->GetSettings();
          EXPECT_TRUE(settings.Clipboard);
@@ -206,26 +212,28 @@ const ValueForm kValueForms[] = {
          EXPECT_TRUE(LiveRecord<InfoScWeb>(SP_SC_WEB) == InfoScWeb());
      }},
     {"empty training",
-     [] {
-         std::string text = GoldenText();
-         size_t begin = text.find("<training>"), end = text.find("</training>") + 11;
-         return text.replace(begin, end - begin, "<training></training>");
-     },
+     Emptied("training", "<training></training>"),
      [] {
          EXPECT_TRUE(StoredRecord<InfoCBTRecording>() == InfoCBTRecording());
          EXPECT_TRUE(StoredRecord<InfoCBTPlaying>() == InfoCBTPlaying());
      }},
     {"empty globaloptions",
-     [] {
-         std::string text = GoldenText();
-         size_t begin = text.find("<globaloptions>"), end = text.find("</globaloptions>") + 16;
-         return text.replace(begin, end - begin, "<globaloptions/>");
-     },
+     Emptied("globaloptions", "<globaloptions/>"),
      [] {
          const CGlobalOptions& options = GetLocalController()->GetGlobalOptions();
          EXPECT_TRUE(options.GetShowErrorLog());
          EXPECT_TRUE(options.GetShowData());
          EXPECT_EQ(1000u, options.GetMaxLines());
+     }},
+    {"empty localcontroller",
+     Emptied("localcontroller", "<localcontroller/>"),
+     [] {
+         // The controller's own defaults, not what the running program had.
+         CLocalController& controller = *GetLocalController();
+         EXPECT_EQ(1, controller.GetCaptureType());
+         for (int type = 2; type <= 5; ++type)
+             EXPECT_TRUE(controller.IsRecActive(type)) << type;
+         EXPECT_EQ(2, controller.GetCBTHotKeys());
      }},
     {"unknown elements, comments and a second sibling",
      Value("file", "duration", "61", "61</duration><unknown>5</unknown><!-- note --><duration>99"),
