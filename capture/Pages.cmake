@@ -2,6 +2,7 @@
 # dialogs they open; their dialogs and texts are in pages/Pages.rc, which the program's
 # resources include.
 target_sources(capture PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/pages/AddressBook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CapturePageHost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CaptureUiHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CDbColumnsListCtrl.cpp
@@ -42,6 +43,7 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesContractTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChecksTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesDialogsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CaptureUiHelpersTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
