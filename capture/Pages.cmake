@@ -2,9 +2,11 @@
 # dialogs they open; their dialogs and texts are in pages/Pages.rc, which the program's
 # resources include.
 target_sources(capture PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/pages/AddressBook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CapturePageHost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CaptureUiHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CDbColumnsListCtrl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CDlgPickAddress.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CDlgProperties.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CDlgScDbExtraColumns.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropertiesCaptureType.cpp
@@ -40,8 +42,11 @@ vell_add_test(pages_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageHostFixture.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesContractTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChecksTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesDialogsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CaptureUiHelpersTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
     LOCKS vell_display vell_input
+    PEERS odbc
     UNMANAGED_WINDOWS)

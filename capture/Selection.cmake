@@ -3,6 +3,7 @@
 target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/selection/CWndTransparentScSelection.cpp
     ${CMAKE_CURRENT_LIST_DIR}/selection/CScTitleTip.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/selection/SelectionOutline.cpp
     ${CMAKE_CURRENT_LIST_DIR}/timing/CElapsedTimeDisplay.cpp
     ${CMAKE_CURRENT_LIST_DIR}/timing/CGlobalOptions.cpp)
 target_link_libraries(capture PUBLIC user32 gdi32 advapi32)

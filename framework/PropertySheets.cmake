@@ -3,3 +3,9 @@ target_sources(framework PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AfxParseURL.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CPropertyPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CPropertySheet.cpp)
+
+vell_add_test(property_sheet_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/PropertySheetTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/property_sheet_tests.rc
+    LIBS framework
+    LOCKS vell_display vell_input
+    UNMANAGED_WINDOWS)

@@ -121,6 +121,20 @@ void CPPagePropsBase::LimitText(UINT id, int length)
     SendMessageW(GetDlgItem(id), EM_LIMITTEXT, static_cast<WPARAM>(length), 0);
 }
 
+void CPPagePropsBase::BindNumber(CNumberEdit& edit, UINT id, int minimum, int maximum)
+{
+    edit.SetType(CNumberEdit::kUnsigned32);
+    edit.SetMin(minimum);
+    edit.SetMax(maximum);
+    edit.SubclassDlgItem(id, GetSafeHwnd());
+}
+
+void CPPagePropsBase::BindPath(CTtEdit& edit, UINT id, int length)
+{
+    edit.SubclassDlgItem(id, GetSafeHwnd());
+    LimitText(id, length);
+}
+
 void CPPagePropsBase::EnableItem(UINT id, bool enable)
 {
     EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE);

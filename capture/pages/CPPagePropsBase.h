@@ -4,7 +4,9 @@
 // it, pops up the capture action menu on a right click of its background, and gives the
 // pages their control access and their one way of refusing a value.
 #include "capture/pages/IProperties.h"
+#include "framework/CNumberEdit.h"
 #include "framework/CPropertyPage.h"
+#include "framework/CTtEdit.h"
 
 #include <initializer_list>
 
@@ -48,6 +50,10 @@ protected:
     // The text of a combo box's item; empty for no item.
     CString GetComboText(UINT id, int index) const;
     void LimitText(UINT id, int length);
+    // Binds a number edit of the page to its range.
+    void BindNumber(CNumberEdit& edit, UINT id, int minimum, int maximum);
+    // Binds a file-name or path edit (a tip shows a text that does not fit) with its limit.
+    void BindPath(CTtEdit& edit, UINT id, int length);
     void EnableItem(UINT id, bool enable);
 
 private:

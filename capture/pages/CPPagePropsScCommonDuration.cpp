@@ -26,10 +26,10 @@ int CPPagePropsScCommonDuration::PageIndexOf(EnumSendParam type)
 
 void CPPagePropsScCommonDuration::InitControls()
 {
-    LimitText(IDC_DURATION_HOURS, 3);
-    LimitText(IDC_DURATION_MINUTES, 2);
-    LimitText(IDC_DURATION_SECONDS, 2);
-    LimitText(IDC_FREQUENCE, 3);
+    BindNumber(m_hours, IDC_DURATION_HOURS, 0, 999);
+    BindNumber(m_minutes, IDC_DURATION_MINUTES, 0, 59);
+    BindNumber(m_seconds, IDC_DURATION_SECONDS, 0, 59);
+    BindNumber(m_frequence, IDC_FREQUENCE, 1, 999);
     SendMessageW(GetDlgItem(IDC_FREQUENCE_SPIN), UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(IDC_FREQUENCE)), 0);
 }
 

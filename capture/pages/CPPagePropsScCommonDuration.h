@@ -20,4 +20,6 @@ protected:
 
 private:
     void UpdateEnabling();
+
+    CNumberEdit m_hours, m_minutes, m_seconds, m_frequence;
 };

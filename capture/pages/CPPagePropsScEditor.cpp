@@ -20,7 +20,7 @@ CString CPPagePropsScEditor::FindCompanyEditor()
 
 void CPPagePropsScEditor::InitControls()
 {
-    LimitText(IDC_EDITOR_LOCATION, 260);
+    BindPath(m_location, IDC_EDITOR_LOCATION, 260);
     FillImageTypeCombo(GetDlgItem(IDC_FILE_TYPE), CopyAs<InfoScEditor>().FType, false, false);
     const bool found = !FindCompanyEditor().IsEmpty();
     EnableItem(IDC_EDITOR_SELECT, found);

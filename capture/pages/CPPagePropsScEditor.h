@@ -17,4 +17,6 @@ protected:
 private:
     // The company editor's path from the registry; empty when it is not installed.
     static CString FindCompanyEditor();
+
+    CTtEdit m_location;
 };

@@ -17,7 +17,7 @@ CPPagePropsScFaxCoverPage::CPPagePropsScFaxCoverPage()
 
 void CPPagePropsScFaxCoverPage::InitControls()
 {
-    LimitText(IDC_FAX_COVER_NAME, 256);
+    BindPath(m_coverPage, IDC_FAX_COVER_NAME, 256);
     LimitText(IDC_FAX_SUBJECT, 100);
     LimitText(IDC_FAX_NOTE, kMaxNote);
 }

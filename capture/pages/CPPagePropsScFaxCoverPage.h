@@ -16,4 +16,6 @@ protected:
 
 private:
     void UpdateEnabling();
+
+    CTtEdit m_coverPage;
 };

@@ -13,8 +13,8 @@ CPPagePropsScImageFile::CPPagePropsScImageFile(UINT templateId, EnumSendParam ty
 
 void CPPagePropsScImageFile::InitControls()
 {
-    LimitText(m_items.name, 256);
-    LimitText(m_items.path, 260);
+    BindPath(m_name, m_items.name, 256);
+    BindPath(m_path, m_items.path, 260);
     FillImageTypeCombo(GetDlgItem(m_items.type), RecordFields().type, false, false);
 }
 

@@ -34,4 +34,5 @@ protected:
 
 private:
     ImageFileItems m_items;
+    CTtEdit m_name, m_path;
 };

@@ -18,7 +18,7 @@ void CPPagePropsScPrinter::InitControls()
         auto index = SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.name));
         SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(index), item.orientation);
     }
-    LimitText(IDC_PRINTER_COPIES, 3);
+    BindNumber(m_copies, IDC_PRINTER_COPIES, 1, 999);
 }
 
 void CPPagePropsScPrinter::RecordToControls()

@@ -13,4 +13,7 @@ protected:
     void ReadControls() override;
     bool Check() override;
     bool OnCommand(UINT code, UINT id, HWND control) override;
+
+private:
+    CNumberEdit m_copies;
 };

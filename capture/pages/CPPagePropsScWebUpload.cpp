@@ -22,7 +22,7 @@ CPPagePropsScWebUpload::CPPagePropsScWebUpload() : CPPagePropsScBase(IDD_PROPS_S
 void CPPagePropsScWebUpload::InitControls()
 {
     SendMessageW(GetDlgItem(IDC_WEB_SERVER_TYPE), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"FTP"));
-    LimitText(IDC_WEB_PORT, 4);
+    BindNumber(m_port, IDC_WEB_PORT, 0, 1000);
 }
 
 void CPPagePropsScWebUpload::RecordToControls()

@@ -12,4 +12,7 @@ protected:
     void RecordToControls() override;
     void ReadControls() override;
     bool Check() override;
+
+private:
+    CNumberEdit m_port;
 };

@@ -1,6 +1,7 @@
 #include "capture/pages/CaptureUiHelpers.h"
 
 #include "capture/destinations/CaptureTables.h"
+#include "capture/pages/AddressBook.h"
 #include "capture/pages/PagesIds.h"
 #include "framework/AppMessageBox.h"
 #include "framework/AppModule.h"
@@ -27,8 +28,7 @@ CString FormatCaption(UINT formatId, const wchar_t* group, const wchar_t* item)
 
 AddressSource& AddressSourceSlot()
 {
-    // Simple MAPI never starts under the test platform; without MAPI nothing is picked.
-    static AddressSource source = [](HWND, int) { return CString(); };
+    static AddressSource source = &PickAddressesFromAddressBook;
     return source;
 }
 } // namespace
@@ -67,6 +67,35 @@ void FillImageTypeCombo(HWND combo, int index, bool shortNames, bool bitmapOnly)
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+void FillAudioFileTypeCombo(HWND combo, int index, bool shortNames)
+{
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    SendMessageW(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(GetAudioTypeName(0, shortNames).GetString()));
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void FillVideoFileTypeCombo(HWND combo, int index, bool shortNames)
+{
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    SendMessageW(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(GetVideoTypeName(0, shortNames).GetString()));
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void FillSelectionTypeCombo(HWND combo, int index, bool hotKeys)
+{
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    for (int type = 0; type < 7; ++type)
+    {
+        CString name = GetSelectionTypeName(type);
+        if (hotKeys && type == SCT_ACTIVE_WINDOW)
+            name += L"      Alt + PrtScr";
+        else if (hotKeys && type == SCT_DESKTOP)
+            name += L"                 PrtScr";
+        SendMessageW(combo, CB_INSERTSTRING, static_cast<WPARAM>(type), reinterpret_cast<LPARAM>(name.GetString()));
+    }
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
 void FillNetworkServerCombo(HWND combo, const CString& selected)
 {
     CWaitCursor wait;
@@ -100,10 +129,24 @@ bool CheckWindowTextNotEmpty(HWND control, UINT messageId)
 
 void SetDurationEditTexts(int seconds, HWND hours, HWND minutes, HWND secondsEdit)
 {
-    const int parts[] = {seconds / 3600, (seconds % 3600) / 60, seconds % 60};
+    const std::vector<CString> parts = FormatDurationParts(seconds);
     HWND edits[] = {hours, minutes, secondsEdit};
-    for (int i = 0; i < 3; ++i)
-        SetWindowTextW(edits[i], std::to_wstring(parts[i]).c_str());
+    for (size_t i = 0; i < 3; ++i)
+        SetWindowTextW(edits[i], parts[i]);
+}
+
+void SetRectEditTexts(const RECT& rect, HWND left, HWND top, HWND right, HWND bottom)
+{
+    const LONG values[] = {rect.left, rect.top, rect.right, rect.bottom};
+    HWND edits[] = {left, top, right, bottom};
+    for (int i = 0; i < 4; ++i)
+        SetWindowTextW(edits[i], std::to_wstring(values[i]).c_str());
+}
+
+std::vector<CString> FormatDurationParts(int seconds)
+{
+    return {CString(std::to_wstring(seconds / 3600).c_str()), CString(std::to_wstring((seconds % 3600) / 60).c_str()),
+            CString(std::to_wstring(seconds % 60).c_str())};
 }
 
 int GetDurationFromEdits(HWND hours, HWND minutes, HWND seconds)

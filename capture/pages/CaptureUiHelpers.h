@@ -18,6 +18,11 @@ CString GetCaptureTypeCaption(int type, bool properties);
 // The image types 0..4 (only 0 and 1 when bitmapOnly) by their short or long names; the
 // index selected.
 void FillImageTypeCombo(HWND combo, int index, bool shortNames, bool bitmapOnly);
+// The single WAV (AVI) type at position 0.
+void FillAudioFileTypeCombo(HWND combo, int index, bool shortNames);
+void FillVideoFileTypeCombo(HWND combo, int index, bool shortNames);
+// The seven selection types; with hotKeys the active window and desktop name their keys.
+void FillSelectionTypeCombo(HWND combo, int index, bool hotKeys);
 // "(local)" first, then the network's servers; selects the exact text, else item 0.
 void FillNetworkServerCombo(HWND combo, const CString& selected);
 
@@ -27,6 +32,10 @@ bool CheckWindowTextNotEmpty(HWND control, UINT messageId);
 // Seconds shown as hours, minutes and seconds in three edits, and read back.
 void SetDurationEditTexts(int seconds, HWND hours, HWND minutes, HWND secondsEdit);
 int GetDurationFromEdits(HWND hours, HWND minutes, HWND seconds);
+// Hours, minutes and seconds of a duration as decimal texts.
+std::vector<CString> FormatDurationParts(int seconds);
+// A rectangle's sides as decimal texts in four edits.
+void SetRectEditTexts(const RECT& rect, HWND left, HWND top, HWND right, HWND bottom);
 
 // The texts of in that begin with "smtp:" or "SMTP:", without those five characters.
 void ExtractSmtpAddresses(const std::vector<CString>& in, std::vector<CString>& out);

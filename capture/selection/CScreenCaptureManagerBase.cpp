@@ -4,6 +4,7 @@
 #include "capture/selection/CScTitleTip.h"
 #include "capture/selection/CScreenPatch.h"
 #include "capture/selection/CSystemCursors.h"
+#include "capture/selection/SelectionOutline.h"
 #include "common/CWndTransparent.h"
 #include "common/SystemHelpers.h"
 #include "framework/AppMessageLoop.h"
@@ -16,8 +17,6 @@ namespace
 {
 // Alpha of the dimmed copy of the display snapshot.
 const BYTE kDimAlpha = 222;
-const COLORREF kDashWhite = RGB(255, 255, 255);
-const COLORREF kDashRed = RGB(255, 0, 0);
 // How long the display may take to show what lies under the size label once it is gone.
 const DWORD kLabelGoneLimitMs = 500;
 
@@ -36,21 +35,6 @@ HRGN RingRegion(const RECT& outer, const RECT& inner)
     return ring;
 }
 
-// The dashed outline's pixels: a counter shared by all segments runs 1..8, the
-// first four white, the others red.
-struct DashState
-{
-    HDC dc;
-    int* counter;
-};
-
-void CALLBACK DashPixel(int x, int y, LPARAM data)
-{
-    DashState* state = reinterpret_cast<DashState*>(data);
-    int& counter = *state->counter;
-    counter = counter % 8 + 1;
-    SetPixel(state->dc, x, y, counter <= 4 ? kDashWhite : kDashRed);
-}
 } // namespace
 
 CScreenCaptureManagerBase::CScreenCaptureManagerBase()
@@ -416,13 +400,8 @@ void CScreenCaptureManagerBase::TakeSnapshot()
 
 void CScreenCaptureManagerBase::DrawOutline(const std::vector<POINT>& points)
 {
-    CCreatedDCHandle display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-    if (!display || !m_hasSnapshot)
-        return;
-    DashState state = {display, &m_dashCounter};
-    for (size_t i = 1; i < points.size(); ++i)
-        LineDDA(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, DashPixel,
-                reinterpret_cast<LPARAM>(&state));
+    if (m_hasSnapshot)
+        DrawSelectionOutline(points);
 }
 
 void CScreenCaptureManagerBase::DrawRectangleFeedback(const RECT& rect)
@@ -466,7 +445,7 @@ void CScreenCaptureManagerBase::DrawEllipseFeedback(const RECT& rect)
     CCreatedDCHandle display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
     if (!display || !m_hasSnapshot)
         return;
-    HPEN pen = CreatePen(PS_SOLID, 1, kDashRed);
+    HPEN pen = CreatePen(PS_SOLID, 1, kOutlineRed);
     HGDIOBJ oldPen = SelectObject(display, pen);
     const int midX = (rect.left + rect.right) / 2;
     Arc(display, rect.left, rect.top, rect.right, rect.bottom, midX, rect.top, midX, rect.bottom);
@@ -607,5 +586,5 @@ void CScreenCaptureManagerBase::ClearState()
     m_dragging = false;
     m_grabbing = false;
     m_lastClickTime = 0;
-    m_dashCounter = 0;
+    ResetOutlineDash();
 }

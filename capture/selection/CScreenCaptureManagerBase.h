@@ -156,7 +156,6 @@ private:
     DWORD m_lastClickTime = 0;
     bool m_selectionActive = false;
     bool m_hasSnapshot = false;
-    int m_dashCounter = 0;
     CMemoryDC m_snapshot;
     std::vector<HWND> m_disabledAppBars;
     std::unique_ptr<CWndTransparent> m_overlay;
