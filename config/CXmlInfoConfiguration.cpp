@@ -77,15 +77,14 @@ public:
 
     // Enters the section element; false when it cannot be made (writing) or is missing
     // (reading). Its values lie directly below it unless Record names a record.
-    bool BeginSection(const wchar_t* name, bool directChildOfRoot)
+    bool BeginSection(const Section& section)
     {
-        m_section = name;
-        m_record = name;
+        m_section = m_record = section.name;
         m_valid = true;
         if (m_writing)
-            return m_document.AddElement(name);
-        return m_document.FindChild(name) && m_document.IsCurrentNode(MakeTag(name)) &&
-               (!directChildOfRoot || m_document.PathEndsWith(MakeTag(kRoot)));
+            return m_document.AddElement(section.name);
+        return m_document.FindChild(section.name) && m_document.IsCurrentNode(MakeTag(section.name)) &&
+               (!section.holdsValues || m_document.PathEndsWith(MakeTag(kRoot)));
     }
     // Whether every value read so far was within its range.
     bool IsValid() const { return m_valid; }
@@ -170,11 +169,14 @@ private:
     bool m_valid = true;
 };
 
-const CXmlInfoConfiguration::Section CXmlInfoConfiguration::kSections[7] = {
-    {L"screen", IDS_CONFIG_SCREEN_ERROR},       {L"training", IDS_CONFIG_TRAINING_ERROR},
-    {L"audio", IDS_CONFIG_AUDIO_ERROR},         {L"video", IDS_CONFIG_VIDEO_ERROR},
-    {L"movie", IDS_CONFIG_MOVIE_ERROR},         {L"globaloptions", IDS_CONFIG_OPTIONS_ERROR},
-    {L"localcontroller", IDS_CONFIG_CONTROLLER_ERROR}};
+const CXmlInfoConfiguration::Section CXmlInfoConfiguration::kSections[kSectionCount] = {
+    {L"screen", IDS_CONFIG_SCREEN_ERROR, false},
+    {L"training", IDS_CONFIG_TRAINING_ERROR, false},
+    {L"audio", IDS_CONFIG_AUDIO_ERROR, false},
+    {L"video", IDS_CONFIG_VIDEO_ERROR, false},
+    {L"movie", IDS_CONFIG_MOVIE_ERROR, false},
+    {L"globaloptions", IDS_CONFIG_OPTIONS_ERROR, true},
+    {L"localcontroller", IDS_CONFIG_CONTROLLER_ERROR, true}};
 
 CXmlInfoConfiguration::CXmlInfoConfiguration()
 {
@@ -219,9 +221,9 @@ bool CXmlInfoConfiguration::Save(const CString& path)
     Gather();
     AddElement(kRoot);
     Walker writer(*this, true);
-    for (int section = 0; section < 7; ++section)
+    for (int section = 0; section < kSectionCount; ++section)
     {
-        if (!writer.BeginSection(kSections[section].name, section >= 5))
+        if (!writer.BeginSection(kSections[section]))
             throw LoadText(kSections[section].textId);
         WalkSection(writer, section);
         CloseElement(kRoot);
@@ -236,14 +238,15 @@ void CXmlInfoConfiguration::Read()
     if (!FindChild(kRoot) || !IsCurrentNode(MakeTag(kRoot)))
         return;
     m_isConfiguration = true;
+    // Without a controller nothing could be applied: refused before anything is read.
     Controller();
     // A missing option keeps these presets.
     m_showErrorLog = m_showData = true;
     m_maxLines = 1000;
     Walker reader(*this, false);
-    for (int section = 0; section < 7; ++section)
+    for (int section = 0; section < kSectionCount; ++section)
     {
-        if (!reader.BeginSection(kSections[section].name, section >= 5))
+        if (!reader.BeginSection(kSections[section]))
             throw LoadText(kSections[section].textId);
         WalkSection(reader, section);
         if (!reader.IsValid())

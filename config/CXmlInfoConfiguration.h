@@ -64,13 +64,17 @@ protected:
 private:
     class Walker;
 
-    // The section at an index of the file's order: its name and its text's id.
+    // A section of the file: its name, its text's id, and whether it holds its values
+    // directly (no record elements; it must then be a child of the root).
     struct Section
     {
         const wchar_t* name;
         UINT textId;
+        bool holdsValues;
     };
-    static const Section kSections[7];
+    static const int kSectionCount = 7;
+    // In the file's order.
+    static const Section kSections[kSectionCount];
 
     static CString MakeTag(const CString& name);
     void WriteIntElement(const CString& name, int value, const CString& parent);

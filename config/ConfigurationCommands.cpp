@@ -2,9 +2,6 @@
 #include "config/CXmlInfoConfiguration.h"
 #include "config/ConfigStrings.h"
 
-#include <comdef.h>
-#include <exception>
-
 namespace
 {
 // Runs one command on a new document; a section's text or, for any other failure, the
@@ -23,11 +20,9 @@ template <class Command> bool RunCommand(Command command, CString& errorText)
         errorText = text;
         return false;
     }
-    catch (const _com_error&)
+    catch (...)
     {
-    }
-    catch (const std::exception&)
-    {
+        // A DOM failure (_com_error) or a lack of memory: the file's text below.
     }
     errorText = CXmlInfoConfiguration::LoadText(IDS_CONFIG_FILE_ERROR);
     return false;

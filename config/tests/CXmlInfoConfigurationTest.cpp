@@ -31,7 +31,8 @@ TEST_F(ConfigurationTest, SavingWritesEveryFieldInFileOrderTheSameEachTime)
     EXPECT_EQ(golden, ReadBytes(Path(L"first.xml")));
     EXPECT_EQ(golden, ReadBytes(Path(L"second.xml")));
     RegistrySnapshot registry = TakeRegistrySnapshot();
-    EXPECT_EQ(1u, registry.count(OptionsValue(L"OptsOwMaxLines")));
+    ASSERT_EQ(1u, registry.count(OptionsValue(L"OptsOwMaxLines")));
+    EXPECT_EQ((std::vector<BYTE>{0x09, 0x03, 0, 0}), registry.at(OptionsValue(L"OptsOwMaxLines")).second); // 777
 }
 
 TEST_F(ConfigurationTest, OpeningTheFileIntoAFreshRegistryGivesEveryValueBack)

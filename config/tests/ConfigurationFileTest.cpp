@@ -235,6 +235,9 @@ const ValueForm kValueForms[] = {
              EXPECT_TRUE(controller.IsRecActive(type)) << type;
          EXPECT_EQ(2, controller.GetCBTHotKeys());
      }},
+    {"a declaration and a comment before the root",
+     [] { return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- by hand -->\r\n" + GoldenText(); },
+     [] { EXPECT_EQ(61, File().Duration); }},
     {"unknown elements, comments and a second sibling",
      Value("file", "duration", "61", "61</duration><unknown>5</unknown><!-- note --><duration>99"),
      [] { EXPECT_EQ(61, File().Duration); }},
