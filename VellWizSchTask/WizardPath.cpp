@@ -1,11 +1,13 @@
 #include "VellWizSchTask/WizardPath.h"
 
+#include <cstddef>
+
 namespace
 {
 // Pages whose neighbours never change: page, Back, Next.
 struct FixedPage
 {
-    int page;
+    int key; // the page
     int back;
     int next;
 };
@@ -21,7 +23,7 @@ const FixedPage kFixedPages[] = {
 
 struct DestinationPageOf
 {
-    int destination;
+    int key; // the destination
     int page;
 };
 
@@ -29,11 +31,12 @@ const DestinationPageOf kDestinationPages[] = {
     {7, 671}, {8, 676}, {9, 679}, {10, 681}, {11, 675}, {12, 677}, {13, 780}, {14, 683}, {15, 672}, {16, 673}, {17, 777},
 };
 
-const FixedPage* FindFixed(int page)
+// The table's entry of the key; null when it has none.
+template <class Entry, std::size_t N> const Entry* FindEntry(const Entry (&table)[N], int key)
 {
-    for (const FixedPage& fixed : kFixedPages)
-        if (fixed.page == page)
-            return &fixed;
+    for (const Entry& entry : table)
+        if (entry.key == key)
+            return &entry;
     return nullptr;
 }
 
@@ -85,10 +88,8 @@ int SchedulePage(int triggerType)
 
 int DestinationPage(int destination)
 {
-    for (const DestinationPageOf& entry : kDestinationPages)
-        if (entry.destination == destination)
-            return entry.page;
-    return -1;
+    const DestinationPageOf* entry = FindEntry(kDestinationPages, destination);
+    return entry ? entry->page : -1;
 }
 
 int WizardNextPage(int page, const WizardChoices& c)
@@ -114,7 +115,7 @@ int WizardNextPage(int page, const WizardChoices& c)
     default:
         break;
     }
-    const FixedPage* fixed = FindFixed(page);
+    const FixedPage* fixed = FindEntry(kFixedPages, page);
     return fixed ? fixed->next : -1;
 }
 
@@ -140,6 +141,6 @@ int WizardBackPage(int page, const WizardChoices& c)
     default:
         break;
     }
-    const FixedPage* fixed = FindFixed(page);
+    const FixedPage* fixed = FindEntry(kFixedPages, page);
     return fixed ? fixed->back : -1;
 }
