@@ -9,6 +9,7 @@
 #include "common/CRegistry.h"
 #include "framework/ListColumnWidths.h"
 #include "testing/ScratchProfileTest.h"
+#include "testing/TestInput.h"
 #include "testing/TestPump.h"
 #include "testing/TestRoot.h"
 
@@ -173,6 +174,47 @@ TEST_F(DlgTasksTest, ColumnWidthsAreStoredWhenTheListGoesAndUsedOnlyWhenFiveAreS
     SaveColumnWidths(L"TaskList", four);
     auto dialog = Open();
     EXPECT_EQ(95, dialog->GetList().GetColumnWidth(CTasksListCtrl::kComment));
+}
+
+TEST_F(DlgTasksTest, OnlyAStandAloneStartShowsTheIconAndTheAboutItem)
+{
+    for (bool standAlone : {false, true})
+    {
+        CDlgTasks dialog(m_scheduler, standAlone);
+        ASSERT_TRUE(dialog.Create());
+        HMENU menu = GetSystemMenu(dialog.GetSafeHwnd(), FALSE);
+        wchar_t text[128] = L"";
+        const bool hasAbout = GetMenuStringW(menu, IDM_TASKS_ABOUT, text, 128, MF_BYCOMMAND) > 0;
+        EXPECT_EQ(standAlone, hasAbout);
+        EXPECT_EQ(standAlone, SendMessageW(dialog.GetSafeHwnd(), WM_GETICON, ICON_BIG, 0) != 0);
+        if (standAlone)
+            EXPECT_EQ(CString(L"Display program information, version number and copyright"), CString(text));
+    }
+}
+
+TEST_F(DlgTasksTest, CtrlATypedInTheListSelectsEveryRow)
+{
+    auto dialog = Open();
+    CTasksListCtrl& list = dialog->GetList();
+    for (const wchar_t* name : {L"one", L"two", L"three"})
+        list.AddRow(TaskStarting(name, 1, 1));
+    ShowWindow(dialog->GetSafeHwnd(), SW_SHOW);
+    SetForegroundWindow(dialog->GetSafeHwnd());
+    SetFocus(list.GetSafeHwnd());
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == list.GetSafeHwnd(); }, 5000));
+
+    INPUT keys[4] = {};
+    const WORD order[4] = {VK_CONTROL, 'A', 'A', VK_CONTROL};
+    for (int i = 0; i < 4; ++i)
+    {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    ASSERT_TRUE(SendInputSettled(keys, 4));
+    EXPECT_EQ(3, list.GetSelectedCount());
+    EXPECT_TRUE(Enabled(*dialog, IDC_TASKS_DELETE));
+    EXPECT_FALSE(Enabled(*dialog, IDC_TASKS_MODIFY));
 }
 
 namespace
