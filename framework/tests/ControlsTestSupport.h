@@ -52,19 +52,3 @@ inline bool ClickAt(POINT point)
     const INPUT click[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
     return SendInputSettled(click, 2);
 }
-
-// Types the characters as Unicode keystrokes into the focused window.
-inline bool TypeText(const wchar_t* text)
-{
-    std::vector<INPUT> inputs;
-    for (const wchar_t* c = text; *c; ++c)
-        for (DWORD up : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)})
-        {
-            INPUT key = {};
-            key.type = INPUT_KEYBOARD;
-            key.ki.wScan = *c;
-            key.ki.dwFlags = KEYEVENTF_UNICODE | up;
-            inputs.push_back(key);
-        }
-    return SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size()));
-}

@@ -74,14 +74,14 @@ TEST_F(NumberEditTest, TypeLimitsApplyWhenSet)
 TEST_F(NumberEditTest, TypingPastTheMaximumShowsTheRangeAndKeepsTheText)
 {
     SetText(L"6553", 4);
-    ASSERT_TRUE(TypeText(L"6"));
+    ASSERT_TRUE(TypeTextSettled(L"6"));
     EXPECT_EQ(CString(L"6553"), Text());
     ASSERT_EQ(1u, m_boxes.size());
     EXPECT_EQ(CString(L"The value for this field should be between 0 and 65535. Please correct."), m_boxes[0]);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), m_boxTypes[0] & MB_ICONMASK);
     EXPECT_EQ(m_edit.GetSafeHwnd(), GetFocus());
 
-    ASSERT_TRUE(TypeText(L"5x-"));
+    ASSERT_TRUE(TypeTextSettled(L"5x-"));
     EXPECT_EQ(CString(L"65535"), Text()) << "Digits within the range pass, other characters do not.";
     EXPECT_EQ(1u, m_boxes.size());
 }
@@ -99,7 +99,7 @@ TEST_F(NumberEditTest, ZeroMayNotLead)
         EXPECT_EQ(c.accepted, m_edit.IsCharAcceptable(c.text, L'0', c.caret)) << CString(c.text) << " at " << c.caret;
 
     SetText(L"7", 0);
-    ASSERT_TRUE(TypeText(L"0"));
+    ASSERT_TRUE(TypeTextSettled(L"0"));
     EXPECT_EQ(CString(L"7"), Text());
 }
 
