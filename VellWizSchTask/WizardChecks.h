@@ -1,0 +1,23 @@
+#pragma once
+// The checks the wizard's pages run when Next is pressed, each a plain function: true
+// when the page may be left, else false with the text the user is shown.
+#include "framework/CString.h"
+
+#include <windows.h>
+#include <mstask.h>
+
+// Weekly schedule: at least one day.
+bool CheckWeeklyDays(WORD daysOfTheWeek, CString& message);
+// Monthly schedule: at least one month, and with a day of the month (type 3), a day
+// that exists in the chosen months (29 passes for February).
+bool CheckMonthly(const TASK_TRIGGER& trigger, int dayOfMonth, CString& message);
+// Duration and frequence of a timed screen capture, in seconds.
+bool CheckDuration(int duration, int frequence, CString& message);
+// The selection type (0 free hand ... 6 desktop) and its text: points or a title.
+bool CheckSelection(int selectionType, const CString& text, CString& message);
+
+// The finish page's sentences: the operation ("which will perform a screen capture
+// operation.") by the capture kind and whether it records, and the schedule ("At 7:05
+// on 10/01/2030").
+CString OperationSentence(int captureKind, bool record);
+CString ScheduleSentence(const TASK_TRIGGER& trigger);
