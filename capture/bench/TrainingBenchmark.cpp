@@ -10,6 +10,7 @@
 #include "framework/CWinApp.h"
 
 #include <cmath>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -137,29 +138,36 @@ InfoCBTRecording Recording(const CString& folder, const wchar_t* name, UINT seco
     return InfoCBTRecording(name, folder, true, false, L"", L"", L"", false, false, seconds, false);
 }
 
+// Records while send runs on a thread of its own (from half a second on); false, with the
+// reason printed, when the recording failed.
+bool RecordWhile(CCBTManager& manager, const std::function<void()>& send)
+{
+    std::thread input([&] {
+        Sleep(500);
+        send();
+    });
+    CString error;
+    const int recorded = manager.Record(error);
+    input.join();
+    if (recorded != 2)
+        std::wprintf(L"recording failed: %ls\n", error.GetString());
+    return recorded == 2;
+}
+
 void MeasureTiming(const CString& folder, int seconds)
 {
     ArrivalWindow window;
     SetCursorPos(window.Centre().x, window.Centre().y);
     CCBTManager manager;
     manager.GetRecording() = Recording(folder, L"session", static_cast<UINT>(seconds) + 2);
-    std::thread input([seconds] {
-        Sleep(500);
-        SendMixedSession(seconds);
-    });
-    CString error;
-    const int recorded = manager.Record(error);
-    input.join();
-    if (recorded != 2)
-    {
-        std::wprintf(L"recording failed: %ls\n", error.GetString());
+    if (!RecordWhile(manager, [seconds] { SendMixedSession(seconds); }))
         return;
-    }
     const std::vector<DWORD> times = KeyAndButtonTimes(manager.GetTrainingFile());
     SetCursorPos(window.Centre().x, window.Centre().y);
     window.arrivals.clear();
     manager.GetPlaying() = InfoCBTPlaying(manager.GetTrainingFile(), false, 0, false, false, 0, false, L"", L"", 0, 0,
                                           0, 0, 0);
+    CString error;
     if (manager.Play(error) != 2)
     {
         std::wprintf(L"playing failed: %ls\n", error.GetString());
@@ -191,8 +199,7 @@ void MeasureLoss(const CString& folder, int seconds, int perSecond)
     CCBTManager manager;
     manager.GetRecording() = Recording(folder, L"flood", static_cast<UINT>(seconds) + 2);
     UINT sent = 0;
-    std::thread input([&] {
-        Sleep(500);
+    const bool recorded = RecordWhile(manager, [&] {
         const DWORD start = timeGetTime();
         const UINT total = static_cast<UINT>(seconds * perSecond);
         while (sent < total)
@@ -204,14 +211,8 @@ void MeasureLoss(const CString& folder, int seconds, int perSecond)
             Sleep(1);
         }
     });
-    CString error;
-    const int recorded = manager.Record(error);
-    input.join();
-    if (recorded != 2)
-    {
-        std::wprintf(L"recording failed: %ls\n", error.GetString());
+    if (!recorded)
         return;
-    }
     const UINT taken = EventCount(manager.GetTrainingFile());
     std::wprintf(L"(b) %d events a second for %d s: sent %u, recorded %u, lost %d\n", perSecond, seconds, sent, taken,
                  static_cast<int>(sent) - static_cast<int>(taken));
