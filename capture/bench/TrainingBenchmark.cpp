@@ -18,6 +18,25 @@ using namespace bench;
 
 namespace
 {
+// The application object the framework binds to.
+class CBenchmarkApp : public CWinApp
+{
+};
+CBenchmarkApp theApp;
+
+// A key or button message and when it came (a key's virtual-key code; 0 for buttons).
+struct Arrival
+{
+    UINT message;
+    UINT key;
+    DWORD time;
+};
+
+UINT Key(UINT message, WPARAM virtualKey)
+{
+    return message == WM_KEYDOWN || message == WM_KEYUP ? static_cast<UINT>(virtualKey & 0xFF) : 0;
+}
+
 // A window in front that notes when each key and button message arrives.
 class ArrivalWindow
 {
@@ -37,7 +56,7 @@ public:
     }
     ~ArrivalWindow() { DestroyWindow(m_window); }
 
-    std::vector<DWORD> arrivals;
+    std::vector<Arrival> arrivals;
     POINT Centre() const { return {400, 300}; }
 
 private:
@@ -49,7 +68,7 @@ private:
         case WM_KEYUP:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
-            s_self->arrivals.push_back(timeGetTime());
+            s_self->arrivals.push_back({message, Key(message, wParam), timeGetTime()});
             return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);
@@ -61,9 +80,10 @@ private:
 };
 ArrivalWindow* ArrivalWindow::s_self = nullptr;
 
-void Send(INPUT input)
+// True when the system took the event.
+bool Send(INPUT input)
 {
-    SendInput(1, &input, sizeof input);
+    return SendInput(1, &input, sizeof input) == 1;
 }
 
 INPUT KeyInput(WORD key, bool up)
@@ -107,12 +127,12 @@ void SendMixedSession(int seconds)
     }
 }
 
-// Key and button events of the file, in order: their times.
-std::vector<DWORD> KeyAndButtonTimes(const CString& file)
+// Key and button events of the file, in order.
+std::vector<Arrival> KeyAndButtonEvents(const CString& file)
 {
     CEventManager store;
     CString error;
-    std::vector<DWORD> times;
+    std::vector<Arrival> times;
     if (!store.LoadCBTFile(file, &error))
         return times;
     for (UINT i = 0; i < store.GetEventCount(); ++i)
@@ -121,7 +141,7 @@ std::vector<DWORD> KeyAndButtonTimes(const CString& file)
         store.GetEvent(i, event);
         if (event.message == WM_KEYDOWN || event.message == WM_KEYUP || event.message == WM_LBUTTONDOWN ||
             event.message == WM_LBUTTONUP)
-            times.push_back(event.time);
+            times.push_back({event.message, Key(event.message, event.paramL), event.time});
     }
     return times;
 }
@@ -133,18 +153,23 @@ UINT EventCount(const CString& file)
     return store.LoadCBTFile(file, &error) ? store.GetEventCount() : 0;
 }
 
-InfoCBTRecording Recording(const CString& folder, const wchar_t* name, UINT seconds)
+// A recording without duration: Ctrl+Break ends it.
+InfoCBTRecording Recording(const CString& folder, const wchar_t* name)
 {
-    return InfoCBTRecording(name, folder, true, false, L"", L"", L"", false, false, seconds, false);
+    return InfoCBTRecording(name, folder, true, false, L"", L"", L"", false, false, 0, false);
 }
 
-// Records while send runs on a thread of its own (from half a second on); false, with the
-// reason printed, when the recording failed.
+// Records while send runs on a thread of its own (from half a second on), then ends the
+// recording with Ctrl+Break (its Ctrl is recorded); false, with the reason printed, when
+// the recording failed.
 bool RecordWhile(CCBTManager& manager, const std::function<void()>& send)
 {
     std::thread input([&] {
         Sleep(500);
         send();
+        for (INPUT key : {KeyInput(VK_CONTROL, false), KeyInput(VK_CANCEL, false), KeyInput(VK_CANCEL, true),
+                          KeyInput(VK_CONTROL, true)})
+            Send(key);
     });
     CString error;
     const int recorded = manager.Record(error);
@@ -159,10 +184,10 @@ void MeasureTiming(const CString& folder, int seconds)
     ArrivalWindow window;
     SetCursorPos(window.Centre().x, window.Centre().y);
     CCBTManager manager;
-    manager.GetRecording() = Recording(folder, L"session", static_cast<UINT>(seconds) + 2);
+    manager.GetRecording() = Recording(folder, L"session");
     if (!RecordWhile(manager, [seconds] { SendMixedSession(seconds); }))
         return;
-    const std::vector<DWORD> times = KeyAndButtonTimes(manager.GetTrainingFile());
+    const std::vector<Arrival> times = KeyAndButtonEvents(manager.GetTrainingFile());
     SetCursorPos(window.Centre().x, window.Centre().y);
     window.arrivals.clear();
     manager.GetPlaying() = InfoCBTPlaying(manager.GetTrainingFile(), false, 0, false, false, 0, false, L"", L"", 0, 0,
@@ -173,13 +198,28 @@ void MeasureTiming(const CString& folder, int seconds)
         std::wprintf(L"playing failed: %ls\n", error.GetString());
         return;
     }
+    // Each recorded event pairs with the next arrival of the same message and key; the
+    // offsets count from the first pair.
     std::vector<double> deviations;
-    const size_t count = std::min(times.size(), window.arrivals.size());
-    for (size_t i = 1; i < count; ++i)
+    size_t next = 0, pairs = 0;
+    DWORD recordedStart = 0, arrivedStart = 0;
+    for (const Arrival& event : times)
     {
-        const double expected = static_cast<double>(times[i] - times[0]);
-        const double arrived = static_cast<double>(window.arrivals[i] - window.arrivals[0]);
-        deviations.push_back(arrived - expected);
+        size_t at = next;
+        while (at < window.arrivals.size() &&
+               (window.arrivals[at].message != event.message || window.arrivals[at].key != event.key))
+            ++at;
+        if (at == window.arrivals.size())
+            continue;
+        if (pairs++ == 0)
+        {
+            recordedStart = event.time;
+            arrivedStart = window.arrivals[at].time;
+        }
+        else
+            deviations.push_back(static_cast<double>(window.arrivals[at].time - arrivedStart) -
+                                 static_cast<double>(event.time - recordedStart));
+        next = at + 1;
     }
     std::vector<double> absolute;
     for (double deviation : deviations)
@@ -187,8 +227,8 @@ void MeasureTiming(const CString& folder, int seconds)
     std::sort(absolute.begin(), absolute.end());
     const double p99 = absolute.empty() ? 0 : absolute[std::min(absolute.size() - 1, absolute.size() * 99 / 100)];
     const Figures figures = Summarise(absolute);
-    std::wprintf(L"(a) %d s session: %zu key and button events recorded, %zu arrived in playback\n", seconds,
-                 times.size(), window.arrivals.size());
+    std::wprintf(L"(a) %d s session: %zu key and button events recorded, %zu arrived in playback, %zu paired\n",
+                 seconds, times.size(), window.arrivals.size(), pairs);
     std::wprintf(L"    deviation from the recorded offset (absolute): median %.1f ms, p99 %.1f ms, max %.1f ms\n",
                  figures.median, p99, figures.max);
 }
@@ -197,8 +237,9 @@ void MeasureLoss(const CString& folder, int seconds, int perSecond)
 {
     ArrivalWindow window;
     CCBTManager manager;
-    manager.GetRecording() = Recording(folder, L"flood", static_cast<UINT>(seconds) + 2);
-    UINT sent = 0;
+    manager.GetRecording() = Recording(folder, L"flood");
+    UINT sent = 0, refused = 0;
+    DWORD took = 0;
     const bool recorded = RecordWhile(manager, [&] {
         const DWORD start = timeGetTime();
         const UINT total = static_cast<UINT>(seconds * perSecond);
@@ -207,15 +248,17 @@ void MeasureLoss(const CString& folder, int seconds, int perSecond)
             // Catch up with the rate every millisecond.
             const UINT due = std::min<UINT>(total, (timeGetTime() - start) * perSecond / 1000 + 1);
             for (; sent < due; ++sent)
-                Send(KeyInput(VK_F15, sent % 2 != 0));
+                refused += Send(KeyInput(VK_F15, sent % 2 != 0)) ? 0 : 1;
             Sleep(1);
         }
+        took = timeGetTime() - start;
     });
     if (!recorded)
         return;
-    const UINT taken = EventCount(manager.GetTrainingFile());
-    std::wprintf(L"(b) %d events a second for %d s: sent %u, recorded %u, lost %d\n", perSecond, seconds, sent, taken,
-                 static_cast<int>(sent) - static_cast<int>(taken));
+    const UINT taken = EventCount(manager.GetTrainingFile()) - 1; // without Ctrl+Break's Ctrl
+    std::wprintf(L"(b) %d events a second for %d s: sent %u in %.1f s (refused by SendInput %u), recorded %u, lost %d\n",
+                 perSecond, seconds, sent, took / 1000.0, refused, taken,
+                 static_cast<int>(sent - refused) - static_cast<int>(taken));
 }
 } // namespace
 
