@@ -137,6 +137,10 @@ TEST_F(TrainingInputTest, TheSoundTrackIsRecordedBesideTheFileAndPlayedWithIt)
     WAVEFORMATEX format;
     AudioFormatFromIndex(5, &format); // 44100 Hz, 16-bit mono
     CCBTManager manager;
+    // The sound track's engine reports to the main window, as the audio manager's does.
+    CNotificationLog mainWindow;
+    manager.SetMainWindow(mainWindow.Window());
+    HookCBTKeyboard::InstallGlobalKeyboardProc(mainWindow.Window());
     manager.GetRecording() = PlainRecording(folder.Path(), L"voiced");
     InfoCBTRecording& recording = manager.GetRecording();
     recording.RecSound = true;
@@ -149,6 +153,7 @@ TEST_F(TrainingInputTest, TheSoundTrackIsRecordedBesideTheFileAndPlayedWithIt)
     script.Start();
     CString error;
     ASSERT_EQ(2, manager.Record(error)) << error.ToAnsi();
+    EXPECT_EQ(1, mainWindow.Count(115)) << "the sound track started recording";
 
     WaveFile wave;
     ASSERT_TRUE(ReadWaveFile(folder / L"voiced.wav", wave));
@@ -160,6 +165,10 @@ TEST_F(TrainingInputTest, TheSoundTrackIsRecordedBesideTheFileAndPlayedWithIt)
 
     manager.GetPlaying() = PlainPlaying(folder / L"voiced.vtf");
     manager.GetPlaying().PlaySound = true;
+    mainWindow.Clear();
     EXPECT_EQ(2, manager.Play(error)) << error.ToAnsi();
     EXPECT_FALSE(manager.IsPlaying()) << "the playback ended with its events";
+    EXPECT_EQ(1, mainWindow.Count(119)) << "the sound track started playing";
+    HookCBTKeyboard::UnInstallKeyboardProc();
+    manager.SetMainWindow(nullptr);
 }
