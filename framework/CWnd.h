@@ -80,6 +80,9 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The default handling: the subclassed window's own procedure, else DefWindowProc.
     virtual LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called once the object is bound by SubclassWindow (so also by CreateControl), before
+    // any message of the window reaches it; a control adds what it needs around its window.
+    virtual void PreSubclassWindow() {}
     // A notification the object's control sent its parent; true (and the result) when the
     // object handled it, so that the parent does not.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -115,9 +115,11 @@ void SendMixedSession(int seconds)
         Send(KeyInput(key, false));
         Sleep(30 + step % 5 * 10);
         Send(KeyInput(key, true));
+        // Moves that end where they began, so the clicks stay in the window.
+        const LONG dy[] = {2, -2, 1, -1};
         for (int move = 0; move < 4; ++move)
         {
-            Send(MouseInput(MOUSEEVENTF_MOVE, move % 2 ? 3 : -3, 2 - move));
+            Send(MouseInput(MOUSEEVENTF_MOVE, move % 2 ? 3 : -3, dy[move]));
             Sleep(15);
         }
         Send(MouseInput(MOUSEEVENTF_LEFTDOWN));

@@ -1,0 +1,17 @@
+# The errors log and the small dialogs of the main program, each runnable in a window of
+# its own without the main frame. The program compiles dialogs/Dialogs.rc into its
+# resources.
+add_library(capture_dialogs STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/LogEntries.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/CLogListCtrl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/CDlgLogs.cpp)
+target_link_libraries(capture_dialogs PUBLIC capture framework common comctl32)
+
+vell_add_test(dialogs_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/dialogs/tests/CDlgLogsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/dialogs/Dialogs.rc
+            ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
+    LIBS capture_dialogs
+    LOCKS vell_eventlog vell_registry vell_display vell_input
+    UNMANAGED_WINDOWS)
+add_dependencies(dialogs_tests VellRunJobs)
