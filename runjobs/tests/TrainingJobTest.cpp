@@ -1,5 +1,5 @@
 // Training jobs end to end: VellRunJobs.exe records what is typed into this program's
-// window for its duration, with and without a sound track, and plays the file back into a
+// window for its duration (5 s), with and without a sound track, and plays the file back into a
 // fresh window, ending when the playing ends; a missing file fails the job.
 #include "capture/audio/AudioFormats.h"
 #include "capture/audio/tests/AudioTestSupport.h"
@@ -61,11 +61,14 @@ TEST(TrainingJobTest, ARecordingJobTakesWhatIsTypedAndAPlayingJobTypesItAgain)
             bool started = false;
             JobRun run = RunJob(L"-type VELLUMOR_CBT -cbtType 1 -file lesson -path \"" + folder.Path() +
                                     L"\" -overwrite 1 " + SoundFlags(sound) +
-                                    L" -skipMouse 0 -skipKb 0 -duration 3",
+                                    L" -skipMouse 0 -skipKb 0 -duration 5",
                                 [&] {
-                                    if (!started)
-                                        script.Start(1200); // once the job has its hooks
-                                    started = true;
+                                    // Typed once the job has its hooks and has started.
+                                    if (!started && RecorderHookTaken())
+                                    {
+                                        script.Start(1000);
+                                        started = true;
+                                    }
                                 });
             EXPECT_EQ(0u, run.exitCode);
             EXPECT_TRUE(run.entries.empty());

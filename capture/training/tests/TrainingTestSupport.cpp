@@ -304,7 +304,13 @@ LRESULT CALLBACK CTrainingMainWindow::Procedure(HWND window, UINT message, WPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+bool RecorderHookTaken()
+{
+    // An install without a target fails either way; a taken slot fails first, with its own code.
+    return HkInstallRecorder(nullptr, 0, 0, nullptr) == HRESULT_FROM_WIN32(ERROR_NOT_SUPPORTED);
+}
+
 bool HookLibraryIdle()
 {
-    return !HkIsRecording() && !HkIsPlaying() && HkInstallRecorder(nullptr, 0, 0, nullptr) != HRESULT_FROM_WIN32(ERROR_NOT_SUPPORTED);
+    return !HkIsRecording() && !HkIsPlaying() && !RecorderHookTaken();
 }

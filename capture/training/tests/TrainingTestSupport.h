@@ -105,3 +105,5 @@ private:
 
 // Nothing of the hook library runs: hooks removed, store idle.
 bool HookLibraryIdle();
+// A process holds the recording hook (an install of this process is refused).
+bool RecorderHookTaken();
