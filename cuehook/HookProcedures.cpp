@@ -55,6 +55,40 @@ LRESULT DispatchCbtEvent(int code, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// Which hook gives the recorder's events (see HookProcedures.h); state of the installing process.
+struct RecorderSource
+{
+    bool journal = false;  // the journal hook gives them
+    DWORD lastLowLevel = 0; // time of the last event the low-level hooks gave
+    bool anyLowLevel = false;
+};
+RecorderSource g_source;
+
+bool IsInstallingThread(const HookSlot& slot)
+{
+    return slot.ownerProcessId == GetCurrentProcessId() && slot.ownerThreadId == GetCurrentThreadId();
+}
+
+bool IsWindowOfOtherProcess(HWND window)
+{
+    DWORD processId = 0;
+    return window && GetWindowThreadProcessId(window, &processId) && processId != GetCurrentProcessId();
+}
+
+// Whether a journal call on the installing thread gives this event.
+bool JournalTakes(int code, LPARAM lParam)
+{
+    const EVENTMSG* event = reinterpret_cast<const EVENTMSG*>(lParam);
+    if (code != HC_ACTION || !event)
+        return true;
+    if (!g_source.journal && IsWindowOfOtherProcess(event->hwnd))
+        g_source.journal = true;
+    if (!g_source.journal)
+        return false;
+    // Input the low-level hooks passed on before the switch reaches the journal later.
+    return !g_source.anyLowLevel || static_cast<LONG>(event->time - g_source.lastLowLevel) > 0;
+}
+
 LRESULT NotifyRecorderWindow(const HookSlot& slot, int code, LPARAM event, bool ctrlBreak)
 {
     if (ctrlBreak)
@@ -114,11 +148,27 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam)
     return DispatchCbtEvent(code, wParam, lParam);
 }
 
+void StartRecorderSource(bool journalOnly)
+{
+    g_source = RecorderSource{};
+    g_source.journal = journalOnly;
+}
+
+LRESULT DispatchLowLevelEvent(int code, LPARAM event)
+{
+    if (g_source.journal)
+        return 0;
+    g_source.anyLowLevel = true;
+    g_source.lastLowLevel = reinterpret_cast<const EVENTMSG*>(event)->time;
+    return DispatchRecorderEvent(code, event);
+}
+
 LRESULT CALLBACK RecorderHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code < 0)
-        return CallNextHookEx(GetHookSlot(kRecorderSlot).hook, code, wParam, lParam);
-    return DispatchRecorderEvent(code, lParam);
+    const HookSlot& slot = GetHookSlot(kRecorderSlot);
+    if (code < 0 || !IsInstallingThread(slot))
+        return CallNextHookEx(slot.hook, code, wParam, lParam);
+    return JournalTakes(code, lParam) ? DispatchRecorderEvent(code, lParam) : 0;
 }
 
 LRESULT CALLBACK PlayerHookProc(int code, WPARAM wParam, LPARAM lParam)

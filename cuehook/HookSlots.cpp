@@ -87,8 +87,12 @@ bool InstallSlotHook(int index, HookSlot& slot)
         slot.hook = SetWindowsHookExW(WH_CBT, CbtHookProc, AppGetCodeModule(), 0);
         return slot.hook != nullptr;
     case kRecorderSlot:
+    {
         slot.hook = SetWindowsHookExW(WH_JOURNALRECORD, RecorderHookProc, AppGetCodeModule(), 0);
-        return slot.hook || g_lowLevelRecorder.Install(DispatchRecorderEvent);
+        const bool lowLevel = g_lowLevelRecorder.Install(DispatchLowLevelEvent);
+        StartRecorderSource(!lowLevel);
+        return slot.hook || lowLevel;
+    }
     default: // kPlayerSlot: the driver plays whether or not the system takes the hook
         slot.hook = SetWindowsHookExW(WH_JOURNALPLAYBACK, PlayerHookProc, AppGetCodeModule(), 0);
         g_playbackDriver.Start(DispatchPlayerEvent, IsPlaybackPaused, slot.hook ? kPlaybackGraceMs : 0);
@@ -164,6 +168,7 @@ HRESULT InstallHookSlot(int index, void* target, DWORD_PTR userValue, int notify
     }
     // The slot is complete before the hook exists, so the first hook call finds its target.
     slot.ownerProcessId = GetCurrentProcessId();
+    slot.ownerThreadId = GetCurrentThreadId();
     slot.ownerStartTime = ProcessStartTime(GetCurrentProcess());
     if (InstallSlotHook(index, slot))
         return S_OK;

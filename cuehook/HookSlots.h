@@ -23,6 +23,7 @@ struct HookSlot
     DWORD_PTR userValue;        // callback mode, passed back to the callback
     HookEventCallback callback; // callback mode
     DWORD ownerProcessId;       // 0 when the slot is free
+    DWORD ownerThreadId;        // the installing thread, where the recorder takes its events
     ULONGLONG ownerStartTime;   // creation time of the owner, so a reused process id is no owner
 };
 
@@ -31,9 +32,10 @@ HookSlot& GetHookSlot(int index);
 // Stores the target of a slot. Window mode needs a window of the calling process;
 // callback mode a callback.
 HRESULT SetHookSlot(void* target, DWORD_PTR userValue, int notifyMode, int index);
-// Claims a free slot, stores its target and installs its hook. The recorder falls back to
-// low-level hooks where the journal-record hook cannot be installed; the player is driven
-// by the library's own playback driver where the system does not drive it.
+// Claims a free slot, stores its target and installs its hook. The recorder installs the
+// journal-record hook and the low-level hooks together and takes each event once, on the
+// installing thread (see HookProcedures.h); the player is driven by the library's own
+// playback driver where the system does not drive it.
 HRESULT InstallHookSlot(int index, void* target, DWORD_PTR userValue, int notifyMode, CString* error);
 // Removes the slot's hook and empties the slot; 0 when nothing is installed.
 HRESULT RemoveHookSlot(int index);

@@ -969,7 +969,7 @@ void CCmdLine::MakeManager()
         m_screenManager = std::make_unique<CJobScreenCaptureManager>();
         break;
     case JobKind::Training:
-        m_cbtManager = std::make_unique<CJobCBTManager>(JobKindName(m_kind));
+        m_cbtManager = std::make_unique<CJobCBTManager>();
         break;
     case JobKind::Audio:
         m_audioManager = std::make_unique<CJobAudioManager>();

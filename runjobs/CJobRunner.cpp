@@ -24,7 +24,7 @@ void CJobRunner::Run()
     case JobKind::Screen:
         return RunScreenJob();
     case JobKind::Training:
-        return RunMediaJob(*m_cmdLine.m_cbtManager, 0, 0);
+        return RunTrainingJob();
     case JobKind::Audio:
         return RunMediaJob(*m_cmdLine.m_audioManager, m_cmdLine.m_audioManager->GetRecording().RecDuration,
                            m_cmdLine.m_audioManager->GetPlaying().PlayDuration);
@@ -52,6 +52,16 @@ void CJobRunner::RunScreenJob()
     Wait(kInfinite);
     if (manager.IsCaptureInProgress())
         manager.Stop();
+}
+
+void CJobRunner::RunTrainingJob()
+{
+    // Record and Play run their own loop and return when the recording or playing has ended.
+    CJobCBTManager& manager = *m_cmdLine.m_cbtManager;
+    const bool record = m_cmdLine.m_record;
+    CString error;
+    if ((record ? manager.Record(error) : manager.Play(error)) == 0)
+        throw JobStepPrefix(JobKind::Training, record) + error;
 }
 
 void CJobRunner::RunMovieJob()

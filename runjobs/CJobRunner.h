@@ -22,6 +22,7 @@ public:
 
 private:
     void RunScreenJob();
+    void RunTrainingJob();
     void RunMovieJob();
     // Starts the recording or the playing the line asks for, waits for its duration
     // (seconds; 0 until the thread is told to quit) and stops it.

@@ -153,9 +153,6 @@ TEST_F(JobRunnerTest, MovieJobRecordsFramesOfTheRectangle)
 
 TEST_F(JobRunnerTest, FailedJobsExitWithTwoAndLeaveTheirTextInTheEventLog)
 {
-    // Files that playing jobs find, for kinds this build cannot play.
-    const CString training = m_folder / L"lesson.cbt";
-    WriteBytes(training, "events");
     struct Case
     {
         CString arguments;
@@ -178,10 +175,6 @@ TEST_F(JobRunnerTest, FailedJobsExitWithTwoAndLeaveTheirTextInTheEventLog)
              L"\" -repeat 1 -duration 0 -left 0 -top 0 -width 320 -height 240 -audio 0",
          L"Task  Movie  Playing: Movie file '" + std::wstring((m_folder / L"movie.avi").GetString()) +
              L"' does not exist."},
-        {L"-type VELLUMOR_CBT -cbtType 2 -file \"" + training +
-             L"\" -sound 0 -repeat 1 -skipMouse 0 -skipKb 0 -duration 0",
-         L"Training  Playing: Training capture is not available: this version of the job runner has no training "
-         L"engine."},
         {L"-type VELLUMOR_VIDEO -videoType 2 -file \"" + (m_folder / L"clip.avi") +
              L"\" -repeat 1 -duration 0 -left 0 -top 0 -width 320 -height 240 -audio 0",
          L"Task  Video  Playing: Video file '" + std::wstring((m_folder / L"clip.avi").GetString()) +
