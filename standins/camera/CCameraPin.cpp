@@ -121,7 +121,8 @@ HRESULT CCameraPin::SetFormat(AM_MEDIA_TYPE* type)
         return E_INVALIDARG;
     EnterCriticalSection(&Filter()->Lock());
     HRESULT result = S_OK;
-    const bool resized = info->bmiHeader.biWidth != m_width || std::abs(info->bmiHeader.biHeight) != m_height;
+    const bool changed = info->bmiHeader.biWidth != m_width || std::abs(info->bmiHeader.biHeight) != m_height ||
+                         frameTime != m_frameTime;
     if (Filter()->State() != State_Stopped)
         result = VFW_E_NOT_STOPPED;
     else
@@ -131,7 +132,8 @@ HRESULT CCameraPin::SetFormat(AM_MEDIA_TYPE* type)
         m_frameTime = frameTime;
     }
     LeaveCriticalSection(&Filter()->Lock());
-    if (SUCCEEDED(result) && resized && IsConnected() && m_camera->GraphOf())
+    // The connection takes the new type, so that downstream sees the new frame time.
+    if (SUCCEEDED(result) && changed && IsConnected() && m_camera->GraphOf())
         result = m_camera->GraphOf()->Reconnect(this);
     return result;
 }
