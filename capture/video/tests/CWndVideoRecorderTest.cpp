@@ -37,28 +37,6 @@ CString StatusText(const CWndVideoRecorder& recorder)
     return text;
 }
 
-// The frame time the camera's capture pin delivers now.
-REFERENCE_TIME CameraFrameTime(IBaseFilter* camera)
-{
-    IEnumPins* pins = nullptr;
-    IPin* pin = nullptr;
-    IAMStreamConfig* config = nullptr;
-    AM_MEDIA_TYPE* type = nullptr;
-    REFERENCE_TIME frameTime = 0;
-    if (SUCCEEDED(camera->EnumPins(&pins)) && pins->Next(1, &pin, nullptr) == S_OK &&
-        SUCCEEDED(pin->QueryInterface(IID_IAMStreamConfig, reinterpret_cast<void**>(&config))) &&
-        SUCCEEDED(config->GetFormat(&type)))
-    {
-        frameTime = reinterpret_cast<VIDEOINFOHEADER*>(type->pbFormat)->AvgTimePerFrame;
-        CoTaskMemFree(type->pbFormat);
-        CoTaskMemFree(type);
-    }
-    for (IUnknown* object : {static_cast<IUnknown*>(config), static_cast<IUnknown*>(pin), static_cast<IUnknown*>(pins)})
-        if (object)
-            object->Release();
-    return frameTime;
-}
-
 bool InAscendingOrder(const std::vector<int>& numbers)
 {
     for (size_t i = 0; i < numbers.size(); ++i)
