@@ -22,6 +22,9 @@ public:
     // offset in the file is NextOffset() before the call.
     std::vector<BYTE> Chunk(int stream, const BYTE* data, DWORD bytes);
     DWORD NextOffset() const { return m_offset; }
+    // Whether a chunk of that many bytes and the index after it still fit in the file's
+    // 32-bit sizes; a full file takes no more chunks.
+    bool HasRoomFor(DWORD bytes) const;
     // Takes the last chunk back (it did not reach the file).
     void DropLastChunk();
     // Takes back the chunks that do not end within a file of that size.

@@ -263,7 +263,7 @@ HRESULT CAviMux::WriteSample(int stream, IMediaSample* sample)
     // The header goes first with the first chunk: by then the writer runs.
     if (m_writing && !m_writerGone && !m_headerSent)
         m_writerGone = !(m_headerSent = SendBytes(m_layout.Header(), 0));
-    if (m_writing && !m_writerGone)
+    if (m_writing && !m_writerGone && m_layout.HasRoomFor(bytes))
     {
         const DWORD offset = m_layout.NextOffset();
         if (!SendBytes(m_layout.Chunk(stream, data, bytes), offset))

@@ -3,7 +3,8 @@
 // inputs take one uncompressed video stream (input 1) and one PCM sound stream (input
 // 2); its output is an AVI byte stream for a file writer, each sample stamped with its
 // byte offset in the file (as the platform's File Writer expects). While the filter is
-// paused or running, every sample that reaches an input becomes the next chunk; when it
+// paused or running, every sample that reaches an input becomes the next chunk (until the
+// file reaches the 4 GB of its 32-bit sizes); when it
 // stops, the index and the final header follow. When the writer downstream has already
 // stopped by then, the mux finishes the file itself: the writer's name is its file's
 // name, as the capture graph builder names it.

@@ -138,6 +138,14 @@ HRESULT CCameraPin::SetFormat(AM_MEDIA_TYPE* type)
     return result;
 }
 
+void CCameraPin::SetSize(int width, int height)
+{
+    if (!IsOfferedSize(width, height))
+        return;
+    m_width = width;
+    m_height = height;
+}
+
 HRESULT CCameraPin::GetFormat(AM_MEDIA_TYPE** type)
 {
     return KitCreateTypeOf(*this, 0, type);

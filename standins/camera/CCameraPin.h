@@ -39,6 +39,8 @@ public:
     HRESULT STDMETHODCALLTYPE GetAverageFrameSize(long* averageSize) override;
 
     REFERENCE_TIME FrameTime() const { return m_frameTime; }
+    // Starts with another of the offered sizes (before any connection).
+    void SetSize(int width, int height);
     // Delivers frame number frame (stamped from start to stop when timed); with wait
     // false a frame for which no buffer is free is left out.
     HRESULT DeliverFrame(unsigned frame, bool timed, REFERENCE_TIME start, REFERENCE_TIME stop, bool wait);

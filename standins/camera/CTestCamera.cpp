@@ -8,13 +8,19 @@
 
 namespace
 {
-bool SwitchOn(const wchar_t* name)
+DWORD SwitchValue(const wchar_t* name)
 {
     DWORD value = 0;
     DWORD bytes = sizeof(value);
     return RegGetValueW(HKEY_CURRENT_USER, kTestCameraSwitchKey, name, RRF_RT_REG_DWORD, nullptr, &value, &bytes) ==
-               ERROR_SUCCESS &&
-           value != 0;
+                   ERROR_SUCCESS
+               ? value
+               : 0;
+}
+
+bool SwitchOn(const wchar_t* name)
+{
+    return SwitchValue(name) != 0;
 }
 
 // Driver dialogs of an old-style capture driver: source, format and display.
@@ -36,6 +42,13 @@ CTestCamera::CTestCamera()
 {
     if (!SwitchOn(kTestCameraNoPreview))
         m_preview.reset(new CCameraPin(this, kTestCameraPreviewPin, PIN_CATEGORY_PREVIEW));
+    const DWORD width = SwitchValue(kTestCameraWidth), height = SwitchValue(kTestCameraHeight);
+    if (width && height)
+    {
+        m_capture.SetSize(width, height);
+        if (m_preview)
+            m_preview->SetSize(width, height);
+    }
     InitializeCriticalSection(&m_runLock);
 }
 

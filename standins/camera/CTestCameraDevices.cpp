@@ -68,10 +68,9 @@ HRESULT CTestCameraDevices::Restore()
     return RegisterInstance(mapper.Get(), kTestCameraName, nullptr);
 }
 
-bool CTestCameraDevices::SetSwitch(const wchar_t* name, bool on)
+bool CTestCameraDevices::SetValue(const wchar_t* name, DWORD value)
 {
     m_switched = true;
-    DWORD value = on ? 1 : 0;
     return RegSetKeyValueW(HKEY_CURRENT_USER, kTestCameraSwitchKey, name, REG_DWORD, &value, sizeof(value)) ==
            ERROR_SUCCESS;
 }

@@ -20,8 +20,9 @@ public:
 
     // Lists these cameras in place of the one registered.
     HRESULT ListCameras(const std::vector<std::wstring>& names);
-    // Sets a switch for the cameras bound from now on.
-    bool SetSwitch(const wchar_t* name, bool on);
+    // Sets a switch (or a value) for the cameras bound from now on.
+    bool SetSwitch(const wchar_t* name, bool on) { return SetValue(name, on ? 1 : 0); }
+    bool SetValue(const wchar_t* name, DWORD value);
 
 private:
     HRESULT Restore();

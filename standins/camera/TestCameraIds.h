@@ -24,9 +24,12 @@ constexpr wchar_t kTestCameraSwitchKey[] = L"Software\\Vellumor Test Camera";
 constexpr wchar_t kTestCameraNoPreview[] = L"NoPreviewPin";
 constexpr wchar_t kTestCameraInterleaved[] = L"Interleaved";
 constexpr wchar_t kTestCameraDriverDialogs[] = L"DriverDialogs";
+// The size a camera starts with (DWORD values; one of the sizes below).
+constexpr wchar_t kTestCameraWidth[] = L"Width";
+constexpr wchar_t kTestCameraHeight[] = L"Height";
 
-// The camera's frames: 32-bit RGB, 320 x 240 at 30 frames a second unless the stream
-// configuration chooses one of the other sizes and another frame time.
+// The camera's frames: 32-bit RGB, 320 x 240 (or the size of the switches) at 30 frames
+// a second unless the stream configuration chooses another size and frame time.
 constexpr int kTestCameraSizes[][2] = {{320, 240}, {640, 480}, {1280, 720}, {1920, 1080}};
 constexpr int kTestCameraSizeCount = 4;
 constexpr REFERENCE_TIME kTestCameraDefaultFrameTime = 333333;
