@@ -36,6 +36,7 @@ vell_add_test(video_recorder_tests
         ${CMAKE_CURRENT_LIST_DIR}/video/tests/CWndVideoRecorderTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/video/tests/VideoRecorderSettingsTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/video/tests/CCrossbarRouterTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/video/tests/CaptureGraphBuilderTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/video/tests/AviReadBack.cpp
         ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture testcamera_support vfw32
