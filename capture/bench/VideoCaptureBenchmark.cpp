@@ -74,10 +74,13 @@ void RecordSize(const CString& folder, int width, int height, DWORD seconds)
     GetDlgItemTextW(recorder.GetStatusLine(), 1, status, 256);
     int frames = 0, wholeSeconds = 0, tenths = 0, dropped = 0;
     swscanf(status, L"Captured %d frames in %d.%d sec (%d dropped)", &frames, &wholeSeconds, &tenths, &dropped);
-    const AviReadBack back = ReadAviBack(recording.GetFullPathFileName());
-    const int written = static_cast<int>(back.frameNumbers.size());
-    wprintf(L"%4dx%-4d  ran %6.2f s  offered %5d  written %5d  dropped %4d  achieved %5.1f fps  cpu %6.2f s\n", width,
-            height, ran, frames + dropped, written, dropped, written / ran, cpu);
+    const AviReadBack back = ReadAviBack(recording.GetFullPathFileName(), false);
+    const int written = static_cast<int>(back.frameCount);
+    const int first = back.frameNumbers.empty() ? -1 : back.frameNumbers.front();
+    const int last = back.frameNumbers.empty() ? -1 : back.frameNumbers.back();
+    wprintf(L"%4dx%-4d  ran %6.2f s  offered %5d  written %5d (frames %d to %d)  dropped %4d  achieved %5.1f fps  "
+            L"cpu %6.2f s\n",
+            width, height, ran, frames + dropped, written, first, last, dropped, written / ran, cpu);
     DeleteFileW(recording.GetFullPathFileName());
 }
 } // namespace

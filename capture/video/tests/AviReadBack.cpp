@@ -6,7 +6,7 @@
 
 namespace
 {
-void ReadVideo(PAVIFILE file, AviReadBack& back)
+void ReadVideo(PAVIFILE file, AviReadBack& back, bool everyFrame)
 {
     PAVISTREAM stream = nullptr;
     if (AVIFileGetStream(file, &stream, streamtypeVIDEO, 0) != 0)
@@ -21,7 +21,8 @@ void ReadVideo(PAVIFILE file, AviReadBack& back)
     back.height = format.biHeight;
     std::vector<BYTE> frame;
     const LONG length = AVIStreamLength(stream);
-    for (LONG i = 0; i < length; ++i)
+    back.frameCount = length;
+    for (LONG i = 0; i < length; i = everyFrame || i == length - 1 ? i + 1 : length - 1)
     {
         LONG bytes = 0;
         AVIStreamRead(stream, i, 1, nullptr, 0, &bytes, nullptr);
@@ -48,7 +49,7 @@ void ReadSound(PAVIFILE file, AviReadBack& back)
 }
 } // namespace
 
-AviReadBack ReadAviBack(const CString& path)
+AviReadBack ReadAviBack(const CString& path, bool everyFrame)
 {
     AviReadBack back;
     AVIFileInit();
@@ -56,7 +57,7 @@ AviReadBack ReadAviBack(const CString& path)
     if (AVIFileOpenW(&file, path, OF_READ | OF_SHARE_DENY_NONE, nullptr) == 0)
     {
         back.opened = true;
-        ReadVideo(file, back);
+        ReadVideo(file, back, everyFrame);
         ReadSound(file, back);
         AVIFileRelease(file);
     }

@@ -14,9 +14,12 @@ struct AviReadBack
     double framesPerSecond = 0;
     // The camera's number of every frame, in file order (-1: no pattern).
     std::vector<int> frameNumbers;
+    long frameCount = 0;
     bool hasSound = false;
     WAVEFORMATEX soundFormat{};
     long soundBytes = 0;
 };
 
-AviReadBack ReadAviBack(const CString& path);
+// everyFrame false reads the numbers of the first and the last frame only (a quick look
+// at a long file): frameNumbers then holds those two.
+AviReadBack ReadAviBack(const CString& path, bool everyFrame = true);

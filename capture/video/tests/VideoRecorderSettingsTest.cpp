@@ -384,3 +384,29 @@ TEST(VideoRecorderStatusLine, ShowsAt127CharactersAndOutlivesAnEarlierLine)
     EXPECT_EQ(RGB(GetBValue(shadow), GetGValue(shadow), GetRValue(shadow)), full[0] & 0xFFFFFF);
     DestroyWindow(second);
 }
+
+TEST_F(VideoRecorderSettingsTest, AnInterleavedStreamTurnsSoundOffAndACameraWithoutPreviewPinIsSplit)
+{
+    {
+        CTestCameraDevices devices;
+        devices.SetSwitch(kTestCameraInterleaved, true);
+        m_recording.RecAudio = true;
+        m_recording.RecAudioInputDevice = L"Test Audio Device";
+        m_recording.RecAudioInputFormat = L"0,88200,2,1,44100,16,1";
+        auto recorder = MakeRecorder(m_owner);
+        EXPECT_FALSE(recorder->IsCaptureAudioOn());
+        HMENU menu = Menu(*recorder);
+        SendMessageW(*recorder, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+        EXPECT_TRUE(IsGreyed(menu, ID_RECORDER_AUDIO_FORMAT));
+        EXPECT_TRUE(IsGreyed(menu, ID_RECORDER_FRAME_RATE));
+    }
+    CTestCameraDevices devices;
+    devices.SetSwitch(kTestCameraNoPreview, true);
+    m_recording.RecAudio = false;
+    auto recorder = MakeRecorder(m_owner);
+    EXPECT_TRUE(recorder->IsPreviewing()) << recorder->GetErrorText().GetString();
+    EXPECT_TRUE(recorder->IsPreviewFaked());
+    ASSERT_TRUE(recorder->StartCapture()) << recorder->GetErrorText().GetString();
+    PumpFor(500);
+    EXPECT_TRUE(recorder->StopCapture());
+}
