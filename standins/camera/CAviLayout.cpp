@@ -106,7 +106,7 @@ std::vector<BYTE> CAviLayout::Chunk(int stream, const BYTE* data, DWORD bytes)
 bool CAviLayout::HasRoomFor(DWORD bytes) const
 {
     const ULONGLONG after = static_cast<ULONGLONG>(m_offset) + bytes + 10 + (m_entries.size() + 1) * 16 + 8;
-    return after < 0xFFFFFFF0ULL;
+    return after < 0x7FFFFFF0ULL;
 }
 
 void CAviLayout::DropLastChunk()

@@ -22,8 +22,8 @@ public:
     // offset in the file is NextOffset() before the call.
     std::vector<BYTE> Chunk(int stream, const BYTE* data, DWORD bytes);
     DWORD NextOffset() const { return m_offset; }
-    // Whether a chunk of that many bytes and the index after it still fit in the file's
-    // 32-bit sizes; a full file takes no more chunks.
+    // Whether a chunk of that many bytes and the index after it still fit in 2 GB, which
+    // readers that seek with signed 32-bit offsets reach; a full file takes no more chunks.
     bool HasRoomFor(DWORD bytes) const;
     // Takes the last chunk back (it did not reach the file).
     void DropLastChunk();

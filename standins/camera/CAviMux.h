@@ -4,8 +4,7 @@
 // 2); its output is an AVI byte stream for a file writer, each sample stamped with its
 // byte offset in the file (as the platform's File Writer expects). While the filter is
 // paused or running, every sample that reaches an input becomes the next chunk (until the
-// file reaches the 4 GB of its 32-bit sizes); when it
-// stops, the index and the final header follow. When the writer downstream has already
+// file reaches 2 GB); when it stops, the index and the final header follow. When the writer downstream has already
 // stopped by then, the mux finishes the file itself: the writer's name is its file's
 // name, as the capture graph builder names it.
 // IConfigAviMux keeps the master stream and the compatibility index switch.
