@@ -257,3 +257,22 @@ CString FormatMediaLength(long seconds)
                 static_cast<int>(seconds % 60));
     return text;
 }
+
+void FreeMediaType(AM_MEDIA_TYPE& type)
+{
+    if (type.pbFormat)
+        CoTaskMemFree(type.pbFormat);
+    if (type.pUnk)
+        type.pUnk->Release();
+    type.pbFormat = nullptr;
+    type.cbFormat = 0;
+    type.pUnk = nullptr;
+}
+
+void DeleteMediaType(AM_MEDIA_TYPE* type)
+{
+    if (!type)
+        return;
+    FreeMediaType(*type);
+    CoTaskMemFree(type);
+}

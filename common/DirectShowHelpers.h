@@ -49,3 +49,9 @@ long GetMediaLength(const CString& path, REFGUID majorType);
 CString FormatMediaLength(const CString& path, REFGUID majorType);
 // seconds as "%d : %02d : %02d" (hours, minutes, seconds); "Unknown" when negative.
 CString FormatMediaLength(long seconds);
+
+// Frees a media type's format block and reference, not the structure.
+void FreeMediaType(AM_MEDIA_TYPE& type);
+// Frees a media type that a filter allocated with the task allocator (GetFormat,
+// IEnumMediaTypes::Next): its contents and the structure.
+void DeleteMediaType(AM_MEDIA_TYPE* type);

@@ -8,5 +8,6 @@ vell_add_test(directx_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/DirectXVersionTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/DirectShowHelpersTest.cpp
-    LIBS common vfw32
+    LIBS common vfw32 testcamera_support
+    LOCKS vell_camera
     TIMEOUT 120)

@@ -1,6 +1,18 @@
 #include "runjobs/CJobVideoManager.h"
 
-CJobVideoManager::CJobVideoManager() : CVideoManager(nullptr) {}
+#include "capture/video/CWndVideoRecorder.h"
+
+namespace
+{
+// The job's recorder: no owner, no dialogs (so no frame-rate command), hidden unless
+// the record wants a preview.
+std::unique_ptr<IVideoRecorder> MakeJobRecorder(const InfoVideoRecording& recording, HWND)
+{
+    return std::make_unique<CWndVideoRecorder>(&recording, nullptr, nullptr);
+}
+} // namespace
+
+CJobVideoManager::CJobVideoManager() : CVideoManager(nullptr, &MakeJobRecorder) {}
 
 DestinationResult CJobVideoManager::StartRecording()
 {

@@ -66,10 +66,11 @@ vell_start_wine() {
 # $1: the build folder. The stand-ins of system pieces that Wine lacks go where the real
 # ones live, in this prefix only: the fax client library into the system folder,
 # registered there as the fax server class; the test audio device and the "WAV Dest"
-# wave writer, registered as their classes and filters.
+# wave writer, the test camera and the AVI multiplexer (under the platform's class id),
+# registered as their classes and filters.
 vell_install_standins() {
     local dll system32="$WINEPREFIX/drive_c/windows/system32"
-    for dll in winfax VellTestAudio; do
+    for dll in winfax VellTestAudio VellTestCamera; do
         cp "$1/standins/$dll.dll" "$system32/$dll.dll" &&
             "$WINE64" regsvr32 /s "$dll.dll" >/dev/null 2>&1 ||
             { echo "The stand-in $dll.dll could not be registered in the test prefix." >&2; return 1; }

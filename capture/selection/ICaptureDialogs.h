@@ -24,4 +24,8 @@ public:
     // hold the user's choice; kSelectionManual or IDCANCEL: they are unchanged.
     virtual int ChooseSelection(EnumSendParam recordType, EnumScreenCaptureType& type, std::vector<POINT>& points,
                                 CString& windowName, HWND parent) = 0;
+    // The video recorder's frame-rate dialog, opened with the switch and the rate
+    // given. IDOK: both hold the user's choice (the dialog takes no rate below 1); any
+    // other result leaves them as they were.
+    virtual int ChooseFrameRate(bool& useFrameRate, int& frameRate, HWND parent) = 0;
 };

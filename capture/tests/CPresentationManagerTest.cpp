@@ -39,6 +39,10 @@ public:
         }
         return selectionAnswer;
     }
+    int ChooseFrameRate(bool&, int&, HWND) override
+    {
+        return IDCANCEL;
+    }
 
     int propertiesAnswer = IDOK;
     int propertiesAsked = 0;

@@ -94,6 +94,10 @@ public:
         }
         return selectionAnswer;
     }
+    int ChooseFrameRate(bool&, int&, HWND) override
+    {
+        return IDCANCEL;
+    }
 
     int propertiesAnswer = IDOK;
     CString editedName;

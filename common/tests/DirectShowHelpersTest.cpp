@@ -1,5 +1,6 @@
 #include "common/DirectShowHelpers.h"
 #include "common/tests/DirectShowFakes.h"
+#include "standins/camera/CTestCameraDevices.h"
 #include "testing/TestFolder.h"
 #include <uuids.h>
 #include <vfw.h>
@@ -184,10 +185,16 @@ TEST(FindPinByNameTest, SwitchesOnTheNamedInputsMixerAndOffTheOthers)
 
 TEST_F(ComboTest, CategoryWithoutDevicesGivesOnlyTheNoEntriesItem)
 {
-    ASSERT_EQ(S_OK, FillVideoDeviceCombo(m_combo));
-    EXPECT_EQ((Names{L"<< No entries >>"}), Items());
-    EXPECT_EQ(0, Data(0));
-    EmptyDeviceCombo(m_combo);
+    ASSERT_HRESULT_SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    {
+        CTestCameraDevices noCamera; // the test prefix's camera is not listed meanwhile
+        ASSERT_HRESULT_SUCCEEDED(noCamera.ListCameras({}));
+        ASSERT_EQ(S_OK, FillVideoDeviceCombo(m_combo));
+        EXPECT_EQ((Names{L"<< No entries >>"}), Items());
+        EXPECT_EQ(0, Data(0));
+        EmptyDeviceCombo(m_combo);
+    }
+    CoUninitialize();
 }
 
 TEST_F(ComboTest, DeviceNamesAppearOnceEachHoldingItsMoniker)
@@ -282,6 +289,8 @@ TEST(FindDeviceFilterTest, FindsByFriendlyNameAndLeavesTheCallersEnumerator)
 TEST(FindDeviceFilterTest, CreatesTheSystemEnumeratorWhenNoneIsGiven)
 {
     ComThread com;
+    CTestCameraDevices noCamera; // the test prefix's camera is not listed meanwhile
+    ASSERT_HRESULT_SUCCEEDED(noCamera.ListCameras({}));
     FakeCreateDevEnum emptyEnum(nullptr);
     EXPECT_EQ(nullptr, FindDeviceFilter(&emptyEnum, CLSID_AudioInputDeviceCategory, L""));
     EXPECT_EQ(nullptr, FindDeviceFilter(nullptr, CLSID_VideoInputDeviceCategory, L""));

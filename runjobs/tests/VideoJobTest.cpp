@@ -1,7 +1,9 @@
 // Video and movie jobs of the job runner: a playing runs the real player without an
 // owner and ends the job when its repeats have played or its duration has passed.
+#include "capture/video/tests/AviReadBack.h"
 #include "capture/video/tests/TestMovie.h"
 #include "runjobs/tests/JobRunSupport.h"
+#include "standins/camera/CTestCameraDevices.h"
 #include "testing/TestFiles.h"
 #include "testing/TestFolder.h"
 
@@ -23,6 +25,18 @@ struct PlayingKind
 };
 const PlayingKind kPlayingKinds[] = {{L"-type VELLUMOR_VIDEO -videoType 0", L"Video  Playing: "},
                                      {L"-type VELLUMOR_PRESENTATION -presType 0", L"Movie  Playing: "}};
+
+// A recording of seconds from the test camera into folder\take.avi, hidden (no preview)
+// and without sound.
+CString RecordingJob(const CString& folder, int seconds)
+{
+    CString line;
+    line.Format(L"-type VELLUMOR_VIDEO -videoType 1 -file take -path \"%s\" -fileType 0 -overwrite 1 -duration %d "
+                L"-videoDevice \"Test Camera\" -framesRate 25 -preview 0 -left 0 -top 0 -width 320 -height 240 "
+                L"-audio 0 -audioDevice \"Test Audio Device\" -audioFormat 0,88200,2,1,44100,16,1 -audioPinName Microphone",
+                folder.GetString(), seconds);
+    return line;
+}
 
 CString PlayingJob(const PlayingKind& kind, const CString& file, int repeat, int duration)
 {
@@ -97,11 +111,6 @@ TEST_F(VideoJobTest, FailingVideoJobsExitWithTwoAndTheirReasonWithoutABox)
         // A box nobody answers would hold the job until the test gives up on it.
         {PlayingJob(kPlayingKinds[0], notAMovie, 1, 0), kPlayingKinds[0].failure + kNoMovie},
         {PlayingJob(kPlayingKinds[1], notAMovie, 1, 0), kPlayingKinds[1].failure + kNoMovie},
-        {L"-type VELLUMOR_VIDEO -videoType 1 -file clip -path \"" + m_folder.Path() +
-             L"\" -fileType 0 -overwrite 0 -duration 7 -videoDevice Cam -framesRate 25 -preview 1 -left 1 -top 2 "
-             L"-width 320 -height 240 -audio 0 -audioDevice Mic -audioFormat PCM -audioPinName Capture",
-         L"Video  Recording: Video recording is not available: this version of the program has no video capture "
-         L"engine."},
     };
     for (const Case& c : cases)
     {
@@ -110,4 +119,38 @@ TEST_F(VideoJobTest, FailingVideoJobsExitWithTwoAndTheirReasonWithoutABox)
         ASSERT_EQ(1u, run.entries.size()) << c.arguments;
         EXPECT_EQ(0u, run.entries[0].find(c.entryStart)) << run.entries[0];
     }
+}
+
+TEST_F(VideoJobTest, RecordingJobRecordsTheCameraUnseen)
+{
+    bool windowSeen = false;
+    JobRun run = RunJob(RecordingJob(m_folder.Path(), 3), [&] {
+        HWND recorder = FindWindowW(nullptr, L"Vellumor Video Recorder - take.avi");
+        windowSeen = windowSeen || (recorder && IsWindowVisible(recorder));
+    });
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_TRUE(run.entries.empty()) << run.entries.front();
+    EXPECT_FALSE(windowSeen);
+    const AviReadBack back = ReadAviBack(m_folder / L"take.avi");
+    // Three seconds at 25 frames a second, from the start to the stop of the job's timer.
+    ASSERT_GE(back.frameNumbers.size(), 60u);
+    EXPECT_LE(back.frameNumbers.size(), 85u);
+    EXPECT_NEAR(25.0, back.framesPerSecond, 0.01);
+    for (size_t i = 1; i < back.frameNumbers.size(); ++i)
+        ASSERT_GT(back.frameNumbers[i], back.frameNumbers[i - 1]) << i;
+}
+
+TEST_F(VideoJobTest, RecordingJobWithoutACameraFailsWithoutABox)
+{
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    {
+        CTestCameraDevices devices;
+        ASSERT_HRESULT_SUCCEEDED(devices.ListCameras({}));
+        JobRun run = RunJob(RecordingJob(m_folder.Path(), 3));
+        EXPECT_EQ(2u, run.exitCode);
+        ASSERT_EQ(1u, run.entries.size());
+        EXPECT_EQ(0u, run.entries[0].find(L"Video  Recording: Cannot create the video capture filter. Error: "))
+            << run.entries[0];
+    }
+    CoUninitialize();
 }

@@ -134,15 +134,7 @@ HRESULT CAudioCapturePin::SetFormat(AM_MEDIA_TYPE* type)
 
 HRESULT CAudioCapturePin::GetFormat(AM_MEDIA_TYPE** type)
 {
-    if (!type)
-        return E_POINTER;
-    AM_MEDIA_TYPE current{};
-    HRESULT result = GetMediaType(0, &current);
-    if (FAILED(result))
-        return result;
-    *type = KitCreateMediaType(&current);
-    KitFreeMediaType(current);
-    return *type ? S_OK : E_OUTOFMEMORY;
+    return KitCreateTypeOf(*this, 0, type);
 }
 
 HRESULT CAudioCapturePin::GetNumberOfCapabilities(int* count, int* size)
@@ -160,14 +152,11 @@ HRESULT CAudioCapturePin::GetStreamCaps(int index, AM_MEDIA_TYPE** type, BYTE* c
         return E_POINTER;
     if (index < 0 || index >= kFormatCount)
         return S_FALSE;
-    AM_MEDIA_TYPE entry{};
-    HRESULT result = GetMediaType(index + 1, &entry);
+    HRESULT result = KitCreateTypeOf(*this, index + 1, type);
     if (FAILED(result))
         return result;
-    *type = KitCreateMediaType(&entry);
-    KitFreeMediaType(entry);
     FillCaps(*reinterpret_cast<AUDIO_STREAM_CONFIG_CAPS*>(caps));
-    return *type ? S_OK : E_OUTOFMEMORY;
+    return S_OK;
 }
 
 HRESULT CAudioCapturePin::SuggestAllocatorProperties(const ALLOCATOR_PROPERTIES* properties)
@@ -207,29 +196,12 @@ HRESULT CAudioCapturePin::Set(REFGUID, DWORD, void*, DWORD, void*, DWORD)
 
 HRESULT CAudioCapturePin::Get(REFGUID set, DWORD id, void*, DWORD, void* data, DWORD dataBytes, DWORD* returned)
 {
-    if (set != AMPROPSETID_Pin)
-        return E_PROP_SET_UNSUPPORTED;
-    if (id != AMPROPERTY_PIN_CATEGORY)
-        return E_PROP_ID_UNSUPPORTED;
-    if (!data)
-        return E_POINTER;
-    if (dataBytes < sizeof(GUID))
-        return E_UNEXPECTED;
-    *static_cast<GUID*>(data) = PIN_CATEGORY_CAPTURE;
-    if (returned)
-        *returned = sizeof(GUID);
-    return S_OK;
+    return KitGetPinCategory(PIN_CATEGORY_CAPTURE, set, id, data, dataBytes, returned);
 }
 
 HRESULT CAudioCapturePin::QuerySupported(REFGUID set, DWORD id, DWORD* support)
 {
-    if (set != AMPROPSETID_Pin)
-        return E_PROP_SET_UNSUPPORTED;
-    if (id != AMPROPERTY_PIN_CATEGORY)
-        return E_PROP_ID_UNSUPPORTED;
-    if (support)
-        *support = KSPROPERTY_SUPPORT_GET;
-    return S_OK;
+    return KitQueryPinCategorySupport(set, id, support);
 }
 
 HRESULT CAudioCapturePin::StartCapture()

@@ -129,9 +129,9 @@ void CKitOutputPin::Deactivate()
         m_allocator->Decommit();
 }
 
-HRESULT CKitOutputPin::GetDeliveryBuffer(IMediaSample** sample)
+HRESULT CKitOutputPin::GetDeliveryBuffer(IMediaSample** sample, DWORD flags)
 {
-    return m_allocator ? m_allocator->GetBuffer(sample, nullptr, nullptr, 0) : VFW_E_NOT_CONNECTED;
+    return m_allocator ? m_allocator->GetBuffer(sample, nullptr, nullptr, flags) : VFW_E_NOT_CONNECTED;
 }
 
 HRESULT CKitOutputPin::Deliver(IMediaSample* sample)

@@ -17,8 +17,9 @@ public:
     // streaming thread waiting for a sample.
     HRESULT Activate();
     void Deactivate();
-    // A free sample of the allocator; waits for one while the allocator is committed.
-    HRESULT GetDeliveryBuffer(IMediaSample** sample);
+    // A free sample of the allocator; waits for one while the allocator is committed
+    // unless flags hold AM_GBF_NOWAIT.
+    HRESULT GetDeliveryBuffer(IMediaSample** sample, DWORD flags = 0);
     HRESULT Deliver(IMediaSample* sample);
     HRESULT DeliverEndOfStream();
     // The allocator's agreed properties; E_UNEXPECTED when not connected.

@@ -225,3 +225,16 @@ HRESULT CKitPin::NewSegment(REFERENCE_TIME, REFERENCE_TIME, double)
 {
     return S_OK;
 }
+
+HRESULT KitCreateTypeOf(CKitPin& pin, int index, AM_MEDIA_TYPE** type)
+{
+    if (!type)
+        return E_POINTER;
+    AM_MEDIA_TYPE entry{};
+    HRESULT result = pin.GetMediaType(index, &entry);
+    if (result != S_OK)
+        return FAILED(result) ? result : E_FAIL;
+    *type = KitCreateMediaType(&entry);
+    KitFreeMediaType(entry);
+    return *type ? S_OK : E_OUTOFMEMORY;
+}

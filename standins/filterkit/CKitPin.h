@@ -66,3 +66,7 @@ private:
     IPin* m_connected = nullptr;
     AM_MEDIA_TYPE m_type{};
 };
+
+// The index-th type the pin offers, made with the task allocator for an out parameter
+// (IAMStreamConfig's GetFormat and GetStreamCaps).
+HRESULT KitCreateTypeOf(CKitPin& pin, int index, AM_MEDIA_TYPE** type);

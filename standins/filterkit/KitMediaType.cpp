@@ -1,6 +1,7 @@
 #include "standins/filterkit/KitMediaType.h"
 
 #include <uuids.h>
+#include <vfwmsgs.h>
 
 HRESULT KitCopyMediaType(AM_MEDIA_TYPE* target, const AM_MEDIA_TYPE* source)
 {
@@ -91,4 +92,30 @@ bool KitMediaTypeMatches(const AM_MEDIA_TYPE* proposed, const AM_MEDIA_TYPE& ful
     return (open(proposed->majortype) || proposed->majortype == full.majortype) &&
            (open(proposed->subtype) || proposed->subtype == full.subtype) &&
            (open(proposed->formattype) || proposed->formattype == full.formattype);
+}
+
+HRESULT KitGetPinCategory(REFGUID category, REFGUID set, DWORD id, void* data, DWORD dataBytes, DWORD* returned)
+{
+    HRESULT result = KitQueryPinCategorySupport(set, id, nullptr);
+    if (FAILED(result))
+        return result;
+    if (!data)
+        return E_POINTER;
+    if (dataBytes < sizeof(GUID))
+        return E_UNEXPECTED;
+    *static_cast<GUID*>(data) = category;
+    if (returned)
+        *returned = sizeof(GUID);
+    return S_OK;
+}
+
+HRESULT KitQueryPinCategorySupport(REFGUID set, DWORD id, DWORD* support)
+{
+    if (set != AMPROPSETID_Pin)
+        return E_PROP_SET_UNSUPPORTED;
+    if (id != AMPROPERTY_PIN_CATEGORY)
+        return E_PROP_ID_UNSUPPORTED;
+    if (support)
+        *support = KSPROPERTY_SUPPORT_GET;
+    return S_OK;
 }

@@ -23,3 +23,8 @@ const WAVEFORMATEX* KitPcmFormatOf(const AM_MEDIA_TYPE* type);
 // Whether a proposed type (which may leave the major type, subtype and format type
 // open with null GUIDs) allows the full type.
 bool KitMediaTypeMatches(const AM_MEDIA_TYPE* proposed, const AM_MEDIA_TYPE& full);
+
+// IKsPropertySet of a pin that tells its category (AMPROPSETID_Pin,
+// AMPROPERTY_PIN_CATEGORY) and nothing else: Get and QuerySupported.
+HRESULT KitGetPinCategory(REFGUID category, REFGUID set, DWORD id, void* data, DWORD dataBytes, DWORD* returned);
+HRESULT KitQueryPinCategorySupport(REFGUID set, DWORD id, DWORD* support);

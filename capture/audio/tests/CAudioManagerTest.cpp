@@ -29,6 +29,10 @@ public:
     {
         return IDCANCEL;
     }
+    int ChooseFrameRate(bool&, int&, HWND) override
+    {
+        return IDCANCEL;
+    }
 
     int answer = IDCANCEL;
     int shown = 0;

@@ -128,6 +128,10 @@ public:
     {
         return kSelectionManual;
     }
+    int ChooseFrameRate(bool&, int&, HWND) override
+    {
+        return IDCANCEL;
+    }
 };
 
 // The main window as the screen manager sees it: it counts the selections it is asked

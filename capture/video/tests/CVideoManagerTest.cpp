@@ -52,6 +52,10 @@ public:
     {
         return IDCANCEL;
     }
+    int ChooseFrameRate(bool&, int&, HWND) override
+    {
+        return IDCANCEL;
+    }
 
     int answer = IDCANCEL;
     int shown = 0;
