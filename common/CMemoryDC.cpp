@@ -129,7 +129,11 @@ bool CMemoryDC::CreateCopyOf(HDC reference, int width, int height)
     m_mainDC = dc;
     m_width = width;
     m_height = height;
-    return CreateBitmap(reference) && BitBlt(m_mainDC, 0, 0, width, height, reference, 0, 0, SRCCOPY) != FALSE;
+    if (!CreateBitmap(reference))
+        return false;
+    // A DC whose pixels cannot be read (a window of another process) leaves the fill.
+    BitBlt(m_mainDC, 0, 0, width, height, reference, 0, 0, SRCCOPY);
+    return true;
 }
 
 bool CMemoryDC::SetSizeFromWindow(HWND window)

@@ -34,7 +34,8 @@ public:
     bool CopyRegionTo(HDC target, HRGN region, bool fromBlend) const;
 
     // Makes the main DC and bitmap of width x height compatible with reference and copies
-    // reference's pixels from its origin into it (no dimmed copy); false when a step fails.
+    // reference's pixels from its origin into it where they can be read (no dimmed copy);
+    // false when the DC or the bitmap cannot be made.
     bool CreateCopyOf(HDC reference, int width, int height);
     // Takes the size from the window's client rectangle; false for no window.
     bool SetSizeFromWindow(HWND window);

@@ -108,7 +108,8 @@ void CScreenSaverAppBase::Configure()
 
 bool CScreenSaverAppBase::Preview(HWND parent)
 {
-    return AddWindow(parent, RECT{});
+    // A parent that is no window (also none at all) gives no window.
+    return IsWindow(parent) && AddWindow(parent, RECT{});
 }
 
 void CScreenSaverAppBase::ChangePassword()

@@ -48,6 +48,12 @@ bool CScreenSaverWndBase::Create(HWND parent, const RECT& rect)
     m_checkTime = _time64(nullptr);
     if (className.IsEmpty() || !CreateEx(exStyle, className, L"", style, place, parent, 0))
         return false;
+    // The full-screen saver takes the keyboard, so that a key press reaches it.
+    if (!m_preview)
+    {
+        SetForegroundWindow(GetSafeHwnd());
+        SetFocus(GetSafeHwnd());
+    }
     OnCreated();
     return true;
 }
