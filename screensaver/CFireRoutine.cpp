@@ -57,15 +57,23 @@ void CFireRoutine::Spread()
     // each side, and the cells above and below it; beyond the sides counts as cold.
     const int w = m_width;
     auto at = [&](const BYTE* row, int x) { return x >= 0 && x < w ? row[x] : 0; };
+    auto average = [&](const BYTE* before, const BYTE* row, BYTE* next, int x) {
+        next[x] = static_cast<BYTE>(
+            (at(row, x - 2) + at(row, x + 2) + at(row, x - 1) + at(row, x + 1) + row[x] + before[x] + next[x]) / 7);
+    };
     for (int y = kStartRow; y < m_height + 2; ++y)
     {
         const BYTE* before = &m_heat[(y - 1) * w];
         const BYTE* row = &m_heat[y * w];
         BYTE* next = &m_heat[(y + 1) * w];
-        for (int x = 0; x < w; ++x)
-            next[x] = static_cast<BYTE>((at(row, x - 2) + at(row, x + 2) + at(row, x - 1) + at(row, x + 1) + row[x] +
-                                         before[x] + next[x]) /
-                                        7);
+        for (int x = 0; x < std::min(2, w); ++x)
+            average(before, row, next, x);
+        // The cells two or more from the sides need no bounds checks.
+        for (int x = 2; x < w - 2; ++x)
+            next[x] = static_cast<BYTE>(
+                (row[x - 2] + row[x + 2] + row[x - 1] + row[x + 1] + row[x] + before[x] + next[x]) / 7);
+        for (int x = std::max(2, w - 2); x < w; ++x)
+            average(before, row, next, x);
     }
 }
 

@@ -13,20 +13,16 @@ void CWaterRoutine::Create(int width, int height)
         buffer.assign(static_cast<size_t>(m_width) * m_height, 0);
     m_current = m_buffers[0].data();
     m_older = m_buffers[1].data();
+    m_flat = true;
 }
 
 void CWaterRoutine::ClearHeights()
 {
+    if (m_flat)
+        return;
     for (auto& buffer : m_buffers)
         std::fill(buffer.begin(), buffer.end(), 0);
-}
-
-bool CWaterRoutine::IsFlat() const
-{
-    for (const auto& buffer : m_buffers)
-        if (std::any_of(buffer.begin(), buffer.end(), [](int h) { return h != 0; }))
-            return false;
-    return true;
+    m_flat = true;
 }
 
 void CWaterRoutine::Render(const DWORD* source, DWORD* work)
@@ -94,4 +90,5 @@ void CWaterRoutine::Drop()
         for (int x = std::max(0, cx - kRadius); x < std::min(m_width, cx + kRadius + 1); ++x)
             if ((x - cx) * (x - cx) + (y - cy) * (y - cy) < kRadius * kRadius)
                 m_current[y * m_width + x] += strength;
+    m_flat = false;
 }

@@ -14,7 +14,8 @@ public:
 
     void Create(int width, int height);
     void ClearHeights();
-    bool IsFlat() const;
+    // No drop since the water was made or cleared: every height is 0.
+    bool IsFlat() const { return m_flat; }
     // One frame from source into work (width x height each, 0x00RRGGBB); flat water
     // copies the source.
     void Render(const DWORD* source, DWORD* work);
@@ -37,4 +38,5 @@ private:
     std::vector<int> m_buffers[2];
     int* m_current = nullptr;
     int* m_older = nullptr;
+    bool m_flat = true;
 };

@@ -86,6 +86,7 @@ TEST(WaterRoutine, DropsNeedTenPixelsAndLandFivePixelsInside)
         water.Create(size.cx, size.cy);
         water.Drop();
         EXPECT_TRUE(water.IsFlat()) << size.cx << "x" << size.cy;
+        EXPECT_EQ(0, water.Height(size.cx / 2, size.cy / 2));
     }
     CWaterRoutine small(Always(0));
     small.Create(10, 10);
@@ -121,4 +122,7 @@ TEST(WaterRoutine, FlatWaterCopiesAndRipplesRefractAndSpread)
     EXPECT_FALSE(water.IsFlat());
     water.ClearHeights();
     EXPECT_TRUE(water.IsFlat());
+    EXPECT_EQ(0, water.Height(15, 15));
+    water.Render(source.data(), work.data());
+    EXPECT_EQ(source, work);
 }
