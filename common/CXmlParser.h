@@ -45,6 +45,11 @@ public:
     // calls Read with the document node current, then makes the document element current
     // with an empty element path.
     virtual bool Load(const CString& path);
+    // Strict loading, for files a user may hand over: white space is kept as text (a
+    // value of blanks stays blanks), and a file with a document type declaration is
+    // refused before the DOM parses it, so no entity is expanded and no external one is
+    // read. Off by default.
+    void SetStrictLoading(bool strict) { m_strictLoading = strict; }
     // Writes the document re-indented (CXmlPrettyPrinter) over the file in one step.
     // False, with the reason in the status text, when the file cannot be written; the old
     // file then stays as it was.
@@ -63,6 +68,9 @@ public:
     // text child of the current node (the root element when none is current); empty when
     // there is none.
     CString GetTextValue();
+    // The text and CDATA children of the current node joined in their order (the value
+    // of a current text or CDATA node itself); empty when there are none.
+    CString GetTextContent();
     // Makes the first child of the current element whose name equals the argument current;
     // false, with nothing changed, when none does.
     bool FindChild(const CString& name);
@@ -95,12 +103,14 @@ private:
     void SetState(const CString& name, const CString& value);
     void ReadAttributes(IXMLDOMNode* element);
     bool AppendAndEnter(IXMLDOMNode* element);
+    void PrepareStrictLoad(IXMLDOMDocument* document);
     void PopPathTag();
 
     auto_rel<IXMLDOMDocument> m_document;
     auto_rel<IXMLDOMNode> m_rootElement;
     auto_rel<IXMLDOMNode> m_currentNode;
     CString m_statusText;
+    bool m_strictLoading = false;
     const CString m_successText = L"Success";
     CString m_tag;
     CString m_name;

@@ -129,6 +129,10 @@ CString CXmlPrettyPrinter::GetIndentedText(IXMLDOMNode* node)
 
 HRESULT CXmlPrettyPrinter::WriteOutput(const CString& text)
 {
+    // A read-only file is never replaced. Windows' rename refuses it; Wine's does not.
+    DWORD attributes = GetFileAttributesW(m_outputFile);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
     wchar_t temporary[MAX_PATH];
     if (!CreateTemporaryFile(temporary))
         return LastErrorResult();

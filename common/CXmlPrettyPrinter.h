@@ -11,7 +11,7 @@
 //
 // The file is replaced in one step: the text goes to a new temporary file in the output
 // file's own folder, which then takes the place of the output file. When anything fails
-// the output file keeps its old content.
+// the output file keeps its old content; a read-only output file is never replaced.
 //
 // Failing DOM calls raise _com_error (see XmlComError.h); file failures are results.
 #include "framework/CString.h"

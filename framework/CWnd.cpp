@@ -92,6 +92,7 @@ bool CWnd::SubclassWindow(HWND window, bool owned)
     m_superProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
     SetPropW(window, kSuperProperty, reinterpret_cast<HANDLE>(m_superProc));
+    PreSubclassWindow();
     return true;
 }
 

@@ -84,6 +84,9 @@ protected:
     // object that lives as long as its window deletes itself here (DeleteAfterMessage).
     // Not called when the object's own destructor destroys the window.
     virtual void PostNcDestroy() {}
+    // Called once the object is bound by SubclassWindow (so also by CreateControl), before
+    // any message of the window reaches it; a control adds what it needs around its window.
+    virtual void PreSubclassWindow() {}
     // A notification the object's control sent its parent; true (and the result) when the
     // object handled it, so that the parent does not.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

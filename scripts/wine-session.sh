@@ -49,6 +49,13 @@ vell_start_wine() {
     "$WINESERVER" -p
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         "$WINE64" wineboot -i >/dev/null 2>&1
+        # The session that made the prefix keeps the service manager's start lock held
+        # (Wine 8): no service, the Task Scheduler among them, starts in it. A second
+        # boot of the new prefix starts clean.
+        "$WINESERVER" -k
+        "$WINESERVER" -w
+        "$WINESERVER" -p
+        "$WINE64" wineboot >/dev/null 2>&1
     else
         # Starts the prefix's services now, detached from any caller's output: a
         # service started by the first test program would hold ctest's pipe open.

@@ -1,5 +1,7 @@
 #include "testing/TestInput.h"
 
+#include <vector>
+
 namespace
 {
 // The marker: the release of a key that no keyboard has, marked in its extra information.
@@ -53,4 +55,19 @@ bool SendInputSettled(const INPUT* inputs, UINT count, const MessageSeen& seen)
     }
     UnhookWindowsHookEx(probe);
     return settled;
+}
+
+bool TypeTextSettled(const wchar_t* text)
+{
+    std::vector<INPUT> inputs;
+    for (const wchar_t* c = text; *c; ++c)
+        for (DWORD up : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)})
+        {
+            INPUT key = {};
+            key.type = INPUT_KEYBOARD;
+            key.ki.wScan = *c;
+            key.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            inputs.push_back(key);
+        }
+    return SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size()));
 }

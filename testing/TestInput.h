@@ -15,3 +15,6 @@ inline bool SendInputSettled(const INPUT& input, const MessageSeen& seen = nullp
 {
     return SendInputSettled(&input, 1, seen);
 }
+
+// Types the characters as Unicode keystrokes into the focused window, settled as above.
+bool TypeTextSettled(const wchar_t* text);

@@ -6,6 +6,7 @@
 #include "framework/CString.h"
 
 class ICaptureStepTarget;
+struct SendParam;
 
 class IMediaCaptureManager
 {
@@ -14,6 +15,9 @@ public:
 
     // Loads the recording and playing records from the registry.
     virtual void LoadFromRegistry() = 0;
+    // The live recording (recorder true) or playing record that the manager's next start
+    // uses; null when the manager keeps none (the registry then holds the settings).
+    virtual SendParam* GetLiveRecord(bool recorder) { return nullptr; }
     // The object whose StopStep ends a timed step of the manager.
     virtual void SetStepTarget(ICaptureStepTarget* target) = 0;
 

@@ -4,6 +4,8 @@
 // states are those the hook library reports.
 #include "framework/CString.h"
 
+struct SendParam;
+
 class ITrainingCaptureManager
 {
 public:
@@ -11,6 +13,9 @@ public:
 
     // Loads the recording and playing records from the registry.
     virtual void LoadFromRegistry() = 0;
+    // The live recording (recorder true) or playing record that the next recording or
+    // playing uses; null when the manager keeps none (the registry then holds them).
+    virtual SendParam* GetLiveRecord(bool recorder) { return nullptr; }
 
     virtual bool IsRecording() = 0;
     virtual bool IsRecordingPaused() = 0;

@@ -88,6 +88,13 @@ void CPresentationManager::LoadFromRegistry()
     m_playing.LoadFromRegistry();
 }
 
+SendParam* CPresentationManager::GetLiveRecord(bool recorder)
+{
+    if (recorder)
+        return &m_recording;
+    return &m_playing;
+}
+
 void CPresentationManager::SetSelectionSettings(int selectionType, int holdTime, bool showSize, bool captureCursor)
 {
     SetSelectionType(static_cast<EnumScreenCaptureType>(selectionType));

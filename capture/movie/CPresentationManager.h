@@ -71,6 +71,7 @@ public:
     // The controller's seam: the records from the registry, the end of a timed step
     // (this manager itself unless set), the owner, the screen manager's settings.
     void LoadFromRegistry() override;
+    SendParam* GetLiveRecord(bool recorder) override;
     void SetStepTarget(ICaptureStepTarget* target) override { m_stepTarget = target ? target : this; }
     void SetOwner(ICaptureOwner* owner) override { CScreenCaptureManagerBase::SetOwner(owner); }
     void SetSelectionSettings(int selectionType, int holdTime, bool showSize, bool captureCursor) override;

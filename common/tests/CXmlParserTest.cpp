@@ -153,6 +153,42 @@ TEST_F(XmlTest, LoadFailsOnMissingOrMalformedFiles)
     }
 }
 
+TEST_F(XmlTest, StrictLoadingKeepsBlanksAndJoinsTextWithCData)
+{
+    CString path = PathOf(L"blanks.xml");
+    WriteBytes(path, "<a>\r\n\t<b>   </b>\r\n\t<c>x<![CDATA[<y>]]>z</c>\r\n</a>");
+    HookedParser xml;
+    xml.SetStrictLoading(true);
+    xml.onRead = [](CXmlParser& reader) {
+        ASSERT_TRUE(reader.FindChild(L"a"));
+        ASSERT_TRUE(reader.FindChild(L"b"));
+        EXPECT_EQ(reader.GetTextContent(), CString(L"   "));
+        ASSERT_TRUE(reader.CloseElement(L"a"));
+        ASSERT_TRUE(reader.FindChild(L"c"));
+        EXPECT_EQ(reader.GetTextContent(), CString(L"x<y>z"));
+    };
+    ASSERT_TRUE(xml.Load(path));
+    EXPECT_EQ(xml.reads, 1);
+}
+
+TEST_F(XmlTest, StrictLoadingRefusesDocumentTypesInAnyEncoding)
+{
+    const std::string declared = "<!DOCTYPE a [<!ENTITY e \"text\">]><a>&e;</a>";
+    std::string utf16 = "\xFF\xFE";
+    for (char c : declared)
+        utf16 += std::string(1, c) + '\0';
+    for (const std::string& text : {declared, utf16})
+    {
+        CString path = PathOf(L"declared.xml");
+        WriteBytes(path, text);
+        HookedParser xml;
+        xml.SetStrictLoading(true);
+        EXPECT_FALSE(xml.Load(path));
+        EXPECT_EQ(xml.reads, 0);
+        EXPECT_EQ(xml.GetStatusText(), CString(L"The XML file holds a document type declaration, which is not accepted."));
+    }
+}
+
 TEST_F(XmlTest, FailedSaveReportsAndKeepsTheOldFile)
 {
     CXmlParser xml;
@@ -171,6 +207,13 @@ TEST_F(XmlTest, FailedSaveReportsAndKeepsTheOldFile)
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     bool saved = xml.Save(locked);
     CloseHandle(holder);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadBytes(locked), "<old/>");
+
+    // A read-only file is not replaced either.
+    ASSERT_TRUE(SetFileAttributesW(locked, FILE_ATTRIBUTE_READONLY));
+    saved = xml.Save(locked);
+    SetFileAttributesW(locked, FILE_ATTRIBUTE_NORMAL);
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadBytes(locked), "<old/>");
     EXPECT_EQ(CountWriterTemporaries(), temporaries);

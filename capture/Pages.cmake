@@ -1,0 +1,47 @@
+# The property pages of screen capture and its destinations, their sheets and the
+# dialogs they open; their dialogs and texts are in pages/Pages.rc, which the program's
+# resources include.
+target_sources(capture PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CapturePageHost.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CaptureUiHelpers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CDbColumnsListCtrl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CDlgProperties.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CDlgScDbExtraColumns.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropertiesCaptureType.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropertiesCaptureTypeSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsBase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScBase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScClipboard.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScCommonDuration.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScDatabase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScEditor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScEmailFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScEmailInfo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScFaxCoverPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScFaxRecipient.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScIcqInfo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScIcqUser.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScImageFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScPrinter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScScreenSaver.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScWallpaper.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScWebFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScWebUpload.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPSheetCaptureBase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPSheetCaptureProperties.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPSheetCaptureSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/DbExtraColumn.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/DestinationRecordOps.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/SheetPlacement.cpp)
+target_link_libraries(capture PUBLIC netapi32 comctl32)
+
+vell_add_test(pages_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageHostFixture.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesContractTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChecksTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
+            ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
+    LIBS capture
+    LOCKS vell_display vell_input
+    UNMANAGED_WINDOWS)

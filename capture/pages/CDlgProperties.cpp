@@ -1,0 +1,59 @@
+#include "capture/pages/CDlgProperties.h"
+
+#include "capture/destinations/CaptureTables.h"
+#include "capture/pages/CaptureUiHelpers.h"
+#include "capture/pages/DestinationRecordOps.h"
+#include "capture/pages/PagesIds.h"
+#include "capture/pages/SheetPlacement.h"
+#include "framework/AppModule.h"
+
+CDlgProperties::CDlgProperties(EnumSendParam type, HWND parent) : CDialog(IDD_PROPERTIES, parent), m_type(type) {}
+
+CDlgProperties::~CDlgProperties()
+{
+    DeleteSendParam(m_result, m_type);
+    if (m_icon)
+        DestroyIcon(m_icon);
+}
+
+SendParam* CDlgProperties::TakeRecord()
+{
+    SendParam* record = m_result;
+    m_result = nullptr;
+    return record;
+}
+
+BOOL CDlgProperties::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_sheet.ShowPages(m_type, LoadActivePageIndex(m_type, true), false);
+    if (m_sheet.Create(*this, WS_CHILD | WS_VISIBLE))
+        PlaceWindowAtDlgItem(*this, m_sheet, IDC_PROPERTIES_AREA, true);
+    m_icon = LoadIconW(AppGetResourceHandle(), MAKEINTRESOURCEW(GetCaptureTypeIconId(m_type)));
+    SendDlgItemMessageW(*this, IDC_PROPERTIES_ICON, STM_SETICON, reinterpret_cast<WPARAM>(m_icon), 0);
+    SetDlgItemTextW(*this, IDC_PROPERTIES_NAME, GetCaptureTypeFullName(m_type));
+    return TRUE;
+}
+
+void CDlgProperties::OnOK()
+{
+    DeleteSendParam(m_result, m_type);
+    m_result = m_sheet.GetRecord();
+    EndDialog(IDOK);
+}
+
+int EditCaptureProperties(SendParam& record, HWND parent)
+{
+    const DestinationRecordOps* ops = GetDestinationRecordOps(record.GetType());
+    if (!ops)
+        return IDCANCEL;
+    CDlgProperties dialog(record.GetType(), parent);
+    if (dialog.DoModal() != IDOK)
+        return IDCANCEL;
+    SendParam* edited = dialog.TakeRecord();
+    if (!edited)
+        return IDCANCEL;
+    ops->assign(record, *edited);
+    DeleteSendParam(edited, record.GetType());
+    return IDOK;
+}

@@ -1,0 +1,30 @@
+#include "capture/pages/ICapturePageHost.h"
+
+#include "capture/selection/CScreenCaptureManagerBase.h"
+
+namespace
+{
+ICapturePageHost* g_host = nullptr;
+}
+
+ICapturePageHost* GetCapturePageHost()
+{
+    return g_host;
+}
+
+void SetCapturePageHost(ICapturePageHost* host)
+{
+    g_host = host;
+}
+
+SendParam* GetLiveDestinationRecord(EnumSendParam type)
+{
+    CScreenCaptureManagerBase* manager = g_host ? g_host->GetScreenCaptureManager() : nullptr;
+    return manager ? manager->GetRecord(type) : nullptr;
+}
+
+void ShowHostActionMenu()
+{
+    if (g_host)
+        g_host->ShowActionMenu();
+}

@@ -1,0 +1,33 @@
+#pragma once
+// ICapturePageHost: what the property pages and sheets ask of the window that hosts them
+// (the main window; a test's host window): the live screen-capture manager, whose
+// destination records the pages edit, the capture action menu and the selection of a
+// record type as if chosen in the capture-type tree. One host for the process; the pages
+// ask for it at every use.
+#include "Info/InfoEnums.h"
+
+class CScreenCaptureManagerBase;
+
+class ICapturePageHost
+{
+public:
+    virtual ~ICapturePageHost() = default;
+
+    // The manager whose records are live; null when there is none.
+    virtual CScreenCaptureManagerBase* GetScreenCaptureManager() = 0;
+    // Pops up the action menu of the current capture type at the cursor (a right click
+    // on a page's or sheet's background).
+    virtual void ShowActionMenu() = 0;
+    // Shows the record type's pages as if it had been selected in the capture-type tree;
+    // false when the type could not be shown.
+    virtual bool SelectRecordType(EnumSendParam type) = 0;
+};
+
+// The host of the process; null until one is set.
+ICapturePageHost* GetCapturePageHost();
+void SetCapturePageHost(ICapturePageHost* host);
+// The live record of a destination type through the host's manager; null without one.
+class SendParam;
+SendParam* GetLiveDestinationRecord(EnumSendParam type);
+// The host's action menu, when there is a host (a right click on a page or sheet).
+void ShowHostActionMenu();

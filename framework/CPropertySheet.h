@@ -1,0 +1,52 @@
+#pragma once
+// CPropertySheet: a property sheet that lives as a child window of a host window (a view,
+// a dialog): modeless, made of comctl32's sheet template turned into a child control
+// (WS_CHILD | WS_VISIBLE | DS_CONTROL, keeping DS_SETFONT, without which the sheet is
+// refused), with its OK, Cancel, Apply and Help buttons hidden. Pages are exchanged
+// while it lives (AddPage, RemovePage); the sheet destroys the window of a removed page,
+// and the page objects belong to whoever added them.
+//
+// The loop hands the sheet's keyboard messages to the sheet (Tab, arrows, mnemonics)
+// through PreTranslateMessage.
+#include "framework/CPropertyPage.h"
+
+#include <vector>
+
+class CPropertySheet : public CWnd
+{
+public:
+    CPropertySheet() = default;
+    ~CPropertySheet() override;
+
+    // Makes the sheet a child of parent with the pages added so far (at least one); the
+    // style and extended style of the sheet window are set to those given. False when
+    // the sheet could not be made.
+    bool CreateChild(HWND parent, DWORD style = WS_CHILD | WS_VISIBLE, DWORD exStyle = 0);
+
+    // Adds the page at the end (to the window, when there is one).
+    bool AddPage(CPropertyPage& page);
+    // Removes the page of the index; the sheet destroys its window.
+    bool RemovePage(int index);
+    int GetPageCount() const { return static_cast<int>(m_pages.size()); }
+    CPropertyPage* GetPage(int index) const;
+    int GetPageIndex(const CPropertyPage* page) const;
+
+    // The current page's index; -1 without a window or page.
+    int GetActiveIndex() const;
+    bool SetActivePage(int index);
+    HWND GetTabControl() const;
+
+    // True while the program replaces or selects pages itself: a page that becomes current
+    // meanwhile is not the user's choice.
+    bool IsSelectingByProgram() const { return m_selectingByProgram; }
+    void SetSelectingByProgram(bool selecting) { m_selectingByProgram = selecting; }
+
+    bool PreTranslateMessage(MSG& message) override;
+
+private:
+    static int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM lParam);
+    void HideButtons();
+
+    std::vector<CPropertyPage*> m_pages;
+    bool m_selectingByProgram = false;
+};

@@ -1,0 +1,5 @@
+# Property pages and child property sheets, and the internet address parser.
+target_sources(framework PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AfxParseURL.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CPropertyPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CPropertySheet.cpp)
