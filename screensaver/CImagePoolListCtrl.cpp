@@ -18,38 +18,29 @@ bool CImagePoolListCtrl::Attach(HWND parent, UINT id)
         return false;
     HWND list = GetSafeHwnd();
     SetWindowLongPtrW(list, GWL_STYLE, (GetWindowLongPtrW(list, GWL_STYLE) & ~LVS_TYPEMASK) | LVS_REPORT);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+    SetExtendedStyle(LVS_EX_FULLROWSELECT);
     int widths[2] = {kDefaultWidth, kDefaultWidth};
     swscanf(AppGetProfileString(kWidthSection, kWidthEntry, L"100,100"), L"%d,%d", &widths[0], &widths[1]);
-    const wchar_t* titles[2] = {L"File Name", L"Path"};
-    for (int column = 0; column < 2; ++column)
-    {
-        LVCOLUMNW info = {LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM};
-        info.pszText = const_cast<wchar_t*>(titles[column]);
-        info.cx = widths[column];
-        info.iSubItem = column;
-        ListView_InsertColumn(list, column, &info);
-    }
+    InsertColumn(0, L"File Name", LVCFMT_LEFT, widths[0]);
+    InsertColumn(1, L"Path", LVCFMT_LEFT, widths[1]);
     return true;
 }
 
 void CImagePoolListCtrl::SaveColumnWidths()
 {
     CString widths;
-    widths.Format(L"%d,%d", ListView_GetColumnWidth(GetSafeHwnd(), 0), ListView_GetColumnWidth(GetSafeHwnd(), 1));
+    widths.Format(L"%d,%d", GetColumnWidth(0), GetColumnWidth(1));
     AppWriteProfileString(kWidthSection, kWidthEntry, widths);
 }
 
 CString CImagePoolListCtrl::GetCell(int row, int column) const
 {
-    wchar_t text[MAX_PATH * 2] = L"";
-    ListView_GetItemText(GetSafeHwnd(), row, column, text, MAX_PATH * 2);
-    return text;
+    return GetItemText(row, column);
 }
 
 int CImagePoolListCtrl::GetRowCount() const
 {
-    return ListView_GetItemCount(GetSafeHwnd());
+    return GetItemCount();
 }
 
 int CImagePoolListCtrl::GetSelectedCount() const
@@ -66,12 +57,9 @@ int CImagePoolListCtrl::CompareRows(const CString& name, const CString& folder, 
 
 int CImagePoolListCtrl::InsertRow(int index, const CString& name, const CString& folder)
 {
-    LVITEMW item = {LVIF_TEXT};
-    item.iItem = index;
-    item.pszText = const_cast<wchar_t*>(name.GetString());
-    const int row = ListView_InsertItem(GetSafeHwnd(), &item);
+    const int row = InsertItem(index, name);
     if (row >= 0)
-        ListView_SetItemText(GetSafeHwnd(), row, 1, const_cast<wchar_t*>(folder.GetString()));
+        SetItemText(row, 1, folder);
     return row;
 }
 
@@ -91,7 +79,7 @@ void CImagePoolListCtrl::RemoveSelected()
 {
     for (int row = GetRowCount() - 1; row >= 0; --row)
         if (ListView_GetItemState(GetSafeHwnd(), row, LVIS_SELECTED) & LVIS_SELECTED)
-            ListView_DeleteItem(GetSafeHwnd(), row);
+            DeleteItem(row);
 }
 
 std::vector<CString> CImagePoolListCtrl::GetPaths() const
@@ -111,18 +99,16 @@ void CImagePoolListCtrl::SortBy(int column, bool ascending)
     m_sortColumn = column;
     m_ascending = ascending;
     std::vector<CString> paths = GetPaths();
-    ListView_DeleteAllItems(GetSafeHwnd());
+    DeleteAllItems();
     for (const CString& path : paths)
         AddPath(path);
 }
 
 bool CImagePoolListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message != WM_NOTIFY)
-        return false;
     const auto* header = reinterpret_cast<const NMLISTVIEW*>(lParam);
-    if (header->hdr.code != LVN_COLUMNCLICK)
-        return false;
+    if (message != WM_NOTIFY || header->hdr.code != LVN_COLUMNCLICK)
+        return CTtListCtrl::OnChildNotify(message, wParam, lParam, result);
     // A second click on the sort column turns its direction.
     SortBy(header->iSubItem, header->iSubItem == m_sortColumn ? !m_ascending : true);
     result = 0;

@@ -1,13 +1,14 @@
 #pragma once
-// CImagePoolListCtrl: the image pool's pictures in a report list: "File Name" and "Path"
-// columns (widths kept in the profile under "ImageFilesWidth"), full-row selection, sorted
-// by the column the user clicked. A row is inserted where its place in that order is.
+// CImagePoolListCtrl: the image pool's pictures in a report list with title tips: "File
+// Name" and "Path" columns (widths kept in the profile under "ImageFilesWidth"), full-row
+// selection, sorted by the column whose header the user clicked (again: the other way).
+// A row is inserted where its place in that order is.
 #include "framework/CString.h"
-#include "framework/CWnd.h"
+#include "framework/CTtListCtrl.h"
 
 #include <vector>
 
-class CImagePoolListCtrl : public CWnd
+class CImagePoolListCtrl : public CTtListCtrl
 {
 public:
     // Sets the styles and the columns of the dialog's list control.
