@@ -385,3 +385,191 @@ DWORD CDibToolkit::WriteBuffer(HANDLE file, const void* data, DWORD size)
     }
     return WriteAll(file, bytes + done, size - done) ? size : 0;
 }
+
+void CDibToolkit::SetHandle(HGLOBAL dib)
+{
+    if (dib != m_hDib)
+        Free();
+    m_hDib = dib;
+}
+
+void CDibToolkit::SetScaleFactors(WORD x, WORD y)
+{
+    m_scaleX = x;
+    m_scaleY = y;
+}
+
+void CDibToolkit::SetOffsets(LONG x, LONG y)
+{
+    m_offsetX = x;
+    m_offsetY = y;
+}
+
+bool CDibToolkit::GetHeaderInfo(BITMAPINFOHEADER& header) const
+{
+    auto* locked = m_hDib ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(m_hDib)) : nullptr;
+    if (!locked)
+        return false;
+    WORD tableBytes = ColorTableSize(locked);
+    if (locked->biSize == sizeof(BITMAPCOREHEADER))
+    {
+        auto* core = reinterpret_cast<const BITMAPCOREHEADER*>(locked);
+        header = {sizeof(BITMAPINFOHEADER), core->bcWidth, core->bcHeight, core->bcPlanes, core->bcBitCount};
+        header.biClrUsed = tableBytes / sizeof(RGBTRIPLE);
+    }
+    else
+    {
+        header = *locked;
+        if (header.biClrUsed == 0)
+            header.biClrUsed = tableBytes / sizeof(RGBQUAD);
+    }
+    GlobalUnlock(m_hDib);
+    if (header.biSizeImage == 0)
+        header.biSizeImage = ImageSize(header);
+    return true;
+}
+
+bool CDibToolkit::ReadFileHeader(HANDLE file, BITMAPFILEHEADER& header)
+{
+    BYTE* bytes = reinterpret_cast<BYTE*>(&header);
+    const DWORD typeSize = sizeof(header.bfType), restSize = sizeof(header) - typeSize;
+    DWORD read = 0, readRest = 0;
+    return ReadFile(file, bytes, typeSize, &read, nullptr) && read == typeSize &&
+           ReadFile(file, bytes + typeSize, restSize, &readRest, nullptr) && readRest == restSize;
+}
+
+bool CDibToolkit::ReadDibFile(HANDLE file)
+{
+    LARGE_INTEGER start = {}, size = {};
+    if (!SetFilePointerEx(file, LARGE_INTEGER{}, &start, FILE_CURRENT) || !GetFileSizeEx(file, &size))
+        return false;
+    BITMAPFILEHEADER fileHeader = {};
+    // Anything but a "BM" file is read as a bare packed DIB from where the file stood.
+    if (!ReadFileHeader(file, fileHeader) || fileHeader.bfType != 0x4D42)
+        SetFilePointerEx(file, start, nullptr, FILE_BEGIN);
+    LARGE_INTEGER here = {};
+    SetFilePointerEx(file, LARGE_INTEGER{}, &here, FILE_CURRENT);
+    const LONGLONG dibSize = size.QuadPart - here.QuadPart;
+    if (dibSize < static_cast<LONGLONG>(sizeof(BITMAPCOREHEADER)) || dibSize > 0x7FFFFFFF)
+        return false;
+    HGLOBAL dib = GlobalAlloc(GHND, static_cast<SIZE_T>(dibSize));
+    BYTE* bytes = dib ? static_cast<BYTE*>(GlobalLock(dib)) : nullptr;
+    DWORD read = 0;
+    bool ok = bytes && ReadFile(file, bytes, static_cast<DWORD>(dibSize), &read, nullptr) && read == dibSize;
+    DWORD headerSize = ok ? reinterpret_cast<const BITMAPINFOHEADER*>(bytes)->biSize : 0;
+    ok = ok && (headerSize == sizeof(BITMAPCOREHEADER) || headerSize >= sizeof(BITMAPINFOHEADER));
+    if (bytes)
+        GlobalUnlock(dib);
+    if (!ok)
+    {
+        if (dib)
+            GlobalFree(dib);
+        return false;
+    }
+    SetHandle(dib);
+    return true;
+}
+
+bool CDibToolkit::LoadFile(const wchar_t* path)
+{
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool read = ReadDibFile(file);
+    CloseHandle(file);
+    return read;
+}
+
+RECT CDibToolkit::GetPrintRect(HDC dc, int mode, int x, int y) const
+{
+    BITMAPINFOHEADER header;
+    if (!GetHeaderInfo(header))
+        return RECT{};
+    const LONG pageWidth = MulDiv(GetDeviceCaps(dc, HORZSIZE), GetDeviceCaps(dc, LOGPIXELSX) * 10, 254);
+    const LONG pageHeight = MulDiv(GetDeviceCaps(dc, VERTSIZE), GetDeviceCaps(dc, LOGPIXELSY) * 10, 254);
+    const LONG width = header.biWidth, height = std::abs(header.biHeight);
+    switch (mode)
+    {
+    case kPrintStretch:
+        return RECT{0, 0, pageWidth, pageHeight};
+    case kPrintAtOffset: {
+        LONG left = (x + m_offsetX) * m_scaleX, top = (y + m_offsetY) * m_scaleY;
+        return RECT{left, top, left + width * m_scaleX, top + height * m_scaleY};
+    }
+    default: {
+        if (width <= 0 || height <= 0)
+            return RECT{};
+        // Fit the width first; when the picture is then too tall, fit the height.
+        LONG fitWidth = pageWidth, fitHeight = MulDiv(pageWidth, height, width);
+        if (fitHeight > pageHeight)
+        {
+            fitHeight = pageHeight;
+            fitWidth = MulDiv(pageHeight, width, height);
+        }
+        LONG left = (pageWidth - fitWidth) / 2, top = (pageHeight - fitHeight) / 2;
+        return RECT{left, top, left + fitWidth, top + fitHeight};
+    }
+    }
+}
+
+bool CDibToolkit::Draw(HDC dc, const RECT& destination, const RECT& source, DWORD rop) const
+{
+    const int width = destination.right - destination.left, height = destination.bottom - destination.top;
+    auto* info = m_hDib ? static_cast<const BITMAPINFO*>(GlobalLock(m_hDib)) : nullptr;
+    if (!info)
+        return PatBlt(dc, destination.left, destination.top, width, height, rop) != FALSE;
+    const BYTE* bits = reinterpret_cast<const BYTE*>(info) + info->bmiHeader.biSize + ColorTableSize(&info->bmiHeader);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    bool drawn = StretchDIBits(dc, destination.left, destination.top, width, height, source.left, source.top,
+                               source.right - source.left, source.bottom - source.top, bits, info, DIB_RGB_COLORS,
+                               rop) != 0;
+    GlobalUnlock(m_hDib);
+    return drawn;
+}
+
+bool CDibToolkit::DrawScaledClipped(HDC dc, const RECT& destination, const RECT& clip) const
+{
+    BITMAPINFOHEADER header;
+    RECT part;
+    if (!GetHeaderInfo(header) || !IntersectRect(&part, &destination, &clip))
+        return false;
+    const double scaleX = double(header.biWidth) / (destination.right - destination.left);
+    const double scaleY = double(std::abs(header.biHeight)) / (destination.bottom - destination.top);
+    // The source rows count from the picture's top, as StretchDIBits takes them for a
+    // bottom-up DIB drawn upright.
+    RECT source = {LONG((part.left - destination.left) * scaleX + 0.5), LONG((part.top - destination.top) * scaleY + 0.5),
+                   LONG((part.right - destination.left) * scaleX + 0.5),
+                   LONG((part.bottom - destination.top) * scaleY + 0.5)};
+    const LONG sourceHeight = source.bottom - source.top;
+    source.top = std::abs(header.biHeight) - source.bottom;
+    source.bottom = source.top + sourceHeight;
+    return Draw(dc, part, source, SRCCOPY);
+}
+
+ULONGLONG CDibToolkit::DeviceColorCount(HDC dc)
+{
+    int bits = GetDeviceCaps(dc, PLANES) * GetDeviceCaps(dc, BITSPIXEL);
+    return 1ull << std::min(bits, 63);
+}
+
+std::vector<RECT> CDibToolkit::GetRegionRects(HRGN region)
+{
+    DWORD size = region ? GetRegionData(region, 0, nullptr) : 0;
+    if (size < sizeof(RGNDATAHEADER))
+        return {};
+    std::vector<BYTE> buffer(size);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (GetRegionData(region, size, data) != size)
+        return {};
+    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+    return std::vector<RECT>(rects, rects + data->rdh.nCount);
+}
+
+RECT CDibToolkit::GetRegionBox(HRGN region)
+{
+    RECT box = {};
+    if (!region || GetRgnBox(region, &box) == ERROR)
+        box = {};
+    return box;
+}

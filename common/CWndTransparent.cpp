@@ -8,8 +8,37 @@ const DWORD kStyle = 0x80800028;
 
 CWndTransparent::CWndTransparent() : m_rcParked{5, 5, 10, 10}
 {
-    GetWindowRect(GetDesktopWindow(), &m_rcFull);
+    TakeDesktopRect();
+}
+
+void CWndTransparent::TakeDesktopRect()
+{
+    GetWindowRect(::GetDesktopWindow(), &m_rcFull);
     InflateRect(&m_rcFull, 1, 1);
+}
+
+bool CWndTransparent::MoveToRect(const RECT& rect, bool repaint)
+{
+    return MoveWindow(GetSafeHwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint) !=
+           FALSE;
+}
+
+BOOL CWndTransparent::LockUpdates()
+{
+    return LockWindowUpdate(GetSafeHwnd());
+}
+
+BOOL CWndTransparent::UnlockUpdates()
+{
+    return LockWindowUpdate(nullptr);
+}
+
+BOOL CWndTransparent::ShowAt(const RECT& rect)
+{
+    MoveToRect(rect, true);
+    ShowWindow(GetSafeHwnd(), SW_SHOW);
+    SetForegroundWindow(GetSafeHwnd());
+    return LockUpdates();
 }
 
 void CWndTransparent::Create(bool show)
@@ -24,11 +53,9 @@ void CWndTransparent::Create(bool show)
 BOOL CWndTransparent::Show(bool show)
 {
     HWND window = GetSafeHwnd();
-    const RECT& rect = show ? m_rcFull : m_rcParked;
-    MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
-    ShowWindow(window, show ? SW_SHOW : SW_HIDE);
-    if (!show)
-        return LockWindowUpdate(nullptr);
-    SetForegroundWindow(window);
-    return LockWindowUpdate(window);
+    if (show)
+        return ShowAt(m_rcFull);
+    MoveToRect(m_rcParked, true);
+    ShowWindow(window, SW_HIDE);
+    return UnlockUpdates();
 }

@@ -19,6 +19,17 @@ public:
     // The result of LockWindowUpdate.
     BOOL Show(bool show);
 
+    // Moves the window onto the rectangle (screen coordinates), repainting it when asked.
+    bool MoveToRect(const RECT& rect, bool repaint);
+    // Locks window updates to this window, or lifts the thread's lock; the system's result.
+    BOOL LockUpdates();
+    static BOOL UnlockUpdates();
+    // Covers the rectangle, shown, in the foreground, with updates locked to the window.
+    BOOL ShowAt(const RECT& rect);
+    // Takes the desktop window's rectangle (grown by a pixel each side) as the one Show covers.
+    void TakeDesktopRect();
+    const RECT& GetFullRect() const { return m_rcFull; }
+
 private:
     RECT m_rcParked;
     RECT m_rcFull;

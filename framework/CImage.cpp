@@ -223,3 +223,20 @@ HRESULT CImage::Save(const wchar_t* fileName, REFGUID fileFormat) const
         DeleteFileW(fileName);
     return hr;
 }
+
+HRESULT CImage::Load(const wchar_t* fileName)
+{
+    Destroy();
+    if (!AppGdiplusInit())
+        return E_FAIL;
+    std::unique_ptr<Gdiplus::Bitmap> picture(Gdiplus::Bitmap::FromFile(fileName));
+    if (!picture)
+        return E_OUTOFMEMORY;
+    if (picture->GetLastStatus() != Gdiplus::Ok)
+        return StatusToHResult(picture->GetLastStatus());
+    HBITMAP bitmap = nullptr;
+    Gdiplus::Status status = picture->GetHBITMAP(Gdiplus::Color(255, 255, 255), &bitmap);
+    if (status != Gdiplus::Ok)
+        return StatusToHResult(status);
+    return Attach(bitmap) ? S_OK : E_FAIL;
+}

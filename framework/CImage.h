@@ -34,6 +34,9 @@ public:
     // code (HRESULT_FROM_WIN32) when the file cannot be written, E_FAIL for any
     // other GDI+ failure.
     HRESULT Save(const wchar_t* fileName, REFGUID fileFormat = GUID_NULL) const;
+    // Reads a picture file of any format GDI+ decodes (BMP, DIB, PNG, JPEG, GIF) into a
+    // bitmap; transparent parts become white. S_OK, or a failure HRESULT holding nothing.
+    HRESULT Load(const wchar_t* fileName);
 
 private:
     HBITMAP m_bitmap = nullptr;

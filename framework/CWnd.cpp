@@ -230,8 +230,10 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
         WNDPROC super = object->m_superProc;
         object->Unbind();
         RemovePropW(window, kSuperProperty);
-        return super ? CallWindowProcW(super, window, message, wParam, lParam)
-                     : DefWindowProcW(window, message, wParam, lParam);
+        LRESULT result = super ? CallWindowProcW(super, window, message, wParam, lParam)
+                               : DefWindowProcW(window, message, wParam, lParam);
+        object->PostNcDestroy();
+        return result;
     }
     DispatchScope scope(*object);
     return object->GuardedWindowProc(message, wParam, lParam);

@@ -80,6 +80,10 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The default handling: the subclassed window's own procedure, else DefWindowProc.
     virtual LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Runs once the window is gone and the object unbound (after WM_NCDESTROY); a window
+    // object that lives as long as its window deletes itself here (DeleteAfterMessage).
+    // Not called when the object's own destructor destroys the window.
+    virtual void PostNcDestroy() {}
     // Called once the object is bound by SubclassWindow (so also by CreateControl), before
     // any message of the window reaches it; a control adds what it needs around its window.
     virtual void PreSubclassWindow() {}

@@ -1,5 +1,6 @@
 #include "common/CDibToolkit.h"
 #include "common/tests/ScreenTestWindow.h"
+#include "testing/TestCanvas.h"
 #include "testing/TestFiles.h"
 #include <gtest/gtest.h>
 
@@ -493,4 +494,142 @@ TEST(CDibToolkitHeader, ColourTableSizeFollowsTheHeaderKind)
         EXPECT_EQ(c.expected, CDibToolkit::ColorTableSize(header));
         EXPECT_EQ(c.expected, CDibToolkit::PaletteSize(header));
     }
+}
+
+namespace
+{
+const COLORREF kTopColour = RGB(200, 30, 60);
+const COLORREF kBottomColour = RGB(20, 110, 240);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+// A 1-bit DIB of 8 x 2 with a core (12-byte) header: colour 0 on the top row, 1 below.
+std::string CoreDib()
+{
+    BITMAPCOREHEADER header = {sizeof(header), 8, 2, 1, 1};
+    std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
+    for (COLORREF colour : {kTopColour, kBottomColour})
+        bytes += {char(GetBValue(colour)), char(GetGValue(colour)), char(GetRValue(colour))};
+    bytes += std::string("\xFF\0\0\0", 4); // bottom row first: colour 1
+    bytes += std::string(4, '\0');          // top row: colour 0
+    return bytes;
+}
+
+// A 24-bit DIB of 4 x 2 with an information header: kTopColour above kBottomColour.
+std::string InfoDib()
+{
+    BITMAPINFOHEADER header = {sizeof(header), 4, 2, 1, 24};
+    std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
+    for (COLORREF colour : {kBottomColour, kTopColour})
+        for (int x = 0; x < 4; ++x)
+            bytes += {char(GetBValue(colour)), char(GetGValue(colour)), char(GetRValue(colour))};
+    return bytes;
+}
+
+std::string WithFileHeader(const std::string& dib)
+{
+    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + dib.size()), 0, 0,
+                             DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
+    return std::string(reinterpret_cast<const char*>(&file), sizeof(file)) + dib;
+}
+} // namespace
+
+TEST(DibToolkitExtras, BitmapFilesBareDibsAndCoreHeaderDibsAreReadAndDrawnUpright)
+{
+    struct Case
+    {
+        const char* name;
+        std::string bytes;
+        LONG width;
+        DWORD colours;
+    };
+    const Case cases[] = {
+        {"bitmap file", WithFileHeader(InfoDib()), 4, 0},
+        {"bare DIB", InfoDib(), 4, 0},
+        {"core header DIB", CoreDib(), 8, 2},
+    };
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const CString path = CString(folder) + L"dib_extras.bmp";
+    for (const Case& c : cases)
+    {
+        WriteBytes(path, c.bytes);
+        CDibToolkit dib;
+        ASSERT_TRUE(dib.LoadFile(path)) << c.name;
+        BITMAPINFOHEADER header;
+        ASSERT_TRUE(dib.GetHeaderInfo(header)) << c.name;
+        EXPECT_EQ(c.width, header.biWidth) << c.name;
+        EXPECT_EQ(2, header.biHeight) << c.name;
+        EXPECT_EQ(c.colours, header.biClrUsed) << c.name;
+        EXPECT_EQ(DWORD(((header.biBitCount * c.width + 31) / 32) * 4 * 2), header.biSizeImage) << c.name;
+
+        TestCanvas canvas(16, 8);
+        canvas.Fill({0, 0, 16, 8}, kWhite);
+        ASSERT_TRUE(dib.Draw(canvas.dc(), {0, 0, 16, 8}, {0, 0, c.width, 2}, SRCCOPY)) << c.name;
+        EXPECT_EQ(kTopColour, GetPixel(canvas.dc(), 8, 1)) << c.name;
+        EXPECT_EQ(kBottomColour, GetPixel(canvas.dc(), 8, 6)) << c.name;
+    }
+    DeleteFileW(path);
+    CDibToolkit missing;
+    EXPECT_FALSE(missing.LoadFile(path));
+}
+
+TEST(DibToolkitExtras, WithoutADibDrawingFillsWithTheRasterOperation)
+{
+    CDibToolkit empty;
+    TestCanvas canvas(6, 6);
+    canvas.Fill({0, 0, 6, 6}, kTopColour);
+    EXPECT_TRUE(empty.Draw(canvas.dc(), {1, 1, 4, 4}, {}, BLACKNESS));
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(canvas.dc(), 2, 2));
+    EXPECT_EQ(kTopColour, GetPixel(canvas.dc(), 5, 5));
+    EXPECT_TRUE(empty.Draw(canvas.dc(), {1, 1, 4, 4}, {}, WHITENESS));
+    EXPECT_EQ(kWhite, GetPixel(canvas.dc(), 3, 3));
+}
+
+TEST(DibToolkitExtras, ScaledDrawingDrawsOnlyTheClippedPart)
+{
+    std::string bytes = InfoDib();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+    GlobalUnlock(memory);
+    CDibToolkit dib(memory);
+    TestCanvas canvas(8, 8);
+    canvas.Fill({0, 0, 8, 8}, kWhite);
+    // Twice the size; only the lower half lies in the clip.
+    EXPECT_TRUE(dib.DrawScaledClipped(canvas.dc(), {0, 0, 8, 4}, {0, 2, 8, 8}));
+    EXPECT_EQ(kWhite, GetPixel(canvas.dc(), 4, 1));
+    EXPECT_EQ(kBottomColour, GetPixel(canvas.dc(), 4, 3));
+    EXPECT_EQ(kWhite, GetPixel(canvas.dc(), 4, 5));
+    EXPECT_FALSE(dib.DrawScaledClipped(canvas.dc(), {0, 0, 8, 4}, {0, 4, 8, 8}));
+}
+
+TEST(DibToolkitExtras, ThePrintRectangleFollowsThePageOfTheDevice)
+{
+    std::string bytes = InfoDib(); // 4 x 2
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+    GlobalUnlock(memory);
+    CDibToolkit dib(memory);
+    TestCanvas canvas(4, 4);
+    HDC dc = canvas.dc();
+    const LONG pageWidth = MulDiv(GetDeviceCaps(dc, HORZSIZE), GetDeviceCaps(dc, LOGPIXELSX) * 10, 254);
+    const LONG pageHeight = MulDiv(GetDeviceCaps(dc, VERTSIZE), GetDeviceCaps(dc, LOGPIXELSY) * 10, 254);
+    ASSERT_GT(pageWidth, 0);
+
+    RECT fit = dib.GetPrintRect(dc, CDibToolkit::kPrintBestFit, 0, 0);
+    const LONG width = fit.right - fit.left, height = fit.bottom - fit.top;
+    EXPECT_NEAR(2.0, double(width) / height, 0.02);
+    EXPECT_TRUE(width == pageWidth || height == pageHeight);
+    EXPECT_LE(std::abs((fit.left + fit.right) - pageWidth), 1);
+    EXPECT_LE(std::abs((fit.top + fit.bottom) - pageHeight), 1);
+
+    RECT stretch = dib.GetPrintRect(dc, CDibToolkit::kPrintStretch, 0, 0);
+    const RECT page = {0, 0, pageWidth, pageHeight};
+    EXPECT_TRUE(EqualRect(&page, &stretch));
+
+    dib.SetScaleFactors(3, 2);
+    dib.SetOffsets(5, 7);
+    RECT placed = dib.GetPrintRect(dc, CDibToolkit::kPrintAtOffset, 10, 20);
+    const RECT expected = {45, 54, 57, 58};
+    EXPECT_TRUE(EqualRect(&expected, &placed));
+    EXPECT_EQ(1ull << (GetDeviceCaps(dc, PLANES) * GetDeviceCaps(dc, BITSPIXEL)), CDibToolkit::DeviceColorCount(dc));
 }

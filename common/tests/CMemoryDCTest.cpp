@@ -1,50 +1,14 @@
 #include "common/CMemoryDC.h"
 #include "framework/AppMessageLoop.h"
 #include "testing/CStringPrinter.h"
+#include "testing/TestCanvas.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
 
 namespace
 {
-// A screen-sized 32-bit DIB in a memory DC, standing in for the screen: four quadrants
-// of known colours.
-class Canvas
-{
-public:
-    Canvas(int width, int height) : m_dc(CreateCompatibleDC(nullptr))
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_old = SelectObject(m_dc, m_bitmap);
-    }
-    ~Canvas()
-    {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    void Fill(const RECT& rect, COLORREF color)
-    {
-        HBRUSH brush = CreateSolidBrush(color);
-        FillRect(m_dc, &rect, brush);
-        DeleteObject(brush);
-    }
-    HDC dc() const { return m_dc; }
-
-private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
-};
+// A screen-sized canvas stands in for the screen: four quadrants of known colours.
+using Canvas = TestCanvas;
 
 const COLORREF kTopLeft = RGB(200, 40, 0);
 const COLORREF kTopRight = RGB(0, 250, 100);

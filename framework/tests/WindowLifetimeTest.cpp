@@ -88,6 +88,39 @@ private:
     int& m_deletions;
 };
 
+// A window object that lives as long as its window: it deletes itself once the window is
+// gone, also when its own WM_CLOSE handling destroys the window.
+class WindowOwnedWnd : public CWnd
+{
+public:
+    WindowOwnedWnd(int& deletions, bool& aliveAfterClose) : m_deletions(deletions), m_aliveAfterClose(aliveAfterClose)
+    {
+    }
+    ~WindowOwnedWnd() override { ++m_deletions; }
+
+    bool Create()
+    {
+        const RECT none = {0, 0, 0, 0};
+        return CreateEx(0, kClassName, nullptr, WS_POPUP, none, HWND_MESSAGE, 0);
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_CLOSE)
+            return CWnd::WindowProc(message, wParam, lParam);
+        LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+        // The window is gone, the object is not: it goes once this handler returns.
+        m_aliveAfterClose = m_deletions == 0;
+        return result;
+    }
+    void PostNcDestroy() override { DeleteAfterMessage(); }
+
+private:
+    int& m_deletions;
+    bool& m_aliveAfterClose;
+};
+
 std::vector<CString>& Reports()
 {
     static std::vector<CString> reports;
@@ -237,4 +270,22 @@ TEST(Handles, GlobalMemoryIsFreedUnlessReleasedAndItsLockGivesTheData)
     EXPECT_EQ(16u, GlobalSize(kept)); // still ours after the owner is gone
     EXPECT_EQ(nullptr, GlobalFree(kept));
     EXPECT_EQ(nullptr, CGlobalLock<char>(nullptr).Get());
+}
+
+TEST_F(WindowLifetime, AWindowOwnedObjectDeletesItselfOnceItsWindowIsGone)
+{
+    int deletions = 0;
+    bool aliveAfterClose = false;
+    auto* closed = new WindowOwnedWnd(deletions, aliveAfterClose);
+    ASSERT_TRUE(closed->Create());
+    HWND window = *closed;
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(aliveAfterClose);
+    EXPECT_EQ(1, deletions);
+
+    auto* destroyed = new WindowOwnedWnd(deletions, aliveAfterClose);
+    ASSERT_TRUE(destroyed->Create());
+    EXPECT_TRUE(::DestroyWindow(*destroyed));
+    EXPECT_EQ(2, deletions);
 }
