@@ -17,6 +17,7 @@
 #include "Info/InfoVideoPlaying.h"
 #include "Info/InfoVideoRecording.h"
 #include "common/CEventLog.h"
+#include "common/PathHelpers.h"
 #include "common/CPersistWindowPlacement.h"
 #include "cuehook/CuehookApi.h"
 #include "framework/AppFrameBarState.h"
@@ -48,13 +49,6 @@ const COLORREF kFailedColour = RGB(255, 0, 0);
 
 const wchar_t kEventSource[] = L"Vellumor";
 const DWORD kFailureEventId = 1;
-
-CString ProgramPath()
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
 } // namespace
 
 const wchar_t* const CMainFrame::kBarSection = L"CtrlBars\\Bar";
@@ -481,7 +475,7 @@ void CMainFrame::LogCaptureFailure()
                 now.wMinute, now.wSecond, m_controller.GetCaptureType() == CT_SCREEN ? L"Screen" : L"Movie",
                 errorText.GetString());
     CEventLog log;
-    if (!log.Report(kEventSource, ProgramPath(), EVENTLOG_ERROR_TYPE, kFailureEventId, text))
+    if (!log.Report(kEventSource, GetModulePath(), EVENTLOG_ERROR_TYPE, kFailureEventId, text))
         AppMessageBox(log.GetErrorText(), MB_OK | MB_ICONINFORMATION, GetSafeHwnd());
     if (m_controller.GetGlobalOptions().GetShowErrorLog())
         m_outputBar.AppendLine(errorText, static_cast<int>(m_controller.GetGlobalOptions().GetMaxLines()));

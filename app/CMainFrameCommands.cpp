@@ -301,8 +301,16 @@ void CMainFrame::OnUpdateOpenWindow(CCmdUI* item)
     item->Enable(!IsWindowVisible(GetSafeHwnd()) || IsIconic(GetSafeHwnd()));
 }
 
+// A screen capture without a destination is told as a hold of the right button tells it.
 void CMainFrame::OnRecord()
 {
+    CScreenCaptureManager* screen = m_controller.GetScreenManager();
+    if (m_controller.GetCaptureType() == CT_SCREEN && screen && !screen->IsCapturing() &&
+        !screen->IsCapturePaused() && !screen->IsSelectionDone())
+    {
+        BeginCapture();
+        return;
+    }
     m_controller.Record();
 }
 

@@ -1,12 +1,16 @@
 vell_add_test(app_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/CRightButtonHoldTest.cpp
-    LIBS app_core)
+            ${CMAKE_CURRENT_LIST_DIR}/CFormVwPropertiesTest.cpp
+            ${VELL_APP_RESOURCES}
+    LIBS app_core
+    LOCKS vell_display)
 
 # Vellumor.exe run as its own process.
 vell_add_test(vellumor_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/MainProgram.cpp
             ${CMAKE_CURRENT_LIST_DIR}/StartupTest.cpp
-    LIBS framework
+            ${CMAKE_CURRENT_LIST_DIR}/CommandsTest.cpp
+    LIBS framework Info
     LOCKS vell_display vell_input vell_registry vell_eventlog
     PEERS audio
     UNMANAGED_WINDOWS
