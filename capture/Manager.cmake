@@ -7,14 +7,14 @@ target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenPatch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenCaptureManagerBase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenCaptureManager.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/destinations/CEnabledRecords.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/selection/CScreenCaptureOwner.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/destinations/CEnabledRecords.cpp)
 target_link_libraries(capture PUBLIC user32 gdi32 shell32 advapi32)
 
 vell_add_test(manager_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/HkVellTestSupport.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/SelectionCursorSetTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CScreenCaptureManagerTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/TestCaptureOwner.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
     LOCKS vell_display vell_input vell_registry vell_eventlog

@@ -6,6 +6,7 @@ target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/movie/CPresentationMana
 vell_add_test(movie_manager_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/HkVellTestSupport.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CPresentationManagerTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/TestCaptureOwner.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
     LOCKS vell_display vell_input vell_registry vell_eventlog

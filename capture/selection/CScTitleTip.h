@@ -20,6 +20,8 @@ public:
     // Repaints the tip when text differs from the current one.
     void SetText(const CString& text);
 
+    // The colour of the text (red unless set).
+    void SetTextColour(COLORREF colour) { m_textColor = colour; }
     const CString& GetText() const { return m_text; }
     bool IsShown() const { return m_shown; }
 

@@ -1,7 +1,7 @@
 #include "capture/movie/CPresentationManager.h"
 
 #include "capture/selection/CHkVellLibrary.h"
-#include "capture/selection/CScreenCaptureOwner.h"
+#include "capture/tests/TestCaptureOwner.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/FakeSystemCursors.h"
 #include "capture/tests/HkVellTestSupport.h"
@@ -103,7 +103,7 @@ protected:
     FakeSystemCursors m_cursors;
     AnsweringDialogs m_dialogs;
     CHkVellLibrary m_hooks;
-    CScreenCaptureOwner m_window{&m_hooks};
+    TestCaptureOwner m_window{&m_hooks};
     std::unique_ptr<CPresentationManager> m_manager;
 };
 } // namespace

@@ -3,7 +3,7 @@
 #include "capture/selection/CHkVellLibrary.h"
 #include "capture/destinations/CImageDestinations.h"
 #include "capture/selection/CScTitleTip.h"
-#include "capture/selection/CScreenCaptureOwner.h"
+#include "capture/tests/TestCaptureOwner.h"
 #include "capture/timing/CWndTimer.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/FakeSystemCursors.h"
@@ -640,7 +640,7 @@ protected:
     }
 
     CHkVellLibrary m_hooks;
-    CScreenCaptureOwner m_window{&m_hooks};
+    TestCaptureOwner m_window{&m_hooks};
 };
 
 // Left clicks at the cursor in one batch of input, each stamped with time: the double
@@ -791,7 +791,7 @@ TEST_F(ScreenCaptureOwnerInputTest, FailedCaptureIsShownAndLogged)
 {
     CEventLog log;
     CStringArray before;
-    log.Read(nullptr, CScreenCaptureOwner::kEventSource, before);
+    log.Read(nullptr, TestCaptureOwner::kEventSource, before);
     FileRecord().FPath = L"Q:\\nowhere";
     FileRecord().ShowDlg = false;
     ASSERT_EQ(DR_DONE, m_manager->Start(false));
@@ -801,7 +801,7 @@ TEST_F(ScreenCaptureOwnerInputTest, FailedCaptureIsShownAndLogged)
     m_manager->GetErrorText(errorText);
     EXPECT_EQ(errorText, m_window.GetOutcomeText());
     CStringArray after;
-    ASSERT_TRUE(log.Read(nullptr, CScreenCaptureOwner::kEventSource, after)) << log.GetErrorText().ToAnsi(CP_UTF8);
+    ASSERT_TRUE(log.Read(nullptr, TestCaptureOwner::kEventSource, after)) << log.GetErrorText().ToAnsi(CP_UTF8);
     ASSERT_EQ(before.GetSize() + 1, after.GetSize());
     EXPECT_EQ(errorText, after[after.GetSize() - 1]);
 
@@ -809,7 +809,7 @@ TEST_F(ScreenCaptureOwnerInputTest, FailedCaptureIsShownAndLogged)
     ASSERT_EQ(DR_DONE, m_manager->Start(false));
     Hook(WM_RBUTTONDOWN, 300, 300);
     CStringArray last;
-    log.Read(nullptr, CScreenCaptureOwner::kEventSource, last);
+    log.Read(nullptr, TestCaptureOwner::kEventSource, last);
     EXPECT_EQ(after.GetSize(), last.GetSize());
 }
 

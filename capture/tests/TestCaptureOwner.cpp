@@ -1,9 +1,10 @@
-#include "capture/selection/CScreenCaptureOwner.h"
+#include "capture/tests/TestCaptureOwner.h"
 
 #include "capture/selection/CHkVellLibrary.h"
 #include "capture/selection/CScTitleTip.h"
 #include "capture/selection/CScreenCaptureManagerBase.h"
 #include "common/CEventLog.h"
+#include "common/PathHelpers.h"
 #include "framework/AppMessageBox.h"
 
 namespace
@@ -11,22 +12,15 @@ namespace
 const wchar_t kNoSelectionText[] = L"No selection has been made. Please select a screen capture option and try again.";
 const DWORD kFailureEventId = 1;
 const RECT kOutcomeRect = {3, 3, 260, 25};
-
-CString ProgramPath()
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
 } // namespace
 
-const wchar_t* const CScreenCaptureOwner::kEventSource = L"Vellumor";
+const wchar_t* const TestCaptureOwner::kEventSource = L"Vellumor";
 
-CScreenCaptureOwner::CScreenCaptureOwner(CHkVellLibrary* hooks) : m_hooks(hooks) {}
+TestCaptureOwner::TestCaptureOwner(CHkVellLibrary* hooks) : m_hooks(hooks) {}
 
-CScreenCaptureOwner::~CScreenCaptureOwner() = default;
+TestCaptureOwner::~TestCaptureOwner() = default;
 
-void CScreenCaptureOwner::BeginCapture()
+void TestCaptureOwner::BeginCapture()
 {
     if (!m_manager || !m_manager->IsSelectionDone())
     {
@@ -41,7 +35,7 @@ void CScreenCaptureOwner::BeginCapture()
 }
 
 // A repeat is shown and logged like any other capture.
-void CScreenCaptureOwner::OnCaptureFinished(DestinationResult result, bool /*repeat*/, bool endSelection, bool showTip,
+void TestCaptureOwner::OnCaptureFinished(DestinationResult result, bool /*repeat*/, bool endSelection, bool showTip,
                                             bool logFailure)
 {
     if (endSelection)
@@ -65,7 +59,7 @@ void CScreenCaptureOwner::OnCaptureFinished(DestinationResult result, bool /*rep
         LogFailure(errorText);
 }
 
-void CScreenCaptureOwner::SetRightButtonPoll(bool on)
+void TestCaptureOwner::SetRightButtonPoll(bool on)
 {
     m_pollOn = on;
     m_heldMs = 0;
@@ -77,7 +71,7 @@ void CScreenCaptureOwner::SetRightButtonPoll(bool on)
         KillTimer(GetSafeHwnd(), kPollTimerId);
 }
 
-LRESULT CScreenCaptureOwner::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TestCaptureOwner::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_HOOK_MOUSE)
     {
@@ -93,7 +87,7 @@ LRESULT CScreenCaptureOwner::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
     return CCaptureOwnerWnd::WindowProc(message, wParam, lParam);
 }
 
-void CScreenCaptureOwner::OnPollTimer()
+void TestCaptureOwner::OnPollTimer()
 {
     if (!m_hooks || !m_manager || m_manager->IsCaptureInProgress())
         return;
@@ -107,7 +101,7 @@ void CScreenCaptureOwner::OnPollTimer()
         BeginCapture();
 }
 
-void CScreenCaptureOwner::ShowOutcome(DestinationResult result, const CString& errorText)
+void TestCaptureOwner::ShowOutcome(DestinationResult result, const CString& errorText)
 {
     if (result == DR_DONE)
         m_outcomeText = L"The screen capture is done.";
@@ -123,8 +117,8 @@ void CScreenCaptureOwner::ShowOutcome(DestinationResult result, const CString& e
     m_tip->Show(kOutcomeRect, m_outcomeText);
 }
 
-void CScreenCaptureOwner::LogFailure(const CString& errorText)
+void TestCaptureOwner::LogFailure(const CString& errorText)
 {
     CEventLog log;
-    log.Report(kEventSource, ProgramPath(), EVENTLOG_ERROR_TYPE, kFailureEventId, errorText);
+    log.Report(kEventSource, GetModulePath(), EVENTLOG_ERROR_TYPE, kFailureEventId, errorText);
 }

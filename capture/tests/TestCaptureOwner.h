@@ -1,7 +1,6 @@
 #pragma once
-// CScreenCaptureOwner: the owner of screen captures in a program without a main
-// window of its own: the engine's hidden owner window that also takes the part of
-// the main window for a capture manager. It forwards the watch's mouse events
+// TestCaptureOwner: the owner of screen captures in the manager tests: a hidden
+// window that takes the part of the main window for a capture manager. It forwards the watch's mouse events
 // (WM_HOOK_MOUSE) to the manager, begins interactive selections, ends them when
 // the manager reports how a capture finished, shows that outcome in a tip, writes
 // failures to the event log, and polls the right button (every 200 ms) to begin a
@@ -14,7 +13,7 @@
 class CScreenCaptureManagerBase;
 class CScTitleTip;
 
-class CScreenCaptureOwner : public CCaptureOwnerWnd, public ICaptureOwner
+class TestCaptureOwner : public CCaptureOwnerWnd, public ICaptureOwner
 {
 public:
     // The right-button poll's timer and period.
@@ -22,8 +21,8 @@ public:
     static const UINT kPollPeriodMs = 200;
 
     // hooks: the watch the captures switch (may be null).
-    explicit CScreenCaptureOwner(CHkVellLibrary* hooks);
-    ~CScreenCaptureOwner() override;
+    explicit TestCaptureOwner(CHkVellLibrary* hooks);
+    ~TestCaptureOwner() override;
 
     void SetManager(CScreenCaptureManagerBase* manager) { m_manager = manager; }
 

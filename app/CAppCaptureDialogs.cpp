@@ -1,0 +1,20 @@
+#include "app/CAppCaptureDialogs.h"
+
+#include "app/AppSeams.h"
+
+int CAppCaptureDialogs::EditProperties(SendParam& record, HWND parent)
+{
+    if (m_edit)
+        return m_edit(record, parent);
+    AppShowNotAvailable(L"The properties dialog", parent);
+    return IDOK;
+}
+
+int CAppCaptureDialogs::ChooseSelection(EnumSendParam recordType, EnumScreenCaptureType& type,
+                                        std::vector<POINT>& points, CString& windowName, HWND parent)
+{
+    if (m_choose)
+        return m_choose(recordType, type, points, windowName, parent);
+    AppShowNotAvailable(L"The selection dialog", parent);
+    return kSelectionManual;
+}

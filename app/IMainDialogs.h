@@ -1,0 +1,17 @@
+#pragma once
+// IMainDialogs: the main window's tool dialogs: the errors log, the find dialog (modeless,
+// kept by the implementation), the options and the last screen capture.
+#include <windows.h>
+
+class IMainDialogs
+{
+public:
+    virtual ~IMainDialogs() = default;
+
+    virtual void ShowErrorsLog(HWND parent) = 0;
+    // Made with the parent on first use, shown every time.
+    virtual void ShowFind(HWND parent) = 0;
+    // Modal, without a parent.
+    virtual void ShowOptions() = 0;
+    virtual void ShowLastCapture(HBITMAP image, HWND parent) = 0;
+};

@@ -1,0 +1,99 @@
+// Commands as the user gives them: the View toggles, hiding and showing again from the tray
+// icon, Record without a destination, and the commands whose parts are not built yet.
+#include "app/AppIds.h"
+#include "app/tests/ProfileFixture.h"
+#include "Info/InfoScSettings.h"
+
+namespace app_test
+{
+namespace
+{
+const UINT kTrayNotify = WM_USER + 100;
+
+class CommandsTest : public ProfileFixture
+{
+protected:
+    void SetUp() override
+    {
+        ProfileFixture::SetUp();
+        saved.LoadFromRegistry();
+    }
+    void TearDown() override
+    {
+        ProfileFixture::TearDown();
+        saved.SaveToRegistry(0);
+    }
+
+    InfoScSettings saved;
+};
+
+TEST_F(CommandsTest, ViewCommandsHideAndShowTheirBars)
+{
+    StartProgram();
+    const UINT toggles[][2] = {
+        {ID_VIEW_TOOLBAR_MISC, IDW_TOOLBAR_MISC},
+        {ID_VIEW_CAPTURE_TYPES, IDW_BAR_CAPTURE_TYPES},
+        {ID_VIEW_OUTPUT, IDW_BAR_OUTPUT},
+        {0xE800, 0xE800},
+        {0xE801, 0xE801},
+    };
+    for (const auto& toggle : toggles)
+    {
+        HWND bar = program.ChildById(toggle[1]);
+        ASSERT_NE(nullptr, bar) << toggle[1];
+        program.Send(toggle[0]);
+        EXPECT_FALSE(IsWindowVisible(bar)) << toggle[0];
+        program.Send(toggle[0]);
+        EXPECT_TRUE(IsWindowVisible(bar)) << toggle[0];
+    }
+}
+
+TEST_F(CommandsTest, HiddenWindowComesBackOnADoubleClickOfTheTrayIcon)
+{
+    StartProgram();
+    program.Send(ID_VIEW_HIDE);
+    EXPECT_FALSE(IsWindowVisible(program.Window()));
+    // The tray icon's callback as the shell sends it for a double click.
+    SendMessageTimeoutW(program.Window(), kTrayNotify, 0, WM_LBUTTONDBLCLK, SMTO_NORMAL, 10000, nullptr);
+    EXPECT_TRUE(IsWindowVisible(program.Window()));
+}
+
+TEST_F(CommandsTest, RecordWithoutADestinationSaysNoSelectionWasMade)
+{
+    InfoScSettings none;
+    none.Clear();
+    none.SaveToRegistry(0);
+    StartProgram();
+    program.Post(ID_CAPTURE_RECORD);
+    Box box = program.WaitForBox(L"No selection has been made. Please select a screen capture option and try again.");
+    EXPECT_TRUE(MainProgram::Answer(box, IDOK));
+}
+
+TEST_F(CommandsTest, CommandsOfPartsNotBuiltSaySoAndGoOn)
+{
+    StartProgram();
+    struct Case
+    {
+        UINT command;
+        const wchar_t* text;
+    };
+    const Case cases[] = {
+        {ID_TOOLS_ERRORS_LOG, L"The errors log is not available in this version yet."},
+        {ID_TOOLS_FIND, L"The Find dialog is not available in this version yet."},
+        {ID_TOOLS_OPTIONS, L"The Options dialog is not available in this version yet."},
+        {ID_FILE_OPEN_CONFIG, L"Opening a configuration file is not available in this version yet."},
+        {ID_FILE_SAVE_CONFIG, L"Saving a configuration file is not available in this version yet."},
+        // The tasks manager is not built: its start fails with the system's reason.
+        {ID_TOOLS_TASKS_MANAGER, L"VellTaskMngr.exe"},
+    };
+    for (const Case& c : cases)
+    {
+        program.Post(c.command);
+        Box box = program.WaitForBox(c.text);
+        EXPECT_NE(nullptr, box.window) << c.command;
+        EXPECT_TRUE(MainProgram::Answer(box, IDOK)) << c.command;
+    }
+    EXPECT_TRUE(IsWindowVisible(program.Window()));
+}
+} // namespace
+} // namespace app_test

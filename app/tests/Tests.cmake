@@ -1,0 +1,22 @@
+vell_add_test(app_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/CRightButtonHoldTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/CFormVwPropertiesTest.cpp
+            ${VELL_APP_RESOURCES}
+    LIBS app_core
+    LOCKS vell_display)
+
+# Vellumor.exe run as its own process.
+vell_add_test(vellumor_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/MainProgram.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/StartupTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/CommandsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/KeyboardTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/DockStateTest.cpp
+    LIBS framework Info
+    LOCKS vell_display vell_input vell_registry vell_eventlog
+    PEERS audio
+    UNMANAGED_WINDOWS
+    TIMEOUT 600)
+if(TARGET vellumor_tests)
+    add_dependencies(vellumor_tests Vellumor)
+endif()
