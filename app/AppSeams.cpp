@@ -1,6 +1,18 @@
 #include "app/AppSeams.h"
 
+#include "config/ConfigurationCommands.h"
 #include "framework/AppMessageBox.h"
+
+namespace
+{
+// Opens and saves configuration files through the XML configuration document.
+class CXmlConfigurationStore : public IConfigurationStore
+{
+public:
+    bool Load(const CString& path, CString& error) override { return OpenConfigurationFile(path, error); }
+    bool Save(const CString& path, CString& error) override { return SaveConfigurationFile(path, error); }
+};
+} // namespace
 
 std::unique_ptr<ICapturePropertiesSheet> AppCreatePropertiesSheet()
 {
@@ -19,7 +31,7 @@ std::unique_ptr<IMainDialogs> AppCreateMainDialogs()
 
 std::unique_ptr<IConfigurationStore> AppCreateConfigurationStore()
 {
-    return nullptr;
+    return std::make_unique<CXmlConfigurationStore>();
 }
 
 std::unique_ptr<ITrainingCaptureManager> AppCreateTrainingManager(ICaptureDialogs&)

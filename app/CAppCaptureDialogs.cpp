@@ -18,3 +18,9 @@ int CAppCaptureDialogs::ChooseSelection(EnumSendParam recordType, EnumScreenCapt
     AppShowNotAvailable(L"The selection dialog", parent);
     return kSelectionManual;
 }
+
+int CAppCaptureDialogs::ChooseFrameRate(bool&, int&, HWND parent)
+{
+    AppShowNotAvailable(L"The frame rate dialog", parent);
+    return IDCANCEL;
+}

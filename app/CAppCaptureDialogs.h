@@ -20,6 +20,7 @@ public:
     int EditProperties(SendParam& record, HWND parent) override;
     int ChooseSelection(EnumSendParam recordType, EnumScreenCaptureType& type, std::vector<POINT>& points,
                         CString& windowName, HWND parent) override;
+    int ChooseFrameRate(bool& useFrameRate, int& frameRate, HWND parent) override;
 
 private:
     EditPropertiesFunc m_edit;

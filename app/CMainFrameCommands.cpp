@@ -11,6 +11,7 @@
 #include "common/CRegistry.h"
 #include "common/PathHelpers.h"
 #include "common/SystemHelpers.h"
+#include "config/ConfigStrings.h"
 #include "framework/AppFileDialog.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CCmdUI.h"
@@ -29,7 +30,7 @@ const WORD kProbeLength = 9;
 void ShowConfigurationFailure(const CString& error, HWND owner)
 {
     if (error.IsEmpty())
-        AppMessageBox(IDS_CONFIG_PARSE_ERROR, MB_OK, owner);
+        AppMessageBox(IDS_CONFIG_FILE_ERROR, MB_OK, owner);
     else
         AppMessageBox(error, MB_OK, owner);
 }

@@ -25,6 +25,10 @@ class NoDialogs : public ICaptureDialogs
     {
         return IDCANCEL;
     }
+    int ChooseFrameRate(bool&, int&, HWND) override
+    {
+        return IDCANCEL;
+    }
 };
 
 // Milliseconds of each of the runs of the command; empty when one failed.

@@ -96,6 +96,10 @@ private:
         {
             return IDCANCEL;
         }
+        int ChooseFrameRate(bool&, int&, HWND) override
+        {
+            return IDCANCEL;
+        }
     };
 
     NoDialogs m_dialogs;

@@ -158,6 +158,10 @@ public:
     {
         return ChooseSelectionType(recordType, type, points, windowName, parent);
     }
+    int ChooseFrameRate(bool&, int&, HWND) override
+    {
+        return IDCANCEL;
+    }
 };
 
 int CountBitmaps(const TestFolder& folder, SIZE& size)

@@ -39,6 +39,10 @@ public:
     {
         return IDCANCEL;
     }
+    int ChooseFrameRate(bool&, int&, HWND) override
+    {
+        return IDCANCEL;
+    }
     int propertiesAsked = 0;
 };
 

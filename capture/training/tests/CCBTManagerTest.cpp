@@ -31,6 +31,10 @@ public:
     {
         return IDCANCEL;
     }
+    int ChooseFrameRate(bool&, int&, HWND) override
+    {
+        return IDCANCEL;
+    }
 };
 
 // The launched program: its window in front, titled with its command line.
