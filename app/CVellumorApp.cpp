@@ -11,6 +11,7 @@
 #include "capture/controller/CLocalController.h"
 #include "capture/destinations/CImageDestinations.h"
 #include "capture/movie/CPresentationManager.h"
+#include "capture/video/CWndVideoRecorder.h"
 #include "common/CMruFileManager.h"
 #include "common/CRegistry.h"
 #include "common/DirectXVersion.h"
@@ -135,7 +136,12 @@ void CVellumorApp::CreateController()
     managers.training = AppCreateTrainingManager(m_captureDialogs);
     managers.audio.reset(new CAudioCaptureAdapter(std::make_unique<CAudioManager>(&m_captureDialogs)));
     auto* video = new CVideoCaptureAdapter;
-    video->SetManager(std::make_unique<CVideoManager>(&m_captureDialogs, nullptr, video));
+    // Recordings from a capture device run in the recorder window, which asks its
+    // questions through the program's dialogs.
+    VideoRecorderFactory recorders = [this](const InfoVideoRecording& recording, HWND owner) {
+        return std::unique_ptr<IVideoRecorder>(new CWndVideoRecorder(&recording, owner, &m_captureDialogs));
+    };
+    video->SetManager(std::make_unique<CVideoManager>(&m_captureDialogs, recorders, video));
     managers.video.reset(video);
     managers.movie.reset(new CPresentationManager(&m_captureDialogs));
     SetLocalController(std::make_unique<CLocalController>(std::move(managers)));

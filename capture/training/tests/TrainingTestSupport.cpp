@@ -95,7 +95,9 @@ CTargetProcess::CTargetProcess()
 {
     if (!StartTestChild(kTargetSwitch, L"", m_process))
         return;
-    PumpUntil([&] { return (m_window = FindTargetOf(m_process.dwProcessId)) != nullptr; });
+    // A new Wine process may take far longer than a message to come up on a busy machine.
+    const DWORD startGiveUpMs = 60000;
+    PumpUntil([&] { return (m_window = FindTargetOf(m_process.dwProcessId)) != nullptr; }, startGiveUpMs);
     PumpFor(200); // the window comes to the front
 }
 
