@@ -18,13 +18,6 @@ UINT CScreenSaverWndBase::ClosingMessage()
     return message;
 }
 
-CString CScreenSaverWndBase::PasswordLibraryName()
-{
-    wchar_t name[MAX_PATH];
-    DWORD length = GetEnvironmentVariableW(L"VELL_SCREENSAVER_PASSWORD_LIBRARY", name, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? CString(name) : CString(L"PASSWORD.CPL");
-}
-
 bool CScreenSaverWndBase::Create(HWND parent, const RECT& rect)
 {
     DWORD style = WS_POPUP | WS_VISIBLE, exStyle = WS_EX_TOPMOST;
@@ -68,7 +61,7 @@ void CScreenSaverWndBase::LoadPasswordCheck()
                                    &size) == ERROR_SUCCESS &&
                   size == sizeof(use) && use != 0;
     RegCloseKey(key);
-    if (!wanted || !(m_passwordLibrary = LoadLibraryW(PasswordLibraryName())))
+    if (!wanted || !(m_passwordLibrary = LoadLibraryW(L"PASSWORD.CPL")))
         return;
     m_verifyPassword = reinterpret_cast<VerifyFunction>(
         reinterpret_cast<void*>(GetProcAddress(m_passwordLibrary, "VerifyScreenSavePwd")));

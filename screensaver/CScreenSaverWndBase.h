@@ -28,9 +28,6 @@ public:
 
     // The registered closing message; every saver window answers it by closing.
     static UINT ClosingMessage();
-    // The library of the password check: "PASSWORD.CPL", or the one the environment
-    // variable VELL_SCREENSAVER_PASSWORD_LIBRARY names (a test's stand-in).
-    static CString PasswordLibraryName();
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -81,7 +81,6 @@ protected:
     void TearDown() override
     {
         SetEnvironmentVariableW(L"VELL_SCREENSAVER_MONITORS", nullptr);
-        SetEnvironmentVariableW(L"VELL_SCREENSAVER_PASSWORD_LIBRARY", nullptr);
         SetEnvironmentVariableW(L"VELL_TEST_PASSWORD_VERDICT_FILE", nullptr);
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"ScreenSaveUsePassword");
         if (m_parent)

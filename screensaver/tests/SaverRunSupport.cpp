@@ -2,9 +2,9 @@
 
 namespace saver_test
 {
-SaverProcess::SaverProcess(const CString& arguments)
+SaverProcess::SaverProcess(const CString& arguments, const CString& folder)
 {
-    std::wstring line = (L"\"" + TestProgramFolder() + L"\\VellScreenSaver.scr\" " + arguments).GetString();
+    std::wstring line = (L"\"" + folder + L"\\VellScreenSaver.scr\" " + arguments).GetString();
     STARTUPINFOW startup = {sizeof(startup)};
     if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
         m_process = {};

@@ -20,7 +20,8 @@ const int kPictureHeight = 100;
 class SaverProcess
 {
 public:
-    explicit SaverProcess(const CString& arguments);
+    // Starts "<folder>\VellScreenSaver.scr <arguments>" (folder: the test programs' own).
+    explicit SaverProcess(const CString& arguments, const CString& folder = TestProgramFolder());
     ~SaverProcess();
     SaverProcess(const SaverProcess&) = delete;
     SaverProcess& operator=(const SaverProcess&) = delete;

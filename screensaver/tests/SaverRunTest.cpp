@@ -48,13 +48,21 @@ TEST_F(SaverRunTest, ARefusedPasswordKeepsTheSaverRunningAndRestartsTheGuard)
 {
     const CString verdict = TestRoot() + L"\\verdict.txt";
     WriteBytes(verdict, "0");
-    SetEnvironmentVariableW(L"VELL_SCREENSAVER_PASSWORD_LIBRARY", TestProgramFolder() + L"\\VellTestPassword.cpl");
+    // The saver loads "PASSWORD.CPL" by name, as on Windows; Wine has none. The stand-in is
+    // put under that name beside a copy of the saver, which finds its DLLs along PATH.
+    const CString saverFolder = TestRoot() + L"\\saver";
+    ASSERT_TRUE(CreateDirectoryW(saverFolder, nullptr));
+    ASSERT_TRUE(CopyFileW(TestProgramFolder() + L"\\VellScreenSaver.scr", saverFolder + L"\\VellScreenSaver.scr", FALSE));
+    ASSERT_TRUE(CopyFileW(TestProgramFolder() + L"\\VellTestPassword.cpl", saverFolder + L"\\PASSWORD.CPL", FALSE));
+    wchar_t path[32767];
+    GetEnvironmentVariableW(L"PATH", path, 32767);
+    SetEnvironmentVariableW(L"PATH", TestProgramFolder() + L";" + path);
     SetEnvironmentVariableW(L"VELL_TEST_PASSWORD_VERDICT_FILE", verdict);
     const DWORD use = 1;
     RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"ScreenSaveUsePassword", REG_DWORD, &use, sizeof(use));
     HANDLE asked = CreateEventW(nullptr, FALSE, FALSE, L"VellTestPasswordAsked");
 
-    SaverProcess saver(L"s");
+    SaverProcess saver(L"s", saverFolder);
     ASSERT_TRUE(saver.WaitForWindows(1));
     saver.WaitOutGuard();
     PressKey();
