@@ -2,9 +2,6 @@
 
 namespace
 {
-const int kMinHoldTime = 200;
-const int kMaxHoldTime = 2000;
-
 // Destinations in the order they are loaded and saved.
 const EnumSendParam kDestinationOrder[] = {SP_SC_FILE,        SP_SC_PRINTER,   SP_SC_FAX,       SP_SC_EDITOR,
                                            SP_SC_EMAIL,       SP_SC_ICQ,       SP_SC_CLIPBOARD, SP_SC_DATABASE,

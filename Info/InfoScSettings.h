@@ -8,6 +8,11 @@
 class INFO_API InfoScSettings : public SendParam
 {
 public:
+    // The right-button hold time's range, in milliseconds; a stored time outside it loads
+    // as the least.
+    static constexpr int kMinHoldTime = 200;
+    static constexpr int kMaxHoldTime = 2000;
+
     InfoScSettings();
     InfoScSettings(const InfoScSettings& other);
     InfoScSettings& operator=(const InfoScSettings& other);

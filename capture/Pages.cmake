@@ -1,6 +1,6 @@
-# The property pages of screen capture and its destinations, their sheets and the
-# dialogs they open; their dialogs and texts are in pages/Pages.rc, which the program's
-# resources include.
+# The property pages of screen capture and its destinations, the capture-settings pages,
+# their sheets and the dialogs they open; their dialogs and texts are in pages/Pages.rc
+# and pages/SettingsPages.rc, which the program's resources include.
 target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pages/AddressBook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CapturePageHost.cpp
@@ -30,12 +30,18 @@ target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScWallpaper.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScWebFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsScWebUpload.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPageSettsBase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPageSettsCBTHotKeys.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPageSettsCommonTime.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPageSettsScMisc.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPageSettsScSelType.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CPSheetCaptureBase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CPSheetCaptureProperties.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CPSheetCaptureSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/DbExtraColumn.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/DestinationRecordOps.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/pages/SheetPlacement.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/pages/SheetPlacement.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/TrainingFileLength.cpp)
 target_link_libraries(capture PUBLIC netapi32 comctl32)
 
 vell_add_test(pages_tests
@@ -45,8 +51,25 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesDialogsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CaptureUiHelpersTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
+            ${CMAKE_CURRENT_LIST_DIR}/pages/SettingsPages.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
     LOCKS vell_display vell_input
     PEERS odbc
+    UNMANAGED_WINDOWS)
+
+# The capture-settings pages over a controller with the real screen, movie and training
+# managers; real training files, WAV and AVI files give the playing types' lengths.
+vell_add_test(settings_pages_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageHostFixture.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/SettingsHostFixture.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/SettingsPagesTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/TimePageTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/training/tests/TrainingTestSupport.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/audio/tests/AudioTestSupport.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
+            ${CMAKE_CURRENT_LIST_DIR}/pages/SettingsPages.rc
+            ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
+    LIBS capture_training cuehook_core
+    LOCKS vell_display vell_input
     UNMANAGED_WINDOWS)

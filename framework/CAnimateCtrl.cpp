@@ -22,3 +22,16 @@ bool CAnimateCtrl::Stop()
     m_playing = false;
     return true;
 }
+
+bool CAnimateCtrl::Seek(UINT frame)
+{
+    // Playing a single frame once shows it and ends at once.
+    m_playing = false;
+    return SendMessageW(GetSafeHwnd(), ACM_PLAY, 1, MAKELPARAM(frame, frame)) != 0;
+}
+
+bool CAnimateCtrl::Close()
+{
+    m_playing = false;
+    return SendMessageW(GetSafeHwnd(), ACM_OPENW, 0, 0) != 0;
+}

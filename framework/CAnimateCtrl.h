@@ -13,6 +13,10 @@ public:
     // Plays frames from..to (-1: the last), repeat times (-1: for ever).
     bool Play(UINT from = 0, UINT to = static_cast<UINT>(-1), UINT repeat = static_cast<UINT>(-1));
     bool Stop();
+    // Shows one frame and leaves the control still.
+    bool Seek(UINT frame);
+    // Closes the clip; the control shows nothing.
+    bool Close();
     bool IsPlaying() const { return m_playing; }
 
 private:

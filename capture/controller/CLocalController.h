@@ -103,11 +103,13 @@ public:
     IMediaCaptureManager* GetVideoManager() const { return m_managers.video.get(); }
     IMovieCaptureManager* GetMovieManager() const { return m_managers.movie.get(); }
     CGlobalOptions& GetGlobalOptions() { return m_options; }
+    // Gives the movie manager's copies of the selection type, hold time, size label and
+    // cursor flag the screen manager's values.
+    void CopySelectionSettings();
 
 private:
     void Load();
     void CheckIcqDestination();
-    void CopySelectionSettings();
 
     // The audio, video or movie manager of the type; null for other types.
     IMediaCaptureManager* Media(int type) const;

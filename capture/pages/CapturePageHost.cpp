@@ -1,5 +1,6 @@
 #include "capture/pages/ICapturePageHost.h"
 
+#include "capture/controller/CLocalController.h"
 #include "capture/selection/CScreenCaptureManagerBase.h"
 
 namespace
@@ -27,4 +28,16 @@ void ShowHostActionMenu()
 {
     if (g_host)
         g_host->ShowActionMenu();
+}
+
+CLocalController* GetHostController()
+{
+    return g_host ? g_host->GetController() : nullptr;
+}
+
+InfoScSettings* GetHostScreenSettings()
+{
+    CLocalController* controller = GetHostController();
+    CScreenCaptureManager* screen = controller ? controller->GetScreenManager() : nullptr;
+    return screen ? screen->GetSettings() : nullptr;
 }

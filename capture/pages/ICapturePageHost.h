@@ -2,11 +2,14 @@
 // ICapturePageHost: what the property pages and sheets ask of the window that hosts them
 // (the main window; a test's host window): the live screen-capture manager, whose
 // destination records the pages edit, the capture action menu and the selection of a
-// record type as if chosen in the capture-type tree. One host for the process; the pages
-// ask for it at every use.
+// record type as if chosen in the capture-type tree, and the capture-type controller whose
+// state and managers the settings pages show and change. One host for the process; the
+// pages ask for it at every use.
 #include "Info/InfoEnums.h"
 
+class CLocalController;
 class CScreenCaptureManagerBase;
+class InfoScSettings;
 
 class ICapturePageHost
 {
@@ -21,6 +24,10 @@ public:
     // Shows the record type's pages as if it had been selected in the capture-type tree;
     // false when the type could not be shown.
     virtual bool SelectRecordType(EnumSendParam type) = 0;
+    // The controller of the capture kinds (current kind, record or play mode, what runs,
+    // the elapsed-time display, the training hot keys, the managers); null when there is
+    // none.
+    virtual CLocalController* GetController() { return nullptr; }
 };
 
 // The host of the process; null until one is set.
@@ -31,3 +38,8 @@ class SendParam;
 SendParam* GetLiveDestinationRecord(EnumSendParam type);
 // The host's action menu, when there is a host (a right click on a page or sheet).
 void ShowHostActionMenu();
+// The host's controller; null without a host or controller.
+CLocalController* GetHostController();
+// The live screen-capture settings of the host controller's screen manager; null without
+// one.
+InfoScSettings* GetHostScreenSettings();
