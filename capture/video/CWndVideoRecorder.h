@@ -138,7 +138,6 @@ private:
     void OnPropertiesCommand(UINT id);
     void ShowDriverDialog(int slot);
     void ShowPinPages(int slot);
-    void ShowPages(IUnknown* object);
     void SelectVideoInput(int input);
     void SetCaptureFile();
     void ChooseAudioFormat();

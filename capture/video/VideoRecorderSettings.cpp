@@ -8,6 +8,7 @@
 #include "capture/video/ComPtr.h"
 #include "capture/video/ISampleCaptureGraphBuilder.h"
 #include "common/DirectShowHelpers.h"
+#include "common/DirectShowUtilities.h"
 #include "common/PathHelpers.h"
 #include "common/SystemHelpers.h"
 #include "framework/AppFileDialog.h"
@@ -15,7 +16,6 @@
 
 #include <mmreg.h>
 #include <msacm.h>
-#include <olectl.h>
 #include <string>
 #include <vector>
 
@@ -263,7 +263,7 @@ void CWndVideoRecorder::ShowPinPages(int slot)
         StopPreview();
     if (rebuilds && (m_captureGraphBuilt || m_previewGraphBuilt))
         TearDownGraph();
-    ShowPages(object.Get());
+    ShowPropertyPages(object.Get(), GetSafeHwnd());
     int width = 0, height = 0;
     if (slot == kVideoCapturePin && VideoSizeOf(m_videoStreamConfig, width, height))
         ResizeToVideo(width, height);
@@ -271,18 +271,6 @@ void CWndVideoRecorder::ShowPinPages(int slot)
         StartPreview();
     else if (pauses)
         StartPreview();
-}
-
-void CWndVideoRecorder::ShowPages(IUnknown* object)
-{
-    ComPtr<ISpecifyPropertyPages> pages;
-    CAUUID ids{};
-    if (FAILED(object->QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(pages.Receive()))) ||
-        FAILED(pages->GetPages(&ids)))
-        return;
-    IUnknown* objects[] = {object};
-    OleCreatePropertyFrame(GetSafeHwnd(), 30, 30, L"", 1, objects, ids.cElems, ids.pElems, 0, 0, nullptr);
-    CoTaskMemFree(ids.pElems);
 }
 
 void CWndVideoRecorder::SetCaptureFile()
