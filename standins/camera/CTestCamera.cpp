@@ -1,5 +1,6 @@
 #include "standins/camera/CTestCamera.h"
 
+#include "standins/camera/CCameraPropertyPage.h"
 #include "standins/camera/TestCameraIds.h"
 
 #include <mmsystem.h>
@@ -74,11 +75,19 @@ ULONG CTestCamera::Release()
 
 HRESULT CTestCamera::QueryFilterInterface(REFIID interfaceId, void** object)
 {
-    if (interfaceId != IID_IAMVfwCaptureDialogs || !m_driverDialogs)
+    if (interfaceId == IID_ISpecifyPropertyPages)
+        *object = static_cast<ISpecifyPropertyPages*>(this);
+    else if (interfaceId == IID_IAMVfwCaptureDialogs && m_driverDialogs)
+        *object = static_cast<IAMVfwCaptureDialogs*>(this);
+    else
         return E_NOINTERFACE;
-    *object = static_cast<IAMVfwCaptureDialogs*>(this);
     AddRef();
     return S_OK;
+}
+
+HRESULT CTestCamera::GetPages(CAUUID* pages)
+{
+    return CCameraPropertyPage::GetPages(pages);
 }
 
 HRESULT CTestCamera::HasDialog(int dialog)

@@ -7,13 +7,14 @@
 // for; the preview pin's are not stamped and are left out when its renderer is busy.
 // A frame whose time has passed before the capture pin could take it is dropped.
 // With the driver-dialog switch on it answers IAMVfwCaptureDialogs (all three dialogs,
-// shown as nothing but counted).
+// shown as nothing but counted). The filter and its pins offer the camera's property
+// page (CCameraPropertyPage).
 #include "standins/camera/CCameraPin.h"
 #include "standins/filterkit/CKitFilter.h"
 
 #include <memory>
 
-class CTestCamera final : public CKitFilter, public IAMVfwCaptureDialogs
+class CTestCamera final : public CKitFilter, public IAMVfwCaptureDialogs, public ISpecifyPropertyPages
 {
 public:
     static IUnknown* Create();
@@ -25,6 +26,8 @@ public:
     HRESULT STDMETHODCALLTYPE HasDialog(int dialog) override;
     HRESULT STDMETHODCALLTYPE ShowDialog(int dialog, HWND parent) override;
     HRESULT STDMETHODCALLTYPE SendDriverMessage(int dialog, int message, long param1, long param2) override;
+
+    HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) override;
 
     int PinCount() override;
     CKitPin* PinAt(int index) override;

@@ -12,7 +12,15 @@ const CLSID CLSID_TestCamera = {0x8f1c2a4e, 0x5b7d, 0x4c39, {0x9e, 0x61, 0x2d, 0
 // {E2510970-F137-11CE-8B67-00AA00A3F1A6}
 const CLSID CLSID_TestAviMux = {0xe2510970, 0xf137, 0x11ce, {0x8b, 0x67, 0x00, 0xaa, 0x00, 0xa3, 0xf1, 0xa6}};
 
+// The property page that the camera and its pins offer (ISpecifyPropertyPages).
+// {8f1c2a4f-5b7d-4c39-9e61-2d0a7b3c5e91}
+const CLSID CLSID_TestCameraPage = {0x8f1c2a4f, 0x5b7d, 0x4c39, {0x9e, 0x61, 0x2d, 0x0a, 0x7b, 0x3c, 0x5e, 0x91}};
+
 constexpr wchar_t kTestCameraName[] = L"Test Camera";
+// The page's title; its window shows kTestCameraPageText and the name of the object
+// it was opened for (the filter's friendly name or the pin's name).
+constexpr wchar_t kTestCameraPageTitle[] = L"Test Camera";
+constexpr wchar_t kTestCameraPageText[] = L"Test camera settings: ";
 constexpr wchar_t kTestAviMuxName[] = L"AVI Mux";
 constexpr wchar_t kTestCameraCapturePin[] = L"Capture";
 constexpr wchar_t kTestCameraPreviewPin[] = L"Preview";

@@ -13,7 +13,10 @@
 #include "testing/TestInput.h"
 #include "testing/TestPump.h"
 
+#include <dbt.h>
 #include <evcode.h>
+#include <ks.h>
+#include <ksmedia.h>
 #include <gtest/gtest.h>
 
 using namespace recorder_test;
@@ -409,4 +412,184 @@ TEST_F(VideoRecorderSettingsTest, AnInterleavedStreamTurnsSoundOffAndACameraWith
     ASSERT_TRUE(recorder->StartCapture()) << recorder->GetErrorText().GetString();
     PumpFor(500);
     EXPECT_TRUE(recorder->StopCapture());
+}
+
+TEST_F(VideoRecorderSettingsTest, ACaptureDeviceComingOrGoingRefillsTheDevicesMenuWhenItOpensNext)
+{
+    CTestCameraDevices devices;
+    ASSERT_HRESULT_SUCCEEDED(devices.ListCameras({L"Cam A"}));
+    m_recording.RecVideoDevice = L"Cam A";
+    m_recording.RecPreview = false;
+    auto recorder = MakeRecorder(m_owner);
+    HMENU devicesMenu = GetSubMenu(Menu(*recorder), 1);
+    auto openDevicesMenu = [&] {
+        SendMessageW(*recorder, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(devicesMenu), 1);
+        return recorder->GetVideoDeviceCount();
+    };
+    auto deviceChange = [&](WPARAM event, const GUID& deviceClass) {
+        DEV_BROADCAST_DEVICEINTERFACE_W change{};
+        change.dbcc_size = sizeof(change);
+        change.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+        change.dbcc_classguid = deviceClass;
+        SendMessageW(*recorder, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&change));
+    };
+    ASSERT_EQ(1, recorder->GetVideoDeviceCount());
+
+    ASSERT_HRESULT_SUCCEEDED(devices.ListCameras({L"Cam A", L"Cam B"}));
+    EXPECT_EQ(1, openDevicesMenu()) << "nothing told the window";
+    deviceChange(DBT_DEVICEARRIVAL, GUID_NULL);
+    EXPECT_EQ(1, openDevicesMenu()) << "a device of another class";
+    deviceChange(DBT_DEVICEQUERYREMOVE, AM_KSCATEGORY_CAPTURE);
+    EXPECT_EQ(1, openDevicesMenu()) << "a question is no change";
+    deviceChange(DBT_DEVICEARRIVAL, AM_KSCATEGORY_CAPTURE);
+    EXPECT_EQ(2, openDevicesMenu());
+    EXPECT_EQ(L"Cam B", MenuText(devicesMenu, ID_RECORDER_VIDEO_DEVICE_FIRST + 1));
+    EXPECT_TRUE(GetMenuState(devicesMenu, ID_RECORDER_VIDEO_DEVICE_FIRST, MF_BYCOMMAND) & MF_CHECKED)
+        << "the device in use stays checked";
+
+    ASSERT_HRESULT_SUCCEEDED(devices.ListCameras({L"Cam A"}));
+    deviceChange(DBT_DEVICEREMOVECOMPLETE, AM_KSCATEGORY_CAPTURE);
+    EXPECT_EQ(1, openDevicesMenu());
+    EXPECT_EQ(-1, GetMenuState(devicesMenu, ID_RECORDER_VIDEO_DEVICE_FIRST + 1, MF_BYCOMMAND));
+}
+
+namespace
+{
+// Closes the property frame that the recorder opens (a dialog of the recorder's thread)
+// with Cancel, and keeps the texts of the frame's page windows that name what they show.
+// Window texts are read without messages: the recorder's thread may be waiting for
+// this one.
+class PropertyFrameCloser
+{
+public:
+    explicit PropertyFrameCloser(HWND recorder) : m_thread(GetWindowThreadProcessId(recorder, nullptr))
+    {
+        m_watcher = CreateThread(nullptr, 0, &PropertyFrameCloser::Run, this, 0, nullptr);
+    }
+    ~PropertyFrameCloser() { Finish(); }
+
+    // Stops looking (the command has returned) and waits for the thread.
+    void Finish()
+    {
+        if (!m_watcher)
+            return;
+        InterlockedExchange(&m_stop, 1);
+        WaitForSingleObject(m_watcher, INFINITE);
+        CloseHandle(m_watcher);
+        m_watcher = nullptr;
+    }
+
+    std::vector<CString> pageTexts;
+
+private:
+    static DWORD WINAPI Run(void* self)
+    {
+        static_cast<PropertyFrameCloser*>(self)->Watch();
+        return 0;
+    }
+    void Watch()
+    {
+        while (!m_stop)
+        {
+            HWND frame = FindFrame();
+            if (frame && !pageTexts.empty())
+            {
+                PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(frame, IDCANCEL)));
+                return;
+            }
+            Sleep(20);
+        }
+    }
+    HWND FindFrame()
+    {
+        m_frame = nullptr;
+        EnumWindows(
+            [](HWND window, LPARAM self) {
+                auto closer = reinterpret_cast<PropertyFrameCloser*>(self);
+                wchar_t windowClass[16] = L"";
+                GetClassNameW(window, windowClass, 16);
+                if (GetWindowThreadProcessId(window, nullptr) != closer->m_thread || !IsWindowVisible(window) ||
+                    lstrcmpW(windowClass, L"#32770") != 0)
+                    return TRUE;
+                closer->m_frame = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(this));
+        if (m_frame)
+            EnumChildWindows(
+                m_frame,
+                [](HWND child, LPARAM self) {
+                    wchar_t text[128] = L"";
+                    InternalGetWindowText(child, text, 128);
+                    if (wcsncmp(text, kTestCameraPageText, wcslen(kTestCameraPageText)) == 0)
+                        reinterpret_cast<PropertyFrameCloser*>(self)->pageTexts.push_back(text);
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(this));
+        return m_frame;
+    }
+
+    DWORD m_thread;
+    HWND m_frame = nullptr;
+    HANDLE m_watcher = nullptr;
+    volatile LONG m_stop = 0;
+};
+
+// The filter that the camera's preview pin feeds, with a reference; null when none.
+IBaseFilter* PreviewPeer(IBaseFilter* camera)
+{
+    IPin* preview = nullptr;
+    IPin* peer = nullptr;
+    PIN_INFO info{};
+    if (SUCCEEDED(camera->FindPin(kTestCameraPreviewPin, &preview)) && SUCCEEDED(preview->ConnectedTo(&peer)))
+        peer->QueryPinInfo(&info);
+    if (peer)
+        peer->Release();
+    if (preview)
+        preview->Release();
+    return info.pFilter;
+}
+} // namespace
+
+TEST_F(VideoRecorderSettingsTest, TheCamerasPagesOpenInAFrameAndACapturePinPageRebuildsThePreview)
+{
+    auto recorder = MakeRecorder(m_owner);
+    ASSERT_TRUE(recorder->IsPreviewing()) << recorder->GetErrorText().GetString();
+    HMENU menu = Menu(*recorder);
+    const struct
+    {
+        int slot;
+        const wchar_t* item;
+        const wchar_t* page;
+        bool rebuilds;
+    } cases[] = {
+        {3, L"Video Capture Filter...", kTestCameraName, false},
+        {9, L"Video Capture Pin...", kTestCameraCapturePin, true},
+        {10, L"Video Preview Pin...", kTestCameraPreviewPin, true},
+    };
+    for (const auto& c : cases)
+    {
+        const int position = recorder->GetDialogPosition(c.slot);
+        ASSERT_NE(-1, position) << c.item;
+        const UINT id = ID_RECORDER_DIALOG_FIRST + position;
+        EXPECT_EQ(c.item, MenuText(menu, id));
+
+        IBaseFilter* rendererBefore = PreviewPeer(recorder->GetVideoCaptureFilter());
+        ASSERT_NE(nullptr, rendererBefore) << c.item;
+        PropertyFrameCloser closer(*recorder);
+        SendMessageW(*recorder, WM_COMMAND, id, 0);
+        closer.Finish();
+        ASSERT_EQ(1u, closer.pageTexts.size()) << c.item;
+        EXPECT_EQ(CString(kTestCameraPageText) + c.page, closer.pageTexts[0]);
+
+        EXPECT_TRUE(recorder->IsPreviewing()) << c.item;
+        IBaseFilter* rendererAfter = PreviewPeer(recorder->GetVideoCaptureFilter());
+        EXPECT_NE(nullptr, rendererAfter) << c.item;
+        // The reference held keeps the old renderer's address from being taken again.
+        EXPECT_EQ(c.rebuilds, rendererAfter != rendererBefore) << c.item;
+        rendererBefore->Release();
+        if (rendererAfter)
+            rendererAfter->Release();
+    }
 }
