@@ -1,11 +1,14 @@
 // The recorder's capture graph builder: the AVI pair it makes where the platform cannot,
-// the MPEG-2 writer and demultiplexer it asks for (neither is registered under Wine),
-// and the fixed format blocks of the demultiplexer's outputs.
+// the MPEG-2 writer and demultiplexer it asks for (neither is registered under Wine;
+// fakes stand in for them where a route is followed), and the fixed format blocks of
+// the demultiplexer's outputs.
 #include "capture/video/ISampleCaptureGraphBuilder.h"
 #include "capture/video/Mpeg2Blocks.h"
+#include "capture/video/tests/Mpeg2RouteFakes.h"
 #include "capture/video/tests/RecorderTestSupport.h"
 #include "testing/TestFolder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <uuids.h>
@@ -130,4 +133,112 @@ TEST(Mpeg2Blocks, AreTheFixedVideoAndAudioFormats)
                                1,    0,    0x1c, 0,    0,    0,    0,    0,    0,    0,    0,    0};
     ASSERT_EQ(40u, audio.size());
     EXPECT_EQ(0, std::memcmp(audio.data(), expected, 40));
+}
+
+namespace
+{
+using namespace mpeg2_fakes;
+
+std::vector<BYTE> FormatBytes(const AM_MEDIA_TYPE& type)
+{
+    return std::vector<BYTE>(type.pbFormat, type.pbFormat + type.cbFormat);
+}
+
+IPin* PeerOf(CKitPin& pin)
+{
+    return pin.ConnectedPin();
+}
+} // namespace
+
+TEST_F(CaptureGraphBuilderTest, AnMpeg2PreviewRoutesTheProgramStreamThroughTheDemultiplexersTwoOutputs)
+{
+    FakeClass<Demultiplexer> demultiplexers(CLSID_MPEG2Demultiplexer);
+    ASSERT_TRUE(demultiplexers.Registered());
+    Source* source = new Source(MEDIATYPE_Stream, MEDIASUBTYPE_MPEG2_PROGRAM);
+    ASSERT_HRESULT_SUCCEEDED(m_graph->AddFilter(source, L"tuner"));
+
+    // Rendering the outputs is the platform's (it may lack an MPEG-2 decoder); the route
+    // up to them is the builder's.
+    m_builder->RenderStream(&PIN_CATEGORY_PREVIEW, &MEDIATYPE_Stream, static_cast<IBaseFilter*>(source), nullptr,
+                            nullptr);
+    Demultiplexer* demultiplexer = demultiplexers.made;
+    ASSERT_NE(nullptr, demultiplexer);
+    const std::vector<std::wstring> names = FilterNames(m_graph);
+    EXPECT_NE(names.end(), std::find(names.begin(), names.end(), L"MPEG2 Demux"));
+    EXPECT_EQ(static_cast<IPin*>(&demultiplexer->Input()), PeerOf(source->Output()));
+
+    ASSERT_EQ(2u, demultiplexer->outputs.size());
+    const struct
+    {
+        const wchar_t* name;
+        GUID major, subtype, format;
+        std::vector<BYTE> block;
+        ULONG streamId;
+    } expected[] = {
+        {L"MpegVideo", MEDIATYPE_Video, MEDIASUBTYPE_MPEG2_VIDEO, FORMAT_MPEG2Video, Mpeg2VideoBlock(), 0xE0},
+        {L"MpegAudio", MEDIATYPE_Audio, MEDIASUBTYPE_MPEG2_AUDIO, FORMAT_WaveFormatEx, Mpeg2AudioBlock(), 0xC0},
+    };
+    for (size_t i = 0; i < 2; ++i)
+    {
+        const OfferPin& output = *demultiplexer->outputs[i];
+        const AM_MEDIA_TYPE& type = output.Type();
+        EXPECT_STREQ(expected[i].name, output.Name());
+        EXPECT_TRUE(type.majortype == expected[i].major && type.subtype == expected[i].subtype &&
+                    type.formattype == expected[i].format)
+            << i;
+        EXPECT_TRUE(type.bFixedSizeSamples);
+        EXPECT_FALSE(type.bTemporalCompression);
+        EXPECT_EQ(0u, type.lSampleSize);
+        EXPECT_EQ(expected[i].block, FormatBytes(type)) << "the block byte for byte, " << i;
+        ASSERT_EQ(1u, output.mapped.size());
+        EXPECT_EQ(expected[i].streamId, output.mapped[0].streamId);
+        EXPECT_EQ(static_cast<DWORD>(MPEG2_PROGRAM_ELEMENTARY_STREAM), output.mapped[0].contentType);
+        EXPECT_EQ(0u, output.mapped[0].offset);
+        EXPECT_EQ(0, output.mapped[0].carry);
+    }
+    m_builder->ReleaseRouteFilters();
+    source->Release();
+}
+
+TEST_F(CaptureGraphBuilderTest, AnMpeg2CaptureAfterTheOutputFileGoesStraightToTheDumpWriter)
+{
+    FakeClass<DumpWriter> writers(CLSID_Mpeg2DumpWriter);
+    FakeClass<Demultiplexer> demultiplexers(CLSID_MPEG2Demultiplexer);
+    ASSERT_TRUE(writers.Registered() && demultiplexers.Registered());
+    const CString file = m_folder / L"take.mpg";
+    IBaseFilter* untouched = reinterpret_cast<IBaseFilter*>(1);
+    IFileSinkFilter* sink = nullptr;
+    ASSERT_EQ(S_OK, m_builder->SetOutputFileName(&MEDIASUBTYPE_Mpeg2Output, file, &untouched, &sink));
+    DumpWriter* writer = writers.made;
+    ASSERT_NE(nullptr, writer);
+    EXPECT_EQ(static_cast<IFileSinkFilter*>(writer), sink);
+    EXPECT_EQ(reinterpret_cast<IBaseFilter*>(1), untouched) << "no multiplexer is handed out";
+    EXPECT_EQ(std::wstring(file.GetString()), writer->fileName);
+
+    Source* source = new Source(MEDIATYPE_Video, MEDIASUBTYPE_MPEG2_VIDEO);
+    ASSERT_HRESULT_SUCCEEDED(m_graph->AddFilter(source, L"encoder card"));
+    EXPECT_EQ(S_OK, m_builder->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Stream,
+                                            static_cast<IBaseFilter*>(source), nullptr,
+                                            static_cast<IBaseFilter*>(writer)));
+    EXPECT_EQ(static_cast<IPin*>(&writer->Input()), PeerOf(source->Output()));
+    EXPECT_EQ(nullptr, demultiplexers.made);
+    std::vector<std::wstring> names = FilterNames(m_graph);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::wstring>{L"Dump", L"encoder card"}), names) << "nothing else is rendered";
+    sink->Release();
+    m_builder->ReleaseRouteFilters();
+    source->Release();
+}
+
+TEST_F(CaptureGraphBuilderTest, AnMpeg2RouteFromASourceWithoutAnMpeg2OutputLeavesNoDemultiplexer)
+{
+    FakeClass<Demultiplexer> demultiplexers(CLSID_MPEG2Demultiplexer);
+    Source* source = new Source(MEDIATYPE_Video, MEDIASUBTYPE_RGB32);
+    ASSERT_HRESULT_SUCCEEDED(m_graph->AddFilter(source, L"camera"));
+    EXPECT_EQ(E_FAIL, m_builder->RenderStream(&PIN_CATEGORY_PREVIEW, &MEDIATYPE_Stream,
+                                              static_cast<IBaseFilter*>(source), nullptr, nullptr));
+    EXPECT_NE(nullptr, demultiplexers.made) << "the demultiplexer was taken";
+    EXPECT_EQ((std::vector<std::wstring>{L"camera"}), FilterNames(m_graph)) << "and removed again";
+    EXPECT_EQ(nullptr, PeerOf(source->Output()));
+    source->Release();
 }
