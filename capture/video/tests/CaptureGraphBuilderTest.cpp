@@ -6,11 +6,14 @@
 #include "capture/video/Mpeg2Blocks.h"
 #include "capture/video/tests/Mpeg2RouteFakes.h"
 #include "capture/video/tests/RecorderTestSupport.h"
+#include "common/DirectShowUtilities.h"
 #include "testing/TestFolder.h"
 
 #include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <ks.h>
+#include <ksmedia.h>
 #include <uuids.h>
 
 namespace
@@ -240,5 +243,135 @@ TEST_F(CaptureGraphBuilderTest, AnMpeg2RouteFromASourceWithoutAnMpeg2OutputLeave
     EXPECT_NE(nullptr, demultiplexers.made) << "the demultiplexer was taken";
     EXPECT_EQ((std::vector<std::wstring>{L"camera"}), FilterNames(m_graph)) << "and removed again";
     EXPECT_EQ(nullptr, PeerOf(source->Output()));
+    source->Release();
+}
+
+namespace
+{
+// {5C0D1E2A-7B3F-4E8A-9C61-0A1B2C3D4E5F}
+const CLSID kFakeEncoderClass = {0x5c0d1e2a, 0x7b3f, 0x4e8a, {0x9c, 0x61, 0x0a, 0x1b, 0x2c, 0x3d, 0x4e, 0x5f}};
+// {5C0D1E2B-7B3F-4E8A-9C61-0A1B2C3D4E5F}
+const CLSID kFakeAudioEncoderClass = {0x5c0d1e2b, 0x7b3f, 0x4e8a, {0x9c, 0x61, 0x0a, 0x1b, 0x2c, 0x3d, 0x4e, 0x5f}};
+// {5C0D1E2C-7B3F-4E8A-9C61-0A1B2C3D4E5F}
+const CLSID kFakeMultiplexerClass = {0x5c0d1e2c, 0x7b3f, 0x4e8a, {0x9c, 0x61, 0x0a, 0x1b, 0x2c, 0x3d, 0x4e, 0x5f}};
+
+// The graph's filter of that name, a fake encoder, with a reference; null when none.
+Encoder* Named(IGraphBuilder* graph, const wchar_t* name)
+{
+    IBaseFilter* filter = nullptr;
+    if (FindFilterByName(graph, name, &filter) != S_OK)
+        return nullptr;
+    return static_cast<Encoder*>(static_cast<CKitFilter*>(filter));
+}
+
+// Lists a fake class among the devices of a category while the object lives.
+class ListedDevice
+{
+public:
+    ListedDevice(REFCLSID classId, REFCLSID category, const wchar_t* instance)
+        : m_classId(classId), m_category(category), m_instance(instance)
+    {
+        REGFILTER2 filter{};
+        filter.dwVersion = 2;
+        filter.dwMerit = MERIT_DO_NOT_USE;
+        if (SUCCEEDED(CoCreateInstance(CLSID_FilterMapper2, nullptr, CLSCTX_INPROC_SERVER, IID_IFilterMapper2,
+                                       reinterpret_cast<void**>(&m_mapper))))
+            m_listed = SUCCEEDED(
+                m_mapper->RegisterFilter(classId, instance, nullptr, &category, instance, &filter));
+    }
+    ~ListedDevice()
+    {
+        if (m_listed)
+            m_mapper->UnregisterFilter(&m_category, m_instance, m_classId);
+        if (m_mapper)
+            m_mapper->Release();
+    }
+    bool Listed() const { return m_listed; }
+
+private:
+    CLSID m_classId;
+    CLSID m_category;
+    const wchar_t* m_instance;
+    IFilterMapper2* m_mapper = nullptr;
+    bool m_listed = false;
+};
+} // namespace
+
+TEST_F(CaptureGraphBuilderTest, AnMpeg2CaptureFromAPlainVideoSourceGoesThroughAnEncoderDevice)
+{
+    FakeClass<DumpWriter> writers(CLSID_Mpeg2DumpWriter);
+    FakeClass<Encoder> encoders(kFakeEncoderClass);
+    ListedDevice listed(kFakeEncoderClass, KSCATEGORY_ENCODER, L"Vellumor Fake Encoder");
+    ASSERT_TRUE(listed.Listed());
+    IBaseFilter* mux = nullptr;
+    IFileSinkFilter* sink = nullptr;
+    ASSERT_EQ(S_OK, m_builder->SetOutputFileName(&MEDIASUBTYPE_Mpeg2Output, m_folder / L"take.mpg", &mux, &sink));
+    DumpWriter* writer = writers.made;
+    ASSERT_NE(nullptr, writer);
+
+    Source* source = new Source(MEDIATYPE_Video, MEDIASUBTYPE_RGB32);
+    ASSERT_HRESULT_SUCCEEDED(m_graph->AddFilter(source, L"camera"));
+    EXPECT_EQ(S_OK, m_builder->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Stream,
+                                            static_cast<IBaseFilter*>(source), nullptr,
+                                            static_cast<IBaseFilter*>(writer)));
+    Encoder* encoder = encoders.made;
+    ASSERT_NE(nullptr, encoder);
+    EXPECT_EQ(static_cast<IPin*>(&encoder->Input()), PeerOf(source->Output()));
+    EXPECT_EQ(static_cast<IPin*>(&writer->Input()), PeerOf(encoder->Output()));
+    std::vector<std::wstring> names = FilterNames(m_graph);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::wstring>{L"Dump", L"Encoder", L"camera"}), names);
+    sink->Release();
+    m_builder->ReleaseRouteFilters();
+    source->Release();
+}
+
+TEST_F(CaptureGraphBuilderTest, AnEncoderTheWriterRefusesJoinsItThroughAMultiplexerThatAlsoTakesTheSound)
+{
+    // The writer takes transport streams only, which the multiplexer makes of the video
+    // encoder's program stream and the audio encoder's stream.
+    FakeClass<DumpWriter> writers(CLSID_Mpeg2DumpWriter, [](REFCLSID classId) {
+        return new DumpWriter(classId, MEDIASUBTYPE_MPEG2_TRANSPORT);
+    });
+    FakeClass<Encoder> videoEncoders(kFakeEncoderClass);
+    FakeClass<Encoder> audioEncoders(kFakeAudioEncoderClass, [](REFCLSID classId) {
+        return new Encoder(classId, MEDIATYPE_Audio, MEDIASUBTYPE_MPEG2_AUDIO);
+    });
+    FakeClass<Encoder> multiplexers(kFakeMultiplexerClass, [](REFCLSID classId) {
+        return new Encoder(classId, MEDIATYPE_Stream, MEDIASUBTYPE_MPEG2_TRANSPORT, MEDIATYPE_Stream);
+    });
+    ListedDevice videoListed(kFakeEncoderClass, KSCATEGORY_ENCODER, L"Vellumor Fake Encoder");
+    ListedDevice audioListed(kFakeAudioEncoderClass, KSCATEGORY_ENCODER, L"Vellumor Fake Audio Encoder");
+    ListedDevice multiplexerListed(kFakeMultiplexerClass, CLSID_MediaMultiplexerCategory, L"Vellumor Fake Mux");
+    ASSERT_TRUE(videoListed.Listed() && audioListed.Listed() && multiplexerListed.Listed());
+    IBaseFilter* mux = nullptr;
+    IFileSinkFilter* sink = nullptr;
+    ASSERT_EQ(S_OK, m_builder->SetOutputFileName(&MEDIASUBTYPE_Mpeg2Output, m_folder / L"take.mpg", &mux, &sink));
+
+    AudioVideoSource* source = new AudioVideoSource();
+    ASSERT_HRESULT_SUCCEEDED(m_graph->AddFilter(source, L"card"));
+    EXPECT_EQ(S_OK, m_builder->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Stream,
+                                            static_cast<IBaseFilter*>(source), nullptr,
+                                            static_cast<IBaseFilter*>(writers.made)));
+    // Every listed encoder was made for each stream; the graph holds the ones taken.
+    Encoder* videoEncoder = Named(m_graph, L"Encoder");
+    Encoder* audioEncoder = Named(m_graph, L"Audio Encoder");
+    Encoder* multiplexer = multiplexers.made;
+    ASSERT_TRUE(videoEncoder && audioEncoder && multiplexer);
+    EXPECT_EQ(static_cast<IPin*>(&videoEncoder->Input()), PeerOf(source->Video()));
+    EXPECT_EQ(static_cast<IPin*>(&multiplexer->Input()), PeerOf(videoEncoder->Output()));
+    EXPECT_EQ(static_cast<IPin*>(&writers.made->Input()), PeerOf(multiplexer->Output()));
+    EXPECT_EQ(static_cast<IPin*>(&audioEncoder->Input()), PeerOf(source->Audio()));
+    EXPECT_EQ(static_cast<IPin*>(multiplexer->SecondInput()), PeerOf(audioEncoder->Output()));
+    // Encoders tried and refused are gone again; the multiplexer is unnamed.
+    std::vector<std::wstring> names = FilterNames(m_graph);
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(5u, names.size());
+    EXPECT_EQ((std::vector<std::wstring>{L"Audio Encoder", L"Dump", L"Encoder", L"card"}),
+              std::vector<std::wstring>(names.begin() + 1, names.end()));
+    videoEncoder->Release();
+    audioEncoder->Release();
+    sink->Release();
+    m_builder->ReleaseRouteFilters();
     source->Release();
 }

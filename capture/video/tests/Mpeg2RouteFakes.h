@@ -1,8 +1,8 @@
 #pragma once
 // Fakes of the MPEG-2 filters that the platform lacks, made of the filter kit so that a
 // real filter graph connects them: a source with one output of a given media type, a
-// file writer ("Dump") that takes any stream, and a demultiplexer that records the
-// outputs it is asked for (their media types and stream ids). FakeClass makes the
+// file writer ("Dump") that takes any stream, a demultiplexer that records the outputs
+// it is asked for (their media types and stream ids), and a hardware encoder. FakeClass makes the
 // writer or the demultiplexer the class that CoCreateInstance creates in this process
 // for the class id, while the object lives.
 #include "standins/filterkit/CKitFilter.h"
@@ -10,6 +10,9 @@
 #include "standins/filterkit/CKitOutputPin.h"
 #include "standins/filterkit/KitMediaType.h"
 
+#include <uuids.h>
+
+#include <functional>
 #include <memory>
 #include <new>
 #include <string>
@@ -17,16 +20,30 @@
 
 namespace mpeg2_fakes
 {
-// Takes every media type and drops what it receives.
+// Takes the media types of that major type and subtype (GUID_NULL: any) and drops what
+// it receives.
 class SinkPin final : public CKitInputPin
 {
 public:
-    SinkPin(CKitFilter* filter, const wchar_t* name) : CKitInputPin(filter, name) {}
-    HRESULT CheckMediaType(const AM_MEDIA_TYPE*) override { return S_OK; }
+    SinkPin(CKitFilter* filter, const wchar_t* name, REFGUID major = GUID_NULL, REFGUID subtype = GUID_NULL)
+        : CKitInputPin(filter, name), m_major(major), m_subtype(subtype)
+    {
+    }
+    HRESULT CheckMediaType(const AM_MEDIA_TYPE* type) override
+    {
+        return (m_major == GUID_NULL || type->majortype == m_major) &&
+                       (m_subtype == GUID_NULL || type->subtype == m_subtype)
+                   ? S_OK
+                   : S_FALSE;
+    }
 
 protected:
     HRESULT OnReceive(IMediaSample*) override { return S_OK; }
     HRESULT OnEndOfStream() override { return S_OK; }
+
+private:
+    GUID m_major;
+    GUID m_subtype;
 };
 
 // Offers one media type; with map, also records the stream ids mapped to it.
@@ -147,11 +164,15 @@ private:
     IID m_interfaceId;
 };
 
-// The file writer: one input, and the file name it was given.
+// The file writer: one input (of any stream, or of the subtype given), and the file name
+// it was given.
 class DumpWriter final : public FilterWith<IFileSinkFilter>
 {
 public:
-    explicit DumpWriter(REFCLSID classId) : FilterWith(classId, IID_IFileSinkFilter), m_input(this, L"Input") {}
+    explicit DumpWriter(REFCLSID classId, REFGUID subtype = GUID_NULL)
+        : FilterWith(classId, IID_IFileSinkFilter), m_input(this, L"Input", GUID_NULL, subtype)
+    {
+    }
 
     HRESULT STDMETHODCALLTYPE SetFileName(LPCOLESTR name, const AM_MEDIA_TYPE*) override
     {
@@ -204,12 +225,64 @@ private:
     SinkPin m_input;
 };
 
-// Serves the class id with new Filter objects in this process while it lives; keeps a
-// reference to the last one made.
+// A hardware encoder or a multiplexer: one input of a major type, one output of an
+// MPEG-2 stream of that subtype; with a second major type, a second input.
+class Encoder final : public CKitFilter
+{
+public:
+    explicit Encoder(REFCLSID classId, REFGUID inputMajor = MEDIATYPE_Video,
+                     REFGUID outputSubtype = MEDIASUBTYPE_MPEG2_PROGRAM, REFGUID secondInputMajor = GUID_NULL)
+        : CKitFilter(classId), m_input(this, L"In", inputMajor),
+          m_output(this, L"MPEG-2 Out", StreamType(MEDIATYPE_Stream, outputSubtype))
+    {
+        if (secondInputMajor != GUID_NULL)
+            m_second = std::make_unique<SinkPin>(this, L"Second In", secondInputMajor);
+    }
+    int PinCount() override { return m_second ? 3 : 2; }
+    CKitPin* PinAt(int index) override
+    {
+        CKitPin* pins[] = {&m_input, &m_output, m_second.get()};
+        return index >= 0 && index < PinCount() ? pins[index] : nullptr;
+    }
+    SinkPin& Input() { return m_input; }
+    SinkPin* SecondInput() { return m_second.get(); }
+    OfferPin& Output() { return m_output; }
+
+private:
+    SinkPin m_input;
+    OfferPin m_output;
+    std::unique_ptr<SinkPin> m_second;
+};
+
+// A source with a video output and a sound output (PCM).
+class AudioVideoSource final : public CKitFilter
+{
+public:
+    AudioVideoSource()
+        : CKitFilter(GUID_NULL), m_video(this, L"Video", StreamType(MEDIATYPE_Video, MEDIASUBTYPE_RGB32)),
+          m_audio(this, L"Audio", StreamType(MEDIATYPE_Audio, MEDIASUBTYPE_PCM))
+    {
+    }
+    int PinCount() override { return 2; }
+    CKitPin* PinAt(int index) override
+    {
+        return index == 0 ? static_cast<CKitPin*>(&m_video) : index == 1 ? &m_audio : nullptr;
+    }
+    OfferPin& Video() { return m_video; }
+    OfferPin& Audio() { return m_audio; }
+
+private:
+    OfferPin m_video;
+    OfferPin m_audio;
+};
+
+// Serves the class id with new Filter objects (made by make, else Filter(classId)) in
+// this process while it lives; keeps a reference to the last one made.
 template <class Filter> class FakeClass final : public IClassFactory
 {
 public:
-    explicit FakeClass(REFCLSID classId) : m_classId(classId)
+    explicit FakeClass(REFCLSID classId, std::function<Filter*(REFCLSID)> make = nullptr)
+        : m_classId(classId), m_make(std::move(make))
     {
         m_registered = SUCCEEDED(CoRegisterClassObject(classId, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
                                                        &m_cookie));
@@ -244,7 +317,7 @@ public:
         *object = nullptr;
         if (outer)
             return CLASS_E_NOAGGREGATION;
-        auto filter = new (std::nothrow) Filter(m_classId);
+        Filter* filter = m_make ? m_make(m_classId) : new (std::nothrow) Filter(m_classId);
         if (!filter)
             return E_OUTOFMEMORY;
         const HRESULT result = filter->QueryInterface(id, object);
@@ -259,6 +332,7 @@ public:
 
 private:
     CLSID m_classId;
+    std::function<Filter*(REFCLSID)> m_make;
     DWORD m_cookie = 0;
     bool m_registered = false;
 };
