@@ -3,15 +3,30 @@
 #include "standins/camera/TestCameraIds.h"
 
 #include <new>
+#include <strmif.h>
 #include <string>
 
 namespace
 {
 constexpr SIZE kPageSize = {240, 60};
 
-// The words that name the object: a pin's name, else the camera's.
+bool Answers(IUnknown* object, REFIID interfaceId)
+{
+    IUnknown* answer = nullptr;
+    if (!object || FAILED(object->QueryInterface(interfaceId, reinterpret_cast<void**>(&answer))))
+        return false;
+    answer->Release();
+    return true;
+}
+
+// The words that name the object: a pin's name, the crossbar's, the tuner's, else the
+// camera's.
 std::wstring ObjectName(IUnknown* object)
 {
+    if (Answers(object, IID_IAMCrossbar))
+        return kTestCrossbarName;
+    if (Answers(object, IID_IAMTVTuner))
+        return kTestTvTunerName;
     IPin* pin = nullptr;
     if (!object || FAILED(object->QueryInterface(IID_IPin, reinterpret_cast<void**>(&pin))))
         return kTestCameraName;

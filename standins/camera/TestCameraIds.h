@@ -27,11 +27,18 @@ constexpr wchar_t kTestCameraPreviewPin[] = L"Preview";
 
 // Switches a test sets under HKEY_CURRENT_USER before it binds a camera (DWORD values,
 // nonzero on): the camera has no preview pin; its capture pin delivers an interleaved
-// stream; it offers the driver dialogs of an old-style capture driver.
+// stream; it offers the driver dialogs of an old-style capture driver; it has a crossbar
+// and a TV tuner in front.
 constexpr wchar_t kTestCameraSwitchKey[] = L"Software\\Vellumor Test Camera";
 constexpr wchar_t kTestCameraNoPreview[] = L"NoPreviewPin";
 constexpr wchar_t kTestCameraInterleaved[] = L"Interleaved";
 constexpr wchar_t kTestCameraDriverDialogs[] = L"DriverDialogs";
+// The camera has an analogue video input fed by a crossbar and a TV tuner (CTestCrossbar,
+// CTestTvTuner), which it puts into the graph it joins.
+constexpr wchar_t kTestCameraCrossbar[] = L"Crossbar";
+constexpr wchar_t kTestCrossbarName[] = L"Test Crossbar";
+constexpr wchar_t kTestTvTunerName[] = L"Test TV Tuner";
+constexpr wchar_t kTestCameraAnalogPin[] = L"Analog Video In";
 // The size a camera starts with (DWORD values; one of the sizes below).
 constexpr wchar_t kTestCameraWidth[] = L"Width";
 constexpr wchar_t kTestCameraHeight[] = L"Height";

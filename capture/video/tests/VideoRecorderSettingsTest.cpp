@@ -6,6 +6,7 @@
 #include "capture/video/StatusLine.h"
 #include "capture/video/tests/RecorderTestSupport.h"
 #include "capture/video/tests/VideoTestSupport.h"
+#include "common/DirectShowUtilities.h"
 #include "common/SystemHelpers.h"
 #include "standins/camera/CTestCameraDevices.h"
 #include "testing/CStringPrinter.h"
@@ -592,4 +593,58 @@ TEST_F(VideoRecorderSettingsTest, TheCamerasPagesOpenInAFrameAndACapturePinPageR
         if (rendererAfter)
             rendererAfter->Release();
     }
+}
+
+TEST_F(VideoRecorderSettingsTest, ACrossbarInFrontOffersItsVideoInputsTheTunerFirstChosen)
+{
+    CTestCameraDevices devices;
+    devices.SetSwitch(kTestCameraCrossbar, true);
+    m_recording.RecPreview = false;
+    auto recorder = MakeRecorder(m_owner);
+    HMENU options = GetSubMenu(Menu(*recorder), 2);
+    ASSERT_NE(nullptr, options);
+    // The crossbar and the tuner have pages of their own.
+    for (const auto& item : {std::make_pair(4, L"Video Crossbar..."), std::make_pair(5, L"TV Tuner...")})
+    {
+        const int position = recorder->GetDialogPosition(item.first);
+        ASSERT_NE(-1, position) << item.second;
+        EXPECT_EQ(item.second, MenuText(options, ID_RECORDER_DIALOG_FIRST + position));
+    }
+
+    const int count = GetMenuItemCount(options);
+    wchar_t title[32] = L"";
+    GetMenuStringW(options, count - 1, title, 32, MF_BYPOSITION);
+    EXPECT_STREQ(L"Video Input", title);
+    HMENU inputs = GetSubMenu(options, count - 1);
+    ASSERT_NE(nullptr, inputs);
+    ASSERT_EQ(3, GetMenuItemCount(inputs));
+    const wchar_t* names[] = {L"Video Composite", L"Video SVideo", L"Video Tuner"};
+    for (int i = 0; i < 3; ++i)
+    {
+        wchar_t name[32] = L"";
+        GetMenuStringW(inputs, i, name, 32, MF_BYPOSITION);
+        EXPECT_STREQ(names[i], name);
+    }
+
+    IBaseFilter* filter = nullptr;
+    ASSERT_EQ(S_OK, FindFilterByName(recorder->GetGraph(), kTestCrossbarName, &filter));
+    IAMCrossbar* crossbar = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(filter->QueryInterface(IID_IAMCrossbar, reinterpret_cast<void**>(&crossbar)));
+    filter->Release();
+    auto routed = [&](long output) {
+        long input = -2;
+        crossbar->get_IsRoutedTo(output, &input);
+        return input;
+    };
+    auto checked = [&](int position) { return (GetMenuState(inputs, position, MF_BYPOSITION) & MF_CHECKED) != 0; };
+    // The tuner's input is chosen first, its sound with it.
+    EXPECT_EQ(2, routed(0));
+    EXPECT_EQ(3, routed(1));
+    EXPECT_TRUE(checked(2));
+
+    SendMessageW(*recorder, WM_COMMAND, GetMenuItemID(inputs, 0), 0);
+    EXPECT_EQ(0, routed(0));
+    EXPECT_TRUE(checked(0));
+    EXPECT_FALSE(checked(2));
+    crossbar->Release();
 }
