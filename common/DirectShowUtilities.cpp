@@ -244,16 +244,34 @@ bool SupportsInterface(IUnknown* object, REFIID interfaceId)
     return true;
 }
 
-HRESULT ShowPropertyPages(IUnknown* object, HWND parent)
+namespace
 {
+// The object's property page class ids (free pElems with CoTaskMemFree).
+HRESULT GetPropertyPages(IUnknown* object, CAUUID& ids)
+{
+    ids = {};
     if (!object)
         return E_POINTER;
     ComPtr<ISpecifyPropertyPages> pages;
-    HRESULT hr = object->QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(pages.GetAddressOf()));
-    if (FAILED(hr))
-        return hr;
-    CAUUID ids = {};
-    hr = pages->GetPages(&ids);
+    const HRESULT hr =
+        object->QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(pages.GetAddressOf()));
+    return FAILED(hr) ? hr : pages->GetPages(&ids);
+}
+} // namespace
+
+bool HasPropertyPages(IUnknown* object)
+{
+    CAUUID ids;
+    if (FAILED(GetPropertyPages(object, ids)))
+        return false;
+    CoTaskMemFree(ids.pElems);
+    return ids.cElems > 0;
+}
+
+HRESULT ShowPropertyPages(IUnknown* object, HWND parent)
+{
+    CAUUID ids;
+    HRESULT hr = GetPropertyPages(object, ids);
     if (FAILED(hr))
         return hr;
     IUnknown* objects[] = {object};

@@ -42,6 +42,8 @@ HRESULT FormatPosition(IMediaSeeking* seeking, wchar_t* text, size_t size);
 
 // Whether the object answers the interface (the answer is released at once).
 bool SupportsInterface(IUnknown* object, REFIID interfaceId);
+// Whether the object names at least one property page (ISpecifyPropertyPages).
+bool HasPropertyPages(IUnknown* object);
 // Shows the object's property pages (ISpecifyPropertyPages) in a modal property frame
 // owned by parent; E_NOINTERFACE when it has none.
 HRESULT ShowPropertyPages(IUnknown* object, HWND parent);

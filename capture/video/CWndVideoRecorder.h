@@ -133,7 +133,6 @@ private:
     // Settings (VideoRecorderSettings.cpp).
     void MakeOptionsMenu();
     void AppendDialogItem(HMENU options, int& n, int slot, const wchar_t* text);
-    bool HasPages(IUnknown* object) const;
     void MakeVideoInputMenu(HMENU options, int& n);
     void OnPropertiesCommand(UINT id);
     void ShowDriverDialog(int slot);

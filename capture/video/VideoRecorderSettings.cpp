@@ -92,7 +92,7 @@ void CWndVideoRecorder::MakeOptionsMenu()
     for (int slot = 0; slot < 3 && m_captureDialogs; ++slot)
         if (m_captureDialogs->HasDialog(kDriverDialogs[slot].kind) >= 0)
             AppendDialogItem(options, n, slot, kDriverDialogs[slot].text);
-    if (m_audioCapture && HasPages(m_audioCapture))
+    if (m_audioCapture && HasPropertyPages(m_audioCapture))
         AppendDialogItem(options, n, kAudioCaptureFilter, L"Audio Capture Filter...");
     if (!m_videoCapture || m_dialogPositions[kVideoFormat] != -1)
         return;
@@ -108,7 +108,7 @@ void CWndVideoRecorder::MakeOptionsMenu()
     {
         ComPtr<IUnknown> object;
         *object.Receive() = DialogObject(page.slot);
-        if (object && HasPages(object.Get()))
+        if (object && HasPropertyPages(object.Get()))
             AppendDialogItem(options, n, page.slot, page.text);
     }
     MakeVideoInputMenu(options, n);
@@ -118,17 +118,6 @@ void CWndVideoRecorder::AppendDialogItem(HMENU options, int& n, int slot, const 
 {
     AppendMenuW(options, MF_STRING, ID_RECORDER_DIALOG_FIRST + n, text);
     m_dialogPositions[slot] = n++;
-}
-
-bool CWndVideoRecorder::HasPages(IUnknown* object) const
-{
-    ComPtr<ISpecifyPropertyPages> pages;
-    CAUUID ids{};
-    if (!object || FAILED(object->QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(pages.Receive()))) ||
-        FAILED(pages->GetPages(&ids)))
-        return false;
-    CoTaskMemFree(ids.pElems);
-    return ids.cElems > 0;
 }
 
 // The object whose property pages the slot shows, with a reference; null when absent.

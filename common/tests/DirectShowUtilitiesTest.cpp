@@ -162,6 +162,8 @@ TEST(DirectShowUtilities, FindsPinsByDirectionAndMediaTypeAndFiltersByName)
     ASSERT_HRESULT_SUCCEEDED(graph->AddFilter(camera.Get(), L"Camera"));
     ASSERT_HRESULT_SUCCEEDED(graph->AddFilter(tee.Get(), L"Tee"));
 
+    EXPECT_TRUE(HasPropertyPages(camera.Get()));
+
     ComPtr<IPin> pin;
     EXPECT_EQ(S_FALSE, FindPinByDirection(camera.Get(), PINDIR_INPUT, &pin));
     EXPECT_EQ(nullptr, pin.Get());
@@ -251,6 +253,8 @@ TEST(DirectShowUtilities, ClassServerPathInterfacesAndPointerAssignment)
     EXPECT_FALSE(SupportsInterface(&first, IID_IPin));
     EXPECT_FALSE(SupportsInterface(nullptr, IID_IUnknown));
     EXPECT_EQ(E_NOINTERFACE, ShowPropertyPages(&first, nullptr)) << "a filter without pages shows nothing";
+    EXPECT_FALSE(HasPropertyPages(&first));
+    EXPECT_FALSE(HasPropertyPages(nullptr));
     EXPECT_EQ(1, first.Refs());
 
     IBaseFilter* target = nullptr;
