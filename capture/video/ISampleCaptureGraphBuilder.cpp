@@ -10,6 +10,15 @@
 #include <uuids.h>
 #include <vfwmsgs.h>
 
+// The first method of a kernel-streaming pin's interface (IID_IKsPin), which the
+// headers declare only beside the platform's filter base classes: the pin's mediums.
+// Outside the unnamed namespace: the objects that implement it live in other modules,
+// and a type of this file alone would let the compiler assume none exists.
+struct IKsPinMediums : public IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE KsQueryMediums(KSMULTIPLE_ITEM** list) = 0;
+};
+
 namespace
 {
 // The platform's AVI multiplexer: {E2510970-F137-11CE-8B67-00AA00A3F1A6}.
@@ -87,13 +96,6 @@ HRESULT CreateOutputPin(IMpeg2Demultiplexer* demultiplexer, const wchar_t* name,
     result = pin.QueryInto(IID_IMPEG2StreamIdMap, map);
     return SUCCEEDED(result) ? map->MapStreamId(streamId, MPEG2_PROGRAM_ELEMENTARY_STREAM, 0, 0) : result;
 }
-// The first method of a kernel-streaming pin's interface (IID_IKsPin), which the
-// headers declare only beside the platform's filter base classes: the pin's mediums.
-struct IKsPinMediums : public IUnknown
-{
-    virtual HRESULT STDMETHODCALLTYPE KsQueryMediums(KSMULTIPLE_ITEM** list) = 0;
-};
-
 // The pin's medium: the first whose set is neither GUID_NULL nor the standard one; all
 // zero when it has none (or tells none).
 KSPIN_MEDIUM PinMedium(IPin* pin)

@@ -252,6 +252,8 @@ namespace
 const CLSID kFakeEncoderClass = {0x5c0d1e2a, 0x7b3f, 0x4e8a, {0x9c, 0x61, 0x0a, 0x1b, 0x2c, 0x3d, 0x4e, 0x5f}};
 // {5C0D1E2B-7B3F-4E8A-9C61-0A1B2C3D4E5F}
 const CLSID kFakeAudioEncoderClass = {0x5c0d1e2b, 0x7b3f, 0x4e8a, {0x9c, 0x61, 0x0a, 0x1b, 0x2c, 0x3d, 0x4e, 0x5f}};
+// {5C0D1E2D-7B3F-4E8A-9C61-0A1B2C3D4E5F}
+const CLSID kFakeMediumEncoderClass = {0x5c0d1e2d, 0x7b3f, 0x4e8a, {0x9c, 0x61, 0x0a, 0x1b, 0x2c, 0x3d, 0x4e, 0x5f}};
 // {5C0D1E2C-7B3F-4E8A-9C61-0A1B2C3D4E5F}
 const CLSID kFakeMultiplexerClass = {0x5c0d1e2c, 0x7b3f, 0x4e8a, {0x9c, 0x61, 0x0a, 0x1b, 0x2c, 0x3d, 0x4e, 0x5f}};
 
@@ -371,6 +373,43 @@ TEST_F(CaptureGraphBuilderTest, AnEncoderTheWriterRefusesJoinsItThroughAMultiple
               std::vector<std::wstring>(names.begin() + 1, names.end()));
     videoEncoder->Release();
     audioEncoder->Release();
+    sink->Release();
+    m_builder->ReleaseRouteFilters();
+    source->Release();
+}
+
+TEST_F(CaptureGraphBuilderTest, AVideoPinWithAMediumTakesTheEncoderOfThatMediumOnly)
+{
+    KSPIN_MEDIUM medium{};
+    // {5C0D1E2E-7B3F-4E8A-9C61-0A1B2C3D4E5F}
+    medium.Set = {0x5c0d1e2e, 0x7b3f, 0x4e8a, {0x9c, 0x61, 0x0a, 0x1b, 0x2c, 0x3d, 0x4e, 0x5f}};
+    medium.Id = 7;
+    FakeClass<DumpWriter> writers(CLSID_Mpeg2DumpWriter);
+    FakeClass<Encoder> plainEncoders(kFakeEncoderClass);
+    FakeClass<Encoder> mediumEncoders(kFakeMediumEncoderClass, [&medium](REFCLSID classId) {
+        auto encoder = new Encoder(classId);
+        encoder->Input().medium = medium;
+        return encoder;
+    });
+    // The plain encoder is listed first and would take the stream.
+    ListedDevice plainListed(kFakeEncoderClass, KSCATEGORY_ENCODER, L"Vellumor Fake Encoder");
+    ListedDevice mediumListed(kFakeMediumEncoderClass, KSCATEGORY_ENCODER, L"Vellumor Fake Medium Encoder");
+    ASSERT_TRUE(plainListed.Listed() && mediumListed.Listed());
+    IBaseFilter* mux = nullptr;
+    IFileSinkFilter* sink = nullptr;
+    ASSERT_EQ(S_OK, m_builder->SetOutputFileName(&MEDIASUBTYPE_Mpeg2Output, m_folder / L"take.mpg", &mux, &sink));
+
+    Source* source = new Source(MEDIATYPE_Video, MEDIASUBTYPE_RGB32);
+    source->Output().medium = medium;
+    ASSERT_HRESULT_SUCCEEDED(m_graph->AddFilter(source, L"card"));
+    EXPECT_EQ(S_OK, m_builder->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Stream,
+                                            static_cast<IBaseFilter*>(source), nullptr,
+                                            static_cast<IBaseFilter*>(writers.made)));
+    Encoder* encoder = Named(m_graph, L"Encoder");
+    ASSERT_NE(nullptr, encoder);
+    EXPECT_TRUE(IsEqualGUID(medium.Set, encoder->Input().medium.Set)) << "the encoder of the pin's medium";
+    EXPECT_EQ(static_cast<IPin*>(&encoder->Input()), PeerOf(source->Output()));
+    encoder->Release();
     sink->Release();
     m_builder->ReleaseRouteFilters();
     source->Release();

@@ -10,6 +10,7 @@
 #include "standins/filterkit/CKitOutputPin.h"
 #include "standins/filterkit/KitMediaType.h"
 
+#include <ks.h>
 #include <uuids.h>
 
 #include <functional>
@@ -20,9 +21,44 @@
 
 namespace mpeg2_fakes
 {
+// The first method of a kernel-streaming pin's interface (IID_IKsPin): its mediums.
+struct KsPinMediums : public IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE KsQueryMediums(KSMULTIPLE_ITEM** list) = 0;
+};
+
+// A pin's one medium, told through IID_IKsPin once its set is given.
+class PinMedium : public KsPinMediums
+{
+public:
+    KSPIN_MEDIUM medium{};
+
+    HRESULT STDMETHODCALLTYPE KsQueryMediums(KSMULTIPLE_ITEM** list) override
+    {
+        const ULONG size = sizeof(KSMULTIPLE_ITEM) + sizeof(KSPIN_MEDIUM);
+        auto item = static_cast<KSMULTIPLE_ITEM*>(CoTaskMemAlloc(size));
+        if (!item)
+            return E_OUTOFMEMORY;
+        item->Size = size;
+        item->Count = 1;
+        *reinterpret_cast<KSPIN_MEDIUM*>(item + 1) = medium;
+        *list = item;
+        return S_OK;
+    }
+
+protected:
+    bool AnswersMedium(REFIID id, void** object)
+    {
+        if (id != IID_IKsPin || medium.Set == GUID_NULL)
+            return false;
+        *object = static_cast<KsPinMediums*>(this);
+        return true;
+    }
+};
+
 // Takes the media types of that major type and subtype (GUID_NULL: any) and drops what
 // it receives.
-class SinkPin final : public CKitInputPin
+class SinkPin final : public CKitInputPin, public PinMedium
 {
 public:
     SinkPin(CKitFilter* filter, const wchar_t* name, REFGUID major = GUID_NULL, REFGUID subtype = GUID_NULL)
@@ -36,8 +72,21 @@ public:
                    ? S_OK
                    : S_FALSE;
     }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
+    {
+        return CKitInputPin::QueryInterface(id, object);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return CKitInputPin::AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return CKitInputPin::Release(); }
 
 protected:
+    HRESULT QueryPinInterface(REFIID id, void** object) override
+    {
+        if (!AnswersMedium(id, object))
+            return CKitInputPin::QueryPinInterface(id, object);
+        AddRef();
+        return S_OK;
+    }
     HRESULT OnReceive(IMediaSample*) override { return S_OK; }
     HRESULT OnEndOfStream() override { return S_OK; }
 
@@ -46,8 +95,8 @@ private:
     GUID m_subtype;
 };
 
-// Offers one media type; with map, also records the stream ids mapped to it.
-class OfferPin final : public CKitOutputPin, public IMPEG2StreamIdMap
+// Offers one media type; records the stream ids mapped to it.
+class OfferPin final : public CKitOutputPin, public IMPEG2StreamIdMap, public PinMedium
 {
 public:
     OfferPin(CKitFilter* filter, const wchar_t* name, const AM_MEDIA_TYPE& type) : CKitOutputPin(filter, name)
@@ -94,9 +143,10 @@ public:
 protected:
     HRESULT QueryPinInterface(REFIID id, void** object) override
     {
-        if (id != IID_IMPEG2StreamIdMap)
+        if (id == IID_IMPEG2StreamIdMap)
+            *object = static_cast<IMPEG2StreamIdMap*>(this);
+        else if (!AnswersMedium(id, object))
             return E_NOINTERFACE;
-        *object = static_cast<IMPEG2StreamIdMap*>(this);
         AddRef();
         return S_OK;
     }
