@@ -13,7 +13,7 @@ target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/video/VideoRecorderDevices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/video/VideoRecorderGraphs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/video/VideoRecorderSettings.cpp)
-target_link_libraries(capture PUBLIC strmiids ole32 oleaut32 uuid user32 msacm32 winmm)
+target_link_libraries(capture PUBLIC strmiids ksguid ole32 oleaut32 uuid user32 msacm32 winmm)
 
 vell_add_test(video_player_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/video/tests/CWndVideoPlayerTest.cpp ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc

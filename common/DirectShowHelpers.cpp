@@ -10,20 +10,9 @@ namespace
 const wchar_t kNoEntries[] = L"<< No entries >>";
 const wchar_t kPinError[] = L"<ERROR>";
 
-// The device's "FriendlyName"; false when it cannot be read.
 bool ReadFriendlyName(IMoniker* device, CString& name)
 {
-    ComPtr<IPropertyBag> properties;
-    if (FAILED(device->BindToStorage(nullptr, nullptr, IID_IPropertyBag,
-                                     reinterpret_cast<void**>(properties.GetAddressOf()))))
-        return false;
-    VARIANT value;
-    VariantInit(&value);
-    const bool read = SUCCEEDED(properties->Read(L"FriendlyName", &value, nullptr)) && value.vt == VT_BSTR;
-    if (read)
-        name = value.bstrVal ? value.bstrVal : L"";
-    VariantClear(&value);
-    return read;
+    return ReadDeviceString(device, L"FriendlyName", name);
 }
 
 // The pin's name; false when it cannot be read.
@@ -73,6 +62,29 @@ bool AddDeviceToCombo(IMoniker* device, HWND combo)
     return AddComboItem(combo, name, reinterpret_cast<LPARAM>(device));
 }
 } // namespace
+
+bool ReadDeviceString(IMoniker* device, const wchar_t* property, CString& value)
+{
+    ComPtr<IPropertyBag> properties;
+    if (FAILED(device->BindToStorage(nullptr, nullptr, IID_IPropertyBag,
+                                     reinterpret_cast<void**>(properties.GetAddressOf()))))
+        return false;
+    VARIANT read;
+    VariantInit(&read);
+    const bool isText = SUCCEEDED(properties->Read(property, &read, nullptr)) && read.vt == VT_BSTR;
+    if (isText)
+        value = read.bstrVal ? read.bstrVal : L"";
+    VariantClear(&read);
+    return isText;
+}
+
+HRESULT EnumerateDevices(REFCLSID category, IEnumMoniker** devices)
+{
+    *devices = nullptr;
+    ComPtr<ICreateDevEnum> deviceEnum;
+    const HRESULT hr = CreateSystemDeviceEnum(deviceEnum);
+    return FAILED(hr) ? hr : deviceEnum->CreateClassEnumerator(category, devices, 0);
+}
 
 HRESULT GetPin(IBaseFilter* filter, PIN_DIRECTION direction, int index, IPin** pin)
 {
@@ -148,16 +160,9 @@ IMoniker* FindDeviceFilter(ICreateDevEnum* deviceEnum, REFCLSID category, const 
 
 HRESULT FillDeviceCombo(HWND combo, REFCLSID category)
 {
-    ComPtr<ICreateDevEnum> deviceEnum;
-    HRESULT hr = CreateSystemDeviceEnum(deviceEnum);
-    if (FAILED(hr))
-        return hr;
-    // S_FALSE and no enumeration: the category has no devices.
     ComPtr<IEnumMoniker> devices;
-    hr = deviceEnum->CreateClassEnumerator(category, &devices, 0);
-    if (FAILED(hr))
-        return hr;
-    return AddDeviceNamesToCombo(devices.Get(), combo);
+    const HRESULT hr = EnumerateDevices(category, &devices);
+    return FAILED(hr) ? hr : AddDeviceNamesToCombo(devices.Get(), combo);
 }
 
 HRESULT FillVideoDeviceCombo(HWND combo)

@@ -16,6 +16,13 @@ int CountPins(IBaseFilter* filter, PIN_DIRECTION direction);
 // without a mixer are left alone.
 void FindPinByName(IBaseFilter* filter, const CString& name);
 
+// The text property (e.g. "FriendlyName", "CLSID") of a device's property bag; false
+// when it cannot be read.
+bool ReadDeviceString(IMoniker* device, const wchar_t* property, CString& value);
+// The devices of a category, through the system device enumerator, with a reference for
+// the caller; S_FALSE and null when the category has none.
+HRESULT EnumerateDevices(REFCLSID category, IEnumMoniker** devices);
+
 // The moniker (with a reference for the caller) of the first device of the category
 // whose "FriendlyName" equals friendlyName, case ignored, or of the first device when
 // friendlyName is empty; null when none matches. deviceEnum may be null: the system

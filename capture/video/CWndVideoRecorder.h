@@ -133,12 +133,10 @@ private:
     // Settings (VideoRecorderSettings.cpp).
     void MakeOptionsMenu();
     void AppendDialogItem(HMENU options, int& n, int slot, const wchar_t* text);
-    bool HasPages(IUnknown* object) const;
     void MakeVideoInputMenu(HMENU options, int& n);
     void OnPropertiesCommand(UINT id);
     void ShowDriverDialog(int slot);
     void ShowPinPages(int slot);
-    void ShowPages(IUnknown* object);
     void SelectVideoInput(int input);
     void SetCaptureFile();
     void ChooseAudioFormat();

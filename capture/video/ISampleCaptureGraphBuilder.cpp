@@ -3,9 +3,21 @@
 #include "capture/video/ComPtr.h"
 #include "capture/video/Mpeg2Blocks.h"
 #include "common/DirectShowHelpers.h"
+#include "common/DirectShowUtilities.h"
 
+#include <ks.h>
+#include <ksmedia.h>
 #include <uuids.h>
 #include <vfwmsgs.h>
+
+// The first method of a kernel-streaming pin's interface (IID_IKsPin), which the
+// headers declare only beside the platform's filter base classes: the pin's mediums.
+// Outside the unnamed namespace: the objects that implement it live in other modules,
+// and a type of this file alone would let the compiler assume none exists.
+struct IKsPinMediums : public IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE KsQueryMediums(KSMULTIPLE_ITEM** list) = 0;
+};
 
 namespace
 {
@@ -84,6 +96,91 @@ HRESULT CreateOutputPin(IMpeg2Demultiplexer* demultiplexer, const wchar_t* name,
     result = pin.QueryInto(IID_IMPEG2StreamIdMap, map);
     return SUCCEEDED(result) ? map->MapStreamId(streamId, MPEG2_PROGRAM_ELEMENTARY_STREAM, 0, 0) : result;
 }
+// The pin's medium: the first whose set is neither GUID_NULL nor the standard one; all
+// zero when it has none (or tells none).
+KSPIN_MEDIUM PinMedium(IPin* pin)
+{
+    KSPIN_MEDIUM found{};
+    ComPtr<IKsPinMediums> ksPin;
+    KSMULTIPLE_ITEM* list = nullptr;
+    if (FAILED(pin->QueryInterface(IID_IKsPin, reinterpret_cast<void**>(ksPin.Receive()))) ||
+        FAILED(ksPin->KsQueryMediums(&list)) || !list)
+        return found;
+    const auto* mediums = reinterpret_cast<const KSPIN_MEDIUM*>(list + 1);
+    for (ULONG i = 0; i < list->Count; ++i)
+        if (mediums[i].Set != GUID_NULL && mediums[i].Set != KSMEDIUMSETID_Standard)
+        {
+            found = mediums[i];
+            break;
+        }
+    CoTaskMemFree(list);
+    return found;
+}
+
+bool SameMedium(const KSPIN_MEDIUM& a, const KSPIN_MEDIUM& b)
+{
+    return a.Set == b.Set && a.Id == b.Id && a.Flags == b.Flags;
+}
+
+bool HasPinOfMedium(IBaseFilter* filter, const KSPIN_MEDIUM& medium)
+{
+    ComPtr<IEnumPins> pins;
+    if (FAILED(filter->EnumPins(pins.Receive())))
+        return false;
+    ComPtr<IPin> pin;
+    while (pins->Next(1, pin.Receive(), nullptr) == S_OK)
+        if (SameMedium(PinMedium(pin.Get()), medium))
+            return true;
+    return false;
+}
+
+// The filters of a device category, bound in the enumerator's order.
+std::vector<ComPtr<IBaseFilter>> DevicesOf(REFCLSID category)
+{
+    std::vector<ComPtr<IBaseFilter>> filters;
+    ComPtr<IEnumMoniker> devices;
+    if (EnumerateDevices(category, devices.Receive()) != S_OK)
+        return filters;
+    ComPtr<IMoniker> device;
+    while (devices->Next(1, device.Receive(), nullptr) == S_OK)
+    {
+        ComPtr<IBaseFilter> filter;
+        if (SUCCEEDED(device->BindToObject(nullptr, nullptr, IID_IBaseFilter, reinterpret_cast<void**>(filter.Receive()))))
+            filters.push_back(filter);
+    }
+    return filters;
+}
+
+// The first registered filter with an input pin of that medium, created; null when none.
+ComPtr<IBaseFilter> FilterOfMedium(const KSPIN_MEDIUM& medium)
+{
+    ComPtr<IBaseFilter> filter;
+    ComPtr<IFilterMapper2> mapper;
+    ComPtr<IEnumMoniker> matches;
+    ComPtr<IMoniker> match;
+    REGPINMEDIUM wanted = {medium.Set, medium.Id, medium.Flags};
+    if (SUCCEEDED(CoCreateInstance(CLSID_FilterMapper2, nullptr, CLSCTX_INPROC_SERVER, IID_IFilterMapper2,
+                                   reinterpret_cast<void**>(mapper.Receive()))) &&
+        SUCCEEDED(mapper->EnumMatchingFilters(matches.Receive(), 0, FALSE, 0, TRUE, 0, nullptr, &wanted, nullptr,
+                                              FALSE, FALSE, 0, nullptr, nullptr, nullptr)) &&
+        matches && matches->Next(1, match.Receive(), nullptr) == S_OK)
+        match->BindToObject(nullptr, nullptr, IID_IBaseFilter, reinterpret_cast<void**>(filter.Receive()));
+    return filter;
+}
+
+// Connects an output pin of from to an input pin of to, directly.
+HRESULT ConnectDirectly(IGraphBuilder* graph, IBaseFilter* from, IBaseFilter* to)
+{
+    const int outputs = CountPins(from, PINDIR_OUTPUT);
+    for (int index = 0; index < outputs; ++index)
+    {
+        ComPtr<IPin> output;
+        if (SUCCEEDED(GetPin(from, PINDIR_OUTPUT, index, output.Receive())) &&
+            SUCCEEDED(ConnectToTarget(graph, output.Get(), to)))
+            return S_OK;
+    }
+    return E_FAIL;
+}
 } // namespace
 
 ISampleCaptureGraphBuilder::ISampleCaptureGraphBuilder()
@@ -100,8 +197,7 @@ ISampleCaptureGraphBuilder::~ISampleCaptureGraphBuilder()
         m_graph->Release();
     if (m_platform)
         m_platform->Release();
-    if (m_target)
-        m_target->Release();
+    ReleaseRouteFilters();
 }
 
 #define HAND_ON(call) return m_platform ? m_platform->call : E_POINTER
@@ -268,11 +364,10 @@ HRESULT ISampleCaptureGraphBuilder::BuildMpeg2Segment(IBaseFilter* source)
         }
     }
     ComPtr<IPin> pin;
-    result = FindMpeg2Pin(source, pin.Receive());
-    if (SUCCEEDED(result))
+    if (SUCCEEDED(FindMpeg2Pin(source, pin.Receive())))
         result = ConnectToTarget(m_graph, pin.Get(), m_target);
     else
-        result = E_FAIL; // no MPEG-2 output and no encoder route
+        result = RouteThroughEncoder(source);
     if (FAILED(result))
         DropTarget();
     return result;
@@ -303,7 +398,79 @@ void ISampleCaptureGraphBuilder::DropTarget()
 
 void ISampleCaptureGraphBuilder::ReleaseRouteFilters()
 {
-    if (m_target)
-        m_target->Release();
-    m_target = nullptr;
+    ReleaseInterface(m_encoder);
+    ReleaseInterface(m_multiplexer);
+    ReleaseInterface(m_target);
+}
+
+HRESULT ISampleCaptureGraphBuilder::RouteThroughEncoder(IBaseFilter* source)
+{
+    ComPtr<IPin> video, audio;
+    if (FindPinByMajorType(source, MEDIATYPE_Video, video.Receive()) != S_OK)
+        return E_FAIL;
+    HRESULT result = TakeEncoder(video.Get(), L"Encoder", true, &m_encoder);
+    if (FAILED(result) || FindPinByMajorType(source, MEDIATYPE_Audio, audio.Receive()) != S_OK)
+        return result;
+    // The sound goes into the video encoder when it takes it, else through an encoder of
+    // its own into the multiplexer.
+    if (SUCCEEDED(ConnectToTarget(m_graph, audio.Get(), m_encoder)))
+        return S_OK;
+    ComPtr<IBaseFilter> audioEncoder;
+    return TakeEncoder(audio.Get(), L"Audio Encoder", false, audioEncoder.Receive());
+}
+
+HRESULT ISampleCaptureGraphBuilder::TakeEncoder(IPin* pin, const wchar_t* name, bool video, IBaseFilter** taken)
+{
+    const KSPIN_MEDIUM medium = PinMedium(pin);
+    const bool anyEncoder = medium.Set == GUID_NULL;
+    std::vector<ComPtr<IBaseFilter>> candidates;
+    for (ComPtr<IBaseFilter>& encoder : DevicesOf(KSCATEGORY_ENCODER))
+        if (anyEncoder || (candidates.empty() && HasPinOfMedium(encoder.Get(), medium)))
+            candidates.push_back(encoder);
+    // A device of the medium that cannot be used gives way to a filter registered for it.
+    if (!anyEncoder)
+        if (ComPtr<IBaseFilter> registered = FilterOfMedium(medium))
+            candidates.push_back(registered);
+    for (ComPtr<IBaseFilter>& candidate : candidates)
+        if (SUCCEEDED(TryEncoder(candidate.Get(), pin, name, video)))
+        {
+            *taken = candidate.Detach();
+            return S_OK;
+        }
+    return E_FAIL;
+}
+
+HRESULT ISampleCaptureGraphBuilder::TryEncoder(IBaseFilter* candidate, IPin* pin, const wchar_t* name, bool video)
+{
+    HRESULT result = m_graph->AddFilter(candidate, name);
+    if (FAILED(result))
+        return result;
+    result = ConnectToTarget(m_graph, pin, candidate);
+    if (SUCCEEDED(result))
+        result = video ? JoinToTarget(candidate)
+                       : (m_multiplexer ? ConnectDirectly(m_graph, candidate, m_multiplexer) : E_FAIL);
+    if (FAILED(result))
+        m_graph->RemoveFilter(candidate);
+    return result;
+}
+
+HRESULT ISampleCaptureGraphBuilder::JoinToTarget(IBaseFilter* filter)
+{
+    if (SUCCEEDED(ConnectDirectly(m_graph, filter, m_target)))
+        return S_OK;
+    for (ComPtr<IBaseFilter>& multiplexer : DevicesOf(CLSID_MediaMultiplexerCategory))
+    {
+        if (FAILED(m_graph->AddFilter(multiplexer.Get(), nullptr)))
+            continue;
+        // A multiplexer that takes the stream but cannot reach the target stays.
+        if (FAILED(ConnectDirectly(m_graph, filter, multiplexer.Get())))
+            m_graph->RemoveFilter(multiplexer.Get());
+        else if (SUCCEEDED(ConnectDirectly(m_graph, multiplexer.Get(), m_target)))
+        {
+            ReleaseInterface(m_multiplexer);
+            m_multiplexer = multiplexer.Detach();
+            return S_OK;
+        }
+    }
+    return E_FAIL;
 }

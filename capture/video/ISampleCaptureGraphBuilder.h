@@ -9,8 +9,10 @@
 // - RenderStream of MEDIATYPE_Stream connects the source's MPEG-2 output straight to
 //   that writer (a capture with a sink) or to an MPEG-2 demultiplexer ("MPEG2 Demux")
 //   whose "MpegVideo" and "MpegAudio" outputs it then renders (a preview).
-// Sources without an MPEG-2 output pin are refused (E_FAIL): the hardware-encoder
-// route is not taken.
+// A source without an MPEG-2 output pin goes through a hardware encoder of the encoder
+// device category (chosen by its video pin's medium), joined to the target directly or
+// through a multiplexer; its sound goes to that encoder or to an audio encoder of its
+// own that joins the multiplexer.
 #include <strmif.h>
 
 // {7DC2C665-4033-4CAF-9273-F7D797FB245C}
@@ -57,7 +59,19 @@ private:
     // Removes the MPEG-2 target from the graph and releases it.
     void DropTarget();
 
+    // The hardware-encoder route.
+    HRESULT RouteThroughEncoder(IBaseFilter* source);
+    // Puts the first encoder that takes the pin's stream and passes it on into the graph
+    // under name: a video encoder joins the target, an audio encoder the multiplexer.
+    HRESULT TakeEncoder(IPin* pin, const wchar_t* name, bool video, IBaseFilter** taken);
+    HRESULT TryEncoder(IBaseFilter* candidate, IPin* pin, const wchar_t* name, bool video);
+    // Connects the filter's output to the target directly or through a multiplexer.
+    HRESULT JoinToTarget(IBaseFilter* filter);
+
     IBaseFilter* m_target = nullptr;
+    // The multiplexer and the video encoder that the encoder route took.
+    IBaseFilter* m_multiplexer = nullptr;
+    IBaseFilter* m_encoder = nullptr;
     ICaptureGraphBuilder2* m_platform = nullptr;
     IGraphBuilder* m_graph = nullptr;
     DWORD m_videoStreamId = 0xE0;

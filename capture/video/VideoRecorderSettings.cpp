@@ -8,6 +8,7 @@
 #include "capture/video/ComPtr.h"
 #include "capture/video/ISampleCaptureGraphBuilder.h"
 #include "common/DirectShowHelpers.h"
+#include "common/DirectShowUtilities.h"
 #include "common/PathHelpers.h"
 #include "common/SystemHelpers.h"
 #include "framework/AppFileDialog.h"
@@ -15,7 +16,6 @@
 
 #include <mmreg.h>
 #include <msacm.h>
-#include <olectl.h>
 #include <string>
 #include <vector>
 
@@ -92,7 +92,7 @@ void CWndVideoRecorder::MakeOptionsMenu()
     for (int slot = 0; slot < 3 && m_captureDialogs; ++slot)
         if (m_captureDialogs->HasDialog(kDriverDialogs[slot].kind) >= 0)
             AppendDialogItem(options, n, slot, kDriverDialogs[slot].text);
-    if (m_audioCapture && HasPages(m_audioCapture))
+    if (m_audioCapture && HasPropertyPages(m_audioCapture))
         AppendDialogItem(options, n, kAudioCaptureFilter, L"Audio Capture Filter...");
     if (!m_videoCapture || m_dialogPositions[kVideoFormat] != -1)
         return;
@@ -108,7 +108,7 @@ void CWndVideoRecorder::MakeOptionsMenu()
     {
         ComPtr<IUnknown> object;
         *object.Receive() = DialogObject(page.slot);
-        if (object && HasPages(object.Get()))
+        if (object && HasPropertyPages(object.Get()))
             AppendDialogItem(options, n, page.slot, page.text);
     }
     MakeVideoInputMenu(options, n);
@@ -118,17 +118,6 @@ void CWndVideoRecorder::AppendDialogItem(HMENU options, int& n, int slot, const 
 {
     AppendMenuW(options, MF_STRING, ID_RECORDER_DIALOG_FIRST + n, text);
     m_dialogPositions[slot] = n++;
-}
-
-bool CWndVideoRecorder::HasPages(IUnknown* object) const
-{
-    ComPtr<ISpecifyPropertyPages> pages;
-    CAUUID ids{};
-    if (!object || FAILED(object->QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(pages.Receive()))) ||
-        FAILED(pages->GetPages(&ids)))
-        return false;
-    CoTaskMemFree(ids.pElems);
-    return ids.cElems > 0;
 }
 
 // The object whose property pages the slot shows, with a reference; null when absent.
@@ -263,7 +252,7 @@ void CWndVideoRecorder::ShowPinPages(int slot)
         StopPreview();
     if (rebuilds && (m_captureGraphBuilt || m_previewGraphBuilt))
         TearDownGraph();
-    ShowPages(object.Get());
+    ShowPropertyPages(object.Get(), GetSafeHwnd());
     int width = 0, height = 0;
     if (slot == kVideoCapturePin && VideoSizeOf(m_videoStreamConfig, width, height))
         ResizeToVideo(width, height);
@@ -271,18 +260,6 @@ void CWndVideoRecorder::ShowPinPages(int slot)
         StartPreview();
     else if (pauses)
         StartPreview();
-}
-
-void CWndVideoRecorder::ShowPages(IUnknown* object)
-{
-    ComPtr<ISpecifyPropertyPages> pages;
-    CAUUID ids{};
-    if (FAILED(object->QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(pages.Receive()))) ||
-        FAILED(pages->GetPages(&ids)))
-        return;
-    IUnknown* objects[] = {object};
-    OleCreatePropertyFrame(GetSafeHwnd(), 30, 30, L"", 1, objects, ids.cElems, ids.pElems, 0, 0, nullptr);
-    CoTaskMemFree(ids.pElems);
 }
 
 void CWndVideoRecorder::SetCaptureFile()

@@ -6,6 +6,25 @@
 #include <string>
 #include <vector>
 
+// COM initialised on the test's thread for the object's life.
+class ComThread
+{
+public:
+    ComThread() { CoInitialize(nullptr); }
+    ~ComThread() { CoUninitialize(); }
+};
+
+// The pin's name; empty when it cannot be read.
+inline std::wstring PinName(IPin* pin)
+{
+    PIN_INFO info = {};
+    if (FAILED(pin->QueryPinInfo(&info)))
+        return L"";
+    if (info.pFilter)
+        info.pFilter->Release();
+    return info.achName;
+}
+
 class FakeRefCount
 {
 public:

@@ -1,5 +1,6 @@
 #include "standins/camera/CCameraPin.h"
 
+#include "standins/camera/CCameraPropertyPage.h"
 #include "standins/camera/CTestCamera.h"
 #include "standins/camera/CameraPattern.h"
 #include "standins/camera/TestCameraIds.h"
@@ -59,10 +60,17 @@ HRESULT CCameraPin::QueryPinInterface(REFIID interfaceId, void** object)
         *object = static_cast<IKsPropertySet*>(this);
     else if (interfaceId == IID_IAMDroppedFrames && m_category == PIN_CATEGORY_CAPTURE)
         *object = static_cast<IAMDroppedFrames*>(this);
+    else if (interfaceId == IID_ISpecifyPropertyPages)
+        *object = static_cast<ISpecifyPropertyPages*>(this);
     else
         return E_NOINTERFACE;
     AddRef();
     return S_OK;
+}
+
+HRESULT CCameraPin::GetPages(CAUUID* pages)
+{
+    return CCameraPropertyPage::GetPages(pages);
 }
 
 HRESULT CCameraPin::MakeType(int width, int height, REFERENCE_TIME frameTime, AM_MEDIA_TYPE* type) const

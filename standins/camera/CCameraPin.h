@@ -10,7 +10,11 @@
 
 class CTestCamera;
 
-class CCameraPin final : public CKitOutputPin, public IAMStreamConfig, public IKsPropertySet, public IAMDroppedFrames
+class CCameraPin final : public CKitOutputPin,
+                         public IAMStreamConfig,
+                         public IKsPropertySet,
+                         public IAMDroppedFrames,
+                         public ISpecifyPropertyPages
 {
 public:
     CCameraPin(CTestCamera* camera, const wchar_t* name, REFGUID category);
@@ -37,6 +41,8 @@ public:
     HRESULT STDMETHODCALLTYPE GetNumNotDropped(long* notDropped) override;
     HRESULT STDMETHODCALLTYPE GetDroppedInfo(long size, long* frames, long* copied) override;
     HRESULT STDMETHODCALLTYPE GetAverageFrameSize(long* averageSize) override;
+
+    HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) override;
 
     REFERENCE_TIME FrameTime() const { return m_frameTime; }
     // Starts with another of the offered sizes (before any connection).

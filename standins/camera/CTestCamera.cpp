@@ -1,5 +1,8 @@
 #include "standins/camera/CTestCamera.h"
 
+#include "standins/camera/CCameraPropertyPage.h"
+#include "standins/camera/CTestCrossbar.h"
+#include "standins/camera/CTestTvTuner.h"
 #include "standins/camera/TestCameraIds.h"
 
 #include <mmsystem.h>
@@ -42,6 +45,9 @@ CTestCamera::CTestCamera()
 {
     if (!SwitchOn(kTestCameraNoPreview))
         m_preview.reset(new CCameraPin(this, kTestCameraPreviewPin, PIN_CATEGORY_PREVIEW));
+    if (SwitchOn(kTestCameraCrossbar))
+        m_analogInput.reset(
+            new CAnalogInputPin(this, kTestCameraAnalogPin, MEDIATYPE_AnalogVideo, PIN_CATEGORY_ANALOGVIDEOIN));
     const DWORD width = SwitchValue(kTestCameraWidth), height = SwitchValue(kTestCameraHeight);
     if (width && height)
     {
@@ -74,11 +80,19 @@ ULONG CTestCamera::Release()
 
 HRESULT CTestCamera::QueryFilterInterface(REFIID interfaceId, void** object)
 {
-    if (interfaceId != IID_IAMVfwCaptureDialogs || !m_driverDialogs)
+    if (interfaceId == IID_ISpecifyPropertyPages)
+        *object = static_cast<ISpecifyPropertyPages*>(this);
+    else if (interfaceId == IID_IAMVfwCaptureDialogs && m_driverDialogs)
+        *object = static_cast<IAMVfwCaptureDialogs*>(this);
+    else
         return E_NOINTERFACE;
-    *object = static_cast<IAMVfwCaptureDialogs*>(this);
     AddRef();
     return S_OK;
+}
+
+HRESULT CTestCamera::GetPages(CAUUID* pages)
+{
+    return CCameraPropertyPage::GetPages(pages);
 }
 
 HRESULT CTestCamera::HasDialog(int dialog)
@@ -98,14 +112,35 @@ HRESULT CTestCamera::SendDriverMessage(int, int, long, long)
 
 int CTestCamera::PinCount()
 {
-    return m_preview ? 2 : 1;
+    return 1 + (m_preview ? 1 : 0) + (m_analogInput ? 1 : 0);
 }
 
 CKitPin* CTestCamera::PinAt(int index)
 {
-    if (index == 0)
-        return &m_capture;
-    return index == 1 ? m_preview.get() : nullptr;
+    CKitPin* pins[] = {&m_capture, m_preview.get(), m_analogInput.get()};
+    for (CKitPin* pin : pins)
+        if (pin && index-- == 0)
+            return pin;
+    return nullptr;
+}
+
+void CTestCamera::OnGraphChanged(IFilterGraph* graph)
+{
+    if (!graph || !m_analogInput || m_analogInput->IsConnected())
+        return;
+    auto tuner = new (std::nothrow) CTestTvTuner();
+    auto crossbar = new (std::nothrow) CTestCrossbar();
+    if (tuner && crossbar && SUCCEEDED(graph->AddFilter(tuner, kTestTvTunerName)) &&
+        SUCCEEDED(graph->AddFilter(crossbar, kTestCrossbarName)))
+    {
+        graph->ConnectDirect(&tuner->Output(), &crossbar->TunerInput(), nullptr);
+        graph->ConnectDirect(&crossbar->VideoOutput(), m_analogInput.get(), nullptr);
+    }
+    // The graph holds what it took.
+    if (tuner)
+        tuner->Release();
+    if (crossbar)
+        crossbar->Release();
 }
 
 bool CTestCamera::IsLiveSource() const

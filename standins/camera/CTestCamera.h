@@ -7,13 +7,17 @@
 // for; the preview pin's are not stamped and are left out when its renderer is busy.
 // A frame whose time has passed before the capture pin could take it is dropped.
 // With the driver-dialog switch on it answers IAMVfwCaptureDialogs (all three dialogs,
-// shown as nothing but counted).
+// shown as nothing but counted). The filter and its pins offer the camera's property
+// page (CCameraPropertyPage). With the crossbar switch on it has an analogue video input
+// (the last pin), which it connects, as it joins a graph, to a crossbar fed by a TV
+// tuner that it adds to the graph.
+#include "standins/camera/CAnalogPins.h"
 #include "standins/camera/CCameraPin.h"
 #include "standins/filterkit/CKitFilter.h"
 
 #include <memory>
 
-class CTestCamera final : public CKitFilter, public IAMVfwCaptureDialogs
+class CTestCamera final : public CKitFilter, public IAMVfwCaptureDialogs, public ISpecifyPropertyPages
 {
 public:
     static IUnknown* Create();
@@ -25,6 +29,8 @@ public:
     HRESULT STDMETHODCALLTYPE HasDialog(int dialog) override;
     HRESULT STDMETHODCALLTYPE ShowDialog(int dialog, HWND parent) override;
     HRESULT STDMETHODCALLTYPE SendDriverMessage(int dialog, int message, long param1, long param2) override;
+
+    HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) override;
 
     int PinCount() override;
     CKitPin* PinAt(int index) override;
@@ -40,6 +46,8 @@ protected:
     void OnRun(REFERENCE_TIME start) override;
     void OnPauseFromRun() override;
     bool IsLiveSource() const override;
+    // Puts the crossbar and the TV tuner in front of the analogue input into the graph.
+    void OnGraphChanged(IFilterGraph* graph) override;
 
 private:
     CTestCamera();
@@ -52,6 +60,7 @@ private:
 
     CCameraPin m_capture;
     std::unique_ptr<CCameraPin> m_preview;
+    std::unique_ptr<CAnalogInputPin> m_analogInput;
     bool m_interleaved = false;
     bool m_driverDialogs = false;
 

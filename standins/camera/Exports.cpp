@@ -1,8 +1,9 @@
-// The exports of the test camera stand-ins: the class objects of the test camera and of
-// the AVI multiplexer, and their registration (the camera among the video input
+// The exports of the test camera stand-ins: the class objects of the test camera, of
+// the AVI multiplexer and of the camera's property page, and their registration (the camera among the video input
 // devices, the multiplexer among the DirectShow filters under the platform's class id,
 // neither chosen by intelligent connect).
 #include "standins/camera/CAviMux.h"
+#include "standins/camera/CCameraPropertyPage.h"
 #include "standins/camera/CTestCamera.h"
 #include "standins/camera/TestCameraIds.h"
 #include "standins/filterkit/CKitClassFactory.h"
@@ -33,12 +34,13 @@ const KitFilterEntry kFilters[] = {
 
 CKitClassFactory g_cameraFactory(CLSID_TestCamera, &CTestCamera::Create);
 CKitClassFactory g_muxFactory(CLSID_TestAviMux, &CAviMux::Create);
-CKitClassFactory* const kFactories[] = {&g_cameraFactory, &g_muxFactory};
+CKitClassFactory g_pageFactory(CLSID_TestCameraPage, &CCameraPropertyPage::Create);
+CKitClassFactory* const kFactories[] = {&g_cameraFactory, &g_muxFactory, &g_pageFactory};
 } // namespace
 
 STDAPI DllGetClassObject(REFCLSID classId, REFIID interfaceId, void** object)
 {
-    return CKitClassFactory::GetClassObject(kFactories, 2, classId, interfaceId, object);
+    return CKitClassFactory::GetClassObject(kFactories, 3, classId, interfaceId, object);
 }
 
 STDAPI DllCanUnloadNow()
@@ -50,10 +52,13 @@ STDAPI DllRegisterServer()
 {
     wchar_t path[MAX_PATH];
     HRESULT result = KitModulePath(path, MAX_PATH);
-    return SUCCEEDED(result) ? KitRegisterFilters(kFilters, 2, path) : result;
+    if (SUCCEEDED(result))
+        result = KitRegisterFilters(kFilters, 2, path);
+    return SUCCEEDED(result) ? KitRegisterClass(CLSID_TestCameraPage, kTestCameraPageTitle, path) : result;
 }
 
 STDAPI DllUnregisterServer()
 {
-    return KitUnregisterFilters(kFilters, 2);
+    const HRESULT result = KitUnregisterFilters(kFilters, 2);
+    return SUCCEEDED(result) ? KitUnregisterClass(CLSID_TestCameraPage) : result;
 }

@@ -27,13 +27,13 @@ void ClassKey(const CLSID& classId, wchar_t* key, size_t size)
     swprintf(key, size, L"CLSID\\%ls", text);
 }
 
-HRESULT RegisterClass(const KitFilterEntry& entry, const wchar_t* modulePath)
+HRESULT RegisterClass(const CLSID& classId, const wchar_t* name, const wchar_t* modulePath)
 {
     wchar_t key[64];
-    ClassKey(*entry.classId, key, 64);
+    ClassKey(classId, key, 64);
     wchar_t server[80];
     swprintf(server, 80, L"%ls\\InprocServer32", key);
-    LSTATUS status = SetText(key, nullptr, entry.name);
+    LSTATUS status = SetText(key, nullptr, name);
     if (status == ERROR_SUCCESS)
         status = SetText(server, nullptr, modulePath);
     if (status == ERROR_SUCCESS)
@@ -55,7 +55,7 @@ HRESULT KitRegisterFilters(const KitFilterEntry* entries, int count, const wchar
     for (int i = 0; i < count && SUCCEEDED(result); ++i)
     {
         const KitFilterEntry& entry = entries[i];
-        result = RegisterClass(entry, modulePath);
+        result = RegisterClass(*entry.classId, entry.name, modulePath);
         if (FAILED(result))
             break;
         REGFILTER2 filter{};
@@ -77,13 +77,24 @@ HRESULT KitUnregisterFilters(const KitFilterEntry* entries, int count)
         HRESULT removed = mapper->UnregisterFilter(entries[i].category, nullptr, *entries[i].classId);
         if (FAILED(removed) && removed != HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND))
             result = removed;
-        wchar_t key[64];
-        ClassKey(*entries[i].classId, key, 64);
-        LSTATUS status = RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
-        if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
-            result = HRESULT_FROM_WIN32(status);
+        const HRESULT classRemoved = KitUnregisterClass(*entries[i].classId);
+        if (FAILED(classRemoved))
+            result = classRemoved;
     }
     return result;
+}
+
+HRESULT KitRegisterClass(const CLSID& classId, const wchar_t* name, const wchar_t* modulePath)
+{
+    return RegisterClass(classId, name, modulePath);
+}
+
+HRESULT KitUnregisterClass(const CLSID& classId)
+{
+    wchar_t key[64];
+    ClassKey(classId, key, 64);
+    const LSTATUS status = RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? S_OK : HRESULT_FROM_WIN32(status);
 }
 
 HRESULT KitModulePath(wchar_t* path, DWORD size)

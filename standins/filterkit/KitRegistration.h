@@ -18,6 +18,10 @@ struct KitFilterEntry
 
 // Registers each class in the module at modulePath and its filter in its category.
 HRESULT KitRegisterFilters(const KitFilterEntry* entries, int count, const wchar_t* modulePath);
+// Registers a class that is no filter (a property page, say) in the module at modulePath.
+HRESULT KitRegisterClass(const CLSID& classId, const wchar_t* name, const wchar_t* modulePath);
+// Removes the class's key; a key already gone is no failure.
+HRESULT KitUnregisterClass(const CLSID& classId);
 // Removes what KitRegisterFilters wrote; what is already gone is no failure.
 HRESULT KitUnregisterFilters(const KitFilterEntry* entries, int count);
 // The full path of the module that holds this code.

@@ -6,6 +6,7 @@
 #include "capture/video/StatusLine.h"
 #include "capture/video/tests/RecorderTestSupport.h"
 #include "capture/video/tests/VideoTestSupport.h"
+#include "common/DirectShowUtilities.h"
 #include "common/SystemHelpers.h"
 #include "standins/camera/CTestCameraDevices.h"
 #include "testing/CStringPrinter.h"
@@ -13,7 +14,10 @@
 #include "testing/TestInput.h"
 #include "testing/TestPump.h"
 
+#include <dbt.h>
 #include <evcode.h>
+#include <ks.h>
+#include <ksmedia.h>
 #include <gtest/gtest.h>
 
 using namespace recorder_test;
@@ -409,4 +413,239 @@ TEST_F(VideoRecorderSettingsTest, AnInterleavedStreamTurnsSoundOffAndACameraWith
     ASSERT_TRUE(recorder->StartCapture()) << recorder->GetErrorText().GetString();
     PumpFor(500);
     EXPECT_TRUE(recorder->StopCapture());
+}
+
+TEST_F(VideoRecorderSettingsTest, ACaptureDeviceComingOrGoingRefillsTheDevicesMenuWhenItOpensNext)
+{
+    CTestCameraDevices devices;
+    ASSERT_HRESULT_SUCCEEDED(devices.ListCameras({L"Cam A"}));
+    m_recording.RecVideoDevice = L"Cam A";
+    m_recording.RecPreview = false;
+    auto recorder = MakeRecorder(m_owner);
+    HMENU devicesMenu = GetSubMenu(Menu(*recorder), 1);
+    auto openDevicesMenu = [&] {
+        SendMessageW(*recorder, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(devicesMenu), 1);
+        return recorder->GetVideoDeviceCount();
+    };
+    auto deviceChange = [&](WPARAM event, const GUID& deviceClass) {
+        DEV_BROADCAST_DEVICEINTERFACE_W change{};
+        change.dbcc_size = sizeof(change);
+        change.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+        change.dbcc_classguid = deviceClass;
+        SendMessageW(*recorder, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&change));
+    };
+    ASSERT_EQ(1, recorder->GetVideoDeviceCount());
+
+    ASSERT_HRESULT_SUCCEEDED(devices.ListCameras({L"Cam A", L"Cam B"}));
+    EXPECT_EQ(1, openDevicesMenu()) << "nothing told the window";
+    deviceChange(DBT_DEVICEARRIVAL, GUID_NULL);
+    EXPECT_EQ(1, openDevicesMenu()) << "a device of another class";
+    deviceChange(DBT_DEVICEQUERYREMOVE, AM_KSCATEGORY_CAPTURE);
+    EXPECT_EQ(1, openDevicesMenu()) << "a question is no change";
+    deviceChange(DBT_DEVICEARRIVAL, AM_KSCATEGORY_CAPTURE);
+    EXPECT_EQ(2, openDevicesMenu());
+    EXPECT_EQ(L"Cam B", MenuText(devicesMenu, ID_RECORDER_VIDEO_DEVICE_FIRST + 1));
+    EXPECT_TRUE(GetMenuState(devicesMenu, ID_RECORDER_VIDEO_DEVICE_FIRST, MF_BYCOMMAND) & MF_CHECKED)
+        << "the device in use stays checked";
+
+    ASSERT_HRESULT_SUCCEEDED(devices.ListCameras({L"Cam A"}));
+    deviceChange(DBT_DEVICEREMOVECOMPLETE, AM_KSCATEGORY_CAPTURE);
+    EXPECT_EQ(1, openDevicesMenu());
+    EXPECT_EQ(-1, GetMenuState(devicesMenu, ID_RECORDER_VIDEO_DEVICE_FIRST + 1, MF_BYCOMMAND));
+}
+
+namespace
+{
+// Closes the property frame that the recorder opens (a dialog of the recorder's thread)
+// with Cancel, and keeps the texts of the frame's page windows that name what they show.
+// Window texts are read without messages: the recorder's thread may be waiting for
+// this one.
+class PropertyFrameCloser
+{
+public:
+    explicit PropertyFrameCloser(HWND recorder) : m_thread(GetWindowThreadProcessId(recorder, nullptr))
+    {
+        m_watcher = CreateThread(nullptr, 0, &PropertyFrameCloser::Run, this, 0, nullptr);
+    }
+    ~PropertyFrameCloser() { Finish(); }
+
+    // Stops looking (the command has returned) and waits for the thread.
+    void Finish()
+    {
+        if (!m_watcher)
+            return;
+        InterlockedExchange(&m_stop, 1);
+        WaitForSingleObject(m_watcher, INFINITE);
+        CloseHandle(m_watcher);
+        m_watcher = nullptr;
+    }
+
+    std::vector<CString> pageTexts;
+
+private:
+    static DWORD WINAPI Run(void* self)
+    {
+        static_cast<PropertyFrameCloser*>(self)->Watch();
+        return 0;
+    }
+    void Watch()
+    {
+        // A frame without the page is closed too, after a while, so that the test ends.
+        for (int tries = 0; !m_stop; ++tries)
+        {
+            HWND frame = FindFrame();
+            if (frame && (!pageTexts.empty() || tries > 500))
+            {
+                PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(frame, IDCANCEL)));
+                return;
+            }
+            Sleep(20);
+        }
+    }
+    HWND FindFrame()
+    {
+        m_frame = nullptr;
+        EnumWindows(
+            [](HWND window, LPARAM self) {
+                auto closer = reinterpret_cast<PropertyFrameCloser*>(self);
+                wchar_t windowClass[16] = L"";
+                GetClassNameW(window, windowClass, 16);
+                if (GetWindowThreadProcessId(window, nullptr) != closer->m_thread || !IsWindowVisible(window) ||
+                    lstrcmpW(windowClass, L"#32770") != 0)
+                    return TRUE;
+                closer->m_frame = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(this));
+        if (m_frame)
+            EnumChildWindows(
+                m_frame,
+                [](HWND child, LPARAM self) {
+                    wchar_t text[128] = L"";
+                    InternalGetWindowText(child, text, 128);
+                    if (wcsncmp(text, kTestCameraPageText, wcslen(kTestCameraPageText)) == 0)
+                        reinterpret_cast<PropertyFrameCloser*>(self)->pageTexts.push_back(text);
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(this));
+        return m_frame;
+    }
+
+    DWORD m_thread;
+    HWND m_frame = nullptr;
+    HANDLE m_watcher = nullptr;
+    volatile LONG m_stop = 0;
+};
+
+// The filter that the camera's preview pin feeds, with a reference; null when none.
+IBaseFilter* PreviewPeer(IBaseFilter* camera)
+{
+    IPin* preview = nullptr;
+    IPin* peer = nullptr;
+    PIN_INFO info{};
+    if (SUCCEEDED(camera->FindPin(kTestCameraPreviewPin, &preview)) && SUCCEEDED(preview->ConnectedTo(&peer)))
+        peer->QueryPinInfo(&info);
+    if (peer)
+        peer->Release();
+    if (preview)
+        preview->Release();
+    return info.pFilter;
+}
+} // namespace
+
+TEST_F(VideoRecorderSettingsTest, TheCamerasPagesOpenInAFrameAndACapturePinPageRebuildsThePreview)
+{
+    auto recorder = MakeRecorder(m_owner);
+    ASSERT_TRUE(recorder->IsPreviewing()) << recorder->GetErrorText().GetString();
+    HMENU menu = Menu(*recorder);
+    const struct
+    {
+        int slot;
+        const wchar_t* item;
+        const wchar_t* page;
+        bool rebuilds;
+    } cases[] = {
+        {3, L"Video Capture Filter...", kTestCameraName, false},
+        {9, L"Video Capture Pin...", kTestCameraCapturePin, true},
+        {10, L"Video Preview Pin...", kTestCameraPreviewPin, true},
+    };
+    for (const auto& c : cases)
+    {
+        const int position = recorder->GetDialogPosition(c.slot);
+        ASSERT_NE(-1, position) << c.item;
+        const UINT id = ID_RECORDER_DIALOG_FIRST + position;
+        EXPECT_EQ(c.item, MenuText(menu, id));
+
+        IBaseFilter* rendererBefore = PreviewPeer(recorder->GetVideoCaptureFilter());
+        ASSERT_NE(nullptr, rendererBefore) << c.item;
+        PropertyFrameCloser closer(*recorder);
+        SendMessageW(*recorder, WM_COMMAND, id, 0);
+        closer.Finish();
+        ASSERT_EQ(1u, closer.pageTexts.size()) << c.item;
+        EXPECT_EQ(CString(kTestCameraPageText) + c.page, closer.pageTexts[0]);
+
+        EXPECT_TRUE(recorder->IsPreviewing()) << c.item;
+        IBaseFilter* rendererAfter = PreviewPeer(recorder->GetVideoCaptureFilter());
+        EXPECT_NE(nullptr, rendererAfter) << c.item;
+        // The reference held keeps the old renderer's address from being taken again.
+        EXPECT_EQ(c.rebuilds, rendererAfter != rendererBefore) << c.item;
+        rendererBefore->Release();
+        if (rendererAfter)
+            rendererAfter->Release();
+    }
+}
+
+TEST_F(VideoRecorderSettingsTest, ACrossbarInFrontOffersItsVideoInputsTheTunerFirstChosen)
+{
+    CTestCameraDevices devices;
+    devices.SetSwitch(kTestCameraCrossbar, true);
+    m_recording.RecPreview = false;
+    auto recorder = MakeRecorder(m_owner);
+    HMENU options = GetSubMenu(Menu(*recorder), 2);
+    ASSERT_NE(nullptr, options);
+    // The crossbar and the tuner have pages of their own.
+    for (const auto& item : {std::make_pair(4, L"Video Crossbar..."), std::make_pair(5, L"TV Tuner...")})
+    {
+        const int position = recorder->GetDialogPosition(item.first);
+        ASSERT_NE(-1, position) << item.second;
+        EXPECT_EQ(item.second, MenuText(options, ID_RECORDER_DIALOG_FIRST + position));
+    }
+
+    const int count = GetMenuItemCount(options);
+    wchar_t title[32] = L"";
+    GetMenuStringW(options, count - 1, title, 32, MF_BYPOSITION);
+    EXPECT_STREQ(L"Video Input", title);
+    HMENU inputs = GetSubMenu(options, count - 1);
+    ASSERT_NE(nullptr, inputs);
+    ASSERT_EQ(3, GetMenuItemCount(inputs));
+    const wchar_t* names[] = {L"Video Composite", L"Video SVideo", L"Video Tuner"};
+    for (int i = 0; i < 3; ++i)
+    {
+        wchar_t name[32] = L"";
+        GetMenuStringW(inputs, i, name, 32, MF_BYPOSITION);
+        EXPECT_STREQ(names[i], name);
+    }
+
+    IBaseFilter* filter = nullptr;
+    ASSERT_EQ(S_OK, FindFilterByName(recorder->GetGraph(), kTestCrossbarName, &filter));
+    IAMCrossbar* crossbar = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(filter->QueryInterface(IID_IAMCrossbar, reinterpret_cast<void**>(&crossbar)));
+    filter->Release();
+    auto routed = [&](long output) {
+        long input = -2;
+        crossbar->get_IsRoutedTo(output, &input);
+        return input;
+    };
+    auto checked = [&](int position) { return (GetMenuState(inputs, position, MF_BYPOSITION) & MF_CHECKED) != 0; };
+    // The tuner's input is chosen first, its sound with it.
+    EXPECT_EQ(2, routed(0));
+    EXPECT_EQ(3, routed(1));
+    EXPECT_TRUE(checked(2));
+
+    SendMessageW(*recorder, WM_COMMAND, GetMenuItemID(inputs, 0), 0);
+    EXPECT_EQ(0, routed(0));
+    EXPECT_TRUE(checked(0));
+    EXPECT_FALSE(checked(2));
+    crossbar->Release();
 }
