@@ -14,6 +14,7 @@ vell_add_test(vellumor_tests
             ${CMAKE_CURRENT_LIST_DIR}/KeyboardTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/DockStateTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/ToolDialogsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/ConfigurationCommandsTest.cpp
     LIBS framework Info common
     LOCKS vell_display vell_input vell_registry vell_eventlog
     PEERS audio
