@@ -6,6 +6,8 @@
 #include "Info/InfoScSettings.h"
 #include "common/CEventLog.h"
 #include "common/PathHelpers.h"
+#include "testing/TestFiles.h"
+#include "testing/TestFolder.h"
 
 #include <commctrl.h>
 
@@ -25,6 +27,9 @@ const UINT kSearchText = 1539;
 const UINT kSearchProperties = 1542;
 const UINT kSearchOutput = 1543;
 const UINT kPropertiesTitle = 1508;
+const UINT kSelectionType = 1255;
+const UINT kSelectionText = 1256;
+const UINT kUseSelection = 1600;
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
@@ -57,6 +62,24 @@ DWORD StoredNumber(const wchar_t* section, const wchar_t* name)
     RegGetValueW(HKEY_CURRENT_USER, CString(kProductKey) + L"\\" + section, name, RRF_RT_REG_DWORD, nullptr, &value,
                  &size);
     return value;
+}
+
+// The size of the first bitmap file in the folder; none while none can be read.
+SIZE FirstBitmapSize(const TestFolder& folder)
+{
+    SIZE size = {};
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(folder / L"*.bmp", &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return size;
+    FindClose(search);
+    HBITMAP bitmap =
+        static_cast<HBITMAP>(LoadImageW(nullptr, folder / found.cFileName, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    BITMAP info = {};
+    if (bitmap && GetObjectW(bitmap, sizeof info, &info))
+        size = SIZE{info.bmWidth, info.bmHeight};
+    DeleteObject(bitmap);
+    return size;
 }
 
 // A real double click at a screen point.
@@ -145,6 +168,38 @@ TEST_F(ToolDialogsTest, LastCaptureShowsThePictureJustTaken)
     ASSERT_NE(nullptr, last) << program.Describe().GetString();
     EXPECT_NE(0, Ask(GetDlgItem(last, kLastPicture), STM_GETIMAGE, IMAGE_BITMAP));
     EXPECT_TRUE(MainProgram::Answer({last, L""}, IDOK));
+}
+
+// A timed capture asks for its selection; the rectangle typed there is what it captures.
+TEST_F(ToolDialogsTest, ATimedCaptureTakesTheRectangleChosenInTheSelectionDialog)
+{
+    TestFolder folder;
+    InfoScSettings settings;
+    settings.LoadFromRegistry();
+    settings.Clear();
+    settings.SetSelection(SP_SC_FILE, true);
+    settings.SetCaptureType(SCT_DESKTOP);
+    ASSERT_TRUE(settings.SaveToRegistry(0));
+    InfoScFile file(L"timed", folder.Path(), FT_BMP, false, false, 2, 1);
+    ASSERT_TRUE(file.SaveToRegistry(0));
+    StartProgram();
+    program.Post(ID_CAPTURE_RECORD);
+    HWND selection = WaitForWindow(L"Selection Type");
+    ASSERT_NE(nullptr, selection) << program.Describe().GetString();
+    HWND types = GetDlgItem(selection, kSelectionType);
+    Ask(types, CB_SETCURSEL, SCT_RECTANGLE);
+    Ask(selection, WM_COMMAND, MAKEWPARAM(kSelectionType, CBN_SELCHANGE), reinterpret_cast<LPARAM>(types));
+    Ask(GetDlgItem(selection, kSelectionText), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"10,10,110,60"));
+    EXPECT_TRUE(MainProgram::Answer({selection, L""}, kUseSelection));
+
+    SIZE size = {};
+    EXPECT_TRUE(WaitFor([&] {
+        size = FirstBitmapSize(folder);
+        return size.cx == 100 && size.cy == 50;
+    })) << size.cx << " x " << size.cy;
+    // The capture ends by itself after its two seconds; the folder goes after the program.
+    WaitFor([&] { return CountFiles(folder / L"*.bmp") >= 2; });
+    EXPECT_EQ(0, program.Exit());
 }
 
 // Find lists the stored file name; a double click on its row shows the File destination.
