@@ -2,6 +2,7 @@ vell_add_test(app_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/CRightButtonHoldTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CFormVwPropertiesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/FocusControlTextTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/CAppCaptureDialogsTest.cpp
             ${VELL_APP_RESOURCES}
     LIBS app_core
     LOCKS vell_display)
