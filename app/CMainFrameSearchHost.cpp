@@ -104,9 +104,14 @@ void CMainFrameSearchHost::CopyOutputLines(CStringArray& lines)
         lines.Add(line);
 }
 
+// The output window compares an upper-case line with the text as given when case does
+// not matter: the text goes in upper case then.
 void CMainFrameSearchHost::ShowOutputLine(int line, const CString& text, bool matchCase)
 {
-    m_frame.GetOutputBar().FindInLine(line, text, matchCase);
+    CString wanted = text;
+    if (!matchCase)
+        wanted.MakeUpper();
+    m_frame.GetOutputBar().FindInLine(line, wanted, matchCase);
 }
 
 void CMainFrameSearchHost::ShowRecordControl(EnumSendParam type, int page, UINT controlId, const CString& text,

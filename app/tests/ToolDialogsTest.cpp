@@ -27,6 +27,7 @@ const UINT kSearchText = 1539;
 const UINT kSearchProperties = 1542;
 const UINT kSearchOutput = 1543;
 const UINT kPropertiesTitle = 1508;
+const UINT kOutputWindow = 20000;
 const UINT kSelectionType = 1255;
 const UINT kSelectionText = 1256;
 const UINT kUseSelection = 1600;
@@ -202,34 +203,44 @@ TEST_F(ToolDialogsTest, ATimedCaptureTakesTheRectangleChosenInTheSelectionDialog
     EXPECT_EQ(0, program.Exit());
 }
 
-// Find lists the stored file name; a double click on its row shows the File destination.
-TEST_F(ToolDialogsTest, FindListsASettingAndItsRowLeadsToItsDestination)
+// Find lists the stored file name and an output line; a double click on a row shows the
+// File destination, or selects the text in the output window.
+TEST_F(ToolDialogsTest, FindListsWhatHoldsTheTextAndItsRowsLeadThere)
 {
     InfoScFile file;
     file.LoadFromRegistry();
     file.FName = L"FindMeReport";
     ASSERT_TRUE(file.SaveToRegistry(0));
     StartProgram();
+    HWND output = program.ChildById(kOutputWindow);
+    Ask(output, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Capture started\r\nSaved the FindMeReport file"));
     program.Post(ID_TOOLS_FIND);
     HWND find = WaitForWindow(L"Find");
     ASSERT_NE(nullptr, find) << program.Describe().GetString();
-    Ask(GetDlgItem(find, kSearchText), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"findmereport"));
-    SetCheck(find, kSearchProperties, true);
-    SetCheck(find, kSearchOutput, false);
-    Click(find, kSearchFind);
     HWND list = GetDlgItem(find, kSearchList);
-    ASSERT_TRUE(WaitFor([&] { return ItemCount(list) == 1 && IsWindowEnabled(GetDlgItem(find, kSearchFind)); }))
-        << ItemCount(list);
+    // Finds the text in one group and double-clicks its one row, on the found text.
+    auto findAndOpen = [&](bool properties) {
+        Ask(GetDlgItem(find, kSearchText), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"findmereport"));
+        SetCheck(find, kSearchProperties, properties);
+        SetCheck(find, kSearchOutput, !properties);
+        Click(find, kSearchFind);
+        ASSERT_TRUE(WaitFor([&] { return ItemCount(list) == 1 && IsWindowEnabled(GetDlgItem(find, kSearchFind)); }))
+            << ItemCount(list);
+        RECT area = {};
+        GetWindowRect(list, &area);
+        RECT header = {};
+        GetWindowRect(FindWindowExW(list, nullptr, WC_HEADERW, nullptr), &header);
+        SetForegroundWindow(find);
+        DoubleClickAt({(area.left + area.right) / 2, header.bottom + 6});
+    };
 
-    // On the found text, right of the module name.
-    RECT area = {};
-    GetWindowRect(list, &area);
-    RECT header = {};
-    GetWindowRect(FindWindowExW(list, nullptr, WC_HEADERW, nullptr), &header);
-    SetForegroundWindow(find);
-    DoubleClickAt({(area.left + area.right) / 2, header.bottom + 6});
+    findAndOpen(true);
     EXPECT_TRUE(WaitFor([&] { return TextOf(program.ChildById(kPropertiesTitle)) == L"File"; }))
         << TextOf(program.ChildById(kPropertiesTitle)).GetString();
+
+    findAndOpen(false);
+    const LRESULT selected = MAKELONG(27, 39); // "FindMeReport" in the second line
+    EXPECT_TRUE(WaitFor([&] { return Ask(output, EM_GETSEL) == selected; })) << std::hex << Ask(output, EM_GETSEL);
 
     EXPECT_TRUE(MainProgram::Answer({find, L""}, IDCANCEL)) << "Close hides Find.";
     EXPECT_TRUE(IsWindow(find));
