@@ -8,6 +8,7 @@
 #include "common/PathHelpers.h"
 #include "testing/TestFiles.h"
 #include "testing/TestFolder.h"
+#include "testing/TestInput.h"
 
 #include <commctrl.h>
 
@@ -49,6 +50,14 @@ void SetCheck(HWND dialog, UINT id, bool on)
 {
     Ask(GetDlgItem(dialog, id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED);
     Click(dialog, id);
+}
+
+// The text as the window gives it (a combo box gives its edit's).
+CString WindowText(HWND window)
+{
+    wchar_t text[256] = {};
+    Ask(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
 int ItemCount(HWND list)
@@ -218,12 +227,30 @@ TEST_F(ToolDialogsTest, FindListsWhatHoldsTheTextAndItsRowsLeadThere)
     HWND find = WaitForWindow(L"Find");
     ASSERT_NE(nullptr, find) << program.Describe().GetString();
     HWND list = GetDlgItem(find, kSearchList);
-    // Finds the text in one group and double-clicks its one row, on the found text.
+    // Finds the text in one group and double-clicks its one row, on the found text. The
+    // first search is typed into the text box, which has the focus, and started with Enter.
     auto findAndOpen = [&](bool properties) {
-        Ask(GetDlgItem(find, kSearchText), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"findmereport"));
         SetCheck(find, kSearchProperties, properties);
         SetCheck(find, kSearchOutput, !properties);
-        Click(find, kSearchFind);
+        if (properties)
+        {
+            SetForegroundWindow(find);
+            ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == find; }));
+            ASSERT_TRUE(TypeTextSettled(L"findmereport"));
+            ASSERT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(find, kSearchText)) == L"findmereport"; }))
+                << WindowText(GetDlgItem(find, kSearchText)).GetString();
+            INPUT enter[2] = {};
+            enter[0].type = enter[1].type = INPUT_KEYBOARD;
+            enter[0].ki.wVk = enter[1].ki.wVk = VK_RETURN;
+            enter[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            ASSERT_TRUE(SendInputSettled(enter, 2));
+        }
+        else
+        {
+            // Sent, not posted: the earlier search's row is gone when it returns.
+            Ask(find, WM_COMMAND, MAKEWPARAM(kSearchFind, BN_CLICKED),
+                reinterpret_cast<LPARAM>(GetDlgItem(find, kSearchFind)));
+        }
         ASSERT_TRUE(WaitFor([&] { return ItemCount(list) == 1 && IsWindowEnabled(GetDlgItem(find, kSearchFind)); }))
             << ItemCount(list);
         RECT area = {};
