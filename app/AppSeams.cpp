@@ -1,5 +1,6 @@
 #include "app/AppSeams.h"
 
+#include "app/CAppMainDialogs.h"
 #include "config/ConfigurationCommands.h"
 #include "framework/AppMessageBox.h"
 
@@ -26,7 +27,7 @@ std::unique_ptr<ICaptureSettingsSheet> AppCreateSettingsSheet()
 
 std::unique_ptr<IMainDialogs> AppCreateMainDialogs()
 {
-    return nullptr;
+    return std::make_unique<CAppMainDialogs>();
 }
 
 std::unique_ptr<IConfigurationStore> AppCreateConfigurationStore()

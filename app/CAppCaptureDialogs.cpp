@@ -1,6 +1,8 @@
 #include "app/CAppCaptureDialogs.h"
 
 #include "app/AppSeams.h"
+#include "capture/dialogs/CDlgPresentationSelectionType.h"
+#include "capture/dialogs/CDlgVideoRecFrameRate.h"
 
 int CAppCaptureDialogs::EditProperties(SendParam& record, HWND parent)
 {
@@ -13,14 +15,17 @@ int CAppCaptureDialogs::EditProperties(SendParam& record, HWND parent)
 int CAppCaptureDialogs::ChooseSelection(EnumSendParam recordType, EnumScreenCaptureType& type,
                                         std::vector<POINT>& points, CString& windowName, HWND parent)
 {
-    if (m_choose)
-        return m_choose(recordType, type, points, windowName, parent);
-    AppShowNotAvailable(L"The selection dialog", parent);
-    return kSelectionManual;
+    return ChooseSelectionType(recordType, type, points, windowName, parent);
 }
 
-int CAppCaptureDialogs::ChooseFrameRate(bool&, int&, HWND parent)
+int CAppCaptureDialogs::ChooseFrameRate(bool& useFrameRate, int& frameRate, HWND parent)
 {
-    AppShowNotAvailable(L"The frame rate dialog", parent);
-    return IDCANCEL;
+    CDlgVideoRecFrameRate dialog(useFrameRate, frameRate, parent);
+    const INT_PTR result = dialog.DoModal();
+    if (result == IDOK)
+    {
+        useFrameRate = dialog.GetUseFrameRate();
+        frameRate = dialog.GetFrameRate();
+    }
+    return static_cast<int>(result);
 }

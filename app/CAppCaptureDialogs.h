@@ -1,8 +1,8 @@
 #pragma once
-// CAppCaptureDialogs: the main program's answer to the capture managers' dialogs. The
-// properties dialog and the selection-type dialog are plugged in by the components that
-// build them; until then each says it is not available yet and the capture goes on with
-// the stored settings (the properties as they are: IDOK; the selection: "Manual").
+// CAppCaptureDialogs: the main program's answer to the capture managers' dialogs: the
+// selection-type and frame-rate dialogs. The properties dialog is plugged in by the
+// component that builds it; until then it says it is not available yet and the capture
+// goes on with the stored settings (the properties as they are: IDOK).
 #include "capture/selection/ICaptureDialogs.h"
 
 #include <functional>
@@ -11,11 +11,8 @@ class CAppCaptureDialogs : public ICaptureDialogs
 {
 public:
     using EditPropertiesFunc = std::function<int(SendParam& record, HWND parent)>;
-    using ChooseSelectionFunc = std::function<int(EnumSendParam recordType, EnumScreenCaptureType& type,
-                                                  std::vector<POINT>& points, CString& windowName, HWND parent)>;
 
     void SetEditProperties(EditPropertiesFunc edit) { m_edit = std::move(edit); }
-    void SetChooseSelection(ChooseSelectionFunc choose) { m_choose = std::move(choose); }
 
     int EditProperties(SendParam& record, HWND parent) override;
     int ChooseSelection(EnumSendParam recordType, EnumScreenCaptureType& type, std::vector<POINT>& points,
@@ -24,5 +21,4 @@ public:
 
 private:
     EditPropertiesFunc m_edit;
-    ChooseSelectionFunc m_choose;
 };

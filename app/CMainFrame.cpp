@@ -56,7 +56,8 @@ const wchar_t* const CMainFrame::kHelpFile = L"Vellumor.chm";
 
 CMainFrame::CMainFrame(CLocalController& controller)
     : CInstanceCop(true), m_controller(controller),
-      m_captureTypesBar(new CCtrlBarCaptureTypes(controller, this)), m_dialogs(AppCreateMainDialogs())
+      m_captureTypesBar(new CCtrlBarCaptureTypes(controller, this)), m_searchHost(*this, controller),
+      m_dialogs(AppCreateMainDialogs())
 {
     m_icon = static_cast<HICON>(
         LoadImageW(AppGetResourceHandle(), MAKEINTRESOURCEW(IDI_VELLUMOR), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));

@@ -12,6 +12,7 @@
 #include "app/CCtrlBarOutput.h"
 #include "app/CFormVwProperties.h"
 #include "app/CFormVwSettings.h"
+#include "app/CMainFrameSearchHost.h"
 #include "app/CRightButtonHold.h"
 #include "app/IConfigurationStore.h"
 #include "app/IMainDialogs.h"
@@ -153,6 +154,7 @@ private:
     HICON m_icon = nullptr;
     std::unique_ptr<CPersistWindowPlacement> m_placement;
     std::unique_ptr<CScTitleTip> m_tip;
+    CMainFrameSearchHost m_searchHost;
     std::unique_ptr<IMainDialogs> m_dialogs;
     CHkVellLibrary m_hooks;
     HACCEL m_accelerators = nullptr;

@@ -398,7 +398,7 @@ void CMainFrame::OnTasksManager()
 void CMainFrame::OnFind()
 {
     if (m_dialogs)
-        m_dialogs->ShowFind(GetSafeHwnd());
+        m_dialogs->ShowFind(m_searchHost, GetSafeHwnd());
     else
         AppShowNotAvailable(L"The Find dialog", GetSafeHwnd());
 }

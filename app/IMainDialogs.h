@@ -3,14 +3,16 @@
 // kept by the implementation), the options and the last screen capture.
 #include <windows.h>
 
+class ISearchHost;
+
 class IMainDialogs
 {
 public:
     virtual ~IMainDialogs() = default;
 
     virtual void ShowErrorsLog(HWND parent) = 0;
-    // Made with the parent on first use, shown every time.
-    virtual void ShowFind(HWND parent) = 0;
+    // Made with the parent on first use over the host, shown every time.
+    virtual void ShowFind(ISearchHost& host, HWND parent) = 0;
     // Modal, without a parent.
     virtual void ShowOptions() = 0;
     virtual void ShowLastCapture(HBITMAP image, HWND parent) = 0;

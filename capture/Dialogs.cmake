@@ -1,6 +1,6 @@
 # The errors log and the small dialogs of the main program, each runnable in a window of
 # its own without the main frame. The program compiles dialogs/Dialogs.rc into its
-# resources.
+# resources; the registry failure text comes with the controller's (controller/Controller.rc).
 add_library(capture_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/LogEntries.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/CLogListCtrl.cpp
@@ -21,6 +21,7 @@ vell_add_test(dialogs_tests
             ${CMAKE_CURRENT_LIST_DIR}/dialogs/tests/SelectionTypeTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/dialogs/tests/FindDialogTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/dialogs/Dialogs.rc
+            ${CMAKE_CURRENT_LIST_DIR}/controller/Controller.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture_dialogs
     LOCKS vell_eventlog vell_registry vell_display vell_input

@@ -1,6 +1,5 @@
 // Commands as the user gives them: the View toggles, hiding and showing again from the tray
-// icon, Record without a destination, a recent configuration, the tasks manager, and the
-// commands whose dialogs are not joined to the main window yet.
+// icon, Record without a destination, a recent configuration and the tasks manager.
 #include "app/AppIds.h"
 #include "app/tests/ProfileFixture.h"
 #include "Info/InfoScSettings.h"
@@ -69,29 +68,6 @@ TEST_F(CommandsTest, RecordWithoutADestinationSaysNoSelectionWasMade)
     program.Post(ID_CAPTURE_RECORD);
     Box box = program.WaitForBox(L"No selection has been made. Please select a screen capture option and try again.");
     EXPECT_TRUE(MainProgram::Answer(box, IDOK));
-}
-
-TEST_F(CommandsTest, CommandsOfPartsNotJoinedYetSaySoAndGoOn)
-{
-    StartProgram();
-    struct Case
-    {
-        UINT command;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
-        {ID_TOOLS_ERRORS_LOG, L"The errors log is not available in this version yet."},
-        {ID_TOOLS_FIND, L"The Find dialog is not available in this version yet."},
-        {ID_TOOLS_OPTIONS, L"The Options dialog is not available in this version yet."},
-    };
-    for (const Case& c : cases)
-    {
-        program.Post(c.command);
-        Box box = program.WaitForBox(c.text);
-        EXPECT_NE(nullptr, box.window) << c.command;
-        EXPECT_TRUE(MainProgram::Answer(box, IDOK)) << c.command;
-    }
-    EXPECT_TRUE(IsWindowVisible(program.Window()));
 }
 
 // The first recent entry names "DefaultConfig.xml", which a fresh profile does not hold:

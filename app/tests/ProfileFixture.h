@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace app_test
 {
 const wchar_t kProductKey[] = L"Software\\Talvono Software\\Talvono Vellumor";
@@ -23,6 +25,44 @@ inline CString ReadString(HKEY root, const CString& key, const wchar_t* name)
         return L"";
     return value;
 }
+
+// Keeps a copy of every setting of the product and puts it back when it goes: for tests
+// whose program stores records, options or a whole configuration.
+class ProductKeyBackup
+{
+public:
+    ProductKeyBackup() : m_backup(L"Software\\VellumorTests\\Backup" + std::to_wstring(GetCurrentProcessId()))
+    {
+        RegDeleteTreeW(HKEY_CURRENT_USER, m_backup.c_str());
+        Copy(kProductKey, m_backup.c_str());
+    }
+    ~ProductKeyBackup()
+    {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kProductKey);
+        Copy(m_backup.c_str(), kProductKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, m_backup.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, m_backup.c_str());
+    }
+    ProductKeyBackup(const ProductKeyBackup&) = delete;
+    ProductKeyBackup& operator=(const ProductKeyBackup&) = delete;
+
+private:
+    static void Copy(const wchar_t* from, const wchar_t* to)
+    {
+        HKEY source = nullptr;
+        HKEY target = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, from, 0, KEY_READ, &source) == ERROR_SUCCESS &&
+            RegCreateKeyExW(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr) ==
+                ERROR_SUCCESS)
+        {
+            EXPECT_EQ(ERROR_SUCCESS, RegCopyTreeW(source, nullptr, target));
+        }
+        RegCloseKey(source);
+        RegCloseKey(target);
+    }
+
+    std::wstring m_backup;
+};
 
 class ProfileFixture : public ::testing::Test
 {

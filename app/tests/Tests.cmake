@@ -1,6 +1,8 @@
 vell_add_test(app_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/CRightButtonHoldTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CFormVwPropertiesTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/FocusControlTextTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/CAppCaptureDialogsTest.cpp
             ${VELL_APP_RESOURCES}
     LIBS app_core
     LOCKS vell_display)
@@ -12,7 +14,9 @@ vell_add_test(vellumor_tests
             ${CMAKE_CURRENT_LIST_DIR}/CommandsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/KeyboardTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/DockStateTest.cpp
-    LIBS framework Info
+            ${CMAKE_CURRENT_LIST_DIR}/ToolDialogsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/ConfigurationCommandsTest.cpp
+    LIBS framework Info common
     LOCKS vell_display vell_input vell_registry vell_eventlog
     PEERS audio
     UNMANAGED_WINDOWS

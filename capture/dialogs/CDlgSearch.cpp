@@ -1,5 +1,6 @@
 #include "capture/dialogs/CDlgSearch.h"
 
+#include "capture/controller/ActionIds.h"
 #include "capture/destinations/CaptureTables.h"
 #include "capture/dialogs/DialogResources.h"
 #include "capture/dialogs/SearchFields.h"

@@ -11,6 +11,7 @@
 #include "Info/InfoScEmail.h"
 #include "Info/InfoScFax.h"
 #include "Info/InfoScFile.h"
+#include "Info/InfoScIcq.h"
 #include "Info/InfoScPrinter.h"
 #include "Info/InfoScScreenSaver.h"
 #include "Info/InfoScWallpaper.h"
@@ -46,6 +47,16 @@ std::vector<SearchField> TrainingPlayingFields(const InfoCBTPlaying& play)
             {1, 1619, Decimal(play.PlayDelayTime)}};
 }
 
+// The contact's number shows in the user list only when a contact is chosen (0: none);
+// the names show in the read-only edits beside it.
+std::vector<SearchField> IcqFields(const InfoScIcq& icq)
+{
+    std::vector<SearchField> fields = {{0, 1068, icq.FirstName}, {0, 1069, icq.LastName}};
+    if (icq.UID != 0)
+        fields.insert(fields.begin(), {0, 1154, Decimal(icq.UID)});
+    return fields;
+}
+
 // The recording and playing records of training, audio, video and movie capture.
 std::vector<SearchField> CaptureKindFields(const SendParam& record)
 {
@@ -54,14 +65,20 @@ std::vector<SearchField> CaptureKindFields(const SendParam& record)
     case SP_CBT_RECORDING:
     {
         const auto& rec = static_cast<const InfoCBTRecording&>(record);
-        return {{0, 1162, rec.RecFName}, {0, 1161, rec.RecPath}};
+        return {{0, 1162, rec.RecFName},
+                {0, 1161, rec.RecPath},
+                {1, 1173, rec.RecSoundDevice},
+                {1, 1347, rec.RecInputPinName}};
     }
     case SP_CBT_PLAYING:
         return TrainingPlayingFields(static_cast<const InfoCBTPlaying&>(record));
     case SP_AUDIO_RECORDING:
     {
         const auto& rec = static_cast<const InfoAudioRecording&>(record);
-        return {{0, 1337, rec.RecFName}, {0, 1339, rec.RecPath}};
+        return {{0, 1337, rec.RecFName},
+                {0, 1339, rec.RecPath},
+                {1, 1345, rec.RecInputDevice},
+                {1, 1141, rec.RecInputPinName}};
     }
     case SP_AUDIO_PLAYING:
     {
@@ -71,12 +88,26 @@ std::vector<SearchField> CaptureKindFields(const SendParam& record)
     case SP_VIDEO_RECORDING:
     {
         const auto& rec = static_cast<const InfoVideoRecording&>(record);
-        return {{0, 1397, rec.RecFName}, {0, 1399, rec.RecPath}, {1, 1406, Decimal(rec.RecFramesRate)}};
+        return {{0, 1397, rec.RecFName},
+                {0, 1399, rec.RecPath},
+                {1, 1405, rec.RecVideoDevice},
+                {1, 1406, Decimal(rec.RecFramesRate)},
+                {1, 1424, Decimal(rec.RecWndLeft)},
+                {1, 1425, Decimal(rec.RecWndTop)},
+                {1, 1426, Decimal(rec.RecWndWidth)},
+                {1, 1427, Decimal(rec.RecWndHeight)},
+                {2, 1411, rec.RecAudioInputDevice},
+                {2, 1415, rec.RecAudioInputPinName}};
     }
     case SP_VIDEO_PLAYING:
     {
         const auto& play = static_cast<const InfoVideoPlaying&>(record);
-        return {{0, 1382, play.PlayFName}, {0, 1395, Decimal(play.PlayRepeat)}};
+        return {{0, 1382, play.PlayFName},
+                {0, 1395, Decimal(play.PlayRepeat)},
+                {0, 1428, Decimal(play.PlayWndLeft)},
+                {0, 1429, Decimal(play.PlayWndTop)},
+                {0, 1430, Decimal(play.PlayWndWidth)},
+                {0, 1431, Decimal(play.PlayWndHeight)}};
     }
     case SP_PRESENTATION_RECORDING:
     {
@@ -119,6 +150,8 @@ std::vector<SearchField> SearchableFields(const SendParam& record)
         return {{0, 1069, mail.Server},  {0, 1068, mail.From},    {0, 1060, mail.To},
                 {0, 1061, mail.CC},      {1, 1062, mail.Subject}, {1, 1063, mail.Body}};
     }
+    case SP_SC_ICQ:
+        return IcqFields(static_cast<const InfoScIcq&>(record));
     case SP_SC_PRINTER:
     {
         const auto& printer = static_cast<const InfoScPrinter&>(record);

@@ -1,7 +1,9 @@
 #pragma once
 // What Find searches: each field of a settings record that a property page shows as text
-// (numbers as their decimal text), with the index of that page and the id of the control
-// that shows it, and the matching rule.
+// (numbers as their decimal text), in an edit or as the chosen item of a list (device and
+// pin names, the fax server, the contact's number), with the index of that page and the
+// id of the control that shows it, and the matching rule. The format lists show a
+// description of the stored format, not its text: formats are not searched.
 #include "Info/SendParam.h"
 #include "framework/CString.h"
 

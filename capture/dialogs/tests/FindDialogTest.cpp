@@ -1,4 +1,8 @@
 #include "Info/InfoAudioPlaying.h"
+#include "Info/InfoAudioRecording.h"
+#include "Info/InfoCBTRecording.h"
+#include "Info/InfoScIcq.h"
+#include "Info/InfoVideoRecording.h"
 #include "Info/InfoScEmail.h"
 #include "Info/InfoScFile.h"
 #include "Info/InfoScWeb.h"
@@ -36,6 +40,57 @@ TEST(SearchMatchTest, MatchesByCaseWordAndPart)
     for (const Case& c : cases)
         EXPECT_EQ(c.found, MatchesSearch(c.field, c.text, c.matchCase, c.wholeWord))
             << CString(c.field) << " / " << CString(c.text) << " case " << c.matchCase << " word " << c.wholeWord;
+}
+
+namespace
+{
+// Whether the record's searchable fields hold that text at that page and control.
+bool HasField(const SendParam& record, int page, UINT controlId, const CString& text)
+{
+    for (const SearchField& field : SearchableFields(record))
+    {
+        if (field.page == page && field.controlId == controlId)
+            return field.text == text;
+    }
+    return false;
+}
+} // namespace
+
+// Texts a page shows as the chosen item of a list are searched where that list is.
+TEST(SearchFieldsTest, ListChoicesAreSearchedOnTheirPage)
+{
+    InfoAudioRecording audio;
+    audio.RecInputDevice = L"Line Device";
+    audio.RecInputPinName = L"Microphone";
+    audio.RecInputFormat = L"0,88200,2,1,44100,16,1";
+    InfoCBTRecording training;
+    training.RecSoundDevice = L"Training Device";
+    training.RecInputPinName = L"Line In";
+    InfoVideoRecording video;
+    video.RecVideoDevice = L"Camera";
+    video.RecAudioInputDevice = L"Camera Sound";
+    video.RecAudioInputPinName = L"Camera Pin";
+    video.RecWndWidth = 321;
+    InfoScIcq icq(L"Ann", L"Lee", 4711, 0, FT_PNG, false, 0, 0);
+    const struct
+    {
+        const SendParam& record;
+        int page;
+        UINT control;
+        const wchar_t* text;
+    } cases[] = {
+        {audio, 1, 1345, L"Line Device"},   {audio, 1, 1141, L"Microphone"},    {training, 1, 1173, L"Training Device"},
+        {training, 1, 1347, L"Line In"},    {video, 1, 1405, L"Camera"},        {video, 1, 1426, L"321"},
+        {video, 2, 1411, L"Camera Sound"},  {video, 2, 1415, L"Camera Pin"},    {icq, 0, 1154, L"4711"},
+        {icq, 0, 1068, L"Ann"},             {icq, 0, 1069, L"Lee"},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(HasField(c.record, c.page, c.control, c.text)) << c.record.GetType() << " " << c.control;
+
+    const InfoScIcq none;
+    EXPECT_FALSE(HasField(none, 0, 1154, L"0")) << "No contact chosen: the list shows no number.";
+    for (const SearchField& field : SearchableFields(audio))
+        EXPECT_NE(audio.RecInputFormat, field.text) << "The format list shows a description, not the format text.";
 }
 
 namespace
