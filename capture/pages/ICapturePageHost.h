@@ -7,6 +7,7 @@
 #include "Info/InfoEnums.h"
 
 class CScreenCaptureManagerBase;
+class SendParam;
 
 class ICapturePageHost
 {
@@ -21,13 +22,17 @@ public:
     // Shows the record type's pages as if it had been selected in the capture-type tree;
     // false when the type could not be shown.
     virtual bool SelectRecordType(EnumSendParam type) = 0;
+    // The live record of a training, audio, video or movie type (18..25); null without
+    // its manager. By default the records of the program's controller's managers.
+    virtual SendParam* GetCaptureRecord(EnumSendParam type);
 };
 
 // The host of the process; null until one is set.
 ICapturePageHost* GetCapturePageHost();
 void SetCapturePageHost(ICapturePageHost* host);
 // The live record of a destination type through the host's manager; null without one.
-class SendParam;
 SendParam* GetLiveDestinationRecord(EnumSendParam type);
+// The live record of a type 18..25 through the host; null without one.
+SendParam* GetLiveCaptureRecord(EnumSendParam type);
 // The host's action menu, when there is a host (a right click on a page or sheet).
 void ShowHostActionMenu();
