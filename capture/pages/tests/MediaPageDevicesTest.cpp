@@ -6,6 +6,7 @@
 #include "Info/InfoVideoRecording.h"
 #include "capture/pages/MediaPagesIds.h"
 #include "capture/pages/tests/PageHostFixture.h"
+#include "standins/audio/TestAudioIds.h"
 #include "standins/camera/CTestCameraDevices.h"
 #include "testing/CStringPrinter.h"
 
@@ -140,8 +141,9 @@ TEST_F(MediaPageDevicesTest, TheItemsObjectsAreReleasedWhenThePagesClose)
     }
 }
 
-// The system's video devices, as the test camera lists them.
-class SystemVideoDevicesTest : public MediaPageDevicesTest
+// The system's devices: the test camera as the system lists it, and the audio engine's
+// lists with the test audio device.
+class SystemDevicesTest : public MediaPageDevicesTest
 {
 protected:
     void SetUp() override
@@ -151,6 +153,7 @@ protected:
         // An empty source puts the system's devices back.
         m_standIns = SetCaptureDeviceSource(CaptureDeviceSource());
         MakeValid(SP_VIDEO_RECORDING);
+        MakeValid(SP_AUDIO_RECORDING);
     }
     void TearDown() override
     {
@@ -161,7 +164,7 @@ protected:
     CaptureDeviceSource m_standIns;
 };
 
-TEST_F(SystemVideoDevicesTest, AStoredCameraThatIsGoneShowsTheFirst)
+TEST_F(SystemDevicesTest, AStoredCameraThatIsGoneShowsTheFirst)
 {
     CTestCameraDevices cameras;
     ASSERT_HRESULT_SUCCEEDED(cameras.ListCameras({L"Cam A", L"Cam B"}));
@@ -177,7 +180,7 @@ TEST_F(SystemVideoDevicesTest, AStoredCameraThatIsGoneShowsTheFirst)
 }
 
 // The empty category's "<< No entries >>" is no device: it is neither accepted nor saved.
-TEST_F(SystemVideoDevicesTest, NoCameraRefusesWithVideoDeviceMissing)
+TEST_F(SystemDevicesTest, NoCameraRefusesWithVideoDeviceMissing)
 {
     CTestCameraDevices cameras;
     ASSERT_HRESULT_SUCCEEDED(cameras.ListCameras({}));
@@ -194,5 +197,25 @@ TEST_F(SystemVideoDevicesTest, NoCameraRefusesWithVideoDeviceMissing)
     EXPECT_EQ(1, m_sheet->GetActiveIndex());
     EXPECT_EQ(Item(1, IDC_VIDEO_DEVICE), GetFocus());
     EXPECT_EQ(std::vector<std::wstring>{}, ChangedValues(before, TakeRegistrySnapshot()));
+}
+// The test audio device is listed with its inputs; without a sound server (this program
+// runs none) the capture formats cannot be listed, and the page refuses an empty format.
+TEST_F(SystemDevicesTest, TheTestAudioDeviceIsListedAndAnEmptyFormatListRefuses)
+{
+    auto& live = static_cast<InfoAudioRecording&>(Live(SP_AUDIO_RECORDING));
+    live.RecInputDevice = L"test audio DEVICE";
+    live.RecInputPinName = L"line in";
+    Show(SP_AUDIO_RECORDING);
+    EXPECT_EQ(CString(kTestAudioDeviceName), Text(1, IDC_AUDIO_DEVICE));
+    EXPECT_EQ((std::vector<CString>{kTestAudioInputs[0], kTestAudioInputs[1], kTestAudioInputs[2]}),
+              Items(1, IDC_AUDIO_PIN));
+    EXPECT_EQ(CString(L"Line In"), Text(1, IDC_AUDIO_PIN));
+    EXPECT_TRUE(Items(1, IDC_AUDIO_FORMAT).empty());
+
+    MessageBoxRecorder boxes(IDOK);
+    EXPECT_FALSE(m_sheet->Save());
+    ASSERT_EQ(1u, boxes.boxes.size());
+    EXPECT_EQ(CString(L"Audio input format is missing."), boxes.boxes[0].text);
+    EXPECT_EQ(Item(1, IDC_AUDIO_FORMAT), GetFocus());
 }
 } // namespace
