@@ -8,20 +8,20 @@ void CAudioInputLists::Fill(HWND page, const CString& device, const CString& for
 {
     m_page = page;
     const CaptureDeviceSource& source = GetCaptureDeviceSource();
-    source.fillAudioFormats(Item(m_format), format);
-    source.fillAudioDevices(Item(m_device), Item(m_pin), device, pin);
+    source.fillAudioFormats(Item(m_items.format), format);
+    source.fillAudioDevices(Item(m_items.device), Item(m_items.pin), device, pin);
 }
 
 void CAudioInputLists::Select(const CString& device, const CString& format, const CString& pin)
 {
-    HWND devices = Item(m_device);
+    HWND devices = Item(m_items.device);
     const LRESULT before = SendMessageW(devices, CB_GETCURSEL, 0, 0);
     SelectComboItemByText(devices, device);
     if (SendMessageW(devices, CB_GETCURSEL, 0, 0) != before)
         FillPins(pin);
     else
-        SelectComboItemByText(Item(m_pin), pin);
-    SelectComboItemByData(Item(m_format), format);
+        SelectComboItemByText(Item(m_items.pin), pin);
+    SelectComboItemByData(Item(m_items.format), format);
 }
 
 void CAudioInputLists::OnDeviceChanged()
@@ -32,39 +32,41 @@ void CAudioInputLists::OnDeviceChanged()
 void CAudioInputLists::FillPins(const CString& pin)
 {
     // A device without pins (or no device) leaves the list empty, not with the old pins.
-    SendMessageW(Item(m_pin), CB_RESETCONTENT, 0, 0);
-    HWND devices = Item(m_device);
+    SendMessageW(Item(m_items.pin), CB_RESETCONTENT, 0, 0);
+    HWND devices = Item(m_items.device);
     const int index = static_cast<int>(SendMessageW(devices, CB_GETCURSEL, 0, 0));
-    GetCaptureDeviceSource().fillAudioPins(devices, Item(m_pin), index, pin);
+    GetCaptureDeviceSource().fillAudioPins(devices, Item(m_items.pin), index, pin);
 }
 
 CString CAudioInputLists::Device() const
 {
-    return GetSelectedDeviceName(Item(m_device));
+    return GetSelectedDeviceName(Item(m_items.device));
 }
 
 CString CAudioInputLists::Format() const
 {
-    return GetComboSelectedData(Item(m_format));
+    return GetComboSelectedData(Item(m_items.format));
 }
 
 CString CAudioInputLists::Pin() const
 {
-    return GetComboSelectedText(Item(m_pin));
+    return GetComboSelectedText(Item(m_items.pin));
 }
 
 void CAudioInputLists::Release()
 {
     if (!m_page)
         return;
-    EmptyDeviceCombo(Item(m_device));
-    EmptyDataStringCombo(Item(m_format));
-    SendMessageW(Item(m_pin), CB_RESETCONTENT, 0, 0);
+    EmptyDeviceCombo(Item(m_items.device));
+    EmptyDataStringCombo(Item(m_items.format));
+    SendMessageW(Item(m_items.pin), CB_RESETCONTENT, 0, 0);
     m_page = nullptr;
 }
 
 void CAudioInputLists::Enable(bool enable)
 {
-    for (UINT id : {m_device, m_format, m_pin})
-        EnableWindow(Item(id), enable ? TRUE : FALSE);
+    for (UINT id : {m_items.device, m_items.format, m_items.pin, m_items.deviceLabel, m_items.formatLabel,
+                    m_items.pinLabel})
+        if (id)
+            EnableWindow(Item(id), enable ? TRUE : FALSE);
 }

@@ -10,7 +10,12 @@
 class CAudioInputLists
 {
 public:
-    CAudioInputLists(UINT device, UINT format, UINT pin) : m_device(device), m_format(format), m_pin(pin) {}
+    // The lists and, where the page has them, their labels (0: none).
+    struct Items
+    {
+        UINT device, format, pin, deviceLabel, formatLabel, pinLabel;
+    };
+    explicit CAudioInputLists(const Items& items) : m_items(items) {}
 
     // Fills the lists of the page's window with the stored values selected.
     void Fill(HWND page, const CString& device, const CString& format, const CString& pin);
@@ -25,13 +30,13 @@ public:
     CString Pin() const;
     // Releases the items' objects and texts and empties the lists.
     void Release();
-    // Enables or disables the three lists.
+    // Enables or disables the three lists and their labels.
     void Enable(bool enable);
 
 private:
     HWND Item(UINT id) const { return GetDlgItem(m_page, static_cast<int>(id)); }
     void FillPins(const CString& pin);
 
-    UINT m_device, m_format, m_pin;
+    Items m_items;
     HWND m_page = nullptr;
 };

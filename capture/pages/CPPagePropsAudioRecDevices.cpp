@@ -4,7 +4,7 @@
 
 CPPagePropsAudioRecDevices::CPPagePropsAudioRecDevices()
     : CPPagePropsCaptureRecord(IDD_PROPS_AUDIO_REC_DEVICES, SP_AUDIO_RECORDING, 1, 3, true),
-      m_lists(IDC_AUDIO_DEVICE, IDC_AUDIO_FORMAT, IDC_AUDIO_PIN)
+      m_lists({IDC_AUDIO_DEVICE, IDC_AUDIO_FORMAT, IDC_AUDIO_PIN, 0, 0, 0})
 {
 }
 

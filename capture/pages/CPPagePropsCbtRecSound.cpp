@@ -4,7 +4,8 @@
 
 CPPagePropsCbtRecSound::CPPagePropsCbtRecSound()
     : CPPagePropsCaptureRecord(IDD_PROPS_CBT_REC_SOUND, SP_CBT_RECORDING, 1, 3, true),
-      m_lists(IDC_CBT_SOUND_DEVICE, IDC_CBT_SOUND_FORMAT, IDC_CBT_SOUND_PIN)
+      m_lists({IDC_CBT_SOUND_DEVICE, IDC_CBT_SOUND_FORMAT, IDC_CBT_SOUND_PIN, IDC_CBT_SOUND_DEVICE_LABEL,
+               IDC_CBT_SOUND_FORMAT_LABEL, IDC_CBT_SOUND_PIN_LABEL})
 {
 }
 
@@ -17,7 +18,7 @@ void CPPagePropsCbtRecSound::RecordToControls()
 {
     m_lists.Select(Copy().RecSoundDevice, Copy().RecSoundFormat, Copy().RecInputPinName);
     SetCheck(IDC_CBT_SOUND, Copy().RecSound);
-    UpdateEnabling();
+    m_lists.Enable(GetCheck(IDC_CBT_SOUND));
 }
 
 void CPPagePropsCbtRecSound::ReadControls()
@@ -41,18 +42,11 @@ bool CPPagePropsCbtRecSound::OnCommand(UINT code, UINT id, HWND control)
     else if (id == IDC_CBT_SOUND && code == BN_CLICKED)
     {
         Copy().RecSound = GetCheck(IDC_CBT_SOUND);
-        UpdateEnabling();
+        m_lists.Enable(GetCheck(IDC_CBT_SOUND));
     }
     else
         return CPPagePropsCaptureRecord::OnCommand(code, id, control);
     return true;
-}
-
-void CPPagePropsCbtRecSound::UpdateEnabling()
-{
-    const bool sound = GetCheck(IDC_CBT_SOUND);
-    m_lists.Enable(sound);
-    EnableItems({IDC_CBT_SOUND_DEVICE_LABEL, IDC_CBT_SOUND_FORMAT_LABEL, IDC_CBT_SOUND_PIN_LABEL}, sound);
 }
 
 void CPPagePropsCbtRecSound::TakeOwnFields(InfoCBTRecording& live, const InfoCBTRecording& copy)

@@ -20,7 +20,5 @@ protected:
 
 private:
     // The lists and their labels are usable exactly while "Record Sound" is checked.
-    void UpdateEnabling();
-
     CAudioInputLists m_lists;
 };

@@ -4,7 +4,8 @@
 
 CPPagePropsVideoRecAudio::CPPagePropsVideoRecAudio()
     : CPPagePropsCaptureRecord(IDD_PROPS_VIDEO_REC_AUDIO, SP_VIDEO_RECORDING, 2, 4, false),
-      m_lists(IDC_VIDEO_AUDIO_DEVICE, IDC_VIDEO_AUDIO_FORMAT, IDC_VIDEO_AUDIO_PIN)
+      m_lists({IDC_VIDEO_AUDIO_DEVICE, IDC_VIDEO_AUDIO_FORMAT, IDC_VIDEO_AUDIO_PIN, IDC_VIDEO_AUDIO_DEVICE_LABEL,
+               IDC_VIDEO_AUDIO_FORMAT_LABEL, IDC_VIDEO_AUDIO_PIN_LABEL})
 {
 }
 
@@ -17,7 +18,7 @@ void CPPagePropsVideoRecAudio::RecordToControls()
 {
     m_lists.Select(Copy().RecAudioInputDevice, Copy().RecAudioInputFormat, Copy().RecAudioInputPinName);
     SetCheck(IDC_VIDEO_AUDIO, Copy().RecAudio);
-    UpdateEnabling();
+    m_lists.Enable(GetCheck(IDC_VIDEO_AUDIO));
 }
 
 void CPPagePropsVideoRecAudio::ReadControls()
@@ -42,18 +43,11 @@ bool CPPagePropsVideoRecAudio::OnCommand(UINT code, UINT id, HWND control)
     else if (id == IDC_VIDEO_AUDIO && code == BN_CLICKED)
     {
         Copy().RecAudio = GetCheck(IDC_VIDEO_AUDIO);
-        UpdateEnabling();
+        m_lists.Enable(GetCheck(IDC_VIDEO_AUDIO));
     }
     else
         return CPPagePropsCaptureRecord::OnCommand(code, id, control);
     return true;
-}
-
-void CPPagePropsVideoRecAudio::UpdateEnabling()
-{
-    const bool audio = GetCheck(IDC_VIDEO_AUDIO);
-    m_lists.Enable(audio);
-    EnableItems({IDC_VIDEO_AUDIO_DEVICE_LABEL, IDC_VIDEO_AUDIO_FORMAT_LABEL, IDC_VIDEO_AUDIO_PIN_LABEL}, audio);
 }
 
 void CPPagePropsVideoRecAudio::TakeOwnFields(InfoVideoRecording& live, const InfoVideoRecording& copy)

@@ -19,8 +19,6 @@ protected:
     void TakeOwnFields(InfoVideoRecording& live, const InfoVideoRecording& copy) override;
 
 private:
-    // The lists and their labels are usable while "Record Audio" is checked.
-    void UpdateEnabling();
-
+    // The lists and their labels are usable exactly while "Record Audio" is checked.
     CAudioInputLists m_lists;
 };

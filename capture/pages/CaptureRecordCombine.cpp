@@ -56,6 +56,12 @@ SendParam* VideoRecording(const std::vector<SendParam*>& pages)
                                   file.RecShowDlg);
 }
 
+template <class R> bool Assign(SendParam& target, const SendParam& source)
+{
+    static_cast<R&>(target) = static_cast<const R&>(source);
+    return true;
+}
+
 SendParam* MovieRecording(const std::vector<SendParam*>& pages)
 {
     const auto& file = Page<InfoPresentationRecording>(pages, 0);
@@ -92,5 +98,32 @@ SendParam* CombineCaptureRecord(int type, const std::vector<SendParam*>& pages)
         return MovieRecording(pages);
     default:
         return new InfoPresentationPlaying(Page<InfoPresentationPlaying>(pages, 0));
+    }
+}
+
+bool AssignCaptureRecord(SendParam& target, const SendParam& source)
+{
+    if (target.GetType() != source.GetType())
+        return false;
+    switch (target.GetType())
+    {
+    case SP_CBT_RECORDING:
+        return Assign<InfoCBTRecording>(target, source);
+    case SP_CBT_PLAYING:
+        return Assign<InfoCBTPlaying>(target, source);
+    case SP_AUDIO_RECORDING:
+        return Assign<InfoAudioRecording>(target, source);
+    case SP_AUDIO_PLAYING:
+        return Assign<InfoAudioPlaying>(target, source);
+    case SP_VIDEO_RECORDING:
+        return Assign<InfoVideoRecording>(target, source);
+    case SP_VIDEO_PLAYING:
+        return Assign<InfoVideoPlaying>(target, source);
+    case SP_PRESENTATION_RECORDING:
+        return Assign<InfoPresentationRecording>(target, source);
+    case SP_PRESENTATION_PLAYING:
+        return Assign<InfoPresentationPlaying>(target, source);
+    default:
+        return false;
     }
 }

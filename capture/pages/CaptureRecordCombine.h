@@ -8,3 +8,6 @@
 // A new record (the caller owns it) from the pages' records in page order; null for
 // another type or a missing page record.
 SendParam* CombineCaptureRecord(int type, const std::vector<SendParam*>& pages);
+// Assigns the whole record source to target, both of one type 18..25; false (nothing
+// assigned) for another type.
+bool AssignCaptureRecord(SendParam& target, const SendParam& source);
