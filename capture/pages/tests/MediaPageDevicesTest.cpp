@@ -5,6 +5,7 @@
 #include "Info/InfoCBTRecording.h"
 #include "Info/InfoVideoRecording.h"
 #include "capture/pages/MediaPagesIds.h"
+#include "common/SystemHelpers.h"
 #include "capture/pages/tests/PageHostFixture.h"
 #include "standins/audio/TestAudioIds.h"
 #include "standins/camera/CTestCameraDevices.h"
@@ -139,6 +140,21 @@ TEST_F(MediaPageDevicesTest, TheItemsObjectsAreReleasedWhenThePagesClose)
         Show(SP_SC_FILE);
         EXPECT_EQ(before, StandInDevices::HeldDevices()) << type;
     }
+}
+
+TEST_F(MediaPageDevicesTest, AFailedCameraListIsReportedOnceAndThePageRefusesToSave)
+{
+    MakeValid(SP_VIDEO_RECORDING);
+    m_devices.cameraResult = E_ACCESSDENIED;
+    MessageBoxRecorder boxes(IDOK);
+    Show(SP_VIDEO_RECORDING);
+    ASSERT_EQ(1u, boxes.boxes.size());
+    EXPECT_EQ(L"Failure enumerating the video devices. Error: " + GetHResultText(E_ACCESSDENIED), boxes.boxes[0].text);
+    EXPECT_EQ(0u, boxes.boxes[0].type & MB_ICONMASK);
+
+    EXPECT_FALSE(m_sheet->Save());
+    ASSERT_EQ(2u, boxes.boxes.size());
+    EXPECT_EQ(CString(L"Video device missing."), boxes.boxes[1].text);
 }
 
 // The system's devices: the test camera as the system lists it, and the audio engine's

@@ -119,6 +119,8 @@ HRESULT StandInDevices::FillAudioFormats(HWND combo, const CString& format)
 
 HRESULT StandInDevices::FillVideoDevices(HWND combo)
 {
+    if (FAILED(cameraResult))
+        return cameraResult;
     AddDevices(combo, cameras);
     return S_OK;
 }

@@ -31,6 +31,8 @@ public:
     // Format texts ("0,176400,4,2,44100,16,1").
     std::vector<std::wstring> formats;
     std::vector<std::wstring> cameras;
+    // What listing the cameras answers; a failure lists none.
+    HRESULT cameraResult = S_OK;
 
 private:
     HRESULT FillAudioDevices(HWND devices, HWND pins, const CString& device, const CString& pin);
