@@ -64,6 +64,7 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesDialogsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CaptureUiHelpersTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/StandInDevices.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CapturePageHostTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/MediaPageDevicesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/MediaPageEnablingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
