@@ -64,12 +64,12 @@ protected:
     bool CheckNameAndFolder(const CString& name, UINT nameId, const CString& folder, UINT folderId);
     // A file to play: its name passes the file-name check, hasExtension accepts its path
     // (else extensionMessage) and its folder exists or is created on the user's word (else
-    // message 140); the focus goes to the edit at every failure.
+    // "The path ... does not exist."); the focus goes to the edit at every failure.
     bool CheckPlayedFile(const CString& path, UINT edit, const std::function<bool(const CString&)>& hasExtension,
                          const CString& extensionMessage);
     // An audio input: with deviceAndFormat, a device and a format (neither empty nor
-    // "<ERROR>": messages 222, 221); always a pin (223). The focus goes to the list of
-    // the missing value.
+    // "<ERROR>"); always a pin. The first missing value is named and its list takes the
+    // focus.
     struct AudioInputItems
     {
         UINT device, format, pin;

@@ -18,7 +18,7 @@ struct PlayerWindowItems
 bool ReadNormalSizeSetting(const wchar_t* valueName);
 // The open dialog's filter of video files.
 extern const wchar_t kVideoFileFilter[];
-// Message 232 with the video extensions.
+// What the user is told of a file to play without a video extension: the extensions.
 CString FormatVideoExtensionMessage();
 
 template <class R> class CPPagePropsPlayerWindow : public CPPagePropsCaptureRecord<R>
@@ -26,6 +26,8 @@ template <class R> class CPPagePropsPlayerWindow : public CPPagePropsCaptureReco
     using Base = CPPagePropsCaptureRecord<R>;
 
 protected:
+    // readOnApply: Apply reads the controls first; normalSizeValue: the registry value the
+    // switch starts from; remembered: the size texts the page class keeps for the run.
     CPPagePropsPlayerWindow(UINT templateId, EnumSendParam type, bool readOnApply, const PlayerWindowItems& items,
                             const wchar_t* normalSizeValue, CPPagePropsCaptureBase::RememberedSize& remembered)
         : Base(templateId, type, 0, 0, true, readOnApply), m_items(items), m_remembered(remembered)

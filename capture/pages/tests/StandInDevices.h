@@ -43,6 +43,6 @@ private:
     CaptureDeviceSource m_previous;
 };
 
-// The format texts the stand-ins list first.
+// The format the stand-ins list first, and their camera.
 extern const wchar_t kStandInFormat[];
 extern const wchar_t kStandInCamera[];
