@@ -25,6 +25,10 @@ public:
         m_manager->GetRecording().LoadFromRegistry();
         m_manager->GetPlaying().LoadFromRegistry();
     }
+    SendParam* GetLiveRecord(bool recorder) override
+    {
+        return recorder ? static_cast<SendParam*>(&m_manager->GetRecording()) : &m_manager->GetPlaying();
+    }
     void SetStepTarget(ICaptureStepTarget* target) override { m_stepTarget = target; }
     void StopStep() override
     {

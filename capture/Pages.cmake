@@ -1,9 +1,29 @@
-# The property pages of screen capture and its destinations, the capture-settings pages,
-# their sheets and the dialogs they open; their dialogs and texts are in pages/Pages.rc
-# and pages/SettingsPages.rc, which the program's resources include.
+# The property pages of screen capture, its destinations and of training, audio, video
+# and movie capture, the capture-settings pages, their sheets and the dialogs they open;
+# their dialogs and texts are in pages/Pages.rc, pages/MediaPropertyPages.rc and
+# pages/SettingsPages.rc, which the program's resources include.
 target_sources(capture PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pages/AddressBook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CapturePageHost.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CAudioInputLists.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CaptureDeviceSource.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CaptureRecordCombine.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsAudioPlaying.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsAudioRecDevices.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsAudioRecFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsCaptureBase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsCbtPlaying.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsCbtPlayingLaunch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsCbtRecEventFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsCbtRecSound.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsPlayerWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsPresentationPlaying.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsPresentationRecordingDuration.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsPresentationRecordingFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsVideoPlaying.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsVideoRecAudio.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsVideoRecDevice.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pages/CPPagePropsVideoRecFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CaptureUiHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CDbColumnsListCtrl.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/CDlgPickAddress.cpp
@@ -50,11 +70,16 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChecksTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesDialogsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CaptureUiHelpersTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/StandInDevices.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CapturePageHostTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/MediaPageDevicesTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/MediaPageEnablingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
             ${CMAKE_CURRENT_LIST_DIR}/pages/SettingsPages.rc
+            ${CMAKE_CURRENT_LIST_DIR}/pages/MediaPropertyPages.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
-    LIBS capture
-    LOCKS vell_display vell_input
+    LIBS capture testcamera_support
+    LOCKS vell_display vell_input vell_camera
     PEERS odbc
     UNMANAGED_WINDOWS)
 
@@ -63,6 +88,7 @@ vell_add_test(pages_tests
 vell_add_test(settings_pages_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageHostFixture.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/SettingsHostFixture.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/StandInDevices.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/SettingsPagesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/TimePageTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/training/tests/TrainingTestSupport.cpp

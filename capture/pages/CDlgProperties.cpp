@@ -1,6 +1,7 @@
 #include "capture/pages/CDlgProperties.h"
 
 #include "capture/destinations/CaptureTables.h"
+#include "capture/pages/CaptureRecordCombine.h"
 #include "capture/pages/CaptureUiHelpers.h"
 #include "capture/pages/DestinationRecordOps.h"
 #include "capture/pages/PagesIds.h"
@@ -45,7 +46,8 @@ void CDlgProperties::OnOK()
 int EditCaptureProperties(SendParam& record, HWND parent)
 {
     const DestinationRecordOps* ops = GetDestinationRecordOps(record.GetType());
-    if (!ops)
+    const int type = record.GetType();
+    if (!ops && (type < SP_CBT_RECORDING || type > SP_PRESENTATION_PLAYING))
         return IDCANCEL;
     CDlgProperties dialog(record.GetType(), parent);
     if (dialog.DoModal() != IDOK)
@@ -53,7 +55,10 @@ int EditCaptureProperties(SendParam& record, HWND parent)
     SendParam* edited = dialog.TakeRecord();
     if (!edited)
         return IDCANCEL;
-    ops->assign(record, *edited);
-    DeleteSendParam(edited, record.GetType());
+    if (ops)
+        ops->assign(record, *edited);
+    else
+        AssignCaptureRecord(record, *edited);
+    DeleteSendParam(edited, type);
     return IDOK;
 }

@@ -39,7 +39,9 @@ bool CPPagePropsBase::FailCheck(const CString& text, UINT icon, UINT controlId)
         sheet->SetSelectingByProgram(selecting);
     }
     AppMessageBox(text, MB_OK | icon, GetSafeHwnd());
-    if (HWND control = controlId ? GetDlgItem(controlId) : nullptr)
+    // A disabled control cannot take the focus; it stays where it is.
+    HWND control = controlId ? GetDlgItem(controlId) : nullptr;
+    if (control && IsWindowEnabled(control))
         SendMessageW(GetSafeHwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
     return false;
 }

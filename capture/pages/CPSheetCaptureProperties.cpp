@@ -20,6 +20,21 @@
 #include "capture/pages/CPPagePropsScWebFile.h"
 #include "capture/pages/CPPagePropsScWebUpload.h"
 #include "capture/pages/CPPagePropertiesCaptureType.h"
+#include "capture/pages/CPPagePropsAudioPlaying.h"
+#include "capture/pages/CPPagePropsAudioRecDevices.h"
+#include "capture/pages/CPPagePropsAudioRecFile.h"
+#include "capture/pages/CPPagePropsCbtPlaying.h"
+#include "capture/pages/CPPagePropsCbtPlayingLaunch.h"
+#include "capture/pages/CPPagePropsCbtRecEventFile.h"
+#include "capture/pages/CPPagePropsCbtRecSound.h"
+#include "capture/pages/CPPagePropsPresentationPlaying.h"
+#include "capture/pages/CPPagePropsPresentationRecordingDuration.h"
+#include "capture/pages/CPPagePropsPresentationRecordingFile.h"
+#include "capture/pages/CPPagePropsVideoPlaying.h"
+#include "capture/pages/CPPagePropsVideoRecAudio.h"
+#include "capture/pages/CPPagePropsVideoRecDevice.h"
+#include "capture/pages/CPPagePropsVideoRecFile.h"
+#include "capture/pages/CaptureRecordCombine.h"
 #include "capture/pages/DestinationRecordOps.h"
 
 namespace
@@ -117,6 +132,24 @@ CPSheetCaptureBase::Pages CPSheetCaptureProperties::CreatePages(int type)
     case SP_SC_WEB:
         return MakePages(std::make_unique<CPPagePropsScWebFile>(), std::make_unique<CPPagePropsScWebUpload>(),
                          duration());
+    case SP_CBT_RECORDING:
+        return MakePages(std::make_unique<CPPagePropsCbtRecEventFile>(), std::make_unique<CPPagePropsCbtRecSound>());
+    case SP_CBT_PLAYING:
+        return MakePages(std::make_unique<CPPagePropsCbtPlaying>(), std::make_unique<CPPagePropsCbtPlayingLaunch>());
+    case SP_AUDIO_RECORDING:
+        return MakePages(std::make_unique<CPPagePropsAudioRecFile>(), std::make_unique<CPPagePropsAudioRecDevices>());
+    case SP_AUDIO_PLAYING:
+        return MakePages(std::make_unique<CPPagePropsAudioPlaying>());
+    case SP_VIDEO_RECORDING:
+        return MakePages(std::make_unique<CPPagePropsVideoRecFile>(), std::make_unique<CPPagePropsVideoRecDevice>(),
+                         std::make_unique<CPPagePropsVideoRecAudio>());
+    case SP_VIDEO_PLAYING:
+        return MakePages(std::make_unique<CPPagePropsVideoPlaying>());
+    case SP_PRESENTATION_RECORDING:
+        return MakePages(std::make_unique<CPPagePropsPresentationRecordingFile>(),
+                         std::make_unique<CPPagePropsPresentationRecordingDuration>());
+    case SP_PRESENTATION_PLAYING:
+        return MakePages(std::make_unique<CPPagePropsPresentationPlaying>());
     default:
         return {};
     }
@@ -183,6 +216,13 @@ bool CPSheetCaptureProperties::Save()
 
 SendParam* CPSheetCaptureProperties::GetRecord()
 {
+    if (CanOperate() && GetShownType() >= SP_CBT_RECORDING)
+    {
+        std::vector<SendParam*> records;
+        for (int i = 0; i < static_cast<int>(GetPages().size()); ++i)
+            records.push_back(GetRecordPage(i) ? GetRecordPage(i)->GetRecord() : nullptr);
+        return CombineCaptureRecord(GetShownType(), records);
+    }
     const DestinationRecordOps* ops = GetDestinationRecordOps(GetShownType());
     if (!CanOperate() || !ops || GetPages().size() < 2)
         return nullptr;

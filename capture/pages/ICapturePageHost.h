@@ -10,6 +10,7 @@
 class CLocalController;
 class CScreenCaptureManagerBase;
 class InfoScSettings;
+class SendParam;
 
 class ICapturePageHost
 {
@@ -26,16 +27,20 @@ public:
     virtual bool SelectRecordType(EnumSendParam type) = 0;
     // The controller of the capture kinds (current kind, record or play mode, what runs,
     // the elapsed-time display, the training hot keys, the managers); null when there is
-    // none.
-    virtual CLocalController* GetController() { return nullptr; }
+    // none. By default the program's controller.
+    virtual CLocalController* GetController();
+    // The live record of a training, audio, video or movie type (18..25); null without
+    // its manager. By default the records of the host controller's managers.
+    virtual SendParam* GetCaptureRecord(EnumSendParam type);
 };
 
 // The host of the process; null until one is set.
 ICapturePageHost* GetCapturePageHost();
 void SetCapturePageHost(ICapturePageHost* host);
 // The live record of a destination type through the host's manager; null without one.
-class SendParam;
 SendParam* GetLiveDestinationRecord(EnumSendParam type);
+// The live record of a type 18..25 through the host; null without one.
+SendParam* GetLiveCaptureRecord(EnumSendParam type);
 // The host's action menu, when there is a host (a right click on a page or sheet).
 void ShowHostActionMenu();
 // The host's controller; null without a host or controller.

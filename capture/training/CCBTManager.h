@@ -55,6 +55,10 @@ public:
     const CString& GetTrainingFile() const { return m_trainingFile; }
 
     void LoadFromRegistry() override;
+    SendParam* GetLiveRecord(bool recorder) override
+    {
+        return recorder ? static_cast<SendParam*>(&m_recording) : &m_playing;
+    }
     bool IsRecording() override;
     bool IsRecordingPaused() override;
     bool IsPlaying() override;

@@ -1,10 +1,12 @@
 // The checks of the destination pages: what the user types (real key presses), the exact
 // message, its icon, and where the focus goes.
 #include "Info/InfoScDatabase.h"
+#include "Info/InfoVideoRecording.h"
 #include "Info/InfoScFax.h"
 #include "Info/InfoScFile.h"
 #include "Info/InfoScIcq.h"
 #include "Info/InfoScWeb.h"
+#include "capture/pages/MediaPagesIds.h"
 #include "capture/pages/PagesIds.h"
 #include "capture/pages/tests/PageHostFixture.h"
 #include "testing/CStringPrinter.h"
@@ -60,6 +62,15 @@ void NoIcqUser(SendParam& live)
 {
     static_cast<InfoScIcq&>(live).UID = 0;
 }
+void PreviewOn(SendParam& live)
+{
+    static_cast<InfoVideoRecording&>(live).RecPreview = true;
+}
+void SmallPreviewOff(SendParam& live)
+{
+    static_cast<InfoVideoRecording&>(live).RecPreview = false;
+    static_cast<InfoVideoRecording&>(live).RecWndWidth = 10;
+}
 void NoExtraColumns(SendParam& live)
 {
     static_cast<InfoScDatabase&>(live).ExtraColInfo.Empty();
@@ -102,6 +113,38 @@ const CheckCase kChecks[] = {
     {"empty screen saver name", SP_SC_SCREENSAVER, 0, Nothing, IDC_SAVER_NAME, L"", IDOK,
      L"Please provide a file name.", kExclamation, IDC_SAVER_NAME},
     {"no ICQ user", SP_SC_ICQ, 0, NoIcqUser, 0, nullptr, IDOK, L"No ICQ user selected.", kExclamation, 0},
+    {"empty audio file name", SP_AUDIO_RECORDING, 0, Nothing, IDC_AUDIO_REC_NAME, L"", IDOK,
+     L"Please provide a file name.", kExclamation, IDC_AUDIO_REC_NAME},
+    {"training file in capitals", SP_CBT_PLAYING, 0, Nothing, IDC_CBT_PLAY_FILE, L"C:\\A.VTF", IDOK, nullptr, 0, 0},
+    {"training file of another type", SP_CBT_PLAYING, 0, Nothing, IDC_CBT_PLAY_FILE, L"C:\\a.wav", IDOK,
+     L"Invalid training file extension. A training file extension should be .vtf.", kExclamation, IDC_CBT_PLAY_FILE},
+    {"audio file in capitals", SP_AUDIO_PLAYING, 0, Nothing, IDC_AUDIO_PLAY_FILE, L"C:\\A.AIFF", IDOK, nullptr, 0, 0},
+    {"audio file of another type", SP_AUDIO_PLAYING, 0, Nothing, IDC_AUDIO_PLAY_FILE, L"C:\\a.avi", IDOK,
+     L"Invalid audio file extension. An audio file extension shoud be .wav, .mpa, .mp2, .mp3, .au, .aif, .aiff or "
+     L".snd.",
+     kExclamation, IDC_AUDIO_PLAY_FILE},
+    {"audio folder not created", SP_AUDIO_PLAYING, 0, Nothing, IDC_AUDIO_PLAY_FILE, L"C:\\no such folder\\a.wav", IDNO,
+     L"The path 'C:\\no such folder\\' does not exist.", kExclamation, IDC_AUDIO_PLAY_FILE},
+    {"video file in capitals", SP_VIDEO_PLAYING, 0, Nothing, IDC_VIDEO_PLAY_FILE, L"C:\\A.MPEG", IDOK, nullptr, 0, 0},
+    {"video file of another type", SP_VIDEO_PLAYING, 0, Nothing, IDC_VIDEO_PLAY_FILE, L"C:\\a.wav", IDOK,
+     L"Invalid video file extension for current operation. A video file extension shoud be .avi, .gt, .mov, .mpg, "
+     L".mpeg or .m1v.",
+     kExclamation, IDC_VIDEO_PLAY_FILE},
+    {"player width 199", SP_VIDEO_PLAYING, 0, Nothing, IDC_VIDEO_PLAY_WIDTH, L"199", IDOK,
+     L"The window's width cannot be less than 200 pixels.", kExclamation, IDC_VIDEO_PLAY_WIDTH},
+    {"player width 200", SP_VIDEO_PLAYING, 0, Nothing, IDC_VIDEO_PLAY_WIDTH, L"200", IDOK, nullptr, 0, 0},
+    {"player height 119", SP_PRESENTATION_PLAYING, 0, Nothing, IDC_MOVIE_PLAY_HEIGHT, L"119", IDOK,
+     L"The window's height cannot be less than 120 pixels.", kExclamation, IDC_MOVIE_PLAY_HEIGHT},
+    {"player height 120", SP_PRESENTATION_PLAYING, 0, Nothing, IDC_MOVIE_PLAY_HEIGHT, L"120", IDOK, nullptr, 0, 0},
+    {"small preview while off", SP_VIDEO_RECORDING, 1, SmallPreviewOff, 0, nullptr, IDOK, nullptr, 0, 0},
+    {"small preview while on", SP_VIDEO_RECORDING, 1, PreviewOn, IDC_VIDEO_PREVIEW_WIDTH, L"10", IDOK,
+     L"The window's width cannot be less than 200 pixels.", kExclamation, IDC_VIDEO_PREVIEW_WIDTH},
+    {"missing application", SP_CBT_PLAYING, 1, Nothing, IDC_LAUNCH_APP, L"C:\\missing.exe", IDOK,
+     L"The file 'C:\\missing.exe' does not exist.", kInformation, IDC_LAUNCH_APP},
+    {"application not a program", SP_CBT_PLAYING, 1, Nothing, IDC_LAUNCH_APP, L"C:\\windows\\win.ini", IDOK,
+     L"Invalid file extension. The file's extension for this operation should be '.exe'. ", kExclamation,
+     IDC_LAUNCH_APP},
+    {"application of blanks", SP_CBT_PLAYING, 1, Nothing, IDC_LAUNCH_APP, L"   ", IDOK, nullptr, 0, 0},
 };
 
 class PageChecksTest : public PageHostTest, public ::testing::WithParamInterface<CheckCase>

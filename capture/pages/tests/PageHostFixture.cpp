@@ -1,6 +1,12 @@
 #include "capture/pages/tests/PageHostFixture.h"
 
 #include "capture/destinations/CImageDestinations.h"
+#include "Info/InfoAudioPlaying.h"
+#include "Info/InfoAudioRecording.h"
+#include "Info/InfoCBTPlaying.h"
+#include "Info/InfoCBTRecording.h"
+#include "Info/InfoPresentationPlaying.h"
+#include "Info/InfoPresentationRecording.h"
 #include "Info/InfoScDatabase.h"
 #include "Info/InfoScEditor.h"
 #include "Info/InfoScEmail.h"
@@ -11,8 +17,11 @@
 #include "Info/InfoScScreenSaver.h"
 #include "Info/InfoScWallpaper.h"
 #include "Info/InfoScWeb.h"
+#include "Info/InfoVideoPlaying.h"
+#include "Info/InfoVideoRecording.h"
 #include "capture/pages/CDlgProperties.h"
 #include "framework/AppWindowText.h"
+#include "standins/audio/TestAudioIds.h"
 #include "testing/PrivateUserRegistry.h"
 #include "testing/TestInput.h"
 
@@ -146,6 +155,16 @@ void PageHostTest::SetUp()
     auto destinations = std::make_unique<CImageDestinations>();
     destinations->LoadFromRegistry();
     m_manager = std::make_unique<CScreenCaptureManager>(std::move(destinations), m_dialogs);
+    m_captureRecords[SP_CBT_RECORDING] = std::make_unique<InfoCBTRecording>();
+    m_captureRecords[SP_CBT_PLAYING] = std::make_unique<InfoCBTPlaying>();
+    m_captureRecords[SP_AUDIO_RECORDING] = std::make_unique<InfoAudioRecording>();
+    m_captureRecords[SP_AUDIO_PLAYING] = std::make_unique<InfoAudioPlaying>();
+    m_captureRecords[SP_VIDEO_RECORDING] = std::make_unique<InfoVideoRecording>();
+    m_captureRecords[SP_VIDEO_PLAYING] = std::make_unique<InfoVideoPlaying>();
+    m_captureRecords[SP_PRESENTATION_RECORDING] = std::make_unique<InfoPresentationRecording>();
+    m_captureRecords[SP_PRESENTATION_PLAYING] = std::make_unique<InfoPresentationPlaying>();
+    for (auto& record : m_captureRecords)
+        record.second->LoadFromRegistry();
     SetCapturePageHost(this);
     const CString hostClass = AppRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     m_host = CreateWindowExW(0, hostClass, L"Page host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 560, 420, nullptr,
@@ -162,6 +181,18 @@ void PageHostTest::TearDown()
     DestroyWindow(m_host);
     SetCapturePageHost(nullptr);
     m_manager.reset();
+}
+
+SendParam* PageHostTest::GetCaptureRecord(EnumSendParam type)
+{
+    auto found = m_captureRecords.find(type);
+    return found == m_captureRecords.end() ? nullptr : found->second.get();
+}
+
+SendParam& PageHostTest::Live(EnumSendParam type)
+{
+    SendParam* record = type >= SP_CBT_RECORDING ? GetCaptureRecord(type) : m_manager->GetRecord(type);
+    return *record;
 }
 
 bool PageHostTest::SelectRecordType(EnumSendParam type)
@@ -273,6 +304,72 @@ void PageHostTest::MakeValid(EnumSendParam type)
         break;
     }
     default:
+        MakeCaptureValid(type);
+        break;
+    }
+}
+
+void PageHostTest::MakeCaptureValid(EnumSendParam type)
+{
+    const CString folder = m_folder.Path();
+    const CString device = kTestAudioDeviceName;
+    const CString pin = kTestAudioInputs[0];
+    switch (type)
+    {
+    case SP_CBT_RECORDING:
+    {
+        auto& training = static_cast<InfoCBTRecording&>(Live(type));
+        training.RecFName = L"Session";
+        training.RecPath = folder;
+        training.RecSoundDevice = device;
+        training.RecSoundFormat = kStandInFormat;
+        training.RecInputPinName = pin;
+        break;
+    }
+    case SP_CBT_PLAYING:
+        static_cast<InfoCBTPlaying&>(Live(type)).PlayFName = folder + L"\\Session.vtf";
+        break;
+    case SP_AUDIO_RECORDING:
+    {
+        auto& audio = static_cast<InfoAudioRecording&>(Live(type));
+        audio.RecFName = L"Sound";
+        audio.RecPath = folder;
+        audio.RecInputDevice = device;
+        audio.RecInputFormat = kStandInFormat;
+        audio.RecInputPinName = pin;
+        break;
+    }
+    case SP_AUDIO_PLAYING:
+        static_cast<InfoAudioPlaying&>(Live(type)).PlayFName = folder + L"\\Sound.wav";
+        break;
+    case SP_VIDEO_RECORDING:
+    {
+        auto& video = static_cast<InfoVideoRecording&>(Live(type));
+        video.RecFName = L"Clip";
+        video.RecPath = folder;
+        video.RecVideoDevice = kStandInCamera;
+        video.RecPreview = false;
+        video.RecAudioInputDevice = device;
+        video.RecAudioInputFormat = kStandInFormat;
+        video.RecAudioInputPinName = pin;
+        break;
+    }
+    case SP_VIDEO_PLAYING:
+    case SP_PRESENTATION_PLAYING:
+    {
+        auto& playing = static_cast<InfoVideoPlaying&>(Live(type));
+        playing.PlayFName = folder + L"\\Clip.avi";
+        playing.PlayWndWidth = 320;
+        playing.PlayWndHeight = 240;
+        break;
+    }
+    case SP_PRESENTATION_RECORDING:
+    {
+        auto& movie = static_cast<InfoPresentationRecording&>(Live(type));
+        movie.RecFName = L"Movie";
+        movie.RecPath = folder;
+        break;
+    }
         break;
     }
 }

@@ -5,6 +5,7 @@
 // holds it: Save, Revert and the display check box are the sheet's operations.
 #include "capture/pages/CPSheetCaptureProperties.h"
 #include "capture/pages/ICapturePageHost.h"
+#include "capture/pages/tests/StandInDevices.h"
 #include "capture/selection/CScreenCaptureManager.h"
 #include "capture/selection/ICaptureDialogs.h"
 #include "common/tests/MessageBoxRecorder.h"
@@ -52,25 +53,31 @@ public:
     CScreenCaptureManagerBase* GetScreenCaptureManager() override { return m_manager.get(); }
     void ShowActionMenu() override { ++m_actionMenus; }
     bool SelectRecordType(EnumSendParam type) override;
+    SendParam* GetCaptureRecord(EnumSendParam type) override;
 
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Gives the live record of a destination type values that pass every page's checks
-    // (an existing folder, editor and cover page, a listed fax server, ...).
+    // Gives the live record of a type values that pass every page's checks (an existing
+    // folder, editor and cover page, a listed fax server, listed devices, ...).
     void MakeValid(EnumSendParam type);
+    void MakeCaptureValid(EnumSendParam type);
     // Shows the type's pages in the host's sheet.
     void Show(int type);
     // The text of a control of a page.
     CString Text(int page, UINT id);
-    SendParam& Live(EnumSendParam type) { return *m_manager->GetRecord(type); }
+    // The live record of a type 7..25.
+    SendParam& Live(EnumSendParam type);
     // A control of the page at the index (the page has its window).
     HWND Item(int page, UINT id);
     IProperties& Page(int index);
     void SetText(int page, UINT id, const wchar_t* text);
 
     TestFolder m_folder;
+    // The devices the pages list, and the live records of types 18..25.
+    StandInDevices m_devices;
+    std::map<int, std::unique_ptr<SendParam>> m_captureRecords;
     HWND m_host = nullptr;
     std::unique_ptr<CPSheetCaptureProperties> m_sheet;
     std::unique_ptr<CScreenCaptureManager> m_manager;

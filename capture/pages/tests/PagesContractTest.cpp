@@ -1,19 +1,25 @@
-// The pattern every destination's pages follow, checked on the real pages of each type in
+// The pattern every record type's pages follow, checked on the real pages of each type in
 // the host's child sheet, against the live records and the registry.
 #include "capture/destinations/CaptureTables.h"
+#include "capture/pages/MediaPagesIds.h"
 #include "capture/pages/PagesIds.h"
 #include "capture/pages/tests/PageHostFixture.h"
 
 namespace
 {
 // A text field of each type and a value for it; numbers where the type's own page has no
-// text (the case-only check is left out for them).
+// text (the case-only check is left out for them). Then a value that fails a check and
+// the message it gives; the destinations fail with a duration as long as the frequency.
 struct TypeCase
 {
     EnumSendParam type;
     int page;
     UINT control;
     const wchar_t* value;
+    int failPage = 0;
+    UINT failControl = 0;
+    const wchar_t* failValue = nullptr;
+    const wchar_t* failMessage = L"The duration value cannot be smaller than the frequence value.";
 };
 
 void PrintTo(const TypeCase& c, std::ostream* out)
@@ -33,6 +39,23 @@ const TypeCase kTypes[] = {
     {SP_SC_SCREENSAVER, 0, IDC_SAVER_NAME, L"Night"},
     {SP_SC_WALLPAPER, 0, IDC_WALLPAPER_NAME, L"Desk"},
     {SP_SC_WEB, 0, IDC_WEBFILE_NAME, L"Upload"},
+    {SP_CBT_RECORDING, 0, IDC_CBT_REC_NAME, L"Session2", 0, IDC_CBT_REC_PATH, L"nowhere",
+     L"Invalid path name. Please correct."},
+    {SP_CBT_PLAYING, 1, IDC_LAUNCH_CMDLINE, L"/Quiet", 0, IDC_CBT_PLAY_FILE, L"C:\\a.txt",
+     L"Invalid training file extension. A training file extension should be .vtf."},
+    {SP_AUDIO_RECORDING, 0, IDC_AUDIO_REC_NAME, L"Voice", 0, IDC_AUDIO_REC_PATH, L"nowhere",
+     L"Invalid path name. Please correct."},
+    {SP_AUDIO_PLAYING, 0, IDC_AUDIO_PLAY_HOURS, L"5", 0, IDC_AUDIO_PLAY_FILE, L"C:\\a.txt",
+     L"Invalid audio file extension. An audio file extension shoud be .wav, .mpa, .mp2, .mp3, .au, .aif, .aiff or "
+     L".snd."},
+    {SP_VIDEO_RECORDING, 1, IDC_VIDEO_FRAME_RATE, L"5", 0, IDC_VIDEO_REC_NAME, L"",
+     L"Please provide a file name."},
+    {SP_VIDEO_PLAYING, 0, IDC_VIDEO_PLAY_LEFT, L"5", 0, IDC_VIDEO_PLAY_WIDTH, L"10",
+     L"The window's width cannot be less than 200 pixels."},
+    {SP_PRESENTATION_RECORDING, 1, IDC_MOVIE_FRAME_RATE, L"5", 0, IDC_MOVIE_REC_NAME, L"",
+     L"Please provide a file name."},
+    {SP_PRESENTATION_PLAYING, 0, IDC_MOVIE_PLAY_TOP, L"5", 0, IDC_MOVIE_PLAY_HEIGHT, L"10",
+     L"The window's height cannot be less than 120 pixels."},
 };
 
 class PagesContractTest : public PageHostTest, public ::testing::WithParamInterface<TypeCase>
@@ -96,18 +119,24 @@ TEST_P(PagesContractTest, OnlyTheChangedPageReportsAndNeitherAfterSave)
 
 TEST_P(PagesContractTest, SaveWithAFailingPageWritesNothing)
 {
+    const TypeCase& c = GetParam();
     const int last = m_sheet->GetPageCount() - 1;
-    Type(GetParam().value);
-    SetText(last, IDC_DURATION_HOURS, L"0");
-    SetText(last, IDC_DURATION_MINUTES, L"0");
-    SetText(last, IDC_DURATION_SECONDS, L"10");
-    SetText(last, IDC_FREQUENCE, L"10");
+    Type(c.value);
+    if (c.failControl)
+        SetText(c.failPage, c.failControl, c.failValue);
+    else
+    {
+        SetText(last, IDC_DURATION_HOURS, L"0");
+        SetText(last, IDC_DURATION_MINUTES, L"0");
+        SetText(last, IDC_DURATION_SECONDS, L"10");
+        SetText(last, IDC_FREQUENCE, L"10");
+    }
     const RegistrySnapshot before = TakeRegistrySnapshot();
     MessageBoxRecorder boxes(IDOK);
 
     EXPECT_FALSE(m_sheet->Save());
     ASSERT_EQ(1u, boxes.boxes.size());
-    EXPECT_EQ(CString(L"The duration value cannot be smaller than the frequence value."), boxes.boxes[0].text);
+    EXPECT_EQ(CString(c.failMessage), boxes.boxes[0].text);
     EXPECT_EQ(std::vector<std::wstring>{}, ChangedValues(before, TakeRegistrySnapshot()));
     Show(GetParam().type);
     EXPECT_NE(CString(GetParam().value), Shown());
@@ -123,7 +152,9 @@ TEST_P(PagesContractTest, DisplayCheckBoxWritesOnlyTheFlag)
     const std::vector<std::wstring> changed = ChangedValues(before, TakeRegistrySnapshot());
     ASSERT_EQ(1u, changed.size());
     const std::wstring name = changed[0].substr(changed[0].rfind(L'\\') + 1);
-    EXPECT_TRUE(name == L"ShowDlg" || name == L"Display") << std::string(name.begin(), name.end());
+    // "ShowDlg" or "Display"; "RecShowDlg" or "PlayShowDlg" for recording and playing.
+    const bool showDialog = name.size() >= 7 && name.compare(name.size() - 7, 7, L"ShowDlg") == 0;
+    EXPECT_TRUE(showDialog || name == L"Display") << std::string(name.begin(), name.end());
     EXPECT_EQ(!shown, Live(GetParam().type).IsDisplayFlagOn());
     // The typed value is still only on the page.
     EXPECT_TRUE(m_sheet->IsModified());
@@ -155,5 +186,5 @@ TEST_P(PagesContractTest, TheLastPageTheUserOpenedIsRemembered)
     EXPECT_EQ(last, LoadActivePageIndex(GetParam().type, true));
 }
 
-INSTANTIATE_TEST_SUITE_P(Destinations, PagesContractTest, ::testing::ValuesIn(kTypes));
+INSTANTIATE_TEST_SUITE_P(RecordTypes, PagesContractTest, ::testing::ValuesIn(kTypes));
 } // namespace

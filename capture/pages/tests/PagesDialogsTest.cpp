@@ -4,6 +4,7 @@
 #include "Info/InfoScFile.h"
 #include "Info/InfoScIcq.h"
 #include "Info/InfoScSettings.h"
+#include "Info/InfoVideoRecording.h"
 #include "capture/destinations/CImageDestinations.h"
 #include "capture/pages/CDlgPickAddress.h"
 #include "capture/pages/CDlgProperties.h"
@@ -11,6 +12,7 @@
 #include "capture/pages/CPPagePropertiesCaptureType.h"
 #include "capture/pages/CPPagePropsScDatabase.h"
 #include "capture/pages/CPSheetCaptureSettings.h"
+#include "capture/pages/MediaPagesIds.h"
 #include "capture/pages/PagesIds.h"
 #include "capture/pages/tests/PageHostFixture.h"
 #include "framework/AppWindowText.h"
@@ -359,5 +361,33 @@ TEST_F(PropertiesDialogTest, CancelCapturesNothing)
     m_manager->CaptureDesktopWindow();
     EXPECT_EQ(1, m_dialogs.propertiesAsked);
     EXPECT_FALSE(Exists(L"Shot.bmp"));
+}
+// The dialog of a video recording joins its three pages into the record the recording
+// runs with; the live record and the stored settings stay as they were (the dialog only
+// remembers the page it opened on).
+TEST_F(PageHostTest, ThePropertiesDialogJoinsTheRecordOfAVideoRecording)
+{
+    MakeValid(SP_VIDEO_RECORDING);
+    auto& live = static_cast<InfoVideoRecording&>(Live(SP_VIDEO_RECORDING));
+    InfoVideoRecording working(live);
+    const InfoVideoRecording before(live);
+    const RegistrySnapshot registry = TakeRegistrySnapshot();
+    ModalDriver driver([](CDialog& dialog) {
+        CPSheetCaptureProperties& sheet = static_cast<CDlgProperties&>(dialog).GetSheet();
+        ASSERT_EQ(3, sheet.GetPageCount());
+        SetWindowTextW(sheet.GetRecordPage(0)->GetDlgItem(IDC_VIDEO_REC_NAME), L"Joined");
+        SetWindowTextW(sheet.GetRecordPage(1)->GetDlgItem(IDC_VIDEO_FRAME_RATE), L"25");
+        SendMessageW(sheet.GetRecordPage(2)->GetDlgItem(IDC_VIDEO_AUDIO), BM_SETCHECK, BST_UNCHECKED, 0);
+        Click(dialog, IDOK);
+    });
+
+    ASSERT_EQ(IDOK, EditCaptureProperties(working, m_host));
+    EXPECT_EQ(CString(L"Joined"), working.RecFName);
+    EXPECT_EQ(25, working.RecFramesRate);
+    EXPECT_FALSE(working.RecAudio);
+    EXPECT_EQ(before.RecAudioInputDevice, working.RecAudioInputDevice);
+    EXPECT_EQ(before.RecVideoDevice, working.RecVideoDevice);
+    EXPECT_TRUE(before == live);
+    EXPECT_EQ(std::vector<std::wstring>{L"\\ActivePage\\22"}, ChangedValues(registry, TakeRegistrySnapshot()));
 }
 } // namespace
