@@ -44,9 +44,21 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChecksTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesDialogsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CaptureUiHelpersTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChoiceDialogsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
     LOCKS vell_display vell_input
     PEERS odbc
+    UNMANAGED_WINDOWS)
+
+# The printer page's print set-up, which lists the printers of the test run's CUPS.
+vell_add_test(pages_printer_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageHostFixture.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PrinterPageTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
+            ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
+    LIBS capture
+    LOCKS vell_display vell_input
+    PEERS printer
     UNMANAGED_WINDOWS)
