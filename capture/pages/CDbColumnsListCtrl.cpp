@@ -1,9 +1,13 @@
 #include "capture/pages/CDbColumnsListCtrl.h"
 
+#include "framework/ListColumnWidths.h"
+
 #include <memory>
 
 namespace
 {
+const wchar_t kWidthsKey[] = L"DbCols";
+
 const wchar_t* CellText(const DbExtraColumn& column, int cell)
 {
     switch (cell)
@@ -29,20 +33,39 @@ bool CDbColumnsListCtrl::Attach(HWND dialog, UINT id)
     if (!SubclassDlgItem(id, dialog))
         return false;
     ListView_SetExtendedListViewStyle(*this, LVS_EX_FULLROWSELECT);
+    InsertColumns(*this);
+    return true;
+}
+
+void CDbColumnsListCtrl::GetColumns(CArray<CColumn>& columns)
+{
     const struct
     {
         const wchar_t* title;
         int width;
     } kColumns[] = {{L"Name", 90}, {L"Type", 40}, {L"Value", 220}};
+    CArray<int> stored;
+    LoadColumnWidths(kWidthsKey, stored);
+    columns.RemoveAll();
     for (int i = 0; i < 3; ++i)
     {
-        LVCOLUMNW column = {};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = const_cast<wchar_t*>(kColumns[i].title);
-        column.cx = kColumns[i].width;
-        ListView_InsertColumn(*this, i, &column);
+        CColumn column;
+        column.title = kColumns[i].title;
+        column.width = stored.GetSize() == 3 ? stored[i] : kColumns[i].width;
+        columns.Add(column);
     }
-    return true;
+}
+
+void CDbColumnsListCtrl::StoreColumnWidths(const CArray<int>& widths)
+{
+    SaveColumnWidths(kWidthsKey, widths);
+}
+
+LRESULT CDbColumnsListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROY)
+        SaveColumnLayout(*this);
+    return CTtListCtrl::WindowProc(message, wParam, lParam);
 }
 
 const DbExtraColumn* CDbColumnsListCtrl::RowColumn(int row) const
@@ -202,5 +225,5 @@ bool CDbColumnsListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lPara
         result = 0;
         return true;
     }
-    return CWnd::OnChildNotify(message, wParam, lParam, result);
+    return CTtListCtrl::OnChildNotify(message, wParam, lParam, result);
 }
