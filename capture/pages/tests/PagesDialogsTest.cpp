@@ -111,6 +111,37 @@ TEST_F(DatabasePageTest, EditAndDeleteFollowTheSelection)
     EXPECT_FALSE(Enabled(IDC_DB_DELETE));
 }
 
+TEST_F(DatabasePageTest, HeaderClicksSortTheRowsAndNewRowsFollowTheOrder)
+{
+    List().AddColumn({L"beta", L"Text", L"3"});
+    List().AddColumn({L"Alpha", L"Text", L"2"});
+    const auto names = [&] {
+        std::vector<CString> shown;
+        for (int row = 0; row < List().GetRowCount(); ++row)
+            shown.push_back(List().GetItemText(row, 0));
+        return shown;
+    };
+    EXPECT_EQ((std::vector<CString>{L"Alpha", L"beta", L"Taken"}), names()) << "by name, letter case aside";
+
+    // Each click lands apart from the last, so that two make no double click.
+    int shift = 6;
+    const auto clickHeader = [&](int column) {
+        HWND header = ListView_GetHeader(List());
+        RECT item = {};
+        ASSERT_TRUE(Header_GetItemRect(header, column, &item));
+        MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&item), 2);
+        SetForegroundWindow(m_host);
+        ClickAt({(item.left + item.right) / 2 + (shift = -shift), (item.top + item.bottom) / 2});
+    };
+    // By value: "(AutoGenerate)" sorts before the digits; again: the other way.
+    clickHeader(2);
+    EXPECT_EQ((std::vector<CString>{L"Taken", L"Alpha", L"beta"}), names());
+    clickHeader(2);
+    EXPECT_EQ((std::vector<CString>{L"beta", L"Alpha", L"Taken"}), names());
+    List().AddColumn({L"Gamma", L"Text", L"25"});
+    EXPECT_EQ((std::vector<CString>{L"beta", L"Gamma", L"Alpha", L"Taken"}), names());
+}
+
 TEST_F(DatabasePageTest, AUniqueColumnAddedThroughTheDialogReachesTheRecord)
 {
     ModalDriver driver([](CDialog& dialog) {
