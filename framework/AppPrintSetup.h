@@ -22,7 +22,7 @@ struct PrintSetupChoice
 using PrintSetupHandler = std::function<bool(HWND owner, PrintSetupChoice& choice)>;
 
 // Installs a handler for every later set-up and returns the previous one (empty: the real
-// dialog).
+// dialog). The handler answers in place of the dialog; the application's printer stays.
 PrintSetupHandler AppSetPrintSetupHandler(PrintSetupHandler handler);
 
 // The print set-up dialog (set-up only: no selection, no page range, no print-to-file, no
