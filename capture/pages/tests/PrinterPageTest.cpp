@@ -113,4 +113,11 @@ TEST_F(PrinterPageTest, TheChosenCopiesAndOrientationReachTheRecord)
         EXPECT_EQ(c.saved, Saved().Orientation);
     }
 }
+TEST_F(PrinterPageTest, AnOrientationNeitherPortraitNorLandscapeShowsAsLandscape)
+{
+    EXPECT_EQ(CString(L"Portrait"), Text(0, IDC_PAGE_COMBO));
+    static_cast<InfoScPrinter&>(Live(SP_SC_PRINTER)).Orientation = static_cast<EnumPageOrientation>(0);
+    m_sheet->Reset(true);
+    EXPECT_EQ(CString(L"Landscape"), Text(0, IDC_PAGE_COMBO));
+}
 } // namespace
