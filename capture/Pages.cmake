@@ -74,6 +74,7 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CapturePageHostTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/MediaPageDevicesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/MediaPageEnablingTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChoiceDialogsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
             ${CMAKE_CURRENT_LIST_DIR}/pages/SettingsPages.rc
             ${CMAKE_CURRENT_LIST_DIR}/pages/MediaPropertyPages.rc
@@ -98,4 +99,16 @@ vell_add_test(settings_pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture_training cuehook_core
     LOCKS vell_display vell_input
+    UNMANAGED_WINDOWS)
+
+# The printer page's print set-up, which lists the printers of the test run's CUPS.
+vell_add_test(pages_printer_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageHostFixture.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/StandInDevices.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PrinterPageTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
+            ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
+    LIBS capture
+    LOCKS vell_display vell_input
+    PEERS printer
     UNMANAGED_WINDOWS)

@@ -1,9 +1,8 @@
 #include "common/PathHelpers.h"
 #include "common/PathValidation.h"
 #include "common/SystemHelpers.h"
+#include "framework/AppFileDialog.h"
 #include "framework/AppMessageBox.h"
-#include "framework/Handles.h"
-#include <shlobj.h>
 
 namespace
 {
@@ -18,14 +17,6 @@ bool FolderExists(const CString& folder)
 {
     DWORD attributes = GetFileAttributesW(folder);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// Selects the incoming folder once the browser has opened.
-int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM, LPARAM folder)
-{
-    if (message == BFFM_INITIALIZED)
-        SendMessageW(window, BFFM_SETSELECTIONW, TRUE, folder);
-    return 0;
 }
 } // namespace
 
@@ -168,27 +159,14 @@ bool CheckFreeDiskSpace(const CString& filePath, DWORD neededBytes, CString& err
 
 bool BrowseForFolder(HWND owner, CString& folder, const CString& title)
 {
-    CComApartment apartment;
-    wchar_t displayName[MAX_PATH];
-    BROWSEINFOW info = {};
-    info.hwndOwner = owner;
-    info.pszDisplayName = displayName;
-    info.lpszTitle = title;
-    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN | BIF_STATUSTEXT;
-    info.lpfn = BrowseCallback;
-    info.lParam = reinterpret_cast<LPARAM>(folder.GetString());
-
-    bool chosen = false;
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info);
-    if (item)
-    {
-        wchar_t path[MAX_PATH];
-        if (SHGetPathFromIDListW(item, path))
-        {
-            folder = path;
-            chosen = true;
-        }
-        CoTaskMemFree(item);
-    }
-    return chosen;
+    FileDialogRequest request;
+    request.folder = true;
+    request.initialPath = folder;
+    request.title = title;
+    request.owner = owner;
+    const FileDialogResult result = AppFileDialog(request);
+    if (!result.chosen || result.paths.empty())
+        return false;
+    folder = result.paths.front();
+    return true;
 }

@@ -37,6 +37,6 @@ CString GetTempDirectory(const CString& folder);
 // created first when missing.
 bool CheckFreeDiskSpace(const CString& filePath, DWORD neededBytes, CString& error);
 
-// The shell's folder browser, starting at folder; true and the chosen folder in folder
-// when the user picks one.
+// The shell's folder browser, starting at folder (through AppFileDialog, which a test can
+// answer); true and the chosen folder in folder when the user picks one.
 bool BrowseForFolder(HWND owner, CString& folder, const CString& title);

@@ -1,6 +1,9 @@
 #include "framework/AppFileDialog.h"
 
+#include "framework/Handles.h"
+
 #include <commdlg.h>
+#include <shlobj.h>
 
 namespace
 {
@@ -13,8 +16,44 @@ FileDialogHandler& Handler()
     return handler;
 }
 
+// Selects the starting folder once the browser is shown.
+int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM, LPARAM folder)
+{
+    if (message == BFFM_INITIALIZED)
+        SendMessageW(window, BFFM_SETSELECTIONW, TRUE, folder);
+    return 0;
+}
+
+FileDialogResult ShowFolderBrowser(const FileDialogRequest& request)
+{
+    CComApartment apartment;
+    wchar_t displayName[MAX_PATH];
+    BROWSEINFOW info = {};
+    info.hwndOwner = request.owner;
+    info.pszDisplayName = displayName;
+    info.lpszTitle = request.title;
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN | BIF_STATUSTEXT;
+    info.lpfn = BrowseCallback;
+    info.lParam = reinterpret_cast<LPARAM>(request.initialPath.GetString());
+
+    FileDialogResult result;
+    if (PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info))
+    {
+        wchar_t path[MAX_PATH];
+        if (SHGetPathFromIDListW(item, path))
+        {
+            result.chosen = true;
+            result.paths.emplace_back(path);
+        }
+        CoTaskMemFree(item);
+    }
+    return result;
+}
+
 FileDialogResult ShowSystemDialog(const FileDialogRequest& request)
 {
+    if (request.folder)
+        return ShowFolderBrowser(request);
     std::wstring names(kNameBufferLength, L'\0');
     names.replace(0, static_cast<size_t>(request.initialPath.GetLength()), request.initialPath.GetString());
     const std::wstring filter = FileDialogFilter(request.filter);

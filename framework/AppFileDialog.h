@@ -1,7 +1,7 @@
 #pragma once
-// Every open-file and save-file dialog of the programs goes through AppFileDialog, so
-// that a test (or an unattended run) can answer it the way AppMessageBox's handler
-// answers message boxes, without a dialog ever blocking.
+// Every open-file and save-file dialog and every folder browser of the programs goes
+// through AppFileDialog, so that a test (or an unattended run) can answer it the way
+// AppMessageBox's handler answers message boxes, without a dialog ever blocking.
 #include "framework/CString.h"
 
 #include <functional>
@@ -11,6 +11,9 @@
 struct FileDialogRequest
 {
     bool save = false; // a save-file dialog instead of an open-file dialog
+    // The shell's folder browser instead of a file dialog: it starts at initialPath and
+    // shows title above the tree; filter, extension and flags do not apply.
+    bool folder = false;
     // The name (or full path) the dialog starts with.
     CString initialPath;
     // Pairs of description and pattern, each closed by "|", the list closed by one more
@@ -29,7 +32,8 @@ struct FileDialogResult
     // The common-dialog error code of a failure (CommDlgExtendedError); 0 when the
     // user cancelled or chose.
     DWORD error = 0;
-    // The full paths chosen: one, or several with OFN_ALLOWMULTISELECT.
+    // The full paths chosen: one, or several with OFN_ALLOWMULTISELECT; the folder of a
+    // folder browser.
     std::vector<CString> paths;
 };
 

@@ -43,3 +43,18 @@ void MergeColumnWidths(CArray<CColumn>& columns, const CArray<int>& widths)
     for (int i = 0; i < columns.GetSize(); ++i)
         columns[i].width = same ? widths[i] : -1;
 }
+
+void LoadTableColumns(const wchar_t* key, std::initializer_list<ColumnDefault> defaults, CArray<CColumn>& columns)
+{
+    CArray<int> stored;
+    LoadColumnWidths(key, stored);
+    const bool useStored = stored.GetSize() == static_cast<int>(defaults.size());
+    columns.RemoveAll();
+    for (const ColumnDefault& column : defaults)
+    {
+        CColumn added;
+        added.title = column.title;
+        added.width = useStored ? stored[columns.GetSize()] : column.width;
+        columns.Add(added);
+    }
+}

@@ -4,6 +4,8 @@
 #include "framework/CArray.h"
 #include "framework/CColumn.h"
 
+#include <initializer_list>
+
 // Nothing is written for an empty array.
 void SaveColumnWidths(const wchar_t* key, const CArray<int>& widths);
 // The stored widths (whole numbers cut at commas); empty when none are stored.
@@ -11,3 +13,13 @@ void LoadColumnWidths(const wchar_t* key, CArray<int>& widths);
 // With as many widths as columns each column takes its stored width; otherwise every
 // column's width becomes -1 (computed when the columns are inserted).
 void MergeColumnWidths(CArray<CColumn>& columns, const CArray<int>& widths);
+
+// A column of a list's table with its default width.
+struct ColumnDefault
+{
+    const wchar_t* title;
+    int width;
+};
+// The table's columns, each at its width stored under the key, or every column at its
+// default width when the stored widths are not one per column.
+void LoadTableColumns(const wchar_t* key, std::initializer_list<ColumnDefault> defaults, CArray<CColumn>& columns);

@@ -13,21 +13,7 @@ CLogListCtrl::CLogListCtrl() : m_header(&CompareRows, 0)
 
 void CLogListCtrl::GetColumns(CArray<CColumn>& columns)
 {
-    const struct
-    {
-        const wchar_t* title;
-        int width;
-    } defaults[] = {{L"Date", 80}, {L"Process", 60}, {L"Type", 60}, {L"Description", 150}};
-    CArray<int> stored;
-    LoadColumnWidths(kProfileName, stored);
-    columns.RemoveAll();
-    for (const auto& column : defaults)
-    {
-        CColumn added;
-        added.title = column.title;
-        added.width = stored.GetSize() == 4 ? stored[columns.GetSize()] : column.width;
-        columns.Add(added);
-    }
+    LoadTableColumns(kProfileName, {{L"Date", 80}, {L"Process", 60}, {L"Type", 60}, {L"Description", 150}}, columns);
 }
 
 void CLogListCtrl::StoreColumnWidths(const CArray<int>& widths)

@@ -1,9 +1,14 @@
 #include "capture/pages/CDbColumnsListCtrl.h"
 
+#include "framework/ListColumnWidths.h"
+
+#include <algorithm>
 #include <memory>
 
 namespace
 {
+const wchar_t kWidthsKey[] = L"DbCols";
+
 const wchar_t* CellText(const DbExtraColumn& column, int cell)
 {
     switch (cell)
@@ -18,6 +23,12 @@ const wchar_t* CellText(const DbExtraColumn& column, int cell)
 }
 } // namespace
 
+CDbColumnsListCtrl::CDbColumnsListCtrl() : m_header(&CompareRows, 0)
+{
+    GetColumns(m_columns);
+    m_header.SetColumns(&m_columns);
+}
+
 CDbColumnsListCtrl::~CDbColumnsListCtrl()
 {
     if (GetSafeHwnd())
@@ -29,20 +40,28 @@ bool CDbColumnsListCtrl::Attach(HWND dialog, UINT id)
     if (!SubclassDlgItem(id, dialog))
         return false;
     ListView_SetExtendedListViewStyle(*this, LVS_EX_FULLROWSELECT);
-    const struct
-    {
-        const wchar_t* title;
-        int width;
-    } kColumns[] = {{L"Name", 90}, {L"Type", 40}, {L"Value", 220}};
-    for (int i = 0; i < 3; ++i)
-    {
-        LVCOLUMNW column = {};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = const_cast<wchar_t*>(kColumns[i].title);
-        column.cx = kColumns[i].width;
-        ListView_InsertColumn(*this, i, &column);
-    }
+    InsertColumns(*this);
+    if (!m_header.SubclassWindow(ListView_GetHeader(*this)))
+        return false;
+    m_header.SetSortColumn(0, false);
     return true;
+}
+
+void CDbColumnsListCtrl::GetColumns(CArray<CColumn>& columns)
+{
+    LoadTableColumns(kWidthsKey, {{L"Name", 90}, {L"Type", 40}, {L"Value", 220}}, columns);
+}
+
+void CDbColumnsListCtrl::StoreColumnWidths(const CArray<int>& widths)
+{
+    SaveColumnWidths(kWidthsKey, widths);
+}
+
+LRESULT CDbColumnsListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROY)
+        SaveColumnLayout(*this);
+    return CTtListCtrl::WindowProc(message, wParam, lParam);
 }
 
 const DbExtraColumn* CDbColumnsListCtrl::RowColumn(int row) const
@@ -65,10 +84,11 @@ int CDbColumnsListCtrl::AddColumn(const DbExtraColumn& column)
 {
     auto copy = std::make_unique<DbExtraColumn>(column);
     int row = 0;
+    const int sortColumn = std::max(m_header.GetSortColumn(), 0);
     for (const int count = GetRowCount(); row < count; ++row)
     {
-        int order = CString(CellText(*RowColumn(row), m_sortColumn)).CompareNoCase(CellText(column, m_sortColumn));
-        if (m_ascending ? order > 0 : order < 0)
+        int order = CString(CellText(*RowColumn(row), sortColumn)).CompareNoCase(CellText(column, sortColumn));
+        if (m_header.IsDescending() ? order < 0 : order > 0)
             break;
     }
     LVITEMW item = {};
@@ -174,33 +194,10 @@ const InfoScDatabase& CDbColumnsListCtrl::GetRecord()
     return m_record;
 }
 
-int CALLBACK CDbColumnsListCtrl::CompareRows(LPARAM first, LPARAM second, LPARAM list)
+int CALLBACK CDbColumnsListCtrl::CompareRows(LPARAM first, LPARAM second, LPARAM header)
 {
-    auto* self = reinterpret_cast<const CDbColumnsListCtrl*>(list);
-    auto* a = reinterpret_cast<const DbExtraColumn*>(first);
-    auto* b = reinterpret_cast<const DbExtraColumn*>(second);
-    int order = CString(CellText(*a, self->m_sortColumn)).CompareNoCase(CellText(*b, self->m_sortColumn));
-    return self->m_ascending ? order : -order;
-}
-
-void CDbColumnsListCtrl::SortBy(int column, bool ascending)
-{
-    if (column < 0 || column > 2)
-        return;
-    m_sortColumn = column;
-    m_ascending = ascending;
-    ListView_SortItems(*this, &CompareRows, reinterpret_cast<LPARAM>(this));
-}
-
-bool CDbColumnsListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
-{
-    // A click on a header sorts by its column, reversing the order on a second click.
-    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == LVN_COLUMNCLICK)
-    {
-        int column = reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem;
-        SortBy(column, column == m_sortColumn ? !m_ascending : true);
-        result = 0;
-        return true;
-    }
-    return CWnd::OnChildNotify(message, wParam, lParam, result);
+    const auto* sort = reinterpret_cast<const CSortHeaderCtrl*>(header);
+    const int column = sort->GetSortColumn();
+    return sort->CompareItems(CellText(*reinterpret_cast<const DbExtraColumn*>(first), column),
+                              CellText(*reinterpret_cast<const DbExtraColumn*>(second), column));
 }

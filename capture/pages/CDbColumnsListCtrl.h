@@ -1,20 +1,25 @@
 #pragma once
 // CDbColumnsListCtrl: the list of the database destination's extra columns ("Name",
 // "Type", "Value"), kept sorted by a column, each row owning its column record; it reads
-// the columns from a database record and writes them back into it.
+// the columns from a database record and writes them back into it. A click on a column's
+// header sorts by it (again: the other way); the user's column widths are kept in the
+// profile under "DbCols".
 #include "Info/InfoScDatabase.h"
 #include "capture/pages/DbExtraColumn.h"
-#include "framework/CWnd.h"
+#include "framework/CListParentItemImp.h"
+#include "framework/CSortHeaderCtrl.h"
+#include "framework/CTtListCtrl.h"
 
 #include <commctrl.h>
 
-class CDbColumnsListCtrl : public CWnd
+class CDbColumnsListCtrl : public CTtListCtrl, public CListParentItemImp
 {
 public:
-    CDbColumnsListCtrl() = default;
+    CDbColumnsListCtrl();
     ~CDbColumnsListCtrl() override;
 
-    // Binds the list view of the dialog item and gives it its columns.
+    // Binds the list view of the dialog item and gives it its columns, at their stored
+    // widths.
     bool Attach(HWND dialog, UINT id);
 
     // Inserts a copy at its sorted place; the row, or -1.
@@ -31,19 +36,23 @@ public:
     void SetRecord(const InfoScDatabase& record, bool fill);
     // The record with its extra columns rebuilt from the rows.
     const InfoScDatabase& GetRecord();
-    // Sorts by a column (0..2), ascending or not; other columns leave the order.
-    void SortBy(int column, bool ascending);
+
+    // The columns at their stored widths; the default widths when none (or not three)
+    // are stored.
+    void GetColumns(CArray<CColumn>& columns) override;
+    void StoreColumnWidths(const CArray<int>& widths) override;
 
 protected:
-    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Stores the column widths as the list goes.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM list);
+    static int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM header);
     const DbExtraColumn* RowColumn(int row) const;
     void SetCells(int row, const DbExtraColumn& column);
     void DeleteAllRows();
 
     InfoScDatabase m_record;
-    int m_sortColumn = 0;
-    bool m_ascending = true;
+    CArray<CColumn> m_columns;
+    CSortHeaderCtrl m_header;
 };

@@ -15,5 +15,8 @@ protected:
     bool OnCommand(UINT code, UINT id, HWND control) override;
 
 private:
+    void ShowOrientation();
+    void ChoosePrinter();
+
     CNumberEdit m_copies;
 };

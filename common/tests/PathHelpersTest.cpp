@@ -2,6 +2,7 @@
 #include "MessageBoxRecorder.h"
 #include "testing/TestFolder.h"
 #include "testing/CStringPrinter.h"
+#include "testing/SystemDialogAnswer.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -247,37 +248,11 @@ TEST(CheckFreeDiskSpace, CreatesTheFoldersAndChecksTheVolume)
 
 namespace
 {
-UINT g_browseAnswer = IDOK;
-
-// Answers the folder browser once it is up, from inside its own message loop.
-void CALLBACK AnswerBrowser(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    HWND browser = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t className[16] = L"";
-            GetClassNameW(window, className, 16);
-            if (IsWindowVisible(window) && wcscmp(className, L"#32770") == 0)
-            {
-                *reinterpret_cast<HWND*>(found) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&browser));
-    if (!browser)
-        return;
-    KillTimer(nullptr, timer);
-    PostMessageW(browser, WM_COMMAND, g_browseAnswer, 0);
-}
-
 bool Browse(UINT answer, CString& folder)
 {
-    g_browseAnswer = answer;
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerBrowser);
-    bool chosen = BrowseForFolder(nullptr, folder, L"Pick a folder");
-    KillTimer(nullptr, timer);
+    SystemDialogAnswer browser(answer);
+    const bool chosen = BrowseForFolder(nullptr, folder, L"Pick a folder");
+    EXPECT_TRUE(browser.Answered());
     return chosen;
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "capture/pages/CaptureUiHelpers.h"
 #include "capture/pages/PagesIds.h"
 #include "capture/pages/tests/PageHostFixture.h"
+#include "framework/AppModule.h"
 #include "framework/AppWindowText.h"
 #include "framework/CDialog.h"
 #include "testing/CStringPrinter.h"
@@ -32,6 +33,36 @@ TEST(CaptureUiHelpersTest, CaptionsAndIconsOfTheRecordTypes)
     {
         EXPECT_EQ(CString(c.caption), GetCaptureTypeCaption(c.type, c.properties)) << c.type;
         EXPECT_EQ(c.icon, GetCaptureTypeIconId(c.type)) << c.type;
+    }
+}
+
+TEST(CaptureUiHelpersTest, EveryRecordTypesIconLoadsAndEachGroupFillsItsImageList)
+{
+    for (int type = 1; type <= 25; ++type)
+    {
+        if (type == 6)
+            continue;
+        const UINT id = GetCaptureTypeIconId(type);
+        for (int size : {16, 32})
+        {
+            HANDLE icon = LoadImageW(AppGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0);
+            EXPECT_NE(nullptr, icon) << "type " << type << ", icon " << id << ", " << size << " pixels";
+            DestroyIcon(static_cast<HICON>(icon));
+        }
+    }
+
+    const struct
+    {
+        int group;
+        bool withGroupIcon;
+        int images;
+    } kGroups[] = {{0, false, 5}, {1, false, 11}, {1, true, 12}, {2, false, 2}, {5, true, 3}};
+    for (const auto& g : kGroups)
+    {
+        HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 5, 10);
+        LoadCaptureTypeIcons(images, g.group, g.withGroupIcon);
+        EXPECT_EQ(g.images, ImageList_GetImageCount(images)) << "group " << g.group;
+        ImageList_Destroy(images);
     }
 }
 

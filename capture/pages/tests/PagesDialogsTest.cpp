@@ -15,6 +15,7 @@
 #include "capture/pages/MediaPagesIds.h"
 #include "capture/pages/PagesIds.h"
 #include "capture/pages/tests/PageHostFixture.h"
+#include "framework/AppProfile.h"
 #include "framework/AppWindowText.h"
 #include "standins/icq/IcqApi.h"
 #include "testing/CStringPrinter.h"
@@ -112,6 +113,37 @@ TEST_F(DatabasePageTest, EditAndDeleteFollowTheSelection)
     EXPECT_FALSE(Enabled(IDC_DB_DELETE));
 }
 
+TEST_F(DatabasePageTest, HeaderClicksSortTheRowsAndNewRowsFollowTheOrder)
+{
+    List().AddColumn({L"beta", L"Text", L"3"});
+    List().AddColumn({L"Alpha", L"Text", L"2"});
+    const auto names = [&] {
+        std::vector<CString> shown;
+        for (int row = 0; row < List().GetRowCount(); ++row)
+            shown.push_back(List().GetItemText(row, 0));
+        return shown;
+    };
+    EXPECT_EQ((std::vector<CString>{L"Alpha", L"beta", L"Taken"}), names()) << "by name, letter case aside";
+
+    // Each click lands apart from the last, so that two make no double click.
+    int shift = 6;
+    const auto clickHeader = [&](int column) {
+        HWND header = ListView_GetHeader(List());
+        RECT item = {};
+        ASSERT_TRUE(Header_GetItemRect(header, column, &item));
+        MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&item), 2);
+        SetForegroundWindow(m_host);
+        ClickAt({(item.left + item.right) / 2 + (shift = -shift), (item.top + item.bottom) / 2});
+    };
+    // By value: "(AutoGenerate)" sorts before the digits; again: the other way.
+    clickHeader(2);
+    EXPECT_EQ((std::vector<CString>{L"Taken", L"Alpha", L"beta"}), names());
+    clickHeader(2);
+    EXPECT_EQ((std::vector<CString>{L"beta", L"Alpha", L"Taken"}), names());
+    List().AddColumn({L"Gamma", L"Text", L"25"});
+    EXPECT_EQ((std::vector<CString>{L"beta", L"Gamma", L"Alpha", L"Taken"}), names());
+}
+
 TEST_F(DatabasePageTest, AUniqueColumnAddedThroughTheDialogReachesTheRecord)
 {
     ModalDriver driver([](CDialog& dialog) {
@@ -125,6 +157,59 @@ TEST_F(DatabasePageTest, AUniqueColumnAddedThroughTheDialogReachesTheRecord)
     ASSERT_TRUE(m_sheet->Save());
     const auto values = ExtraValues(static_cast<InfoScDatabase&>(Live(SP_SC_DATABASE)));
     EXPECT_EQ((std::vector<CString>{L"42(Unique)", L"(AutoGenerate)"}), values);
+}
+
+// The database page with the program's profile in the private registry, where the
+// columns list keeps its widths.
+class DatabaseColumnWidthsTest : public DatabasePageTest
+{
+protected:
+    void SetUp() override
+    {
+        AppSetRegistryKey(L"Talvono Software");
+        AppSetProfileName(L"Talvono Vellumor");
+        DatabasePageTest::SetUp();
+    }
+    void TearDown() override
+    {
+        DatabasePageTest::TearDown();
+        AppSetRegistryKey(nullptr);
+        AppSetProfileName(nullptr);
+    }
+    std::vector<int> Widths()
+    {
+        std::vector<int> widths;
+        for (int column = 0; column < 3; ++column)
+            widths.push_back(ListView_GetColumnWidth(List(), column));
+        return widths;
+    }
+    // Shows another type, then the database page again: a new page with a new list;
+    // stored: widths written into the profile in between.
+    void ShowAgain(const wchar_t* stored = nullptr)
+    {
+        Show(SP_SC_FILE);
+        if (stored)
+            AppWriteProfileString(L"LisColSizes", L"DbCols", stored);
+        Show(SP_SC_DATABASE);
+        m_page = dynamic_cast<CPPagePropsScDatabase*>(m_sheet->GetRecordPage(0));
+        ASSERT_NE(nullptr, m_page);
+    }
+};
+
+TEST_F(DatabaseColumnWidthsTest, WidthsTheUserChangedComeBackWithTheNextPage)
+{
+    EXPECT_EQ((std::vector<int>{90, 40, 220}), Widths());
+    ShowAgain();
+    EXPECT_EQ(CString(), AppGetProfileString(L"LisColSizes", L"DbCols")) << "default widths are not stored";
+
+    ListView_SetColumnWidth(List(), 2, 150);
+    ShowAgain();
+    EXPECT_EQ((std::vector<int>{90, 40, 150}), Widths());
+    EXPECT_EQ(CString(L"90,40,150"), AppGetProfileString(L"LisColSizes", L"DbCols"));
+
+    // Widths stored for another number of columns give the defaults.
+    ShowAgain(L"70,80");
+    EXPECT_EQ((std::vector<int>{90, 40, 220}), Widths());
 }
 
 TEST(ExtraColumnsDialogTest, UniqueValuesAndTheirTypes)
@@ -217,6 +302,8 @@ TEST_F(KindPagesTest, RowsPerKindAndADoubleClickShowsTheRowsType)
         Show(kind.kind);
         HWND list = m_sheet->GetPage(0)->GetDlgItem(IDC_CAPTURE_TYPE_LIST);
         ASSERT_EQ(static_cast<int>(kind.names.size()), ListView_GetItemCount(list)) << kind.kind;
+        // Every row's icon is in the list's images.
+        EXPECT_EQ(ListView_GetItemCount(list), ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_SMALL)));
         for (int row = 0; row < ListView_GetItemCount(list); ++row)
         {
             wchar_t text[64] = {};
