@@ -4,7 +4,7 @@
 
 int CAppCaptureDialogs::EditProperties(SendParam& record, HWND parent)
 {
-    if (m_edit)
+    if (m_edit && m_editable(record.GetType()))
         return m_edit(record, parent);
     AppShowNotAvailable(L"The properties dialog", parent);
     return IDOK;

@@ -14,7 +14,15 @@ public:
     using ChooseSelectionFunc = std::function<int(EnumSendParam recordType, EnumScreenCaptureType& type,
                                                   std::vector<POINT>& points, CString& windowName, HWND parent)>;
 
-    void SetEditProperties(EditPropertiesFunc edit) { m_edit = std::move(edit); }
+    using EditableFunc = std::function<bool(EnumSendParam recordType)>;
+
+    // The properties dialog for the record types that editable accepts; the others still
+    // go on as they are.
+    void SetEditProperties(EditPropertiesFunc edit, EditableFunc editable)
+    {
+        m_edit = std::move(edit);
+        m_editable = std::move(editable);
+    }
     void SetChooseSelection(ChooseSelectionFunc choose) { m_choose = std::move(choose); }
 
     int EditProperties(SendParam& record, HWND parent) override;
@@ -24,5 +32,6 @@ public:
 
 private:
     EditPropertiesFunc m_edit;
+    EditableFunc m_editable;
     ChooseSelectionFunc m_choose;
 };

@@ -11,6 +11,8 @@
 #include "capture/controller/CLocalController.h"
 #include "capture/destinations/CImageDestinations.h"
 #include "capture/movie/CPresentationManager.h"
+#include "capture/pages/CDlgProperties.h"
+#include "capture/pages/DestinationRecordOps.h"
 #include "capture/video/CWndVideoRecorder.h"
 #include "common/CMruFileManager.h"
 #include "common/CRegistry.h"
@@ -70,6 +72,8 @@ bool CVellumorApp::InitInstance()
     PrepareRecentList();
     WriteScreenSaverFolder();
     CheckComponents(socketsStarted);
+    m_captureDialogs.SetEditProperties(EditCaptureProperties,
+                                       [](EnumSendParam type) { return GetDestinationRecordOps(type) != nullptr; });
     CreateController();
     m_frame.reset(new CMainFrame(*GetLocalController()));
     if (!m_frame->LoadFrame())
