@@ -13,6 +13,7 @@ vell_add_test(vellumor_tests
             ${CMAKE_CURRENT_LIST_DIR}/KeyboardTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/DockStateTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PagesTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/TrainingTest.cpp
     LIBS framework Info
     LOCKS vell_display vell_input vell_registry vell_eventlog
     PEERS audio
