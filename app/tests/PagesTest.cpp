@@ -1,16 +1,19 @@
 // The property and settings pages in the program's views and in its Properties dialog:
 // a type chosen in the capture-type tree shows its pages in both views; an edit reaches
 // the live record and the registry only through Save (No to the question on leaving it
-// drops it); a capture whose record asks for its dialog shows the live record's pages.
+// drops it); the edit keys work in a page's field; a capture whose record asks for its
+// dialog shows the live record's pages.
 #include "app/AppIds.h"
 #include "app/tests/ProfileFixture.h"
 #include "capture/pages/PagesIds.h"
 #include "Info/InfoScFile.h"
 #include "Info/InfoScSettings.h"
+#include "testing/TestClipboard.h"
 #include "testing/TestFolder.h"
 #include "testing/TestInput.h"
 
 #include <commctrl.h>
+#include <vector>
 
 namespace app_test
 {
@@ -55,19 +58,37 @@ void Click(HWND window)
     SendInputSettled(inputs, 2);
 }
 
-// Selects the edit's whole text with Home, Shift+End, then types the text over it.
-void TypeOver(HWND edit, const wchar_t* text)
+// Presses the key with the modifiers held, into the focused window.
+void Press(WORD key, std::initializer_list<WORD> modifiers = {})
 {
-    Click(edit);
-    const WORD keys[][2] = {{VK_HOME, 0}, {VK_SHIFT, 0}, {VK_END, 0}, {VK_END, 1}, {VK_SHIFT, 1}};
-    for (const auto& key : keys)
-    {
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD vk, bool up) {
         INPUT input = {};
         input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key[0];
-        input.ki.dwFlags = key[1] ? KEYEVENTF_KEYUP : 0;
-        SendInputSettled(input);
-    }
+        input.ki.wVk = vk;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    for (WORD modifier : modifiers)
+        add(modifier, false);
+    add(key, false);
+    add(key, true);
+    for (WORD modifier : modifiers)
+        add(modifier, true);
+    SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size()));
+}
+
+// Clicks into the edit and selects its whole text with Home, Shift+End.
+void SelectAllOf(HWND edit)
+{
+    Click(edit);
+    Press(VK_HOME);
+    Press(VK_END, {VK_SHIFT});
+}
+
+void TypeOver(HWND edit, const wchar_t* text)
+{
+    SelectAllOf(edit);
     TypeTextSettled(text);
 }
 
@@ -188,6 +209,30 @@ TEST_F(PagesTest, AnEditReachesTheRecordOnlyThroughSave)
     ASSERT_TRUE(WaitForTitle(L"Clipboard"));
     EXPECT_TRUE(program.Boxes().empty());
     EXPECT_NE(nullptr, ShowFileName(L"after"));
+}
+
+// The program's edit keys work in a page's field: both copy keys, cut, and paste.
+TEST_F(PagesTest, EditKeysCopyCutAndPasteInAPageField)
+{
+    StartProgram();
+    HWND name = ShowFileName(L"before");
+    ASSERT_NE(nullptr, name);
+    TypeOver(name, L"after");
+    ASSERT_TRUE(WaitFor([&] { return EditText(name) == L"after"; }));
+    const WORD copyKeys[][2] = {{'C', VK_CONTROL}, {VK_INSERT, VK_CONTROL}};
+    for (const auto& keys : copyKeys)
+    {
+        ClearClipboard();
+        SelectAllOf(name);
+        Press(keys[0], {keys[1]});
+        EXPECT_TRUE(WaitFor([] { return ClipboardText() == L"after"; })) << keys[0];
+    }
+    ClearClipboard();
+    SelectAllOf(name);
+    Press(VK_DELETE, {VK_SHIFT});
+    EXPECT_TRUE(WaitFor([&] { return EditText(name).IsEmpty() && ClipboardText() == L"after"; }));
+    Press(VK_INSERT, {VK_SHIFT});
+    EXPECT_TRUE(WaitFor([&] { return EditText(name) == L"after"; }));
 }
 
 TEST_F(PagesTest, ACaptureWhoseRecordAsksShowsItsPagesInThePropertiesDialog)
