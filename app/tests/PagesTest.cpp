@@ -121,8 +121,7 @@ protected:
         savedSettings.SaveToRegistry(0);
     }
 
-    // Chooses the tree's item as the tree's own selection does it.
-    void Choose(TreePlace place) const
+    LPARAM TreeItem(TreePlace place) const
     {
         HWND tree = program.ChildById(kTreeId);
         auto item = reinterpret_cast<LPARAM>(Ask(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
@@ -132,7 +131,12 @@ protected:
             item = Ask(tree, TVM_GETNEXTITEM, TVGN_CHILD, item);
         for (int i = 0; i < place.child; ++i)
             item = Ask(tree, TVM_GETNEXTITEM, TVGN_NEXT, item);
-        PostMessageW(tree, TVM_SELECTITEM, TVGN_CARET, item);
+        return item;
+    }
+    // Chooses the tree's item as the tree's own selection does it.
+    void Choose(TreePlace place) const
+    {
+        PostMessageW(program.ChildById(kTreeId), TVM_SELECTITEM, TVGN_CARET, TreeItem(place));
     }
     // The visible control of the id, once there is one.
     HWND WaitForShown(UINT id) const
@@ -209,6 +213,28 @@ TEST_F(PagesTest, AnEditReachesTheRecordOnlyThroughSave)
     ASSERT_TRUE(WaitForTitle(L"Clipboard"));
     EXPECT_TRUE(program.Boxes().empty());
     EXPECT_NE(nullptr, ShowFileName(L"after"));
+}
+
+// A double click on a row of the kind's page shows that type, selected in the tree too.
+TEST_F(PagesTest, ADoubleClickOnAKindsRowShowsThatType)
+{
+    StartProgram();
+    Choose(kScreenCapture);
+    ASSERT_TRUE(WaitForTitle(L"Screen Capture"));
+    HWND list = WaitForShown(IDC_CAPTURE_TYPE_LIST);
+    ASSERT_NE(nullptr, list);
+    RECT header = {};
+    GetWindowRect(FindWindowExW(list, nullptr, WC_HEADERW, nullptr), &header);
+    SetCursorPos(header.left + 30, header.bottom + 8);
+    INPUT clicks[4] = {};
+    for (int i = 0; i < 4; ++i)
+    {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    }
+    SendInputSettled(clicks, 4);
+    EXPECT_TRUE(WaitForTitle(L"Clipboard")) << TextOf(program.ChildById(IDC_PROPS_TITLE)).GetString();
+    EXPECT_EQ(TreeItem(kClipboard), Ask(program.ChildById(kTreeId), TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
 
 // The program's edit keys work in a page's field: both copy keys, cut, and paste.
