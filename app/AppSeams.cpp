@@ -1,6 +1,9 @@
 #include "app/AppSeams.h"
 
 #include "app/CAppMainDialogs.h"
+#include "app/CPropertiesSheetAdapter.h"
+#include "app/CSettingsSheetAdapter.h"
+#include "capture/training/CCBTManager.h"
 #include "config/ConfigurationCommands.h"
 #include "framework/AppMessageBox.h"
 
@@ -17,12 +20,12 @@ public:
 
 std::unique_ptr<ICapturePropertiesSheet> AppCreatePropertiesSheet()
 {
-    return nullptr;
+    return std::make_unique<CPropertiesSheetAdapter>();
 }
 
 std::unique_ptr<ICaptureSettingsSheet> AppCreateSettingsSheet()
 {
-    return nullptr;
+    return std::make_unique<CSettingsSheetAdapter>();
 }
 
 std::unique_ptr<IMainDialogs> AppCreateMainDialogs()
@@ -35,9 +38,9 @@ std::unique_ptr<IConfigurationStore> AppCreateConfigurationStore()
     return std::make_unique<CXmlConfigurationStore>();
 }
 
-std::unique_ptr<ITrainingCaptureManager> AppCreateTrainingManager(ICaptureDialogs&)
+std::unique_ptr<ITrainingCaptureManager> AppCreateTrainingManager(ICaptureDialogs& dialogs)
 {
-    return nullptr;
+    return std::make_unique<CCBTManager>(&dialogs);
 }
 
 void AppShowNotAvailable(const wchar_t* feature, HWND parent)

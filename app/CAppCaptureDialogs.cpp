@@ -1,15 +1,12 @@
 #include "app/CAppCaptureDialogs.h"
 
-#include "app/AppSeams.h"
 #include "capture/dialogs/CDlgPresentationSelectionType.h"
 #include "capture/dialogs/CDlgVideoRecFrameRate.h"
+#include "capture/pages/CDlgProperties.h"
 
 int CAppCaptureDialogs::EditProperties(SendParam& record, HWND parent)
 {
-    if (m_edit)
-        return m_edit(record, parent);
-    AppShowNotAvailable(L"The properties dialog", parent);
-    return IDOK;
+    return EditCaptureProperties(record, parent);
 }
 
 int CAppCaptureDialogs::ChooseSelection(EnumSendParam recordType, EnumScreenCaptureType& type,

@@ -7,6 +7,7 @@
 #include "capture/controller/CaptureType.h"
 #include "capture/controller/CMenuActions.h"
 #include "capture/selection/CScTitleTip.h"
+#include "capture/training/CCBTManager.h"
 #include "capture/video/VideoPlayerIds.h"
 #include "Info/InfoAudioPlaying.h"
 #include "Info/InfoAudioRecording.h"
@@ -100,6 +101,8 @@ int CMainFrame::OnCreate(CREATESTRUCTW& cs)
     AddTrayIcon();
     if (!CreateToolBars() || !CreateStatusBar())
         return -1;
+    // The pages of the views read the live records through the host as they are made.
+    SetCapturePageHost(this);
     EnableDocking(CBRS_ALIGN_ANY);
     for (CToolBar* bar : {&m_toolBar, &m_toolBarMisc})
         bar->EnableDocking(CBRS_ALIGN_ANY);
@@ -110,6 +113,8 @@ int CMainFrame::OnCreate(CREATESTRUCTW& cs)
     m_controller.SetScreenManagerOwner(this);
     m_controller.SetPresentationManagerOwner(this);
     m_controller.SetHost(this);
+    if (auto* training = dynamic_cast<CCBTManager*>(m_controller.GetTrainingManager()))
+        training->SetMainWindow(GetSafeHwnd());
     PrepareHooks();
     m_placement.reset(new CPersistWindowPlacement(GetSafeHwnd()));
     m_placement->Restore(SW_SHOWNORMAL, false, kDefaultPlacement);
@@ -230,6 +235,10 @@ void CMainFrame::OnDestroy()
     m_hooks.HkVellStopNotify();
     HookCBTKeyboard::UnInstallKeyboardProc();
     m_controller.SetHost(nullptr);
+    if (auto* training = dynamic_cast<CCBTManager*>(m_controller.GetTrainingManager()))
+        training->SetMainWindow(nullptr);
+    if (GetCapturePageHost() == this)
+        SetCapturePageHost(nullptr);
     m_controller.SetScreenManagerOwner(nullptr);
     m_controller.SetPresentationManagerOwner(nullptr);
     AppRemoveIdleHandler(m_idleHandler);
@@ -505,6 +514,21 @@ bool CMainFrame::ShowRecordType(EnumSendParam recordType, int page)
         return false;
     m_settingsView->ShowRecordType(recordType, page, false);
     return true;
+}
+
+CScreenCaptureManagerBase* CMainFrame::GetScreenCaptureManager()
+{
+    return m_controller.GetScreenManager();
+}
+
+void CMainFrame::ShowActionMenu()
+{
+    CMenuActions(CMenuActions::kView, m_controller).Show(m_controller.GetCaptureType());
+}
+
+bool CMainFrame::SelectRecordType(EnumSendParam type)
+{
+    return m_captureTypesBar->SelectRecordType(type, -1, true, false);
 }
 
 // The live record of a destination is the screen manager's; the other records are

@@ -5,7 +5,7 @@
 // captures (the right-button hold that begins a selection, the outcome of each capture:
 // tip, event log, output line), hears the capture managers' messages for the controller,
 // arms the training hot keys while training is the capture type, and keeps its placement
-// and its bars' places in the profile.
+// and its bars' places in the profile. It hosts the property pages of its views.
 //
 // One instance runs per session: a second start brings this window forward and ends.
 #include "app/CCtrlBarCaptureTypes.h"
@@ -18,6 +18,7 @@
 #include "app/IMainDialogs.h"
 #include "Info/InfoScSettings.h"
 #include "capture/controller/IControllerHost.h"
+#include "capture/pages/ICapturePageHost.h"
 #include "capture/selection/CHkVellLibrary.h"
 #include "capture/selection/ICaptureOwner.h"
 #include "common/CInstanceCop.h"
@@ -39,7 +40,11 @@ const UINT WM_TRAY_NOTIFY = WM_USER + 100;
 const UINT WM_CLOSE_VIDEO_RECORDER = WM_USER + 133;
 const UINT WM_CLOSE_VIDEO_PLAYER = WM_USER + 134;
 
-class CMainFrame : public BitmapMenu<CFrameWnd>, public CInstanceCop, public ICaptureOwner, public IControllerHost
+class CMainFrame : public BitmapMenu<CFrameWnd>,
+                   public CInstanceCop,
+                   public ICaptureOwner,
+                   public IControllerHost,
+                   public ICapturePageHost
 {
 public:
     static const UINT_PTR kHoldTimerId = 5903;
@@ -77,6 +82,11 @@ public:
     void ResetTimePage(int captureType) override;
     void SwitchCaptureHooks() override;
     bool ShowRecordType(EnumSendParam recordType, int page) override;
+
+    // ICapturePageHost.
+    CScreenCaptureManagerBase* GetScreenCaptureManager() override;
+    void ShowActionMenu() override;
+    bool SelectRecordType(EnumSendParam type) override;
 
 protected:
     void PreCreateWindow(CREATESTRUCTW& cs) override;

@@ -13,7 +13,8 @@ public:
     // Makes the sheet as a visible child of the parent, over the rectangle (client
     // coordinates of the parent); false when it cannot be made.
     virtual bool Create(HWND parent, const RECT& place) = 0;
-    // Shows the pages of the record type, opening the page of the hint (-1: the first).
+    // Shows the pages of the record type, opening the page of the hint (-1: the page last
+    // looked at for the type).
     virtual bool ShowPages(EnumSendParam type, int pageHint) = 0;
     // Whether any page holds an edit not applied yet.
     virtual bool IsModified() = 0;

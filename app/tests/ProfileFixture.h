@@ -1,6 +1,6 @@
 #pragma once
 // Each test starts the program with an empty profile of its own (recent list, window
-// placement, bar places), which is removed again afterwards.
+// placement, bar places, the pages last looked at), which is removed again afterwards.
 #include "app/tests/MainProgram.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ const wchar_t kProductKey[] = L"Software\\Talvono Software\\Talvono Vellumor";
 
 inline void ClearProfile()
 {
-    for (const wchar_t* section : {L"Recent Config Files", L"CtrlBars", L"PersistWndSetts"})
+    for (const wchar_t* section : {L"Recent Config Files", L"CtrlBars", L"PersistWndSetts", L"ActivePage", L"ActivePageSetts"})
         RegDeleteTreeW(HKEY_CURRENT_USER, CString(kProductKey) + L"\\" + section);
 }
 

@@ -56,7 +56,9 @@ void RefreshSheetPages(CPropertySheet& sheet, bool visitPages)
     const int active = sheet.GetActiveIndex();
     if (visitPages)
     {
-        const bool visible = IsWindowVisible(sheet) != FALSE;
+        // The sheet's own style: a host not shown yet (a dialog in its initialisation, a
+        // view before its frame appears) must not leave the sheet hidden.
+        const bool visible = (GetWindowLongPtrW(sheet, GWL_STYLE) & WS_VISIBLE) != 0;
         ShowWindow(sheet, SW_HIDE);
         for (int i = 0; i < sheet.GetPageCount(); ++i)
             sheet.SetActivePage(i);

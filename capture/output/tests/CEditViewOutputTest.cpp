@@ -5,6 +5,7 @@
 #include "capture/output/OutputIds.h"
 #include "framework/AppMainWnd.h"
 #include "framework/AppWindowText.h"
+#include "testing/TestClipboard.h"
 #include "testing/TestPump.h"
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
@@ -80,29 +81,6 @@ protected:
     CommandFrame frame;
     CEditViewOutput view;
 };
-
-CString ClipboardText()
-{
-    CString text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
-    {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-void ClearClipboard()
-{
-    if (OpenClipboard(nullptr))
-    {
-        ::EmptyClipboard();
-        CloseClipboard();
-    }
-}
 
 void Key(WORD key, bool up)
 {

@@ -1,0 +1,74 @@
+// Training capture from the main window: Record in the training kind records the user's
+// input into the record's ".vtf" file until the record's duration ends it.
+#include "app/AppIds.h"
+#include "app/tests/ProfileFixture.h"
+#include "Info/InfoCBTRecording.h"
+#include "testing/TestFolder.h"
+
+namespace app_test
+{
+namespace
+{
+const wchar_t kCommonKey[] = L"Software\\Talvono Software\\Talvono Vellumor\\Common";
+const wchar_t* const kChoiceValues[] = {L"CaptType", L"CBTType"};
+
+class TrainingTest : public ProfileFixture
+{
+protected:
+    void SetUp() override
+    {
+        ProfileFixture::SetUp();
+        savedRecording.LoadFromRegistry();
+        for (int i = 0; i < 2; ++i)
+            hadChoice[i] = Read(kChoiceValues[i], savedChoice[i]);
+    }
+    void TearDown() override
+    {
+        ProfileFixture::TearDown();
+        savedRecording.SaveToRegistry(0);
+        for (int i = 0; i < 2; ++i)
+            if (hadChoice[i])
+                Write(kChoiceValues[i], savedChoice[i]);
+            else
+                RegDeleteKeyValueW(HKEY_CURRENT_USER, kCommonKey, kChoiceValues[i]);
+    }
+    static bool Read(const wchar_t* name, DWORD& value)
+    {
+        DWORD size = sizeof value;
+        return RegGetValueW(HKEY_CURRENT_USER, kCommonKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+               ERROR_SUCCESS;
+    }
+    static void Write(const wchar_t* name, DWORD value)
+    {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kCommonKey, name, REG_DWORD, &value, sizeof value);
+    }
+
+    TestFolder folder;
+    InfoCBTRecording savedRecording;
+    DWORD savedChoice[2] = {};
+    bool hadChoice[2] = {};
+};
+
+TEST_F(TrainingTest, RecordWritesTheUsersInputIntoTheTrainingFile)
+{
+    InfoCBTRecording recording(L"session", folder.Path(), true, false, L"", L"", L"", false, false, 2, false);
+    ASSERT_TRUE(recording.SaveToRegistry(0));
+    Write(L"CaptType", 2);
+    Write(L"CBTType", 1);
+    StartProgram();
+    program.Post(ID_CAPTURE_RECORD);
+    // Mouse moves are the session's events; the two-second duration ends the recording.
+    const CString file = folder / L"session.vtf";
+    int step = 0;
+    EXPECT_TRUE(WaitFor([&] {
+        INPUT move = {};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = (step++ % 2) ? 5 : -5;
+        move.mi.dwFlags = MOUSEEVENTF_MOVE;
+        SendInput(1, &move, sizeof move);
+        return GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES;
+    }, 30000));
+    EXPECT_TRUE(program.Boxes().empty());
+}
+} // namespace
+} // namespace app_test
