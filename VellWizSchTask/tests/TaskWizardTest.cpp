@@ -103,6 +103,12 @@ public:
         ClientToScreen(list, &centre);
         ASSERT_TRUE(ClickAt(centre));
     }
+    // Next as the sheet's own button command, for tables that need no pointer.
+    void PressNext() const
+    {
+        HWND next = GetDlgItem(m_sheet, static_cast<int>(kNext));
+        SendMessageW(m_sheet, WM_COMMAND, MAKEWPARAM(kNext, BN_CLICKED), reinterpret_cast<LPARAM>(next));
+    }
     // Next on a page that is expected to lead to page.
     void NextTo(UINT page) const
     {
@@ -204,6 +210,114 @@ TEST_F(TaskWizardTest, AScreenCaptureToAFileIsScheduledWeeklyReadBackAndRunsAsTh
     ASSERT_TRUE(image.ok);
     EXPECT_NEAR(60, image.width, 1);
     EXPECT_TRUE(capture_test::ColourNear(capture_test::kPaint, image.centre, 0));
+}
+
+// A destination page's Next: the values typed, the box it shows (none: it passes).
+struct DestinationCase
+{
+    int destination;
+    std::vector<std::pair<UINT, const wchar_t*>> texts;
+    const wchar_t* message;
+};
+
+TEST_F(TaskWizardTest, EachDestinationPageRefusesWhatItCannotUseWithItsOwnText)
+{
+    const wchar_t kCopies[] = L"You entered an invalid number of copies. Please enter a value between 1 and 999.";
+    const DestinationCase kCases[] = {
+        {SP_SC_PRINTER, {{IDC_PRINTER_NAME, L""}},
+         L"The Printer Name field is empty. Please enter a valid printer name."},
+        {SP_SC_PRINTER, {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L""}},
+         L"The Driver Name field is empty. Please enter a valid driver name."},
+        {SP_SC_PRINTER, {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L""}},
+         L"The Port Name field is empty. Please enter a valid port name."},
+        {SP_SC_PRINTER,
+         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L"0"}},
+         kCopies},
+        {SP_SC_PRINTER,
+         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L"1000"}},
+         kCopies},
+        {SP_SC_PRINTER,
+         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L""}},
+         kCopies},
+        {SP_SC_PRINTER,
+         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L"999"}},
+         nullptr},
+        {SP_SC_EDITOR, {{IDC_EDITOR_PROGRAM, L"C:\\no such editor.exe"}}, L"Editor file does not exist."},
+        {SP_SC_EMAIL, {{IDC_EMAIL_SERVER, L""}}, L"Mail server is missing. This field cannot be empty. Please correct."},
+        {SP_SC_EMAIL, {{IDC_EMAIL_SERVER, L"s"}, {IDC_EMAIL_FROM, L"a@b"}, {IDC_EMAIL_TO, L""}},
+         L"Recipient email address is missing. This field cannot be empty. Please correct."},
+        {SP_SC_EMAIL, {{IDC_EMAIL_SERVER, L"s"}, {IDC_EMAIL_FROM, L"a@b"}, {IDC_EMAIL_TO, L"c@d"}}, nullptr},
+        {SP_SC_FAX, {{IDC_FAX_NAME, L""}, {IDC_FAX_NUMBER, L"1"}}, L"The recipient name is missing. Please correct."},
+        {SP_SC_FAX, {{IDC_FAX_NAME, L"Ann"}, {IDC_FAX_NUMBER, L""}}, L"The fax number is missing. Please correct."},
+        {SP_SC_FAX, {{IDC_FAX_NAME, L"Ann"}, {IDC_FAX_NUMBER, L"1"}}, nullptr},
+        {SP_SC_SCREENSAVER, {{IDC_SAVER_NAME, L"con"}},
+         L"File/directory name is a reserved device name (aux, con, lpt1, prn)."},
+        {SP_SC_WALLPAPER, {{IDC_WALLPAPER_NAME, L" "}}, L"Please provide a file name."},
+        {SP_SC_CLIPBOARD, {}, nullptr},
+    };
+    for (const DestinationCase& c : kCases)
+    {
+        SCOPED_TRACE(c.destination);
+        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+        sheet->m_scType.m_value = c.destination;
+        ASSERT_TRUE(sheet->CreateWizard(nullptr));
+        WizardDriver wizard(sheet->GetSafeHwnd());
+        for (int step = 0; step < 3; ++step)
+            wizard.PressNext();
+        const UINT page = wizard.PageId();
+        ASSERT_EQ(static_cast<UINT>(DestinationPage(c.destination)), page);
+        for (const auto& [id, text] : c.texts)
+            SetWindowTextW(wizard.Item(id), text);
+        BoxAnswers boxes;
+        wizard.PressNext();
+        if (c.message)
+        {
+            ASSERT_EQ(1u, boxes.texts.size());
+            EXPECT_EQ(CString(c.message), boxes.texts[0]);
+            EXPECT_EQ(page, wizard.PageId());
+        }
+        else
+        {
+            EXPECT_TRUE(boxes.texts.empty()) << (boxes.texts.empty() ? "" : boxes.texts[0].ToAnsi(CP_UTF8));
+            EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_DURATION), wizard.PageId());
+        }
+    }
+}
+
+TEST_F(TaskWizardTest, TheWebUploadNeedsAUserOnlyWithAPassword)
+{
+    const struct
+    {
+        const wchar_t* user;
+        const wchar_t* password;
+        const wchar_t* message;
+    } kCases[] = {
+        {L"", L"secret", L"The login user name is missing."},
+        {L"someone", L"", nullptr},
+        {L"", L"", nullptr},
+    };
+    TestFolder folder;
+    for (const auto& c : kCases)
+    {
+        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+        sheet->m_scType.m_value = SP_SC_WEB;
+        sheet->m_scWebFile.m_record.FPath = folder.Path();
+        ASSERT_TRUE(sheet->CreateWizard(nullptr));
+        WizardDriver wizard(sheet->GetSafeHwnd());
+        for (int step = 0; step < 4; ++step)
+            wizard.PressNext();
+        ASSERT_EQ(static_cast<UINT>(IDD_WIZ_SC_WEB_UPLOAD), wizard.PageId());
+        SetWindowTextW(wizard.Item(IDC_WEB_USER), c.user);
+        SetWindowTextW(wizard.Item(IDC_WEB_PASSWORD), c.password);
+        BoxAnswers boxes;
+        wizard.PressNext();
+        ASSERT_EQ(c.message ? 1u : 0u, boxes.texts.size());
+        if (c.message)
+        {
+            EXPECT_EQ(CString(c.message), boxes.texts[0]);
+        }
+        EXPECT_EQ(static_cast<UINT>(c.message ? IDD_WIZ_SC_WEB_UPLOAD : IDD_WIZ_SC_DURATION), wizard.PageId());
+    }
 }
 
 TEST_F(TaskWizardTest, PagesKeepTheUserUntilTheirDataIsCompleteAndBackRetracesTheWay)
