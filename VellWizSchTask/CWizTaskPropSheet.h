@@ -18,6 +18,7 @@
 #include "VellWizSchTask/CWizTaskScEmail.h"
 #include "VellWizSchTask/CWizTaskScFax.h"
 #include "VellWizSchTask/CWizTaskScFile.h"
+#include "VellWizSchTask/CWizTaskScICQ.h"
 #include "VellWizSchTask/CWizTaskScPrinter.h"
 #include "VellWizSchTask/CWizTaskScScreenSaver.h"
 #include "VellWizSchTask/CWizTaskScSelectionType.h"
@@ -65,6 +66,7 @@ public:
     CWizTaskScPrinter m_scPrinter;
     CWizTaskScEmail m_scEmail;
     CWizTaskScFax m_scFax;
+    CWizTaskScICQ m_scIcq;
     CWizTaskScWebFile m_scWebFile;
     CWizTaskScWebUpload m_scWebUpload;
     CWizTaskScCommonDuration m_scDuration;

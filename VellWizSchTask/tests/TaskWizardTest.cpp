@@ -11,6 +11,7 @@
 #include "VellWizSchTask/tests/BoxAnswers.h"
 #include "VellWizSchTask/tests/TaskStoreSupport.h"
 #include "capture/tests/CaptureTestSupport.h"
+#include "capture/tests/IcqClientTestSupport.h"
 #include "common/tests/ScreenTestWindow.h"
 #include "framework/AppWindowText.h"
 #include "framework/tests/ControlsTestSupport.h"
@@ -282,6 +283,65 @@ TEST_F(TaskWizardTest, EachDestinationPageRefusesWhatItCannotUseWithItsOwnText)
             EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_DURATION), wizard.PageId());
         }
     }
+}
+
+class TaskWizardIcqTest : public IcqClientTest
+{
+protected:
+    // The wizard on the destination list with ICQ chosen.
+    std::unique_ptr<CWizTaskPropSheet> OpenOnDestinations()
+    {
+        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+        sheet->m_scType.m_value = SP_SC_ICQ;
+        EXPECT_TRUE(sheet->CreateWizard(nullptr));
+        WizardDriver wizard(sheet->GetSafeHwnd());
+        wizard.PressNext();
+        wizard.PressNext();
+        EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_TYPE), wizard.PageId());
+        return sheet;
+    }
+
+    CTaskScheduler m_scheduler;
+};
+
+TEST_F(TaskWizardIcqTest, WithoutTheClientTheDestinationListIsNeverLeft)
+{
+    SetRunning(false);
+    auto sheet = OpenOnDestinations();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    BoxAnswers boxes;
+    wizard.PressNext();
+    ASSERT_EQ(1u, boxes.texts.size());
+    EXPECT_EQ(CString(L"ICQ Pro not installed or running. This operation cannot be completed successfully."),
+              boxes.texts[0]);
+    EXPECT_EQ(static_cast<UINT>(MB_OK), boxes.types[0]);
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_TYPE), wizard.PageId());
+}
+
+TEST_F(TaskWizardIcqTest, WithTheClientEveryNextAsksAndTheContactChosenIsKept)
+{
+    AddUser(1001, L"Ann", nullptr);
+    WriteContact(L"User 1001", L"LastName", L"Lee");
+    auto sheet = OpenOnDestinations();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    {
+        BoxAnswers boxes({IDNO});
+        wizard.PressNext();
+        ASSERT_EQ(1u, boxes.texts.size());
+        EXPECT_EQ(0, boxes.texts[0].Find(L"Warning:  ICQ application displays a confirmation dialog box"));
+        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), boxes.types[0]);
+        EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_TYPE), wizard.PageId());
+    }
+    BoxAnswers boxes({IDYES});
+    wizard.PressNext();
+    EXPECT_EQ(1u, boxes.texts.size());
+    ASSERT_EQ(static_cast<UINT>(IDD_WIZ_SC_ICQ), wizard.PageId());
+    EXPECT_EQ(CString(L"Ann"), wizard.Text(IDC_ICQ_FIRST_NAME));
+    EXPECT_EQ(CString(L"Lee"), wizard.Text(IDC_ICQ_LAST_NAME));
+    wizard.PressNext();
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_DURATION), wizard.PageId());
+    EXPECT_EQ(1001, sheet->m_scIcq.m_record.UID);
+    EXPECT_EQ(CString(L"Lee"), sheet->m_scIcq.m_record.LastName);
 }
 
 TEST_F(TaskWizardTest, TheWebUploadNeedsAUserOnlyWithAPassword)
