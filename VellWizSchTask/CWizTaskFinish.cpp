@@ -15,10 +15,13 @@ CWizTaskFinish::CWizTaskFinish(CWizTaskPropSheet& sheet) : CWizTaskPage(sheet, I
 CString CWizTaskFinish::BuildCommandLine() const
 {
     const WizardChoices choices = m_sheet.Choices();
-    const SendParam* record = choices.captureKind == 1 ? m_sheet.DestinationRecord(choices.destination) : nullptr;
+    const bool movieRecording = choices.captureKind == 5 && choices.movieOp == SP_PRESENTATION_RECORDING;
+    const SendParam* record = choices.captureKind == 1 ? m_sheet.DestinationRecord(choices.destination)
+                              : movieRecording        ? &m_sheet.m_movieRecording
+                                                      : nullptr;
     if (!record)
         return CString();
-    const CWizTaskScSelectionType& page = m_sheet.m_scSelection;
+    const CWizTaskScSelectionType& page = movieRecording ? m_sheet.m_presentationSelection : m_sheet.m_scSelection;
     JobSelection selection;
     selection.selectionType = page.m_selectionType;
     selection.sizeText = page.m_selectionText;

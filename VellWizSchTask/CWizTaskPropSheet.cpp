@@ -32,6 +32,7 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
                   IDC_VIDEO_TYPE_LIST, 4, 22),
       m_presentationType(*this, IDD_WIZ_PRESENTATION_TYPE, IDS_WIZ_PRESENTATION_TYPE_TITLE,
                          IDS_WIZ_PRESENTATION_TYPE_SUBTITLE, IDC_PRESENTATION_TYPE_LIST, 5, 24),
+      m_presentationGeneral(*this, m_movieRecording), m_presentationDuration(*this, m_movieRecording),
       m_presentationSelection(*this, IDD_WIZ_PRESENTATION_SELECTION, 5), m_name(*this), m_daily(*this),
       m_weekly(*this), m_monthly(*this), m_once(*this), m_credentials(*this), m_finish(*this),
       m_scheduler(scheduler), m_newTask(newTask)
@@ -43,7 +44,7 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
              &m_intro, &m_captureType, &m_scType, &m_scFile, &m_scScreenSaver, &m_scWallpaper, &m_scEditor,
              &m_scClipboard, &m_scPrinter, &m_scEmail, &m_scFax, &m_scIcq, &m_scWebFile, &m_scWebUpload, &m_scSelection, &m_scDuration, &m_name, &m_daily,
              &m_weekly, &m_monthly, &m_once, &m_credentials, &m_cbtType, &m_audioType, &m_videoType,
-             &m_presentationType, &m_presentationSelection, &m_finish})
+             &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationSelection, &m_finish})
         AddPage(*page);
     SetWizard(L"Task Scheduler", PSH_WIZARD97, IDB_WIZARD_WATERMARK, IDB_WIZARD_HEADER);
 }
@@ -113,11 +114,13 @@ const SendParam* CWizTaskPropSheet::DestinationRecord(int destination) const
 void CWizTaskPropSheet::TransferParsedJob(const CCmdLine& job)
 {
     const CString type = job.m_type;
+    const SendParam* record = job.GetRecord();
+    if (type.CompareNoCase(L"VELLUMOR_PRESENTATION") == 0)
+        return TransferMovieJob(job);
     if (type.CompareNoCase(L"VELLUMOR_SC") != 0)
         return;
     m_captureType.m_value = 1;
     m_scType.m_value = job.m_sendParam;
-    const SendParam* record = job.GetRecord();
     const DestinationRecordOps* ops = record ? GetDestinationRecordOps(record->GetType()) : nullptr;
     if (ops)
     {
@@ -131,4 +134,17 @@ void CWizTaskPropSheet::TransferParsedJob(const CCmdLine& job)
     m_scSelection.m_selectionType = job.m_selectionType;
     m_scSelection.m_selectionText = job.m_sizeText;
     m_scSelection.m_captureCursor = job.m_captureCursor;
+}
+
+void CWizTaskPropSheet::TransferMovieJob(const CCmdLine& job)
+{
+    m_captureType.m_value = 5;
+    m_presentationType.m_value = job.m_record ? 24 : 25;
+    const SendParam* record = job.GetRecord();
+    if (!job.m_record || !record || record->GetType() != SP_PRESENTATION_RECORDING)
+        return;
+    m_movieRecording = static_cast<const InfoPresentationRecording&>(*record);
+    m_presentationSelection.m_selectionType = job.m_selectionType;
+    m_presentationSelection.m_selectionText = job.m_sizeText;
+    m_presentationSelection.m_captureCursor = job.m_captureCursor;
 }

@@ -12,6 +12,8 @@
 #include "VellWizSchTask/CWizTaskFrequenceWeekly.h"
 #include "VellWizSchTask/CWizTaskIntro.h"
 #include "VellWizSchTask/CWizTaskName.h"
+#include "VellWizSchTask/CWizTaskPresentationRecordingDuration.h"
+#include "VellWizSchTask/CWizTaskPresentationRecordingGeneral.h"
 #include "VellWizSchTask/CWizTaskScClipboard.h"
 #include "VellWizSchTask/CWizTaskScCommonDuration.h"
 #include "VellWizSchTask/CWizTaskScEditor.h"
@@ -75,6 +77,10 @@ public:
     CWizTaskTypePage m_audioType;
     CWizTaskTypePage m_videoType;
     CWizTaskTypePage m_presentationType;
+    // The movie recording that its two pages edit.
+    InfoPresentationRecording m_movieRecording;
+    CWizTaskPresentationRecordingGeneral m_presentationGeneral;
+    CWizTaskPresentationRecordingDuration m_presentationDuration;
     CWizTaskScSelectionType m_presentationSelection;
     CWizTaskName m_name;
     CWizTaskFrequenceDaily m_daily;
@@ -88,6 +94,7 @@ public:
 
 private:
     bool HasPage(int page) const;
+    void TransferMovieJob(const CCmdLine& job);
 
     CTaskScheduler& m_scheduler;
     bool m_newTask;

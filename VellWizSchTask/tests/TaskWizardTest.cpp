@@ -12,10 +12,13 @@
 #include "VellWizSchTask/tests/TaskStoreSupport.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/IcqClientTestSupport.h"
+#include "common/PathHelpers.h"
 #include "common/tests/ScreenTestWindow.h"
 #include "framework/AppWindowText.h"
 #include "framework/tests/ControlsTestSupport.h"
+#include "runjobs/CCmdLine.h"
 #include "runjobs/tests/JobRunSupport.h"
+#include "VellWizSchTask/JobLineText.h"
 #include "testing/ScratchProfileTest.h"
 #include "testing/TestFolder.h"
 
@@ -568,6 +571,78 @@ TEST_F(TaskWizardTest, ModifyShowsTheTasksValuesAndReplacesItsRow)
     const int updated = dialog.GetList().FindRow(name);
     ASSERT_GE(updated, 0);
     EXPECT_EQ(CString(L"After"), dialog.GetList().GetItemText(updated, CTasksListCtrl::kComment));
+}
+
+TEST_F(TaskWizardTest, AMovieRecordingTaskCarriesItsFileTimingAndSelection)
+{
+    TestFolder folder;
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard movie"));
+    auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+    sheet->m_captureType.m_value = 5;
+    ASSERT_TRUE(sheet->CreateWizard(nullptr));
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    BoxAnswers boxes;
+    for (UINT page : {IDD_WIZ_CAPTURE_TYPE, IDD_WIZ_PRESENTATION_TYPE, IDD_WIZ_MOVIE_GENERAL})
+    {
+        wizard.PressNext();
+        ASSERT_EQ(page, wizard.PageId());
+    }
+    SetWindowTextW(wizard.Item(IDC_MOVIE_NAME), L"Movie");
+    // A folder that does not exist yet is made.
+    SetWindowTextW(wizard.Item(IDC_MOVIE_FOLDER), folder / L"new");
+    wizard.PressNext();
+    ASSERT_EQ(static_cast<UINT>(IDD_WIZ_MOVIE_DURATION), wizard.PageId());
+    EXPECT_TRUE(EnsurePathExists(folder / L"new", false));
+    SetWindowTextW(wizard.Item(IDC_MOVIE_SECONDS), L"0");
+    wizard.PressNext();
+    ASSERT_EQ(1u, boxes.texts.size());
+    EXPECT_EQ(CString(L"The duration parameter is missing and it is required for processing the current task."),
+              boxes.texts[0]);
+    SetWindowTextW(wizard.Item(IDC_MOVIE_SECONDS), L"1");
+    SetWindowTextW(wizard.Item(IDC_MOVIE_FREQ), L"999");
+    SetWindowTextW(wizard.Item(IDC_MOVIE_FRAME_RATE), L"5");
+    wizard.PressNext();
+    ASSERT_EQ(static_cast<UINT>(IDD_WIZ_PRESENTATION_SELECTION), wizard.PageId());
+    SetWindowTextW(wizard.Item(IDC_SELECTION_TEXT), L"5,6,70,80");
+    wizard.Press(kBack);
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_MOVIE_DURATION), wizard.PageId());
+    for (UINT page : {IDD_WIZ_PRESENTATION_SELECTION, IDD_WIZ_NAME})
+    {
+        wizard.PressNext();
+        ASSERT_EQ(page, wizard.PageId());
+    }
+    SetWindowTextW(wizard.Item(IDC_NAME_NAME), name);
+    CheckDlgButton(wizard.Page(), IDC_NAME_ONCE, BST_CHECKED);
+    SendMessageW(wizard.Page(), WM_COMMAND, MAKEWPARAM(IDC_NAME_ONCE, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(wizard.Item(IDC_NAME_ONCE)));
+    for (UINT page : {IDD_WIZ_ONCE, IDD_WIZ_CREDENTIALS, IDD_WIZ_FINISH})
+    {
+        wizard.PressNext();
+        ASSERT_EQ(page, wizard.PageId());
+    }
+    EXPECT_EQ(CString(L"which will perform a movie capture operation."), wizard.Text(IDC_FINISH_OPERATION));
+    wizard.Press(kFinish);
+    ASSERT_TRUE(sheet->IsFinished());
+
+    CTaskRecord task;
+    CString msg;
+    ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
+    CStringArray args;
+    SplitCommandLine(task.parameters, args);
+    std::vector<const wchar_t*> argv;
+    for (int i = 0; i < args.GetSize(); ++i)
+        argv.push_back(args[i].GetString());
+    const CCmdLine job(static_cast<int>(argv.size()), argv.data(), false);
+    ASSERT_NE(nullptr, job.GetRecord());
+    ASSERT_EQ(SP_PRESENTATION_RECORDING, job.GetRecord()->GetType());
+    const auto& movie = static_cast<const InfoPresentationRecording&>(*job.GetRecord());
+    EXPECT_EQ(CString(L"Movie"), movie.RecFName);
+    EXPECT_EQ(folder / L"new", movie.RecPath);
+    EXPECT_EQ(1, movie.RecDuration);
+    EXPECT_EQ(999, movie.RecFreq);
+    EXPECT_EQ(5, movie.RecFramesRate);
+    EXPECT_EQ(CString(L"5,6,70,80"), job.m_sizeText);
+    EXPECT_EQ(SCT_RECTANGLE, job.m_selectionType);
 }
 
 TEST_F(TaskWizardTest, WeekdaysAreStoredAsAWeeklyTaskOnMondayToFriday)
