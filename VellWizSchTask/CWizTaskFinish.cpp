@@ -17,8 +17,7 @@ CString CWizTaskFinish::BuildCommandLine() const
     const WizardChoices choices = m_sheet.Choices();
     const bool movieRecording = choices.captureKind == 5 && choices.movieOp == SP_PRESENTATION_RECORDING;
     const SendParam* record = choices.captureKind == 1 ? m_sheet.DestinationRecord(choices.destination)
-                              : movieRecording        ? &m_sheet.m_movieRecording
-                                                      : nullptr;
+                                                       : m_sheet.OperationRecord(choices);
     if (!record)
         return CString();
     const CWizTaskScSelectionType& page = movieRecording ? m_sheet.m_presentationSelection : m_sheet.m_scSelection;

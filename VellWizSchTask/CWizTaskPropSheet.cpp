@@ -28,11 +28,13 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
       m_cbtType(*this, IDD_WIZ_CBT_TYPE, IDS_WIZ_CBT_TYPE_TITLE, IDS_WIZ_CBT_TYPE_SUBTITLE, IDC_CBT_TYPE_LIST, 2, 18),
       m_audioType(*this, IDD_WIZ_AUDIO_TYPE, IDS_WIZ_AUDIO_TYPE_TITLE, IDS_WIZ_AUDIO_TYPE_SUBTITLE,
                   IDC_AUDIO_TYPE_LIST, 3, 20),
+      m_audioPlaying(*this),
       m_videoType(*this, IDD_WIZ_VIDEO_TYPE, IDS_WIZ_VIDEO_TYPE_TITLE, IDS_WIZ_VIDEO_TYPE_SUBTITLE,
                   IDC_VIDEO_TYPE_LIST, 4, 22),
       m_presentationType(*this, IDD_WIZ_PRESENTATION_TYPE, IDS_WIZ_PRESENTATION_TYPE_TITLE,
                          IDS_WIZ_PRESENTATION_TYPE_SUBTITLE, IDC_PRESENTATION_TYPE_LIST, 5, 24),
       m_presentationGeneral(*this, m_movieRecording), m_presentationDuration(*this, m_movieRecording),
+      m_presentationPlaying(*this),
       m_presentationSelection(*this, IDD_WIZ_PRESENTATION_SELECTION, 5), m_name(*this), m_daily(*this),
       m_weekly(*this), m_monthly(*this), m_once(*this), m_credentials(*this), m_finish(*this),
       m_scheduler(scheduler), m_newTask(newTask)
@@ -44,7 +46,7 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
              &m_intro, &m_captureType, &m_scType, &m_scFile, &m_scScreenSaver, &m_scWallpaper, &m_scEditor,
              &m_scClipboard, &m_scPrinter, &m_scEmail, &m_scFax, &m_scIcq, &m_scWebFile, &m_scWebUpload, &m_scSelection, &m_scDuration, &m_name, &m_daily,
              &m_weekly, &m_monthly, &m_once, &m_credentials, &m_cbtType, &m_audioType, &m_videoType,
-             &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationSelection, &m_finish})
+             &m_audioPlaying, &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationPlaying, &m_presentationSelection, &m_finish})
         AddPage(*page);
     SetWizard(L"Task Scheduler", PSH_WIZARD97, IDB_WIZARD_WATERMARK, IDB_WIZARD_HEADER);
 }
@@ -115,8 +117,17 @@ void CWizTaskPropSheet::TransferParsedJob(const CCmdLine& job)
 {
     const CString type = job.m_type;
     const SendParam* record = job.GetRecord();
-    if (type.CompareNoCase(L"VELLUMOR_PRESENTATION") == 0)
-        return TransferMovieJob(job);
+    if (type.CompareNoCase(L"VELLUMOR_AUDIO") == 0 || type.CompareNoCase(L"VELLUMOR_PRESENTATION") == 0)
+    {
+        const bool movie = type.CompareNoCase(L"VELLUMOR_PRESENTATION") == 0;
+        m_captureType.m_value = movie ? 5 : 3;
+        (movie ? m_presentationType : m_audioType).m_value = movie ? (job.m_record ? 24 : 25) : (job.m_record ? 20 : 21);
+        TransferOperationRecord(record);
+        m_presentationSelection.m_selectionType = job.m_selectionType;
+        m_presentationSelection.m_selectionText = job.m_sizeText;
+        m_presentationSelection.m_captureCursor = job.m_captureCursor;
+        return;
+    }
     if (type.CompareNoCase(L"VELLUMOR_SC") != 0)
         return;
     m_captureType.m_value = 1;
@@ -136,15 +147,30 @@ void CWizTaskPropSheet::TransferParsedJob(const CCmdLine& job)
     m_scSelection.m_captureCursor = job.m_captureCursor;
 }
 
-void CWizTaskPropSheet::TransferMovieJob(const CCmdLine& job)
+void CWizTaskPropSheet::TransferOperationRecord(const SendParam* record)
 {
-    m_captureType.m_value = 5;
-    m_presentationType.m_value = job.m_record ? 24 : 25;
-    const SendParam* record = job.GetRecord();
-    if (!job.m_record || !record || record->GetType() != SP_PRESENTATION_RECORDING)
-        return;
-    m_movieRecording = static_cast<const InfoPresentationRecording&>(*record);
-    m_presentationSelection.m_selectionType = job.m_selectionType;
-    m_presentationSelection.m_selectionText = job.m_sizeText;
-    m_presentationSelection.m_captureCursor = job.m_captureCursor;
+    switch (record ? record->GetType() : 0)
+    {
+    case SP_AUDIO_PLAYING:
+        m_audioPlaying.m_record = static_cast<const InfoAudioPlaying&>(*record);
+        break;
+    case SP_PRESENTATION_RECORDING:
+        m_movieRecording = static_cast<const InfoPresentationRecording&>(*record);
+        break;
+    case SP_PRESENTATION_PLAYING:
+        m_presentationPlaying.m_record = static_cast<const InfoPresentationPlaying&>(*record);
+        break;
+    default:
+        break;
+    }
+}
+
+const SendParam* CWizTaskPropSheet::OperationRecord(const WizardChoices& choices) const
+{
+    if (choices.captureKind == 3 && choices.audioOp == SP_AUDIO_PLAYING)
+        return &m_audioPlaying.m_record;
+    if (choices.captureKind == 5)
+        return choices.movieOp == SP_PRESENTATION_RECORDING ? static_cast<const SendParam*>(&m_movieRecording)
+                                                            : &m_presentationPlaying.m_record;
+    return nullptr;
 }

@@ -4,6 +4,7 @@
 // the sheet (WizardPath's way, from the choices the pages hold); the finish page writes
 // the task and leaves what it wrote in m_task.
 #include "VellWizSchTask/CTaskRecord.h"
+#include "VellWizSchTask/CWizTaskAudioPlaying.h"
 #include "VellWizSchTask/CWizTaskCredentials.h"
 #include "VellWizSchTask/CWizTaskFinish.h"
 #include "VellWizSchTask/CWizTaskFrequenceDaily.h"
@@ -12,6 +13,7 @@
 #include "VellWizSchTask/CWizTaskFrequenceWeekly.h"
 #include "VellWizSchTask/CWizTaskIntro.h"
 #include "VellWizSchTask/CWizTaskName.h"
+#include "VellWizSchTask/CWizTaskPresentationPlayingGeneral.h"
 #include "VellWizSchTask/CWizTaskPresentationRecordingDuration.h"
 #include "VellWizSchTask/CWizTaskPresentationRecordingGeneral.h"
 #include "VellWizSchTask/CWizTaskScClipboard.h"
@@ -51,6 +53,9 @@ public:
     // without one.
     SendParam* DestinationRecord(int destination);
     const SendParam* DestinationRecord(int destination) const;
+    // The recording or playing record of the kinds other than screen capture that the
+    // choices name; null for one without its pages.
+    const SendParam* OperationRecord(const WizardChoices& choices) const;
     // Fills the capture pages from a task's parsed job line.
     void TransferParsedJob(const CCmdLine& job);
 
@@ -75,12 +80,14 @@ public:
     CWizTaskScSelectionType m_scSelection;
     CWizTaskTypePage m_cbtType;
     CWizTaskTypePage m_audioType;
+    CWizTaskAudioPlaying m_audioPlaying;
     CWizTaskTypePage m_videoType;
     CWizTaskTypePage m_presentationType;
     // The movie recording that its two pages edit.
     InfoPresentationRecording m_movieRecording;
     CWizTaskPresentationRecordingGeneral m_presentationGeneral;
     CWizTaskPresentationRecordingDuration m_presentationDuration;
+    CWizTaskPresentationPlayingGeneral m_presentationPlaying;
     CWizTaskScSelectionType m_presentationSelection;
     CWizTaskName m_name;
     CWizTaskFrequenceDaily m_daily;
@@ -94,7 +101,8 @@ public:
 
 private:
     bool HasPage(int page) const;
-    void TransferMovieJob(const CCmdLine& job);
+    // Copies a recording or playing record into the page that edits it.
+    void TransferOperationRecord(const SendParam* record);
 
     CTaskScheduler& m_scheduler;
     bool m_newTask;

@@ -645,6 +645,78 @@ TEST_F(TaskWizardTest, AMovieRecordingTaskCarriesItsFileTimingAndSelection)
     EXPECT_EQ(SCT_RECTANGLE, job.m_selectionType);
 }
 
+// A playing page's Next: the texts typed, whether "Normal" is checked, the answer to a
+// box, the box's text (none: it passes).
+struct PlayingCase
+{
+    int kind;
+    std::vector<std::pair<UINT, CString>> texts;
+    bool normal;
+    int answer;
+    const wchar_t* message;
+};
+
+TEST_F(TaskWizardTest, PlayingPagesCheckTheFileItsFolderAndTheWindow)
+{
+    TestFolder folder;
+    const CString wav = folder / L"tune.wav";
+    const CString avi = folder / L"clip.avi";
+    const CString missing = folder / L"missing\\tune.wav";
+    const PlayingCase kCases[] = {
+        {3, {{IDC_AUDIO_PLAY_FILE, folder / L"tune.txt"}}, false, IDOK,
+         L"Invalid audio file extension. An audio file extension shoud be .wav, .mpa, .mp2, .mp3, .au, .aif, .aiff or "
+         L".snd."},
+        {3, {{IDC_AUDIO_PLAY_FILE, missing}}, false, IDNO, nullptr},
+        {3, {{IDC_AUDIO_PLAY_FILE, L"C:\\a|b.wav"}}, false, IDOK,
+         L"File/directory name contains reserved characters (<>:\\\"/|?*)."},
+        {3, {{IDC_AUDIO_PLAY_FILE, wav}}, false, IDOK, nullptr},
+        {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"199"}, {IDC_MOVIE_PLAY_HEIGHT, L"120"}}, false, IDOK,
+         L"The window's width cannot be less than 200 pixels."},
+        {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"200"}, {IDC_MOVIE_PLAY_HEIGHT, L"119"}}, false, IDOK,
+         L"The window's height cannot be less than 120 pixels."},
+        {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"10"}, {IDC_MOVIE_PLAY_HEIGHT, L"10"}}, true, IDOK,
+         nullptr},
+    };
+    for (const PlayingCase& c : kCases)
+    {
+        SCOPED_TRACE(c.texts.front().second.ToAnsi(CP_UTF8));
+        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+        sheet->m_captureType.m_value = c.kind;
+        sheet->m_audioType.m_value = SP_AUDIO_PLAYING;
+        sheet->m_presentationType.m_value = SP_PRESENTATION_PLAYING;
+        ASSERT_TRUE(sheet->CreateWizard(nullptr));
+        WizardDriver wizard(sheet->GetSafeHwnd());
+        for (int step = 0; step < 3; ++step)
+            wizard.PressNext();
+        const UINT page = wizard.PageId();
+        ASSERT_EQ(c.kind == 3 ? IDD_WIZ_AUDIO_PLAYING : IDD_WIZ_MOVIE_PLAYING, page);
+        for (const auto& [id, text] : c.texts)
+            SetWindowTextW(wizard.Item(id), text);
+        if (c.normal)
+            SendMessageW(wizard.Item(IDC_MOVIE_PLAY_NORMAL), BM_CLICK, 0, 0);
+        BoxAnswers boxes({c.answer});
+        wizard.PressNext();
+        if (c.answer == IDNO)
+        {
+            // The missing folder was offered, refused, and named.
+            ASSERT_EQ(2u, boxes.texts.size());
+            EXPECT_EQ(CString(L"The path '") + folder / L"missing\\' does not exist.", boxes.texts[1]);
+            EXPECT_EQ(page, wizard.PageId());
+        }
+        else if (c.message)
+        {
+            ASSERT_EQ(1u, boxes.texts.size());
+            EXPECT_EQ(CString(c.message), boxes.texts[0]);
+            EXPECT_EQ(page, wizard.PageId());
+        }
+        else
+        {
+            EXPECT_TRUE(boxes.texts.empty());
+            EXPECT_EQ(static_cast<UINT>(IDD_WIZ_NAME), wizard.PageId());
+        }
+    }
+}
+
 TEST_F(TaskWizardTest, WeekdaysAreStoredAsAWeeklyTaskOnMondayToFriday)
 {
     TestFolder folder;
