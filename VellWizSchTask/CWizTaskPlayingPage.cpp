@@ -1,5 +1,6 @@
 #include "VellWizSchTask/CWizTaskPlayingPage.h"
 
+#include "capture/destinations/CaptureTables.h"
 #include "capture/pages/CaptureUiHelpers.h"
 #include "common/PathHelpers.h"
 #include "common/PathValidation.h"
@@ -16,6 +17,12 @@ CString Decimal(int value)
     return text;
 }
 } // namespace
+
+const CWizTaskPlayingPage::Media CWizTaskPlayingPage::kVideoMedia = {
+    L"Video Files (*.avi; *.mov; *.mpg; *.mpeg; *.m1v)|*.avi; *.mov; *.mpg; *.mpeg; *.m1v||",
+    [](const CString& path) { return IsVideoFileExtension(path, false); },
+    L"Invalid video file extension for current operation. A video file extension shoud be .avi, .gt, .mov, .mpg, "
+    L".mpeg or .m1v."};
 
 CWizTaskPlayingPage::CWizTaskPlayingPage(CWizTaskPropSheet& sheet, UINT templateId, UINT titleId, UINT subtitleId,
                                          const Items& items, const Fields& fields, const Media& media)

@@ -36,6 +36,9 @@ public:
         const wchar_t* wrongExtension;
     };
 
+    // The video files that the video and movie playing pages play.
+    static const Media kVideoMedia;
+
     CWizTaskPlayingPage(CWizTaskPropSheet& sheet, UINT templateId, UINT titleId, UINT subtitleId,
                         const Items& items, const Fields& fields, const Media& media);
 

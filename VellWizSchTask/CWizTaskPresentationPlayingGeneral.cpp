@@ -1,7 +1,6 @@
 #include "VellWizSchTask/CWizTaskPresentationPlayingGeneral.h"
 
 #include "VellWizSchTask/TaskWizardResources.h"
-#include "capture/destinations/CaptureTables.h"
 
 // The base keeps references to the record's fields, which it uses only once the page
 // runs.
@@ -13,9 +12,6 @@ CWizTaskPresentationPlayingGeneral::CWizTaskPresentationPlayingGeneral(CWizTaskP
            IDC_MOVIE_PLAY_WIDTH, IDC_MOVIE_PLAY_HEIGHT, IDC_MOVIE_PLAY_NORMAL, IDC_MOVIE_PLAY_AUDIO},
           {m_record.PlayFName, m_record.PlayDuration, m_record.PlayRepeat, &m_record.PlayWndLeft, &m_record.PlayWndTop,
            &m_record.PlayWndWidth, &m_record.PlayWndHeight, &m_record.PlayAudio},
-          {L"Video Files (*.avi; *.mov; *.mpg; *.mpeg; *.m1v)|*.avi; *.mov; *.mpg; *.mpeg; *.m1v||",
-           [](const CString& path) { return IsVideoFileExtension(path, false); },
-           L"Invalid video file extension for current operation. A video file extension shoud be .avi, .gt, .mov, "
-           L".mpg, .mpeg or .m1v."})
+          kVideoMedia)
 {
 }

@@ -31,6 +31,7 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
       m_audioPlaying(*this),
       m_videoType(*this, IDD_WIZ_VIDEO_TYPE, IDS_WIZ_VIDEO_TYPE_TITLE, IDS_WIZ_VIDEO_TYPE_SUBTITLE,
                   IDC_VIDEO_TYPE_LIST, 4, 22),
+      m_videoPlaying(*this),
       m_presentationType(*this, IDD_WIZ_PRESENTATION_TYPE, IDS_WIZ_PRESENTATION_TYPE_TITLE,
                          IDS_WIZ_PRESENTATION_TYPE_SUBTITLE, IDC_PRESENTATION_TYPE_LIST, 5, 24),
       m_presentationGeneral(*this, m_movieRecording), m_presentationDuration(*this, m_movieRecording),
@@ -46,7 +47,7 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
              &m_intro, &m_captureType, &m_scType, &m_scFile, &m_scScreenSaver, &m_scWallpaper, &m_scEditor,
              &m_scClipboard, &m_scPrinter, &m_scEmail, &m_scFax, &m_scIcq, &m_scWebFile, &m_scWebUpload, &m_scSelection, &m_scDuration, &m_name, &m_daily,
              &m_weekly, &m_monthly, &m_once, &m_credentials, &m_cbtType, &m_audioType, &m_videoType,
-             &m_audioPlaying, &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationPlaying, &m_presentationSelection, &m_finish})
+             &m_audioPlaying, &m_videoPlaying, &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationPlaying, &m_presentationSelection, &m_finish})
         AddPage(*page);
     SetWizard(L"Task Scheduler", PSH_WIZARD97, IDB_WIZARD_WATERMARK, IDB_WIZARD_HEADER);
 }
@@ -117,12 +118,25 @@ void CWizTaskPropSheet::TransferParsedJob(const CCmdLine& job)
 {
     const CString type = job.m_type;
     const SendParam* record = job.GetRecord();
-    if (type.CompareNoCase(L"VELLUMOR_AUDIO") == 0 || type.CompareNoCase(L"VELLUMOR_PRESENTATION") == 0)
+    // The other kinds: the kind, its type page and that page's record and play values.
+    const struct
     {
-        const bool movie = type.CompareNoCase(L"VELLUMOR_PRESENTATION") == 0;
-        m_captureType.m_value = movie ? 5 : 3;
-        (movie ? m_presentationType : m_audioType).m_value = movie ? (job.m_record ? 24 : 25) : (job.m_record ? 20 : 21);
+        const wchar_t* word;
+        int kind;
+        CWizTaskTypePage& page;
+        int record;
+    } kKinds[] = {{L"VELLUMOR_AUDIO", 3, m_audioType, SP_AUDIO_RECORDING},
+                  {L"VELLUMOR_VIDEO", 4, m_videoType, SP_VIDEO_RECORDING},
+                  {L"VELLUMOR_PRESENTATION", 5, m_presentationType, SP_PRESENTATION_RECORDING}};
+    for (const auto& kind : kKinds)
+    {
+        if (type.CompareNoCase(kind.word) != 0)
+            continue;
+        m_captureType.m_value = kind.kind;
+        kind.page.m_value = job.m_record ? kind.record : kind.record + 1;
         TransferOperationRecord(record);
+        if (kind.kind != 5)
+            return;
         m_presentationSelection.m_selectionType = job.m_selectionType;
         m_presentationSelection.m_selectionText = job.m_sizeText;
         m_presentationSelection.m_captureCursor = job.m_captureCursor;
@@ -154,6 +168,9 @@ void CWizTaskPropSheet::TransferOperationRecord(const SendParam* record)
     case SP_AUDIO_PLAYING:
         m_audioPlaying.m_record = static_cast<const InfoAudioPlaying&>(*record);
         break;
+    case SP_VIDEO_PLAYING:
+        m_videoPlaying.m_record = static_cast<const InfoVideoPlaying&>(*record);
+        break;
     case SP_PRESENTATION_RECORDING:
         m_movieRecording = static_cast<const InfoPresentationRecording&>(*record);
         break;
@@ -169,6 +186,8 @@ const SendParam* CWizTaskPropSheet::OperationRecord(const WizardChoices& choices
 {
     if (choices.captureKind == 3 && choices.audioOp == SP_AUDIO_PLAYING)
         return &m_audioPlaying.m_record;
+    if (choices.captureKind == 4 && choices.videoOp == SP_VIDEO_PLAYING)
+        return &m_videoPlaying.m_record;
     if (choices.captureKind == 5)
         return choices.movieOp == SP_PRESENTATION_RECORDING ? static_cast<const SendParam*>(&m_movieRecording)
                                                             : &m_presentationPlaying.m_record;

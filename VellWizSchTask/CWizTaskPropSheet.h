@@ -30,6 +30,7 @@
 #include "VellWizSchTask/CWizTaskScWebFile.h"
 #include "VellWizSchTask/CWizTaskScWebUpload.h"
 #include "VellWizSchTask/CWizTaskTypePage.h"
+#include "VellWizSchTask/CWizTaskVideoPlaying.h"
 #include "VellWizSchTask/WizardPath.h"
 #include "framework/CPropertySheet.h"
 
@@ -82,6 +83,7 @@ public:
     CWizTaskTypePage m_audioType;
     CWizTaskAudioPlaying m_audioPlaying;
     CWizTaskTypePage m_videoType;
+    CWizTaskVideoPlaying m_videoPlaying;
     CWizTaskTypePage m_presentationType;
     // The movie recording that its two pages edit.
     InfoPresentationRecording m_movieRecording;

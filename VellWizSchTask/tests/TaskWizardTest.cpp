@@ -57,6 +57,15 @@ bool PressKeys(std::initializer_list<std::pair<WORD, bool>> keys)
     return SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size()));
 }
 
+// The argument vector of a job line, as the job runner's process gets it.
+std::vector<const wchar_t*> Pointers(const CStringArray& args)
+{
+    std::vector<const wchar_t*> argv;
+    for (int i = 0; i < args.GetSize(); ++i)
+        argv.push_back(args[i].GetString());
+    return argv;
+}
+
 // A wizard window driven as a user drives it.
 class WizardDriver
 {
@@ -629,9 +638,7 @@ TEST_F(TaskWizardTest, AMovieRecordingTaskCarriesItsFileTimingAndSelection)
     ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
     CStringArray args;
     SplitCommandLine(task.parameters, args);
-    std::vector<const wchar_t*> argv;
-    for (int i = 0; i < args.GetSize(); ++i)
-        argv.push_back(args[i].GetString());
+    const std::vector<const wchar_t*> argv = Pointers(args);
     const CCmdLine job(static_cast<int>(argv.size()), argv.data(), false);
     ASSERT_NE(nullptr, job.GetRecord());
     ASSERT_EQ(SP_PRESENTATION_RECORDING, job.GetRecord()->GetType());
@@ -676,6 +683,11 @@ TEST_F(TaskWizardTest, PlayingPagesCheckTheFileItsFolderAndTheWindow)
          L"The window's height cannot be less than 120 pixels."},
         {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"10"}, {IDC_MOVIE_PLAY_HEIGHT, L"10"}}, true, IDOK,
          nullptr},
+        {4, {{IDC_VIDEO_PLAY_FILE, wav}}, false, IDOK,
+         L"Invalid video file extension for current operation. A video file extension shoud be .avi, .gt, .mov, .mpg, "
+         L".mpeg or .m1v."},
+        {4, {{IDC_VIDEO_PLAY_FILE, avi}, {IDC_VIDEO_PLAY_WIDTH, L"200"}, {IDC_VIDEO_PLAY_HEIGHT, L"120"}}, false, IDOK,
+         nullptr},
     };
     for (const PlayingCase& c : kCases)
     {
@@ -683,13 +695,15 @@ TEST_F(TaskWizardTest, PlayingPagesCheckTheFileItsFolderAndTheWindow)
         auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
         sheet->m_captureType.m_value = c.kind;
         sheet->m_audioType.m_value = SP_AUDIO_PLAYING;
+        sheet->m_videoType.m_value = SP_VIDEO_PLAYING;
         sheet->m_presentationType.m_value = SP_PRESENTATION_PLAYING;
         ASSERT_TRUE(sheet->CreateWizard(nullptr));
         WizardDriver wizard(sheet->GetSafeHwnd());
         for (int step = 0; step < 3; ++step)
             wizard.PressNext();
         const UINT page = wizard.PageId();
-        ASSERT_EQ(c.kind == 3 ? IDD_WIZ_AUDIO_PLAYING : IDD_WIZ_MOVIE_PLAYING, page);
+        const UINT pages[] = {IDD_WIZ_AUDIO_PLAYING, IDD_WIZ_VIDEO_PLAYING, IDD_WIZ_MOVIE_PLAYING};
+        ASSERT_EQ(pages[c.kind - 3], page);
         for (const auto& [id, text] : c.texts)
             SetWindowTextW(wizard.Item(id), text);
         if (c.normal)
@@ -714,6 +728,36 @@ TEST_F(TaskWizardTest, PlayingPagesCheckTheFileItsFolderAndTheWindow)
             EXPECT_TRUE(boxes.texts.empty());
             EXPECT_EQ(static_cast<UINT>(IDD_WIZ_NAME), wizard.PageId());
         }
+    }
+}
+
+TEST_F(TaskWizardTest, AChangedTasksLineGoesIntoThePagesAndComesBackTheSame)
+{
+    JobSelection selection;
+    selection.selectionType = SCT_POLYGON;
+    selection.sizeText = L"1,2,3,4,5,6";
+    selection.captureCursor = true;
+    selection.duration = 9;
+    selection.frequence = 3;
+    const CString lines[] = {
+        BuildJobLine(InfoScWeb(WS_REMOTE_FTP, L"ftp.example.com", 21, L"u", L"p \"q\"", L"/up", L"Web", L"C:\\",
+                               FT_PNG, true, false, 9, 3),
+                     selection),
+        BuildJobLine(InfoScPrinter(L"PDF", L"drv", L"port", false, PO_LANDSCAPE, 2, 9, 3), selection),
+        BuildJobLine(InfoAudioPlaying(L"C:\\a b\\s.wav", 7, 2, false), selection),
+        BuildJobLine(InfoVideoPlaying(L"C:\\v.avi", 5, 1, false, true, 10, 20, 300, 200), selection),
+        BuildJobLine(InfoPresentationRecording(L"Movie", L"C:\\m", PFT_AVI, true, 4, 2, 5, false), selection),
+    };
+    for (const CString& line : lines)
+    {
+        SCOPED_TRACE(line.ToAnsi(CP_UTF8));
+        CStringArray args;
+        SplitCommandLine(line, args);
+        const std::vector<const wchar_t*> argv = Pointers(args);
+        const CCmdLine job(static_cast<int>(argv.size()), argv.data(), false);
+        CWizTaskPropSheet sheet(m_scheduler, false);
+        sheet.TransferParsedJob(job);
+        EXPECT_EQ(line, sheet.m_finish.BuildCommandLine());
     }
 }
 
