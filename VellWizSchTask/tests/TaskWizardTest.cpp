@@ -761,6 +761,47 @@ TEST_F(TaskWizardTest, AChangedTasksLineGoesIntoThePagesAndComesBackTheSame)
     }
 }
 
+TEST_F(TaskWizardTest, AMonthlyDayMustExistInTheMonthsAndADayOfTheWeekIsStoredAsSuch)
+{
+    TestFolder folder;
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard monthly"));
+    auto sheet = Open();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    ScreenFileRectangle(wizard, folder.Path());
+    wizard.Type(IDC_NAME_NAME, name);
+    wizard.Click(IDC_NAME_MONTHLY);
+    wizard.NextTo(IDD_WIZ_MONTHLY);
+    // February alone.
+    wizard.Click(IDC_MONTHLY_JANUARY + 1);
+    wizard.Click(IDC_MONTHLY_JANUARY);
+    BoxAnswers boxes;
+    wizard.Type(IDC_MONTHLY_DAY, L"30");
+    wizard.NextTo(IDD_WIZ_MONTHLY);
+    ASSERT_EQ(1u, boxes.texts.size());
+    EXPECT_EQ(CString(L"The day of the month to run is set to 30. This day is not valid for the month(s) selected, so "
+                      L"the task will not run."),
+              boxes.texts[0]);
+    wizard.Type(IDC_MONTHLY_DAY, L"29");
+    wizard.NextTo(IDD_WIZ_CREDENTIALS);
+    wizard.Press(kBack);
+    wizard.Click(IDC_MONTHLY_WEEK_RADIO);
+    EXPECT_FALSE(IsWindowEnabled(wizard.Item(IDC_MONTHLY_DAY)));
+    wizard.NextTo(IDD_WIZ_CREDENTIALS);
+    wizard.NextTo(IDD_WIZ_FINISH);
+    wizard.Press(kFinish);
+    ASSERT_TRUE(sheet->IsFinished());
+    EXPECT_EQ(1u, boxes.texts.size());
+
+    CTaskRecord task;
+    CString msg;
+    ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
+    ASSERT_EQ(TASK_TIME_TRIGGER_MONTHLYDOW, task.trigger.TriggerType);
+    EXPECT_EQ(TASK_FEBRUARY, task.trigger.Type.MonthlyDOW.rgfMonths);
+    EXPECT_EQ(TASK_FIRST_WEEK, task.trigger.Type.MonthlyDOW.wWhichWeek);
+    // A day-of-the-month task offers "first" and Sunday when it turns to a day of the week.
+    EXPECT_EQ(TASK_SUNDAY, task.trigger.Type.MonthlyDOW.rgfDaysOfTheWeek);
+}
+
 TEST_F(TaskWizardTest, WeekdaysAreStoredAsAWeeklyTaskOnMondayToFriday)
 {
     TestFolder folder;
