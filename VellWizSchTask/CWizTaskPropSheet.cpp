@@ -22,7 +22,7 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
       m_captureType(*this, IDD_WIZ_CAPTURE_TYPE, IDS_WIZ_CAPTURE_TYPE_TITLE, IDS_WIZ_CAPTURE_TYPE_SUBTITLE,
                     IDC_CAPTURE_TYPE_LIST, 0, 1),
       m_scType(*this, IDD_WIZ_SC_TYPE, IDS_WIZ_SC_TYPE_TITLE, IDS_WIZ_SC_TYPE_SUBTITLE, IDC_SC_TYPE_LIST, 1, 7),
-      m_scFile(*this), m_scScreenSaver(*this), m_scWallpaper(*this), m_scEditor(*this), m_scClipboard(*this), m_scPrinter(*this), m_scEmail(*this), m_scFax(*this), m_scIcq(*this),
+      m_scFile(*this), m_scScreenSaver(*this), m_scWallpaper(*this), m_scEditor(*this), m_scClipboard(*this), m_scPrinter(*this), m_scEmail(*this), m_scFax(*this), m_scIcq(*this), m_scDatabase(*this),
       m_scWebFile(*this), m_scWebUpload(*this, m_scWebFile.m_record),
       m_scDuration(*this), m_scSelection(*this, IDD_WIZ_SC_SELECTION, 1),
       m_cbtType(*this, IDD_WIZ_CBT_TYPE, IDS_WIZ_CBT_TYPE_TITLE, IDS_WIZ_CBT_TYPE_SUBTITLE, IDC_CBT_TYPE_LIST, 2, 18),
@@ -45,7 +45,7 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
         m_task.user = CurrentUserName();
     for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{
              &m_intro, &m_captureType, &m_scType, &m_scFile, &m_scScreenSaver, &m_scWallpaper, &m_scEditor,
-             &m_scClipboard, &m_scPrinter, &m_scEmail, &m_scFax, &m_scIcq, &m_scWebFile, &m_scWebUpload, &m_scSelection, &m_scDuration, &m_name, &m_daily,
+             &m_scClipboard, &m_scPrinter, &m_scEmail, &m_scFax, &m_scIcq, &m_scDatabase, &m_scWebFile, &m_scWebUpload, &m_scSelection, &m_scDuration, &m_name, &m_daily,
              &m_weekly, &m_monthly, &m_once, &m_credentials, &m_cbtType, &m_audioType, &m_videoType,
              &m_audioPlaying, &m_videoPlaying, &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationPlaying, &m_presentationSelection, &m_finish})
         AddPage(*page);
@@ -100,6 +100,8 @@ SendParam* CWizTaskPropSheet::DestinationRecord(int destination)
         return &m_scFax.m_record;
     case SP_SC_ICQ:
         return &m_scIcq.m_record;
+    case SP_SC_DATABASE:
+        return &m_scDatabase.m_record;
     case SP_SC_PRINTER:
         return &m_scPrinter.m_record;
     case SP_SC_WEB:

@@ -18,6 +18,7 @@
 #include "VellWizSchTask/CWizTaskPresentationRecordingGeneral.h"
 #include "VellWizSchTask/CWizTaskScClipboard.h"
 #include "VellWizSchTask/CWizTaskScCommonDuration.h"
+#include "VellWizSchTask/CWizTaskScDatabase.h"
 #include "VellWizSchTask/CWizTaskScEditor.h"
 #include "VellWizSchTask/CWizTaskScEmail.h"
 #include "VellWizSchTask/CWizTaskScFax.h"
@@ -75,6 +76,7 @@ public:
     CWizTaskScEmail m_scEmail;
     CWizTaskScFax m_scFax;
     CWizTaskScICQ m_scIcq;
+    CWizTaskScDatabase m_scDatabase;
     CWizTaskScWebFile m_scWebFile;
     CWizTaskScWebUpload m_scWebUpload;
     CWizTaskScCommonDuration m_scDuration;

@@ -267,12 +267,21 @@ TEST_F(TaskWizardTest, EachDestinationPageRefusesWhatItCannotUseWithItsOwnText)
          L"File/directory name is a reserved device name (aux, con, lpt1, prn)."},
         {SP_SC_WALLPAPER, {{IDC_WALLPAPER_NAME, L" "}}, L"Please provide a file name."},
         {SP_SC_CLIPBOARD, {}, nullptr},
+        {SP_SC_DATABASE, {{IDC_DB_CONNECTION, L""}}, L"The database connection string is missing."},
+        {SP_SC_DATABASE,
+         {{IDC_DB_CONNECTION, L"DSN=x"}, {IDC_DB_TABLE, L"Shots"}, {IDC_DB_IMAGE_COLUMN, L""}},
+         L"The image column name is missing."},
+        {SP_SC_DATABASE,
+         {{IDC_DB_CONNECTION, L"DSN=x"}, {IDC_DB_TABLE, L"Shots"}, {IDC_DB_IMAGE_COLUMN, L"Picture"}},
+         L"Extra column data is missing. This capture type requires at least one more column data."},
     };
     for (const DestinationCase& c : kCases)
     {
         SCOPED_TRACE(c.destination);
         auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
         sheet->m_scType.m_value = c.destination;
+        // A database record without extra columns.
+        sheet->m_scDatabase.m_record.ExtraColInfo.Empty();
         ASSERT_TRUE(sheet->CreateWizard(nullptr));
         WizardDriver wizard(sheet->GetSafeHwnd());
         for (int step = 0; step < 3; ++step)

@@ -1,5 +1,7 @@
 #include "capture/pages/CDbColumnsListCtrl.h"
 
+#include "capture/pages/CDlgScDbExtraColumns.h"
+
 #include <memory>
 
 namespace
@@ -203,4 +205,16 @@ bool CDbColumnsListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lPara
         return true;
     }
     return CWnd::OnChildNotify(message, wParam, lParam, result);
+}
+
+bool CDbColumnsListCtrl::EditInDialog(bool add, HWND owner)
+{
+    DbExtraColumn selected;
+    const int row = add ? -1 : GetSelectedColumn(selected);
+    if (!add && row < 0)
+        return false;
+    CDlgScDbExtraColumns dialog(add ? nullptr : &selected, owner);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    return add ? AddColumn(dialog.GetColumn()) >= 0 : UpdateColumn(row, dialog.GetColumn());
 }
