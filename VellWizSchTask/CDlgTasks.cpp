@@ -1,9 +1,14 @@
 #include "VellWizSchTask/CDlgTasks.h"
 
 #include "VellWizSchTask/CTaskScheduler.h"
+#include "VellWizSchTask/CWizTaskPropSheet.h"
+#include "VellWizSchTask/JobLineText.h"
 #include "VellWizSchTask/TaskMngrResources.h"
 #include "framework/AppMessageBox.h"
 #include "framework/AppModule.h"
+#include "runjobs/CCmdLine.h"
+
+#include <vector>
 
 CDlgTasks::CDlgTasks(CTaskScheduler& scheduler, bool standAlone, HWND parent)
     : CDialog(IDD_TASKS, parent), m_instanceCop(true),
@@ -57,8 +62,63 @@ void CDlgTasks::OnDelete()
     AppMessageBox(message, MB_OK, GetSafeHwnd());
 }
 
+namespace
+{
+// Hands the task's job line to the wizard's pages; a line the runner's reader refuses
+// leaves them at their defaults.
+void TransferTaskJob(const CTaskRecord& task, CWizTaskPropSheet& wizard)
+{
+    CStringArray args;
+    SplitCommandLine(task.parameters, args);
+    std::vector<const wchar_t*> argv;
+    for (int i = 0; i < args.GetSize(); ++i)
+        argv.push_back(args[i].GetString());
+    try
+    {
+        const CCmdLine job(static_cast<int>(argv.size()), argv.data(), false);
+        wizard.TransferParsedJob(job);
+    }
+    catch (const CString&)
+    {
+    }
+}
+} // namespace
+
+void CDlgTasks::RunWizard(const CTaskRecord* task)
+{
+    CWizTaskPropSheet wizard(m_scheduler, task == nullptr);
+    if (task)
+    {
+        wizard.m_task = *task;
+        TransferTaskJob(*task, wizard);
+    }
+    if (wizard.DoModal(GetSafeHwnd()) != IDOK)
+        return;
+    // The task written replaced the task of its name, which may be listed already;
+    // a renamed task is a task of its own beside the old one.
+    const CTaskRecord& written = wizard.m_task;
+    if (m_list.FindRow(written.name) >= 0)
+        m_list.UpdateRow(written.name, written);
+    else
+        m_list.AddRow(written);
+    UpdateButtons();
+}
+
 bool CDlgTasks::OnCommand(UINT code, UINT id, HWND control)
 {
+    if ((id == IDC_TASKS_ADD || id == IDC_TASKS_MODIFY) && code == BN_CLICKED)
+    {
+        const CTaskRecord* selected = m_list.GetSelectedTask();
+        if (id == IDC_TASKS_ADD)
+            RunWizard(nullptr);
+        else if (selected)
+        {
+            // The wizard works on a copy: the row may change while it runs.
+            const CTaskRecord task = *selected;
+            RunWizard(&task);
+        }
+        return true;
+    }
     if (id == IDC_TASKS_DELETE && code == BN_CLICKED)
     {
         OnDelete();

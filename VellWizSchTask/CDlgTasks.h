@@ -1,6 +1,6 @@
 #pragma once
 // CDlgTasks: the tasks manager's one dialog: the list of this system's scheduled tasks
-// with Add, Modify, Delete and Close. A second start of the program finds the guard
+// with Add, Modify, Delete and Close. Add and Modify run the task wizard. A second start of the program finds the guard
 // held, brings this dialog forward and ends before any window of its own exists.
 #include "VellWizSchTask/CTasksListCtrl.h"
 #include "common/CInstanceCop.h"
@@ -25,6 +25,8 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Runs the wizard for a new task (none) or the selected task, and shows what it wrote.
+    void RunWizard(const CTaskRecord* task);
     void OnDelete();
     void UpdateButtons();
 

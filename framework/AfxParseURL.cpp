@@ -63,3 +63,11 @@ bool AfxParseURL(const wchar_t* url, DWORD& serviceType, CString& server, CStrin
     port = parts.nPort;
     return true;
 }
+
+bool AfxIsParsableURL(const CString& url)
+{
+    DWORD service = 0;
+    CString server, object;
+    INTERNET_PORT port = 0;
+    return AfxParseURL(url, service, server, object, port);
+}

@@ -18,3 +18,6 @@ const DWORD AFX_INET_SERVICE_FILE = 0x1002;
 // False (and the outputs unchanged but the service, which becomes UNK) when the
 // address cannot be parsed.
 bool AfxParseURL(const wchar_t* url, DWORD& serviceType, CString& server, CString& object, INTERNET_PORT& port);
+
+// True when the address parses (AfxParseURL without its parts).
+bool AfxIsParsableURL(const CString& url);

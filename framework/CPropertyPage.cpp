@@ -1,6 +1,7 @@
 #include "framework/CPropertyPage.h"
 
 #include "framework/AppModule.h"
+#include "framework/CPropertySheet.h"
 
 CPropertyPage::CPropertyPage(UINT templateId, UINT captionId, DWORD headerSize)
     : m_templateId(templateId), m_captionId(captionId), m_headerSize(headerSize)
@@ -22,6 +23,18 @@ HPROPSHEETPAGE CPropertyPage::CreatePageHandle()
         page.dwFlags |= PSP_USETITLE;
         page.pszTitle = m_caption;
     }
+    if (m_hideHeader)
+        page.dwFlags |= PSP_HIDEHEADER;
+    else if (m_headerTitleId && m_headerTitle.LoadString(m_headerTitleId))
+    {
+        page.dwFlags |= PSP_USEHEADERTITLE;
+        page.pszHeaderTitle = m_headerTitle;
+        if (m_headerSubtitleId && m_headerSubtitle.LoadString(m_headerSubtitleId))
+        {
+            page.dwFlags |= PSP_USEHEADERSUBTITLE;
+            page.pszHeaderSubTitle = m_headerSubtitle;
+        }
+    }
     return CreatePropertySheetPageW(&page);
 }
 
@@ -38,6 +51,17 @@ INT_PTR CALLBACK CPropertyPage::BindingPageProc(HWND page, UINT message, WPARAM 
         return FALSE;
     auto boundProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(page, GWLP_WNDPROC));
     return CallWindowProcW(boundProc, page, message, wParam, lParam);
+}
+
+void CPropertyPage::SetWizardHeader(UINT titleId, UINT subtitleId)
+{
+    m_headerTitleId = titleId;
+    m_headerSubtitleId = subtitleId;
+}
+
+void CPropertyPage::SetWizardButtons(DWORD buttons) const
+{
+    PostMessageW(GetSheetWindow(), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
 }
 
 HWND CPropertyPage::GetSheetWindow() const
@@ -66,6 +90,21 @@ bool CPropertyPage::OnApply()
     return true;
 }
 
+LRESULT CPropertyPage::OnWizardBack()
+{
+    return 0;
+}
+
+LRESULT CPropertyPage::OnWizardNext()
+{
+    return 0;
+}
+
+bool CPropertyPage::OnWizardFinish()
+{
+    return true;
+}
+
 bool CPropertyPage::OnNotify(const NMHDR& header, LRESULT& result)
 {
     if (header.hwndFrom != GetSheetWindow())
@@ -80,6 +119,17 @@ bool CPropertyPage::OnNotify(const NMHDR& header, LRESULT& result)
         return true;
     case PSN_APPLY:
         result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+        return true;
+    case PSN_WIZBACK:
+        result = OnWizardBack();
+        return true;
+    case PSN_WIZNEXT:
+        result = OnWizardNext();
+        return true;
+    case PSN_WIZFINISH:
+        result = OnWizardFinish() ? FALSE : TRUE;
+        if (auto* sheet = dynamic_cast<CPropertySheet*>(CWnd::FromHandle(GetSheetWindow())); sheet && !result)
+            sheet->SetFinished();
         return true;
     default:
         return false;

@@ -1,5 +1,6 @@
 #include "framework/CPropertySheet.h"
 
+#include "framework/AppMessageLoop.h"
 #include "framework/AppModule.h"
 
 #include <cstring>
@@ -37,6 +38,16 @@ int CALLBACK CPropertySheet::SheetCallback(HWND, UINT message, LPARAM lParam)
 
 bool CPropertySheet::CreateChild(HWND parent, DWORD style, DWORD exStyle)
 {
+    if (!MakeSheet(parent, PSH_MODELESS | PSH_USECALLBACK | PSH_NOAPPLYNOW))
+        return false;
+    SetWindowLongPtrW(GetSafeHwnd(), GWL_STYLE, style | DS_CONTROL);
+    SetWindowLongPtrW(GetSafeHwnd(), GWL_EXSTYLE, exStyle);
+    HideButtons();
+    return true;
+}
+
+bool CPropertySheet::MakeSheet(HWND parent, DWORD flags)
+{
     if (GetSafeHwnd() || m_pages.empty())
         return false;
     std::vector<HPROPSHEETPAGE> handles;
@@ -44,12 +55,23 @@ bool CPropertySheet::CreateChild(HWND parent, DWORD style, DWORD exStyle)
         handles.push_back(page->CreatePageHandle());
     PROPSHEETHEADERW header = {};
     header.dwSize = sizeof(header);
-    header.dwFlags = PSH_MODELESS | PSH_USECALLBACK | PSH_NOAPPLYNOW;
+    header.dwFlags = flags;
     header.hwndParent = parent;
     header.hInstance = AppGetResourceHandle();
+    header.pszCaption = m_caption;
     header.nPages = static_cast<UINT>(handles.size());
     header.phpage = handles.data();
     header.pfnCallback = &SheetCallback;
+    if (m_watermarkId)
+    {
+        header.dwFlags |= PSH_WATERMARK;
+        header.pszbmWatermark = MAKEINTRESOURCEW(m_watermarkId);
+    }
+    if (m_headerId)
+    {
+        header.dwFlags |= PSH_HEADER;
+        header.pszbmHeader = MAKEINTRESOURCEW(m_headerId);
+    }
     auto sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
     if (!sheet || sheet == INVALID_HANDLE_VALUE)
         return false;
@@ -58,9 +80,6 @@ bool CPropertySheet::CreateChild(HWND parent, DWORD style, DWORD exStyle)
         ::DestroyWindow(sheet);
         return false;
     }
-    SetWindowLongPtrW(sheet, GWL_STYLE, style | DS_CONTROL);
-    SetWindowLongPtrW(sheet, GWL_EXSTYLE, exStyle);
-    HideButtons();
     return true;
 }
 
@@ -135,4 +154,55 @@ bool CPropertySheet::PreTranslateMessage(MSG& message)
     if (GetSafeHwnd() && SendMessageW(GetSafeHwnd(), PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&message)))
         return true;
     return CWnd::PreTranslateMessage(message);
+}
+
+void CPropertySheet::SetWizard(const CString& caption, DWORD flags, UINT watermarkId, UINT headerId)
+{
+    m_caption = caption;
+    m_wizardFlags = flags;
+    m_watermarkId = watermarkId;
+    m_headerId = headerId;
+}
+
+bool CPropertySheet::CreateWizard(HWND parent)
+{
+    m_finished = false;
+    if (!MakeSheet(parent, PSH_WIZARD | PSH_MODELESS | m_wizardFlags))
+        return false;
+    m_wizard = true;
+    AppAddModelessDialog(GetSafeHwnd());
+    return true;
+}
+
+bool CPropertySheet::IsWizardEnded() const
+{
+    return !GetSafeHwnd() || !SendMessageW(GetSafeHwnd(), PSM_GETCURRENTPAGEHWND, 0, 0);
+}
+
+INT_PTR CPropertySheet::DoModal(HWND parent)
+{
+    if (!CreateWizard(parent))
+        return -1;
+    const bool parentEnabled = parent && IsWindowEnabled(parent);
+    if (parentEnabled)
+        EnableWindow(parent, FALSE);
+    AppPumpUntil([this] { return IsWizardEnded(); }, INFINITE);
+    if (parentEnabled)
+        EnableWindow(parent, TRUE);
+    DestroyWindow();
+    if (parent)
+        SetActiveWindow(parent);
+    return m_finished ? IDOK : IDCANCEL;
+}
+
+LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_wizard && message == WM_DESTROY)
+        AppRemoveModelessDialog(GetSafeHwnd());
+    const LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+    // A button or the close box may have ended a wizard: the loop that waits for the end
+    // looks again after the next message.
+    if (m_wizard && (message == WM_COMMAND || message == WM_SYSCOMMAND))
+        PostMessageW(GetSafeHwnd(), WM_NULL, 0, 0);
+    return result;
 }

@@ -8,6 +8,10 @@
 //
 // The loop hands the sheet's keyboard messages to the sheet (Tab, arrows, mnemonics)
 // through PreTranslateMessage.
+//
+// A wizard sheet (SetWizard) is a top-level window instead: made modeless by CreateWizard
+// (a test drives it and waits for IsWizardEnded) or run by DoModal, which disables the
+// parent and pumps until the user finishes or cancels.
 #include "framework/CPropertyPage.h"
 
 #include <vector>
@@ -22,6 +26,19 @@ public:
     // style and extended style of the sheet window are set to those given. False when
     // the sheet could not be made.
     bool CreateChild(HWND parent, DWORD style = WS_CHILD | WS_VISIBLE, DWORD exStyle = 0);
+
+    // Wizard mode: the caption, the header flags added to PSH_WIZARD (PSH_WIZARD97 ...),
+    // and the watermark and header bitmaps of the resource module (0: none).
+    void SetWizard(const CString& caption, DWORD flags, UINT watermarkId = 0, UINT headerId = 0);
+    // Makes the wizard window, modeless; false when it could not be made.
+    bool CreateWizard(HWND parent);
+    // The wizard ended: finished or cancelled (its window is then of no more use).
+    bool IsWizardEnded() const;
+    // Runs the wizard: IDOK when a page let it finish, else IDCANCEL.
+    INT_PTR DoModal(HWND parent);
+    // Set by the page whose Finish let the wizard close.
+    void SetFinished() { m_finished = true; }
+    bool IsFinished() const { return m_finished; }
 
     // Adds the page at the end (to the window, when there is one).
     bool AddPage(CPropertyPage& page);
@@ -43,10 +60,21 @@ public:
 
     bool PreTranslateMessage(MSG& message) override;
 
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     static int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM lParam);
+    // Makes the modeless sheet window of the pages with the header flags and binds it.
+    bool MakeSheet(HWND parent, DWORD flags);
     void HideButtons();
 
     std::vector<CPropertyPage*> m_pages;
     bool m_selectingByProgram = false;
+    CString m_caption;
+    DWORD m_wizardFlags = 0;
+    UINT m_watermarkId = 0;
+    UINT m_headerId = 0;
+    bool m_finished = false;
+    bool m_wizard = false;
 };

@@ -1,5 +1,6 @@
 #include "capture/pages/CDbColumnsListCtrl.h"
 
+#include "capture/pages/CDlgScDbExtraColumns.h"
 #include "framework/ListColumnWidths.h"
 
 #include <algorithm>
@@ -200,4 +201,16 @@ int CALLBACK CDbColumnsListCtrl::CompareRows(LPARAM first, LPARAM second, LPARAM
     const int column = sort->GetSortColumn();
     return sort->CompareItems(CellText(*reinterpret_cast<const DbExtraColumn*>(first), column),
                               CellText(*reinterpret_cast<const DbExtraColumn*>(second), column));
+}
+
+bool CDbColumnsListCtrl::EditInDialog(bool add, HWND owner)
+{
+    DbExtraColumn selected;
+    const int row = add ? -1 : GetSelectedColumn(selected);
+    if (!add && row < 0)
+        return false;
+    CDlgScDbExtraColumns dialog(add ? nullptr : &selected, owner);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    return add ? AddColumn(dialog.GetColumn()) >= 0 : UpdateColumn(row, dialog.GetColumn());
 }

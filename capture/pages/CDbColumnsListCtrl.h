@@ -28,6 +28,9 @@ public:
     bool UpdateColumn(int row, const DbExtraColumn& column);
     // Deletes every selected row.
     void DeleteSelected();
+    // Edits a new column (add) or the selected one in the extra-column dialog and takes
+    // it on OK; true when a row was added or changed.
+    bool EditInDialog(bool add, HWND owner);
     // The last selected row and its record; -1 (and column untouched) when none.
     int GetSelectedColumn(DbExtraColumn& column) const;
     int GetSelectedCount() const;

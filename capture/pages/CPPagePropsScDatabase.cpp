@@ -1,6 +1,5 @@
 #include "capture/pages/CPPagePropsScDatabase.h"
 
-#include "capture/pages/CDlgScDbExtraColumns.h"
 #include "capture/pages/PagesIds.h"
 #include "framework/AppMessageBox.h"
 #include "framework/CDatabase.h"
@@ -48,38 +47,26 @@ bool CPPagePropsScDatabase::Check()
     return true;
 }
 
+CString CPPagePropsScDatabase::TestConnectionText(const CString& connection)
+{
+    CWaitCursor wait;
+    CDatabase database;
+    if (!database.OpenEx(connection))
+        return database.GetErrorText().IsEmpty() ? CString(L"Error opening the database connection.")
+                                                 : database.GetErrorText();
+    database.Close();
+    return L"The connection was validated successfully.";
+}
+
 void CPPagePropsScDatabase::TestConnection()
 {
-    CString text;
-    {
-        CWaitCursor wait;
-        CDatabase database;
-        if (database.OpenEx(GetText(IDC_DB_CONNECTION)))
-        {
-            text = L"The connection was validated successfully.";
-            database.Close();
-        }
-        else
-            text = database.GetErrorText().IsEmpty() ? CString(L"Error opening the database connection.")
-                                                     : database.GetErrorText();
-    }
-    AppMessageBox(text, MB_OK, GetSafeHwnd());
+    AppMessageBox(TestConnectionText(GetText(IDC_DB_CONNECTION)), MB_OK, GetSafeHwnd());
 }
 
 void CPPagePropsScDatabase::EditColumn(bool add)
 {
-    DbExtraColumn selected;
-    int row = add ? -1 : m_columns.GetSelectedColumn(selected);
-    if (!add && row < 0)
-        return;
-    CDlgScDbExtraColumns dialog(add ? nullptr : &selected, GetSafeHwnd());
-    if (dialog.DoModal() != IDOK)
-        return;
-    if (add)
-        m_columns.AddColumn(dialog.GetColumn());
-    else
-        m_columns.UpdateColumn(row, dialog.GetColumn());
-    UpdateButtons();
+    if (m_columns.EditInDialog(add, GetSafeHwnd()))
+        UpdateButtons();
 }
 
 void CPPagePropsScDatabase::UpdateButtons()

@@ -11,6 +11,9 @@ public:
     CPPagePropsScDatabase();
 
     CDbColumnsListCtrl& GetColumnsList() { return m_columns; }
+    // Opens the ODBC connection without a prompt and closes it again, under the wait
+    // cursor: the text that tells the user how it went.
+    static CString TestConnectionText(const CString& connection);
 
 protected:
     void InitControls() override;

@@ -7,6 +7,9 @@ class CPPagePropsScEditor : public CPPagePropsScBase
 public:
     CPPagePropsScEditor();
 
+    // The company editor's path from the registry; empty when it is not installed.
+    static CString FindCompanyEditor();
+
 protected:
     void InitControls() override;
     void RecordToControls() override;
@@ -15,8 +18,5 @@ protected:
     bool OnCommand(UINT code, UINT id, HWND control) override;
 
 private:
-    // The company editor's path from the registry; empty when it is not installed.
-    static CString FindCompanyEditor();
-
     CTtEdit m_location;
 };

@@ -6,17 +6,6 @@
 #include "common/PathValidation.h"
 #include "framework/AfxParseURL.h"
 
-namespace
-{
-bool ParsesAsUrl(const CString& text)
-{
-    DWORD service = 0;
-    CString server, object;
-    INTERNET_PORT port = 0;
-    return AfxParseURL(text, service, server, object, port);
-}
-} // namespace
-
 CPPagePropsScWebUpload::CPPagePropsScWebUpload() : CPPagePropsScBase(IDD_PROPS_SC_WEB_UPLOAD, SP_SC_WEB, 1, 5, false) {}
 
 void CPPagePropsScWebUpload::InitControls()
@@ -64,11 +53,11 @@ bool CPPagePropsScWebUpload::Check()
     CString text = host + record.GetFullPathFileName(true);
     text.AppendFormat(L":%d", record.Port);
     // An address without a scheme gets "ftp://" before the host and one more try.
-    bool parsed = ParsesAsUrl(text);
+    bool parsed = AfxIsParsableURL(text);
     if (!parsed && text.Find(L"ftp:") < 0)
     {
         text = L"ftp://" + host;
-        parsed = ParsesAsUrl(text);
+        parsed = AfxIsParsableURL(text);
     }
     if (!parsed)
         return FailCheck(LoadText(IDS_PAGE_URL_INVALID, text), MB_ICONEXCLAMATION, IDC_WEB_HOST);

@@ -1,0 +1,88 @@
+#include "VellWizSchTask/CWizTaskPage.h"
+
+#include "VellWizSchTask/CWizTaskPropSheet.h"
+#include "framework/AppFileDialog.h"
+#include "framework/AppMessageBox.h"
+#include "framework/AppWindowText.h"
+#include "framework/CDataExchange.h"
+
+CWizTaskPage::CWizTaskPage(CWizTaskPropSheet& sheet, UINT templateId, UINT titleId, UINT subtitleId)
+    : CPropertyPage(templateId), m_sheet(sheet)
+{
+    if (titleId)
+        SetWizardHeader(titleId, subtitleId);
+    else
+        HideWizardHeader();
+}
+
+bool CWizTaskPage::OnSetActive()
+{
+    SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    return CPropertyPage::OnSetActive();
+}
+
+LRESULT CWizTaskPage::OnWizardBack()
+{
+    return m_sheet.PageAround(GetTemplateId(), false);
+}
+
+LRESULT CWizTaskPage::OnWizardNext()
+{
+    return CheckNext() ? m_sheet.PageAround(GetTemplateId(), true) : -1;
+}
+
+bool CWizTaskPage::CheckNext()
+{
+    return true;
+}
+
+CString CWizTaskPage::GetItemText(UINT id) const
+{
+    return AppGetDlgItemText(GetSafeHwnd(), id);
+}
+
+void CWizTaskPage::SetItemText(UINT id, const CString& text) const
+{
+    SetDlgItemTextW(GetSafeHwnd(), static_cast<int>(id), text);
+}
+
+bool CWizTaskPage::IsItemChecked(UINT id) const
+{
+    return IsDlgButtonChecked(GetSafeHwnd(), static_cast<int>(id)) == BST_CHECKED;
+}
+
+void CWizTaskPage::CheckItem(UINT id, bool checked) const
+{
+    CheckDlgButton(GetSafeHwnd(), static_cast<int>(id), checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CWizTaskPage::EnableItem(UINT id, bool enabled) const
+{
+    EnableWindow(GetDlgItem(id), enabled);
+}
+
+int CWizTaskPage::GetItemInt(UINT id) const
+{
+    int value = 0;
+    return AppParseInt(GetItemText(id).Trim(), value) ? value : 0;
+}
+
+bool CWizTaskPage::Refuse(const CString& text, UINT focusId, UINT icon) const
+{
+    AppMessageBox(text, MB_OK | icon, GetSheetWindow());
+    if (focusId)
+        SetFocus(GetDlgItem(focusId));
+    return false;
+}
+
+void CWizTaskPage::BrowseForFile(UINT id, const wchar_t* filter) const
+{
+    FileDialogRequest request;
+    request.initialPath = GetItemText(id);
+    request.filter = filter;
+    request.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    request.owner = GetSheetWindow();
+    const FileDialogResult result = AppFileDialog(request);
+    if (result.chosen && !result.paths.empty())
+        SetItemText(id, result.paths.front());
+}

@@ -1,0 +1,17 @@
+#include "VellWizSchTask/CWizTaskVideoPlaying.h"
+
+#include "VellWizSchTask/TaskWizardResources.h"
+
+// The base keeps references to the record's fields, which it uses only once the page
+// runs.
+CWizTaskVideoPlaying::CWizTaskVideoPlaying(CWizTaskPropSheet& sheet)
+    : CWizTaskPlayingPage(
+          sheet, IDD_WIZ_VIDEO_PLAYING, IDS_WIZ_VIDEO_PLAYING_TITLE, IDS_WIZ_VIDEO_PLAYING_SUBTITLE,
+          {IDC_VIDEO_PLAY_FILE, IDC_VIDEO_PLAY_BROWSE, IDC_VIDEO_PLAY_HOURS, IDC_VIDEO_PLAY_MINUTES,
+           IDC_VIDEO_PLAY_SECONDS, IDC_VIDEO_PLAY_REPEAT, IDC_VIDEO_PLAY_SPIN, IDC_VIDEO_PLAY_LEFT, IDC_VIDEO_PLAY_TOP,
+           IDC_VIDEO_PLAY_WIDTH, IDC_VIDEO_PLAY_HEIGHT, IDC_VIDEO_PLAY_NORMAL, IDC_VIDEO_PLAY_AUDIO},
+          {m_record.PlayFName, m_record.PlayDuration, m_record.PlayRepeat, &m_record.PlayWndLeft, &m_record.PlayWndTop,
+           &m_record.PlayWndWidth, &m_record.PlayWndHeight, &m_record.PlayAudio},
+          kVideoMedia)
+{
+}

@@ -1,0 +1,876 @@
+// The scheduled-task wizard driven by real input (clicks on its buttons, lists and boxes,
+// typed text) against the system's Task Scheduler: a screen capture to a file, made
+// through every page, read back and run as the system starts a task; the checks that
+// keep a page; changing a listed task through the task list; the weekdays schedule; and
+// a new task named like an existing one.
+#include "VellWizSchTask/CDlgTasks.h"
+#include "VellWizSchTask/CWizTaskPropSheet.h"
+#include "VellWizSchTask/JobLineBuilder.h"
+#include "VellWizSchTask/TaskMngrResources.h"
+#include "VellWizSchTask/TaskWizardResources.h"
+#include "VellWizSchTask/tests/BoxAnswers.h"
+#include "VellWizSchTask/tests/TaskStoreSupport.h"
+#include "capture/tests/CaptureTestSupport.h"
+#include "capture/tests/IcqClientTestSupport.h"
+#include "common/PathHelpers.h"
+#include "common/tests/ScreenTestWindow.h"
+#include "framework/AppWindowText.h"
+#include "framework/tests/ControlsTestSupport.h"
+#include "runjobs/CCmdLine.h"
+#include "runjobs/tests/JobRunSupport.h"
+#include "VellWizSchTask/JobLineText.h"
+#include "testing/ScratchProfileTest.h"
+#include "testing/TestFolder.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace task_test;
+
+namespace
+{
+// The wizard buttons of the sheet.
+const UINT kBack = 0x3023;
+const UINT kNext = 0x3024;
+const UINT kFinish = 0x3025;
+const UINT kCancel = IDCANCEL;
+
+bool ClickWindow(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+bool PressKeys(std::initializer_list<std::pair<WORD, bool>> keys)
+{
+    std::vector<INPUT> inputs;
+    for (const auto& [key, down] : keys)
+    {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    return SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size()));
+}
+
+// The argument vector of a job line, as the job runner's process gets it.
+std::vector<const wchar_t*> Pointers(const CStringArray& args)
+{
+    std::vector<const wchar_t*> argv;
+    for (int i = 0; i < args.GetSize(); ++i)
+        argv.push_back(args[i].GetString());
+    return argv;
+}
+
+// A wizard window driven as a user drives it.
+class WizardDriver
+{
+public:
+    explicit WizardDriver(HWND sheet) : m_sheet(sheet) {}
+
+    HWND Sheet() const { return m_sheet; }
+    HWND Page() const { return PropSheet_GetCurrentPageHwnd(m_sheet); }
+    // The template id of the current page; 0 when the wizard has ended.
+    UINT PageId() const
+    {
+        auto* page = dynamic_cast<CPropertyPage*>(CWnd::FromHandle(Page()));
+        return page ? page->GetTemplateId() : 0;
+    }
+    HWND Item(UINT id) const { return GetDlgItem(Page(), static_cast<int>(id)); }
+    CString Text(UINT id) const { return AppGetWindowText(Item(id)); }
+    bool Enabled(UINT button) const { return IsWindowEnabled(GetDlgItem(m_sheet, static_cast<int>(button))) != FALSE; }
+
+    void Press(UINT button) const
+    {
+        SetForegroundWindow(m_sheet);
+        ASSERT_TRUE(ClickWindow(GetDlgItem(m_sheet, static_cast<int>(button))));
+    }
+    void Click(UINT id) const { ASSERT_TRUE(ClickWindow(Item(id))); }
+    // Replaces the text of the edit id by typing.
+    void Type(UINT id, const wchar_t* text) const
+    {
+        Click(id);
+        ASSERT_TRUE(PressKeys({{VK_END, true}, {VK_END, false}, {VK_SHIFT, true}, {VK_HOME, true}, {VK_HOME, false},
+                               {VK_SHIFT, false}, {VK_DELETE, true}, {VK_DELETE, false}}));
+        if (*text)
+        {
+            ASSERT_TRUE(TypeTextSettled(text));
+        }
+    }
+    // Clicks the row of the type list id whose value is value.
+    void ChooseRow(UINT id, int value) const
+    {
+        HWND list = Item(id);
+        LVFINDINFOW find = {};
+        find.flags = LVFI_PARAM;
+        find.lParam = value;
+        const int row = ListView_FindItem(list, -1, &find);
+        ASSERT_GE(row, 0);
+        RECT rect = {};
+        ListView_GetItemRect(list, row, &rect, LVIR_LABEL);
+        POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ClientToScreen(list, &centre);
+        ASSERT_TRUE(ClickAt(centre));
+    }
+    // Next as the sheet's own button command, for tables that need no pointer.
+    void PressNext() const
+    {
+        HWND next = GetDlgItem(m_sheet, static_cast<int>(kNext));
+        SendMessageW(m_sheet, WM_COMMAND, MAKEWPARAM(kNext, BN_CLICKED), reinterpret_cast<LPARAM>(next));
+    }
+    // Next on a page that is expected to lead to page.
+    void NextTo(UINT page) const
+    {
+        Press(kNext);
+        ASSERT_EQ(page, PageId());
+    }
+
+private:
+    HWND m_sheet;
+};
+
+class TaskWizardTest : public ScratchProfileTest
+{
+protected:
+    // The wizard made modeless, in front, so the test drives it.
+    std::unique_ptr<CWizTaskPropSheet> Open(bool newTask = true)
+    {
+        auto wizard = std::make_unique<CWizTaskPropSheet>(m_scheduler, newTask);
+        EXPECT_TRUE(wizard->CreateWizard(nullptr));
+        SetForegroundWindow(wizard->GetSafeHwnd());
+        PumpFor(50);
+        return wizard;
+    }
+
+    // From the introduction through a screen capture to a file, drawn as a rectangle,
+    // up to the Name page.
+    void ScreenFileRectangle(const WizardDriver& wizard, const CString& folder)
+    {
+        ASSERT_EQ(static_cast<UINT>(IDD_WIZ_INTRO), wizard.PageId());
+        wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
+        wizard.ChooseRow(IDC_CAPTURE_TYPE_LIST, 1);
+        wizard.NextTo(IDD_WIZ_SC_TYPE);
+        wizard.ChooseRow(IDC_SC_TYPE_LIST, 7);
+        wizard.NextTo(IDD_WIZ_SC_FILE);
+        wizard.Type(IDC_FILE_NAME, L"Shot");
+        wizard.Type(IDC_FILE_FOLDER, folder);
+        wizard.NextTo(IDD_WIZ_SC_DURATION);
+        wizard.Type(IDC_DURATION_SECONDS, L"1");
+        wizard.NextTo(IDD_WIZ_SC_SELECTION);
+        wizard.Type(IDC_SELECTION_TEXT, L"210,160,270,200");
+        wizard.NextTo(IDD_WIZ_NAME);
+    }
+
+    CTaskScheduler m_scheduler;
+    TaskCleanup m_cleanup;
+};
+
+TEST_F(TaskWizardTest, AScreenCaptureToAFileIsScheduledWeeklyReadBackAndRunsAsTheSystemRunsIt)
+{
+    TestFolder folder;
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard shot"));
+    auto sheet = Open();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    EXPECT_EQ(CString(L"This wizard helps you to create and schedule a Vellumor task to be performed by Windows."),
+              wizard.Text(IDC_INTRO_TEXT));
+    EXPECT_FALSE(wizard.Enabled(kBack));
+    ScreenFileRectangle(wizard, folder.Path());
+
+    wizard.Type(IDC_NAME_NAME, name);
+    wizard.Type(IDC_NAME_COMMENT, L"Every Monday and Wednesday");
+    wizard.Click(IDC_NAME_WEEKLY);
+    wizard.NextTo(IDD_WIZ_WEEKLY);
+    wizard.Click(IDC_WEEKLY_MONDAY + 2);
+    wizard.NextTo(IDD_WIZ_CREDENTIALS);
+    // The current user is given; an empty password matches its empty confirmation.
+    EXPECT_FALSE(wizard.Text(IDC_CRED_USER).IsEmpty());
+    wizard.NextTo(IDD_WIZ_FINISH);
+    EXPECT_EQ(name, wizard.Text(IDC_FINISH_NAME));
+    EXPECT_EQ(CString(L"which will perform a screen capture operation."), wizard.Text(IDC_FINISH_OPERATION));
+    const CString expectedLine = sheet->m_finish.BuildCommandLine();
+    wizard.Press(kFinish);
+    ASSERT_TRUE(sheet->IsWizardEnded());
+    EXPECT_TRUE(sheet->IsFinished());
+    sheet.reset();
+
+    CTaskRecord task;
+    CString msg;
+    ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
+    EXPECT_EQ(CString(L"Every Monday and Wednesday"), task.comment);
+    EXPECT_EQ(TASK_TIME_TRIGGER_WEEKLY, task.trigger.TriggerType);
+    EXPECT_EQ(TASK_MONDAY | TASK_WEDNESDAY, task.trigger.Type.Weekly.rgfDaysOfTheWeek);
+    EXPECT_EQ(OwnApplication().MakeLower(), task.application.MakeLower());
+    EXPECT_EQ(expectedLine, task.parameters);
+    EXPECT_EQ(0, task.parameters.Find(L"-type VELLUMOR_SC -esParam 7 -escType 2 -size \"210,160,270,200\" -file "
+                                      L"\"Shot\" -path \"" +
+                                      folder.Path() + L"\""))
+        << task.parameters.ToAnsi(CP_UTF8);
+    EXPECT_NE(-1, task.parameters.Find(L"-duration 1 -freq "));
+
+    screen_test::ColourWindow target(capture_test::kPaintRect, capture_test::kPaint);
+    ASSERT_TRUE(target.IsShown());
+    const job_test::JobRun run = job_test::RunJob(task.parameters);
+    EXPECT_EQ(0u, run.exitCode);
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = FindFirstFileW(folder / L"Shot.*", &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, search);
+    FindClose(search);
+    const capture_test::DecodedImage image = capture_test::Decode(folder / found.cFileName);
+    ASSERT_TRUE(image.ok);
+    EXPECT_NEAR(60, image.width, 1);
+    EXPECT_TRUE(capture_test::ColourNear(capture_test::kPaint, image.centre, 0));
+}
+
+// A destination page's Next: the values typed, the box it shows (none: it passes).
+struct DestinationCase
+{
+    int destination;
+    std::vector<std::pair<UINT, const wchar_t*>> texts;
+    const wchar_t* message;
+};
+
+TEST_F(TaskWizardTest, EachDestinationPageRefusesWhatItCannotUseWithItsOwnText)
+{
+    const wchar_t kCopies[] = L"You entered an invalid number of copies. Please enter a value between 1 and 999.";
+    const DestinationCase kCases[] = {
+        {SP_SC_PRINTER, {{IDC_PRINTER_NAME, L""}},
+         L"The Printer Name field is empty. Please enter a valid printer name."},
+        {SP_SC_PRINTER, {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L""}},
+         L"The Driver Name field is empty. Please enter a valid driver name."},
+        {SP_SC_PRINTER, {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L""}},
+         L"The Port Name field is empty. Please enter a valid port name."},
+        {SP_SC_PRINTER,
+         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L"0"}},
+         kCopies},
+        {SP_SC_PRINTER,
+         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L"1000"}},
+         kCopies},
+        {SP_SC_PRINTER,
+         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L""}},
+         kCopies},
+        {SP_SC_PRINTER,
+         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L"999"}},
+         nullptr},
+        {SP_SC_EDITOR, {{IDC_EDITOR_PROGRAM, L"C:\\no such editor.exe"}}, L"Editor file does not exist."},
+        {SP_SC_EMAIL, {{IDC_EMAIL_SERVER, L""}}, L"Mail server is missing. This field cannot be empty. Please correct."},
+        {SP_SC_EMAIL, {{IDC_EMAIL_SERVER, L"s"}, {IDC_EMAIL_FROM, L"a@b"}, {IDC_EMAIL_TO, L""}},
+         L"Recipient email address is missing. This field cannot be empty. Please correct."},
+        {SP_SC_EMAIL, {{IDC_EMAIL_SERVER, L"s"}, {IDC_EMAIL_FROM, L"a@b"}, {IDC_EMAIL_TO, L"c@d"}}, nullptr},
+        {SP_SC_FAX, {{IDC_FAX_NAME, L""}, {IDC_FAX_NUMBER, L"1"}}, L"The recipient name is missing. Please correct."},
+        {SP_SC_FAX, {{IDC_FAX_NAME, L"Ann"}, {IDC_FAX_NUMBER, L""}}, L"The fax number is missing. Please correct."},
+        {SP_SC_FAX, {{IDC_FAX_NAME, L"Ann"}, {IDC_FAX_NUMBER, L"1"}}, nullptr},
+        {SP_SC_SCREENSAVER, {{IDC_SAVER_NAME, L"con"}},
+         L"File/directory name is a reserved device name (aux, con, lpt1, prn)."},
+        {SP_SC_WALLPAPER, {{IDC_WALLPAPER_NAME, L" "}}, L"Please provide a file name."},
+        {SP_SC_CLIPBOARD, {}, nullptr},
+        {SP_SC_DATABASE, {{IDC_DB_CONNECTION, L""}}, L"The database connection string is missing."},
+        {SP_SC_DATABASE,
+         {{IDC_DB_CONNECTION, L"DSN=x"}, {IDC_DB_TABLE, L"Shots"}, {IDC_DB_IMAGE_COLUMN, L""}},
+         L"The image column name is missing."},
+        {SP_SC_DATABASE,
+         {{IDC_DB_CONNECTION, L"DSN=x"}, {IDC_DB_TABLE, L"Shots"}, {IDC_DB_IMAGE_COLUMN, L"Picture"}},
+         L"Extra column data is missing. This capture type requires at least one more column data."},
+    };
+    for (const DestinationCase& c : kCases)
+    {
+        SCOPED_TRACE(c.destination);
+        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+        sheet->m_scType.m_value = c.destination;
+        // A database record without extra columns.
+        sheet->m_scDatabase.m_record.ExtraColInfo.Empty();
+        ASSERT_TRUE(sheet->CreateWizard(nullptr));
+        WizardDriver wizard(sheet->GetSafeHwnd());
+        for (int step = 0; step < 3; ++step)
+            wizard.PressNext();
+        const UINT page = wizard.PageId();
+        ASSERT_EQ(static_cast<UINT>(DestinationPage(c.destination)), page);
+        for (const auto& [id, text] : c.texts)
+            SetWindowTextW(wizard.Item(id), text);
+        BoxAnswers boxes;
+        wizard.PressNext();
+        if (c.message)
+        {
+            ASSERT_EQ(1u, boxes.texts.size());
+            EXPECT_EQ(CString(c.message), boxes.texts[0]);
+            EXPECT_EQ(page, wizard.PageId());
+        }
+        else
+        {
+            EXPECT_TRUE(boxes.texts.empty()) << (boxes.texts.empty() ? "" : boxes.texts[0].ToAnsi(CP_UTF8));
+            EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_DURATION), wizard.PageId());
+        }
+    }
+}
+
+class TaskWizardIcqTest : public IcqClientTest
+{
+protected:
+    // The wizard on the destination list with ICQ chosen.
+    std::unique_ptr<CWizTaskPropSheet> OpenOnDestinations()
+    {
+        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+        sheet->m_scType.m_value = SP_SC_ICQ;
+        EXPECT_TRUE(sheet->CreateWizard(nullptr));
+        WizardDriver wizard(sheet->GetSafeHwnd());
+        wizard.PressNext();
+        wizard.PressNext();
+        EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_TYPE), wizard.PageId());
+        return sheet;
+    }
+
+    CTaskScheduler m_scheduler;
+};
+
+TEST_F(TaskWizardIcqTest, WithoutTheClientTheDestinationListIsNeverLeft)
+{
+    SetRunning(false);
+    auto sheet = OpenOnDestinations();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    BoxAnswers boxes;
+    wizard.PressNext();
+    ASSERT_EQ(1u, boxes.texts.size());
+    EXPECT_EQ(CString(L"ICQ Pro not installed or running. This operation cannot be completed successfully."),
+              boxes.texts[0]);
+    EXPECT_EQ(static_cast<UINT>(MB_OK), boxes.types[0]);
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_TYPE), wizard.PageId());
+}
+
+TEST_F(TaskWizardIcqTest, WithTheClientEveryNextAsksAndTheContactChosenIsKept)
+{
+    AddUser(1001, L"Ann", nullptr);
+    WriteContact(L"User 1001", L"LastName", L"Lee");
+    auto sheet = OpenOnDestinations();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    {
+        BoxAnswers boxes({IDNO});
+        wizard.PressNext();
+        ASSERT_EQ(1u, boxes.texts.size());
+        EXPECT_EQ(0, boxes.texts[0].Find(L"Warning:  ICQ application displays a confirmation dialog box"));
+        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), boxes.types[0]);
+        EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_TYPE), wizard.PageId());
+    }
+    BoxAnswers boxes({IDYES});
+    wizard.PressNext();
+    EXPECT_EQ(1u, boxes.texts.size());
+    ASSERT_EQ(static_cast<UINT>(IDD_WIZ_SC_ICQ), wizard.PageId());
+    EXPECT_EQ(CString(L"Ann"), wizard.Text(IDC_ICQ_FIRST_NAME));
+    EXPECT_EQ(CString(L"Lee"), wizard.Text(IDC_ICQ_LAST_NAME));
+    wizard.PressNext();
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_DURATION), wizard.PageId());
+    EXPECT_EQ(1001, sheet->m_scIcq.m_record.UID);
+    EXPECT_EQ(CString(L"Lee"), sheet->m_scIcq.m_record.LastName);
+}
+
+TEST_F(TaskWizardTest, TheWebUploadNeedsAUserOnlyWithAPassword)
+{
+    const struct
+    {
+        const wchar_t* user;
+        const wchar_t* password;
+        const wchar_t* message;
+    } kCases[] = {
+        {L"", L"secret", L"The login user name is missing."},
+        {L"someone", L"", nullptr},
+        {L"", L"", nullptr},
+    };
+    TestFolder folder;
+    for (const auto& c : kCases)
+    {
+        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+        sheet->m_scType.m_value = SP_SC_WEB;
+        sheet->m_scWebFile.m_record.FPath = folder.Path();
+        ASSERT_TRUE(sheet->CreateWizard(nullptr));
+        WizardDriver wizard(sheet->GetSafeHwnd());
+        for (int step = 0; step < 4; ++step)
+            wizard.PressNext();
+        ASSERT_EQ(static_cast<UINT>(IDD_WIZ_SC_WEB_UPLOAD), wizard.PageId());
+        SetWindowTextW(wizard.Item(IDC_WEB_USER), c.user);
+        SetWindowTextW(wizard.Item(IDC_WEB_PASSWORD), c.password);
+        BoxAnswers boxes;
+        wizard.PressNext();
+        ASSERT_EQ(c.message ? 1u : 0u, boxes.texts.size());
+        if (c.message)
+        {
+            EXPECT_EQ(CString(c.message), boxes.texts[0]);
+        }
+        EXPECT_EQ(static_cast<UINT>(c.message ? IDD_WIZ_SC_WEB_UPLOAD : IDD_WIZ_SC_DURATION), wizard.PageId());
+    }
+}
+
+TEST_F(TaskWizardTest, PagesKeepTheUserUntilTheirDataIsCompleteAndBackRetracesTheWay)
+{
+    TestFolder folder;
+    auto sheet = Open();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    BoxAnswers boxes;
+    wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
+    wizard.NextTo(IDD_WIZ_SC_TYPE);
+    wizard.NextTo(IDD_WIZ_SC_FILE);
+    wizard.Type(IDC_FILE_NAME, L"aux");
+    wizard.NextTo(IDD_WIZ_SC_FILE);
+    ASSERT_EQ(1u, boxes.texts.size());
+    EXPECT_EQ(CString(L"File/directory name is a reserved device name (aux, con, lpt1, prn)."), boxes.texts[0]);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), boxes.types[0]);
+    EXPECT_EQ(wizard.Item(IDC_FILE_NAME), GetFocus());
+    wizard.Type(IDC_FILE_NAME, L"Shot");
+    wizard.Type(IDC_FILE_FOLDER, folder.Path());
+    wizard.NextTo(IDD_WIZ_SC_DURATION);
+    EXPECT_FALSE(IsWindowEnabled(wizard.Item(IDC_DURATION_FREQ)));
+    wizard.NextTo(IDD_WIZ_SC_DURATION);
+    EXPECT_EQ(CString(L"The duration parameter is missing and it is required for processing the current task."),
+              boxes.texts.back());
+    wizard.Type(IDC_DURATION_SECONDS, L"5");
+    EXPECT_TRUE(IsWindowEnabled(wizard.Item(IDC_DURATION_FREQ)));
+    wizard.Type(IDC_DURATION_FREQ, L"5");
+    wizard.NextTo(IDD_WIZ_SC_DURATION);
+    EXPECT_EQ(CString(L"The duration value cannot be smaller than or equal to the frequence value."),
+              boxes.texts.back());
+    wizard.Type(IDC_DURATION_SECONDS, L"6");
+    wizard.NextTo(IDD_WIZ_SC_SELECTION);
+    wizard.Type(IDC_SELECTION_TEXT, L"10,10,200");
+    wizard.NextTo(IDD_WIZ_SC_SELECTION);
+    EXPECT_EQ(CString(L"The current selection requires 4 coordinates delimited by comma (rectangle: left, top, right, "
+                      L"bottom). Please correct."),
+              boxes.texts.back());
+    wizard.Type(IDC_SELECTION_TEXT, L"10,10,200,200");
+    wizard.NextTo(IDD_WIZ_NAME);
+    wizard.Type(IDC_NAME_NAME, L"Never written");
+    wizard.Click(IDC_NAME_WEEKLY);
+    wizard.NextTo(IDD_WIZ_WEEKLY);
+    // Monday is the one day set: clearing it leaves Back alone.
+    wizard.Click(IDC_WEEKLY_MONDAY);
+    PumpFor(50);
+    EXPECT_FALSE(wizard.Enabled(kNext));
+    EXPECT_TRUE(wizard.Enabled(kBack));
+    wizard.Click(IDC_WEEKLY_MONDAY);
+    wizard.NextTo(IDD_WIZ_CREDENTIALS);
+    wizard.Type(IDC_CRED_PASSWORD, L"Secret");
+    wizard.Type(IDC_CRED_CONFIRM, L"secret");
+    PumpFor(50);
+    EXPECT_FALSE(wizard.Enabled(kNext));
+    wizard.Type(IDC_CRED_CONFIRM, L"Secret");
+    PumpFor(50);
+    EXPECT_TRUE(wizard.Enabled(kNext));
+
+    // Back retraces the way, and a page shows what was left there.
+    for (UINT page : {IDD_WIZ_WEEKLY, IDD_WIZ_NAME, IDD_WIZ_SC_SELECTION, IDD_WIZ_SC_DURATION, IDD_WIZ_SC_FILE,
+                      IDD_WIZ_SC_TYPE, IDD_WIZ_CAPTURE_TYPE, IDD_WIZ_INTRO})
+    {
+        wizard.Press(kBack);
+        EXPECT_EQ(page, wizard.PageId());
+        if (page == IDD_WIZ_SC_FILE)
+        {
+            EXPECT_EQ(CString(L"Shot"), wizard.Text(IDC_FILE_NAME));
+        }
+    }
+    wizard.Press(kCancel);
+    EXPECT_TRUE(sheet->IsWizardEnded());
+    EXPECT_FALSE(sheet->IsFinished());
+}
+
+// The wizard window of this thread; null when there is none.
+HWND FindWizard()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) {
+            if (!dynamic_cast<CWizTaskPropSheet*>(CWnd::FromHandle(window)))
+                return TRUE;
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Drives the wizard that a click starts, from inside the wizard's own message loop: the
+// steps run once the wizard window is there.
+class InWizardLoop
+{
+public:
+    explicit InWizardLoop(std::function<void(const WizardDriver&)> steps)
+    {
+        s_steps = std::move(steps);
+        s_ran = false;
+        m_timer = SetTimer(nullptr, 0, 100, &InWizardLoop::Fire);
+    }
+    ~InWizardLoop() { KillTimer(nullptr, m_timer); }
+
+    static bool Ran() { return s_ran; }
+
+private:
+    static void CALLBACK Fire(HWND, UINT, UINT_PTR timer, DWORD)
+    {
+        HWND wizard = FindWizard();
+        if (!wizard || !s_steps)
+            return;
+        KillTimer(nullptr, timer);
+        auto steps = std::move(s_steps);
+        s_steps = nullptr;
+        steps(WizardDriver(wizard));
+        s_ran = true;
+        // Steps that stopped early leave the wizard open: it is cancelled, so its loop ends.
+        if (IsWindow(wizard) && PropSheet_GetCurrentPageHwnd(wizard))
+            PropSheet_PressButton(wizard, PSBTN_CANCEL);
+    }
+    static std::function<void(const WizardDriver&)> s_steps;
+    static bool s_ran;
+    UINT_PTR m_timer;
+};
+std::function<void(const WizardDriver&)> InWizardLoop::s_steps;
+bool InWizardLoop::s_ran = false;
+
+TEST_F(TaskWizardTest, ModifyShowsTheTasksValuesAndReplacesItsRow)
+{
+    TestFolder folder;
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard modify"));
+    JobSelection selection;
+    selection.selectionType = SCT_RECTANGLE;
+    selection.sizeText = L"1,2,30,40";
+    selection.duration = 8;
+    selection.frequence = 2;
+    CTaskRecord original = OwnTask(name, BuildJobLine(InfoScFile(L"Old", folder.Path(), FT_BMP, false, false, 8, 2),
+                                                      selection));
+    original.comment = L"Before";
+    CString msg;
+    ASSERT_TRUE(m_scheduler.Create(original, msg)) << msg.ToAnsi(CP_UTF8);
+
+    CDlgTasks dialog(m_scheduler, false);
+    ASSERT_TRUE(dialog.Create());
+    const int row = dialog.GetList().FindRow(name);
+    ASSERT_GE(row, 0);
+    dialog.GetList().SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    ShowWindow(dialog.GetSafeHwnd(), SW_SHOW);
+    SetForegroundWindow(dialog.GetSafeHwnd());
+
+    CString intro, shownName, shownComment, fileName, selectionText, seconds;
+    bool weeklyChecked = false;
+    InWizardLoop steps([&](const WizardDriver& wizard) {
+        intro = wizard.Text(IDC_INTRO_TEXT);
+        wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
+        wizard.NextTo(IDD_WIZ_SC_TYPE);
+        wizard.NextTo(IDD_WIZ_SC_FILE);
+        fileName = wizard.Text(IDC_FILE_NAME);
+        wizard.NextTo(IDD_WIZ_SC_DURATION);
+        seconds = wizard.Text(IDC_DURATION_SECONDS);
+        wizard.NextTo(IDD_WIZ_SC_SELECTION);
+        selectionText = wizard.Text(IDC_SELECTION_TEXT);
+        wizard.NextTo(IDD_WIZ_NAME);
+        shownName = wizard.Text(IDC_NAME_NAME);
+        shownComment = wizard.Text(IDC_NAME_COMMENT);
+        weeklyChecked = IsDlgButtonChecked(wizard.Page(), IDC_NAME_WEEKLY) == BST_CHECKED;
+        wizard.Type(IDC_NAME_COMMENT, L"After");
+        wizard.NextTo(IDD_WIZ_WEEKLY);
+        wizard.NextTo(IDD_WIZ_CREDENTIALS);
+        // The system keeps no account that could be read back here: the user is typed.
+        wizard.Type(IDC_CRED_USER, L"tester");
+        wizard.NextTo(IDD_WIZ_FINISH);
+        wizard.Press(kFinish);
+    });
+    ASSERT_TRUE(ClickWindow(dialog.GetDlgItem(IDC_TASKS_MODIFY)));
+    ASSERT_TRUE(PumpUntil([] { return InWizardLoop::Ran(); }));
+
+    EXPECT_EQ(CString(L"This wizard helps you to modify a Vellumor task to be performed by Windows."), intro);
+    EXPECT_EQ(CString(L"Old"), fileName);
+    EXPECT_EQ(CString(L"8"), seconds);
+    EXPECT_EQ(CString(L"1,2,30,40"), selectionText);
+    EXPECT_EQ(name, shownName);
+    EXPECT_EQ(CString(L"Before"), shownComment);
+    EXPECT_TRUE(weeklyChecked);
+    CTaskRecord task;
+    ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
+    EXPECT_EQ(CString(L"After"), task.comment);
+    EXPECT_EQ(original.parameters, task.parameters);
+    const int updated = dialog.GetList().FindRow(name);
+    ASSERT_GE(updated, 0);
+    EXPECT_EQ(CString(L"After"), dialog.GetList().GetItemText(updated, CTasksListCtrl::kComment));
+}
+
+TEST_F(TaskWizardTest, AMovieRecordingTaskCarriesItsFileTimingAndSelection)
+{
+    TestFolder folder;
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard movie"));
+    auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+    sheet->m_captureType.m_value = 5;
+    ASSERT_TRUE(sheet->CreateWizard(nullptr));
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    BoxAnswers boxes;
+    for (UINT page : {IDD_WIZ_CAPTURE_TYPE, IDD_WIZ_PRESENTATION_TYPE, IDD_WIZ_MOVIE_GENERAL})
+    {
+        wizard.PressNext();
+        ASSERT_EQ(page, wizard.PageId());
+    }
+    SetWindowTextW(wizard.Item(IDC_MOVIE_NAME), L"Movie");
+    // A folder that does not exist yet is made.
+    SetWindowTextW(wizard.Item(IDC_MOVIE_FOLDER), folder / L"new");
+    wizard.PressNext();
+    ASSERT_EQ(static_cast<UINT>(IDD_WIZ_MOVIE_DURATION), wizard.PageId());
+    EXPECT_TRUE(EnsurePathExists(folder / L"new", false));
+    SetWindowTextW(wizard.Item(IDC_MOVIE_SECONDS), L"0");
+    wizard.PressNext();
+    ASSERT_EQ(1u, boxes.texts.size());
+    EXPECT_EQ(CString(L"The duration parameter is missing and it is required for processing the current task."),
+              boxes.texts[0]);
+    SetWindowTextW(wizard.Item(IDC_MOVIE_SECONDS), L"1");
+    SetWindowTextW(wizard.Item(IDC_MOVIE_FREQ), L"999");
+    SetWindowTextW(wizard.Item(IDC_MOVIE_FRAME_RATE), L"5");
+    wizard.PressNext();
+    ASSERT_EQ(static_cast<UINT>(IDD_WIZ_PRESENTATION_SELECTION), wizard.PageId());
+    SetWindowTextW(wizard.Item(IDC_SELECTION_TEXT), L"5,6,70,80");
+    wizard.Press(kBack);
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_MOVIE_DURATION), wizard.PageId());
+    for (UINT page : {IDD_WIZ_PRESENTATION_SELECTION, IDD_WIZ_NAME})
+    {
+        wizard.PressNext();
+        ASSERT_EQ(page, wizard.PageId());
+    }
+    SetWindowTextW(wizard.Item(IDC_NAME_NAME), name);
+    CheckDlgButton(wizard.Page(), IDC_NAME_ONCE, BST_CHECKED);
+    SendMessageW(wizard.Page(), WM_COMMAND, MAKEWPARAM(IDC_NAME_ONCE, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(wizard.Item(IDC_NAME_ONCE)));
+    for (UINT page : {IDD_WIZ_ONCE, IDD_WIZ_CREDENTIALS, IDD_WIZ_FINISH})
+    {
+        wizard.PressNext();
+        ASSERT_EQ(page, wizard.PageId());
+    }
+    EXPECT_EQ(CString(L"which will perform a movie capture operation."), wizard.Text(IDC_FINISH_OPERATION));
+    wizard.Press(kFinish);
+    ASSERT_TRUE(sheet->IsFinished());
+
+    CTaskRecord task;
+    CString msg;
+    ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
+    CStringArray args;
+    SplitCommandLine(task.parameters, args);
+    const std::vector<const wchar_t*> argv = Pointers(args);
+    const CCmdLine job(static_cast<int>(argv.size()), argv.data(), false);
+    ASSERT_NE(nullptr, job.GetRecord());
+    ASSERT_EQ(SP_PRESENTATION_RECORDING, job.GetRecord()->GetType());
+    const auto& movie = static_cast<const InfoPresentationRecording&>(*job.GetRecord());
+    EXPECT_EQ(CString(L"Movie"), movie.RecFName);
+    EXPECT_EQ(folder / L"new", movie.RecPath);
+    EXPECT_EQ(1, movie.RecDuration);
+    EXPECT_EQ(999, movie.RecFreq);
+    EXPECT_EQ(5, movie.RecFramesRate);
+    EXPECT_EQ(CString(L"5,6,70,80"), job.m_sizeText);
+    EXPECT_EQ(SCT_RECTANGLE, job.m_selectionType);
+}
+
+// A playing page's Next: the texts typed, whether "Normal" is checked, the answer to a
+// box, the box's text (none: it passes).
+struct PlayingCase
+{
+    int kind;
+    std::vector<std::pair<UINT, CString>> texts;
+    bool normal;
+    int answer;
+    const wchar_t* message;
+};
+
+TEST_F(TaskWizardTest, PlayingPagesCheckTheFileItsFolderAndTheWindow)
+{
+    TestFolder folder;
+    const CString wav = folder / L"tune.wav";
+    const CString avi = folder / L"clip.avi";
+    const CString missing = folder / L"missing\\tune.wav";
+    const PlayingCase kCases[] = {
+        {3, {{IDC_AUDIO_PLAY_FILE, folder / L"tune.txt"}}, false, IDOK,
+         L"Invalid audio file extension. An audio file extension shoud be .wav, .mpa, .mp2, .mp3, .au, .aif, .aiff or "
+         L".snd."},
+        {3, {{IDC_AUDIO_PLAY_FILE, missing}}, false, IDNO, nullptr},
+        {3, {{IDC_AUDIO_PLAY_FILE, L"C:\\a|b.wav"}}, false, IDOK,
+         L"File/directory name contains reserved characters (<>:\\\"/|?*)."},
+        {3, {{IDC_AUDIO_PLAY_FILE, wav}}, false, IDOK, nullptr},
+        {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"199"}, {IDC_MOVIE_PLAY_HEIGHT, L"120"}}, false, IDOK,
+         L"The window's width cannot be less than 200 pixels."},
+        {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"200"}, {IDC_MOVIE_PLAY_HEIGHT, L"119"}}, false, IDOK,
+         L"The window's height cannot be less than 120 pixels."},
+        {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"10"}, {IDC_MOVIE_PLAY_HEIGHT, L"10"}}, true, IDOK,
+         nullptr},
+        {4, {{IDC_VIDEO_PLAY_FILE, wav}}, false, IDOK,
+         L"Invalid video file extension for current operation. A video file extension shoud be .avi, .gt, .mov, .mpg, "
+         L".mpeg or .m1v."},
+        {4, {{IDC_VIDEO_PLAY_FILE, avi}, {IDC_VIDEO_PLAY_WIDTH, L"200"}, {IDC_VIDEO_PLAY_HEIGHT, L"120"}}, false, IDOK,
+         nullptr},
+    };
+    for (const PlayingCase& c : kCases)
+    {
+        SCOPED_TRACE(c.texts.front().second.ToAnsi(CP_UTF8));
+        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+        sheet->m_captureType.m_value = c.kind;
+        sheet->m_audioType.m_value = SP_AUDIO_PLAYING;
+        sheet->m_videoType.m_value = SP_VIDEO_PLAYING;
+        sheet->m_presentationType.m_value = SP_PRESENTATION_PLAYING;
+        ASSERT_TRUE(sheet->CreateWizard(nullptr));
+        WizardDriver wizard(sheet->GetSafeHwnd());
+        for (int step = 0; step < 3; ++step)
+            wizard.PressNext();
+        const UINT page = wizard.PageId();
+        const UINT pages[] = {IDD_WIZ_AUDIO_PLAYING, IDD_WIZ_VIDEO_PLAYING, IDD_WIZ_MOVIE_PLAYING};
+        ASSERT_EQ(pages[c.kind - 3], page);
+        for (const auto& [id, text] : c.texts)
+            SetWindowTextW(wizard.Item(id), text);
+        if (c.normal)
+            SendMessageW(wizard.Item(IDC_MOVIE_PLAY_NORMAL), BM_CLICK, 0, 0);
+        BoxAnswers boxes({c.answer});
+        wizard.PressNext();
+        if (c.answer == IDNO)
+        {
+            // The missing folder was offered, refused, and named.
+            ASSERT_EQ(2u, boxes.texts.size());
+            EXPECT_EQ(CString(L"The path '") + folder / L"missing\\' does not exist.", boxes.texts[1]);
+            EXPECT_EQ(page, wizard.PageId());
+        }
+        else if (c.message)
+        {
+            ASSERT_EQ(1u, boxes.texts.size());
+            EXPECT_EQ(CString(c.message), boxes.texts[0]);
+            EXPECT_EQ(page, wizard.PageId());
+        }
+        else
+        {
+            EXPECT_TRUE(boxes.texts.empty());
+            EXPECT_EQ(static_cast<UINT>(IDD_WIZ_NAME), wizard.PageId());
+        }
+    }
+}
+
+TEST_F(TaskWizardTest, AChangedTasksLineGoesIntoThePagesAndComesBackTheSame)
+{
+    JobSelection selection;
+    selection.selectionType = SCT_POLYGON;
+    selection.sizeText = L"1,2,3,4,5,6";
+    selection.captureCursor = true;
+    selection.duration = 9;
+    selection.frequence = 3;
+    const CString lines[] = {
+        BuildJobLine(InfoScWeb(WS_REMOTE_FTP, L"ftp.example.com", 21, L"u", L"p \"q\"", L"/up", L"Web", L"C:\\",
+                               FT_PNG, true, false, 9, 3),
+                     selection),
+        BuildJobLine(InfoScPrinter(L"PDF", L"drv", L"port", false, PO_LANDSCAPE, 2, 9, 3), selection),
+        BuildJobLine(InfoAudioPlaying(L"C:\\a b\\s.wav", 7, 2, false), selection),
+        BuildJobLine(InfoVideoPlaying(L"C:\\v.avi", 5, 1, false, true, 10, 20, 300, 200), selection),
+        BuildJobLine(InfoPresentationRecording(L"Movie", L"C:\\m", PFT_AVI, true, 4, 2, 5, false), selection),
+    };
+    for (const CString& line : lines)
+    {
+        SCOPED_TRACE(line.ToAnsi(CP_UTF8));
+        CStringArray args;
+        SplitCommandLine(line, args);
+        const std::vector<const wchar_t*> argv = Pointers(args);
+        const CCmdLine job(static_cast<int>(argv.size()), argv.data(), false);
+        CWizTaskPropSheet sheet(m_scheduler, false);
+        sheet.TransferParsedJob(job);
+        EXPECT_EQ(line, sheet.m_finish.BuildCommandLine());
+    }
+}
+
+TEST_F(TaskWizardTest, AMonthlyDayMustExistInTheMonthsAndADayOfTheWeekIsStoredAsSuch)
+{
+    TestFolder folder;
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard monthly"));
+    auto sheet = Open();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    ScreenFileRectangle(wizard, folder.Path());
+    wizard.Type(IDC_NAME_NAME, name);
+    wizard.Click(IDC_NAME_MONTHLY);
+    wizard.NextTo(IDD_WIZ_MONTHLY);
+    // February alone.
+    wizard.Click(IDC_MONTHLY_JANUARY + 1);
+    wizard.Click(IDC_MONTHLY_JANUARY);
+    BoxAnswers boxes;
+    wizard.Type(IDC_MONTHLY_DAY, L"30");
+    wizard.NextTo(IDD_WIZ_MONTHLY);
+    ASSERT_EQ(1u, boxes.texts.size());
+    EXPECT_EQ(CString(L"The day of the month to run is set to 30. This day is not valid for the month(s) selected, so "
+                      L"the task will not run."),
+              boxes.texts[0]);
+    wizard.Type(IDC_MONTHLY_DAY, L"29");
+    wizard.NextTo(IDD_WIZ_CREDENTIALS);
+    wizard.Press(kBack);
+    wizard.Click(IDC_MONTHLY_WEEK_RADIO);
+    EXPECT_FALSE(IsWindowEnabled(wizard.Item(IDC_MONTHLY_DAY)));
+    wizard.NextTo(IDD_WIZ_CREDENTIALS);
+    wizard.NextTo(IDD_WIZ_FINISH);
+    wizard.Press(kFinish);
+    ASSERT_TRUE(sheet->IsFinished());
+    EXPECT_EQ(1u, boxes.texts.size());
+
+    CTaskRecord task;
+    CString msg;
+    ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
+    ASSERT_EQ(TASK_TIME_TRIGGER_MONTHLYDOW, task.trigger.TriggerType);
+    EXPECT_EQ(TASK_FEBRUARY, task.trigger.Type.MonthlyDOW.rgfMonths);
+    EXPECT_EQ(TASK_FIRST_WEEK, task.trigger.Type.MonthlyDOW.wWhichWeek);
+    // A day-of-the-month task offers "first" and Sunday when it turns to a day of the week.
+    EXPECT_EQ(TASK_SUNDAY, task.trigger.Type.MonthlyDOW.rgfDaysOfTheWeek);
+}
+
+TEST_F(TaskWizardTest, WeekdaysAreStoredAsAWeeklyTaskOnMondayToFriday)
+{
+    TestFolder folder;
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard weekdays"));
+    auto sheet = Open();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    ScreenFileRectangle(wizard, folder.Path());
+    wizard.Type(IDC_NAME_NAME, name);
+    wizard.Click(IDC_NAME_DAILY);
+    wizard.NextTo(IDD_WIZ_DAILY);
+    wizard.Click(IDC_DAILY_WEEKDAYS);
+    wizard.NextTo(IDD_WIZ_CREDENTIALS);
+    wizard.NextTo(IDD_WIZ_FINISH);
+    wizard.Press(kFinish);
+    ASSERT_TRUE(sheet->IsFinished());
+
+    CTaskRecord task;
+    CString msg;
+    ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
+    EXPECT_EQ(TASK_TIME_TRIGGER_WEEKLY, task.trigger.TriggerType);
+    EXPECT_EQ(1, task.trigger.Type.Weekly.WeeksInterval);
+    EXPECT_EQ(62, task.trigger.Type.Weekly.rgfDaysOfTheWeek);
+    EXPECT_EQ(CString(L"Weekly"), CTasksListCtrl::CellText(task, CTasksListCtrl::kFrequence));
+}
+
+TEST_F(TaskWizardTest, ANewTaskNamedLikeAnExistingOneAsksAndNoKeepsBoth)
+{
+    TestFolder folder;
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard existing"));
+    CString msg;
+    ASSERT_TRUE(m_scheduler.Create(OwnTask(name, L"-type keep"), msg)) << msg.ToAnsi(CP_UTF8);
+    auto sheet = Open();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    ScreenFileRectangle(wizard, folder.Path());
+    wizard.Type(IDC_NAME_NAME, name);
+    wizard.Click(IDC_NAME_ONCE);
+    wizard.NextTo(IDD_WIZ_ONCE);
+    wizard.NextTo(IDD_WIZ_CREDENTIALS);
+    wizard.NextTo(IDD_WIZ_FINISH);
+    {
+        BoxAnswers boxes({IDNO});
+        wizard.Press(kFinish);
+        ASSERT_EQ(1u, boxes.texts.size());
+        EXPECT_EQ(CString(L"A task having the same name already exists. Do you want to overwrite it?"),
+                  boxes.texts[0]);
+        EXPECT_EQ(static_cast<UINT>(MB_YESNO), boxes.types[0]);
+    }
+    EXPECT_FALSE(sheet->IsWizardEnded());
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_FINISH), wizard.PageId());
+    CTaskRecord kept;
+    ASSERT_TRUE(m_scheduler.Read(name, kept, msg));
+    EXPECT_EQ(CString(L"-type keep"), kept.parameters);
+    {
+        BoxAnswers boxes({IDYES});
+        wizard.Press(kFinish);
+    }
+    EXPECT_TRUE(sheet->IsFinished());
+    CTaskRecord replaced;
+    ASSERT_TRUE(m_scheduler.Read(name, replaced, msg));
+    EXPECT_EQ(0, replaced.parameters.Find(L"-type VELLUMOR_SC"));
+    EXPECT_EQ(TASK_TIME_TRIGGER_ONCE, replaced.trigger.TriggerType);
+}
+} // namespace
