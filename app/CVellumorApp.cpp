@@ -17,6 +17,7 @@
 #include "common/DirectXVersion.h"
 #include "common/PathHelpers.h"
 #include "framework/AppMessageBox.h"
+#include "framework/AppPrintSetup.h"
 #include "framework/AppProfile.h"
 #include "framework/CCmdUI.h"
 
@@ -201,20 +202,9 @@ void CVellumorApp::OnOptions()
         m_frame->TrimOutput();
 }
 
-// The printer chosen here is the one printing uses next (the system's default printer
-// dialog state).
+// The printer chosen here is the one the output window prints to next.
 void CVellumorApp::OnPageSetup()
 {
-    PRINTDLGW setup = {};
-    setup.lStructSize = sizeof setup;
-    setup.hwndOwner = m_frame ? m_frame->GetSafeHwnd() : nullptr;
-    setup.Flags = PD_PRINTSETUP | PD_ALLPAGES | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE |
-                  PD_HIDEPRINTTOFILE;
-    if (PrintDlgW(&setup))
-    {
-        if (setup.hDevMode)
-            GlobalFree(setup.hDevMode);
-        if (setup.hDevNames)
-            GlobalFree(setup.hDevNames);
-    }
+    PrintSetupChoice choice;
+    AppPrintSetup(m_frame ? m_frame->GetSafeHwnd() : nullptr, choice);
 }

@@ -64,21 +64,27 @@ PrintSetupHandler AppSetPrintSetupHandler(PrintSetupHandler handler)
     return previous;
 }
 
+bool AppPrintDialog(PRINTDLGW& dialog)
+{
+    dialog.lStructSize = sizeof dialog;
+    dialog.hDevMode = Printer().devMode;
+    dialog.hDevNames = Printer().devNames;
+    const bool chosen = PrintDlgW(&dialog) != FALSE;
+    // The dialog frees or reallocates the memory it was given and hands back what is
+    // current, also when cancelled.
+    Printer().devMode = dialog.hDevMode;
+    Printer().devNames = dialog.hDevNames;
+    return chosen;
+}
+
 bool AppPrintSetup(HWND owner, PrintSetupChoice& choice)
 {
     if (Handler())
         return Handler()(owner, choice);
     PRINTDLGW setup = {};
-    setup.lStructSize = sizeof setup;
     setup.hwndOwner = owner;
-    setup.hDevMode = Printer().devMode;
-    setup.hDevNames = Printer().devNames;
     setup.Flags = PD_PRINTSETUP | PD_NOSELECTION | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE;
-    const bool chosen = PrintDlgW(&setup) != FALSE;
-    // The dialog frees or reallocates the memory it was given and hands back what is
-    // current, also when cancelled.
-    Printer().devMode = setup.hDevMode;
-    Printer().devNames = setup.hDevNames;
+    const bool chosen = AppPrintDialog(setup);
     if (chosen)
         ReadPrinter(choice);
     return chosen;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <windows.h>
+#include <commdlg.h>
 
 struct PrintSetupChoice
 {
@@ -29,6 +30,11 @@ PrintSetupHandler AppSetPrintSetupHandler(PrintSetupHandler handler);
 // help; copies come from the device mode), starting at the application's printer. On OK
 // the choice becomes the application's printer and is returned; false when cancelled.
 bool AppPrintSetup(HWND owner, PrintSetupChoice& choice);
+
+// The print dialog described by dialog (owner, flags; its device handles are the
+// application's), starting at the application's printer; the printer it ends on becomes the
+// application's. The dialog's result.
+bool AppPrintDialog(PRINTDLGW& dialog);
 
 // The application's printer; false before a print set-up dialog of this run gave one.
 bool AppGetPrinter(PrintSetupChoice& choice);

@@ -1,5 +1,6 @@
 #include "framework/CEditView.h"
 
+#include "framework/AppPrintSetup.h"
 #include "framework/AppTextPages.h"
 #include "framework/AppWindowText.h"
 #include "framework/Handles.h"
@@ -89,14 +90,12 @@ bool CEditView::PrintTo(HDC printer, const CString& documentName)
 
 bool CEditView::Print(const CString& documentName)
 {
-    PRINTDLGW dialog = {sizeof(dialog)};
+    PRINTDLGW dialog = {};
     dialog.hwndOwner = GetAncestor(*this, GA_ROOT);
     dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
     m_printFailure.Empty();
-    if (!PrintDlgW(&dialog))
+    if (!AppPrintDialog(dialog))
         return false;
     CCreatedDCHandle printer(dialog.hDC);
-    GlobalFree(dialog.hDevMode);
-    GlobalFree(dialog.hDevNames);
     return PrintTo(printer, documentName);
 }
