@@ -5,7 +5,6 @@
 #include "app/CSettingsSheetAdapter.h"
 #include "capture/training/CCBTManager.h"
 #include "config/ConfigurationCommands.h"
-#include "framework/AppMessageBox.h"
 
 namespace
 {
@@ -41,9 +40,4 @@ std::unique_ptr<IConfigurationStore> AppCreateConfigurationStore()
 std::unique_ptr<ITrainingCaptureManager> AppCreateTrainingManager(ICaptureDialogs& dialogs)
 {
     return std::make_unique<CCBTManager>(&dialogs);
-}
-
-void AppShowNotAvailable(const wchar_t* feature, HWND parent)
-{
-    AppMessageBox(CString(feature) + L" is not available in this version yet.", MB_OK | MB_ICONINFORMATION, parent);
 }

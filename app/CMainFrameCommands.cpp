@@ -113,11 +113,6 @@ const CCommandMap* CMainFrame::GetCommandMap() const
 
 void CMainFrame::OnOpenConfiguration()
 {
-    if (!AppCreateConfigurationStore())
-    {
-        AppShowNotAvailable(L"Opening a configuration file", GetSafeHwnd());
-        return;
-    }
     FileDialogRequest request;
     request.filter = kConfigFilter;
     request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
@@ -133,11 +128,6 @@ void CMainFrame::OnOpenConfiguration()
 bool CMainFrame::LoadConfiguration(const CString& path)
 {
     std::unique_ptr<IConfigurationStore> store = AppCreateConfigurationStore();
-    if (!store)
-    {
-        AppShowNotAvailable(L"Opening a configuration file", GetSafeHwnd());
-        return false;
-    }
     CString error;
     if (!store->Load(path, error))
     {
@@ -154,11 +144,6 @@ bool CMainFrame::LoadConfiguration(const CString& path)
 void CMainFrame::OnSaveConfiguration()
 {
     std::unique_ptr<IConfigurationStore> store = AppCreateConfigurationStore();
-    if (!store)
-    {
-        AppShowNotAvailable(L"Saving a configuration file", GetSafeHwnd());
-        return;
-    }
     FileDialogRequest request;
     request.save = true;
     request.filter = kConfigFilter;
@@ -350,10 +335,7 @@ void CMainFrame::OnShowLast()
     }
     if (!image)
         return;
-    if (m_dialogs)
-        m_dialogs->ShowLastCapture(image, GetSafeHwnd());
-    else
-        AppShowNotAvailable(L"Showing the last screen capture", GetSafeHwnd());
+    m_dialogs->ShowLastCapture(image, GetSafeHwnd());
 }
 
 void CMainFrame::OnUpdateAction(CCmdUI* item)
@@ -375,10 +357,7 @@ void CMainFrame::OnCaptureDesktop()
 
 void CMainFrame::OnErrorsLog()
 {
-    if (m_dialogs)
-        m_dialogs->ShowErrorsLog(GetSafeHwnd());
-    else
-        AppShowNotAvailable(L"The errors log", GetSafeHwnd());
+    m_dialogs->ShowErrorsLog(GetSafeHwnd());
 }
 
 // The tasks manager clears the wizard flag when it ends. A start that fails is told.
@@ -397,10 +376,7 @@ void CMainFrame::OnTasksManager()
 
 void CMainFrame::OnFind()
 {
-    if (m_dialogs)
-        m_dialogs->ShowFind(m_searchHost, GetSafeHwnd());
-    else
-        AppShowNotAvailable(L"The Find dialog", GetSafeHwnd());
+    m_dialogs->ShowFind(m_searchHost, GetSafeHwnd());
 }
 
 void CMainFrame::OnHelpContents()

@@ -191,13 +191,7 @@ void CVellumorApp::OnAppAbout()
 
 void CVellumorApp::OnOptions()
 {
-    std::unique_ptr<IMainDialogs> dialogs = AppCreateMainDialogs();
-    if (!dialogs)
-    {
-        AppShowNotAvailable(L"The Options dialog", m_frame ? m_frame->GetSafeHwnd() : nullptr);
-        return;
-    }
-    dialogs->ShowOptions();
+    AppCreateMainDialogs()->ShowOptions();
     if (m_frame)
         m_frame->TrimOutput();
 }

@@ -25,6 +25,6 @@ bool AppCreateSheetAt(CPSheetCaptureBase& sheet, HWND view, const RECT& place)
 void AppShowSheetMissing(HWND view, int frameId, const wchar_t* what)
 {
     HWND frame = GetDlgItem(view, frameId);
-    SetWindowTextW(frame, CString(what) + L" are not available in this version yet.");
+    SetWindowTextW(frame, CString(what) + L" could not be shown.");
     ShowWindow(frame, SW_SHOWNA);
 }
