@@ -75,6 +75,26 @@ bool TranslateAt(HWND window, MSG& message)
     return table && TranslateAcceleratorW(window, table, &message);
 }
 
+// The walk of AppPreTranslateMessage from the window up; true when a window's object or
+// accelerator table took the message. Else the nearest modeless dialog of the walk is left
+// in dialog, whose turn comes last.
+bool TranslateFrom(HWND start, MSG& message, HWND& dialog)
+{
+    for (HWND window = start; window; window = GetParent(window))
+    {
+        if (TranslateAt(window, message))
+            return true;
+        if (IsModelessDialog(window))
+        {
+            if (!dialog)
+                dialog = window;
+            if (!IsChildWindow(window))
+                break;
+        }
+    }
+    return false;
+}
+
 // Dispatches one message taken from the queue; false for WM_QUIT, which is posted again.
 bool DispatchOne(MSG& message, const AppMessageFilter& filter)
 {
@@ -147,19 +167,13 @@ int AppRunMessageLoop()
 bool AppPreTranslateMessage(MSG& message)
 {
     HWND dialog = nullptr;
-    for (HWND window = message.hwnd; window; window = GetParent(window))
-    {
-        if (TranslateAt(window, message))
-            return true;
-        if (IsModelessDialog(window))
-        {
-            if (!dialog)
-                dialog = window;
-            if (!IsChildWindow(window))
-                break;
-        }
-    }
-    return dialog && IsDialogMessageW(dialog, &message);
+    return TranslateFrom(message.hwnd, message, dialog) || (dialog && IsDialogMessageW(dialog, &message));
+}
+
+bool AppTranslateFrom(HWND window, MSG& message)
+{
+    HWND dialog = nullptr;
+    return TranslateFrom(window, message, dialog);
 }
 
 void AppSetAccelerators(HWND window, HACCEL table)

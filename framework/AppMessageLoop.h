@@ -38,6 +38,11 @@ bool AppPumpWaiting(const AppMessageFilter& filter = nullptr);
 // that is a child window (a form view) lets its frame's accelerators act first.
 bool AppPreTranslateMessage(MSG& message);
 
+// The same walk from the given window up, without the dialogs' turn: true when a window's
+// object or accelerator table took the message. A window that handles its children's
+// keys as a dialog does (a child property sheet) lets the windows around it act first.
+bool AppTranslateFrom(HWND window, MSG& message);
+
 // The accelerator table of a window (a main window or a floating frame); null removes it.
 // The caller keeps the table alive while it is set.
 void AppSetAccelerators(HWND window, HACCEL table);

@@ -149,11 +149,16 @@ HWND CPropertySheet::GetTabControl() const
     return GetSafeHwnd() ? reinterpret_cast<HWND>(SendMessageW(GetSafeHwnd(), PSM_GETTABCONTROL, 0, 0)) : nullptr;
 }
 
+// The sheet takes every message of its windows as a dialog does. A sheet inside another
+// window offers them to the windows around it first, as a child dialog does: the frame's
+// accelerators and a splitter's F6 act inside the pages too.
 bool CPropertySheet::PreTranslateMessage(MSG& message)
 {
-    if (GetSafeHwnd() && SendMessageW(GetSafeHwnd(), PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&message)))
+    if (!GetSafeHwnd())
+        return CWnd::PreTranslateMessage(message);
+    if ((GetWindowLongPtrW(GetSafeHwnd(), GWL_STYLE) & WS_CHILD) && AppTranslateFrom(::GetParent(GetSafeHwnd()), message))
         return true;
-    return CWnd::PreTranslateMessage(message);
+    return SendMessageW(GetSafeHwnd(), PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&message)) != 0;
 }
 
 void CPropertySheet::SetWizard(const CString& caption, DWORD flags, UINT watermarkId, UINT headerId)

@@ -7,7 +7,8 @@
 // and the page objects belong to whoever added them.
 //
 // The loop hands the sheet's keyboard messages to the sheet (Tab, arrows, mnemonics)
-// through PreTranslateMessage.
+// through PreTranslateMessage, after the windows around it have had them (their
+// accelerators, a splitter's F6).
 //
 // A wizard sheet (SetWizard) is a top-level window instead: made modeless by CreateWizard
 // (a test drives it and waits for IsWizardEnded) or run by DoModal, which disables the

@@ -46,10 +46,13 @@ void Click(HWND dialog, UINT id)
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+// Sent, as the check box's own click would be handled before any later message: a posted
+// notification would come after a command the test sends next.
 void SetCheck(HWND dialog, UINT id, bool on)
 {
-    Ask(GetDlgItem(dialog, id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED);
-    Click(dialog, id);
+    HWND box = GetDlgItem(dialog, id);
+    Ask(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED);
+    Ask(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
 }
 
 // The text as the window gives it (a combo box gives its edit's).
@@ -263,7 +266,7 @@ TEST_F(ToolDialogsTest, FindListsWhatHoldsTheTextAndItsRowsLeadThere)
 
     findAndOpen(true);
     EXPECT_TRUE(WaitFor([&] { return TextOf(program.ChildById(kPropertiesTitle)) == L"File"; }))
-        << TextOf(program.ChildById(kPropertiesTitle)).GetString();
+        << TextOf(program.ChildById(kPropertiesTitle)).GetString() << " " << program.Describe().GetString();
 
     findAndOpen(false);
     const LRESULT selected = MAKELONG(27, 39); // "FindMeReport" in the second line

@@ -1,8 +1,10 @@
 #include "framework/AfxParseURL.h"
+#include "framework/AppMessageLoop.h"
 #include "framework/CPropertySheet.h"
 #include "testing/CStringPrinter.h"
 #include "testing/TestInput.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 namespace
@@ -122,5 +124,30 @@ TEST_F(ChildSheetTest, TabMovesBetweenAPagesControlsThroughTheSheet)
     }
     ASSERT_TRUE(SendInputSettled(keys, 2));
     EXPECT_EQ(m_first.GetDlgItem(1002), GetFocus());
+}
+
+// The accelerators of the window around a sheet act while a page's control has the focus
+// (the sheet would otherwise take every key of its pages as a dialog does).
+TEST_F(ChildSheetTest, TheHostsAcceleratorsActInsideThePages)
+{
+    const WORD kCommand = 40001;
+    static std::vector<WORD> commands;
+    commands.clear();
+    auto recorder = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT {
+        if (message == WM_COMMAND)
+            commands.push_back(LOWORD(wParam));
+        return DefSubclassProc(window, message, wParam, lParam);
+    };
+    ASSERT_TRUE(SetWindowSubclass(m_host, recorder, 1, 0));
+    ACCEL keys[] = {{FVIRTKEY, VK_F7, kCommand}};
+    HACCEL table = CreateAcceleratorTableW(keys, ARRAYSIZE(keys));
+    AppSetAccelerators(m_host, table);
+    PostMessageW(m_first.GetDlgItem(1001), WM_KEYDOWN, VK_F7, 0);
+    AppPumpWaiting();
+    EXPECT_EQ(std::vector<WORD>{kCommand}, commands);
+
+    AppSetAccelerators(m_host, nullptr);
+    DestroyAcceleratorTable(table);
+    RemoveWindowSubclass(m_host, recorder, 1);
 }
 } // namespace

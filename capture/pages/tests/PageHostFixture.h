@@ -9,6 +9,9 @@
 #include "capture/selection/CScreenCaptureManager.h"
 #include "capture/selection/ICaptureDialogs.h"
 #include "common/tests/MessageBoxRecorder.h"
+// Every test of the pages prints texts as texts: a test file without the printer would
+// give the whole program its printer, which shows addresses.
+#include "testing/CStringPrinter.h"
 #include "testing/TestFolder.h"
 
 #include <gtest/gtest.h>
