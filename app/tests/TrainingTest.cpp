@@ -1,5 +1,6 @@
-// Training capture from the main window: Record in the training kind records the user's
-// input into the record's ".vtf" file until the record's duration ends it.
+// Training capture from the main window: Record in the training kind, given as a command or
+// as the Ctrl+Shift+F9 hot key, records the user's input into the record's ".vtf" file until
+// the record's duration ends it.
 #include "app/AppIds.h"
 #include "app/tests/ProfileFixture.h"
 #include "Info/InfoCBTRecording.h"
@@ -43,6 +44,31 @@ protected:
         RegSetKeyValueW(HKEY_CURRENT_USER, kCommonKey, name, REG_DWORD, &value, sizeof value);
     }
 
+    // The training kind with recording chosen, recording for two seconds into the folder;
+    // then the program starts.
+    void StartForRecording()
+    {
+        InfoCBTRecording recording(L"session", folder.Path(), true, false, L"", L"", L"", false, false, 2, false);
+        ASSERT_TRUE(recording.SaveToRegistry(0));
+        Write(L"CaptType", 2);
+        Write(L"CBTType", 1);
+        StartProgram();
+    }
+    // Mouse moves are the session's events; true once the recording has written its file.
+    bool MovesReachTheTrainingFile() const
+    {
+        const CString file = folder / L"session.vtf";
+        int step = 0;
+        return WaitFor([&] {
+            INPUT move = {};
+            move.type = INPUT_MOUSE;
+            move.mi.dx = (step++ % 2) ? 5 : -5;
+            move.mi.dwFlags = MOUSEEVENTF_MOVE;
+            SendInput(1, &move, sizeof move);
+            return GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES;
+        }, 30000);
+    }
+
     TestFolder folder;
     InfoCBTRecording savedRecording;
     DWORD savedChoice[2] = {};
@@ -51,23 +77,30 @@ protected:
 
 TEST_F(TrainingTest, RecordWritesTheUsersInputIntoTheTrainingFile)
 {
-    InfoCBTRecording recording(L"session", folder.Path(), true, false, L"", L"", L"", false, false, 2, false);
-    ASSERT_TRUE(recording.SaveToRegistry(0));
-    Write(L"CaptType", 2);
-    Write(L"CBTType", 1);
-    StartProgram();
+    StartForRecording();
     program.Post(ID_CAPTURE_RECORD);
-    // Mouse moves are the session's events; the two-second duration ends the recording.
-    const CString file = folder / L"session.vtf";
-    int step = 0;
-    EXPECT_TRUE(WaitFor([&] {
-        INPUT move = {};
-        move.type = INPUT_MOUSE;
-        move.mi.dx = (step++ % 2) ? 5 : -5;
-        move.mi.dwFlags = MOUSEEVENTF_MOVE;
-        SendInput(1, &move, sizeof move);
-        return GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES;
-    }, 30000));
+    EXPECT_TRUE(MovesReachTheTrainingFile());
+    EXPECT_TRUE(program.Boxes().empty());
+}
+
+// In the training kind a low-level hook turns Ctrl+Shift+F9 into Record.
+TEST_F(TrainingTest, CtrlShiftF9StartsTheRecording)
+{
+    StartForRecording();
+    // The hook is called on the program's window thread: the keys wait until it takes input.
+    ASSERT_EQ(0u, WaitForInputIdle(program.Process(), 15000));
+    const WORD keys[][2] = {{VK_CONTROL, 0}, {VK_SHIFT, 0}, {VK_F9, 0}, {VK_F9, KEYEVENTF_KEYUP},
+                            {VK_SHIFT, KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
+    for (const auto& key : keys)
+    {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key[0];
+        input.ki.dwFlags = key[1];
+        SendInput(1, &input, sizeof input);
+        Sleep(30);
+    }
+    EXPECT_TRUE(MovesReachTheTrainingFile());
     EXPECT_TRUE(program.Boxes().empty());
 }
 } // namespace
