@@ -3,6 +3,7 @@
 #include "framework/CResourceException.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 CTitleTip::CTitleTip()
 {
@@ -30,10 +31,29 @@ void CTitleTip::Hide()
     ShowWindow(GetSafeHwnd(), SW_HIDE);
 }
 
-void CTitleTip::OnOwnerMessage(UINT message, WPARAM wParam)
+UINT CTitleTip::OnOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SYSKEYDOWN || (message == WM_SHOWWINDOW && !wParam))
         Hide();
+    if (message != WM_LBUTTONDOWN || !m_parent)
+        return message;
+    if (m_passedPressPending)
+    {
+        m_passedPressPending = false; // the press the tip posted, not a second one
+        return message;
+    }
+    POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(m_parent->GetSafeHwnd(), &point);
+    const bool second = IsSecondPress(point, static_cast<DWORD>(GetMessageTime()));
+    m_lastPressTime = 0;
+    return second ? WM_LBUTTONDBLCLK : message;
+}
+
+bool CTitleTip::IsSecondPress(POINT point, DWORD time) const
+{
+    return m_lastPressTime && time - m_lastPressTime <= GetDoubleClickTime() &&
+           abs(point.x - m_lastPressPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+           abs(point.y - m_lastPressPoint.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
 }
 
 bool CTitleTip::ResetForShow(const wchar_t* text)
@@ -191,7 +211,7 @@ void CTitleTip::Paint()
     EndPaint(GetSafeHwnd(), &paint);
 }
 
-void CTitleTip::PassMouseOn(UINT message, WPARAM wParam, LPARAM lParam)
+HWND CTitleTip::PassMouseOn(UINT message, WPARAM wParam, LPARAM lParam)
 {
     POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ClientToScreen(GetSafeHwnd(), &point);
@@ -212,6 +232,7 @@ void CTitleTip::PassMouseOn(UINT message, WPARAM wParam, LPARAM lParam)
         // WM_NCMOUSEMOVE from WM_MOUSEMOVE.
         PostMessageW(target, message - (WM_MOUSEMOVE - WM_NCMOUSEMOVE), hit, MAKELPARAM(point.x, point.y));
     }
+    return target;
 }
 
 LRESULT CTitleTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -230,10 +251,17 @@ LRESULT CTitleTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_LBUTTONDOWN:
     {
-        const DWORD now = GetTickCount();
-        const bool doubleClick = m_lastClickTime && now - m_lastClickTime <= GetDoubleClickTime();
-        m_lastClickTime = doubleClick ? 0 : now;
-        PassMouseOn(doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, wParam, lParam);
+        // The press's own time: presses may wait in the queue before they are handled.
+        const DWORD time = static_cast<DWORD>(GetMessageTime());
+        POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(GetSafeHwnd(), &point);
+        const bool doubleClick = IsSecondPress(point, time);
+        m_lastPressTime = doubleClick ? 0 : time;
+        m_lastPressPoint = point;
+        const HWND target = PassMouseOn(doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, wParam, lParam);
+        // The tip is hidden now: a second press goes to the owner, which learns from
+        // OnOwnerMessage that it ends a double click.
+        m_passedPressPending = !doubleClick && target == m_parent->GetSafeHwnd();
         return 0;
     }
     case WM_RBUTTONDOWN:

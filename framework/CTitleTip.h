@@ -31,8 +31,10 @@ public:
     void ShowLines(const RECT& rect, const wchar_t* text, int xMargin, int yMargin, bool timed = false);
     void Hide();
     // Hides the tip when its owner gets a system key or is being hidden; the owner passes
-    // each of its messages.
-    void OnOwnerMessage(UINT message, WPARAM wParam);
+    // each of its messages and handles the one returned. A left press of the owner that
+    // completes a double click whose first press went to the tip comes back as
+    // WM_LBUTTONDBLCLK: the system cannot see a double click split between two windows.
+    UINT OnOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void SetHideDelay(UINT ms) { m_hideDelay = ms; }
     bool IsTimed() const { return m_timed; }
@@ -54,14 +56,21 @@ private:
     // Cuts a text wider than the screen, ending it in "..."; its width in the DC.
     static int MeasureText(HDC dc, CString& text);
     // Hides the tip and passes a mouse message (tip client coordinates) on to the window
-    // under the cursor.
-    void PassMouseOn(UINT message, WPARAM wParam, LPARAM lParam);
+    // under the cursor; the window it went to.
+    HWND PassMouseOn(UINT message, WPARAM wParam, LPARAM lParam);
+    // Whether a left press at the screen point and time ends a double click begun by the
+    // last press on the tip.
+    bool IsSecondPress(POINT point, DWORD time) const;
     void Paint();
     HFONT ParentFont() const;
 
     CWnd* m_parent = nullptr;
     RECT m_hoverRect = {};
-    DWORD m_lastClickTime = 0;
+    // The last single press on the tip (its time and screen point; no time once a double
+    // click ended it), and whether the owner has still to receive it.
+    DWORD m_lastPressTime = 0;
+    POINT m_lastPressPoint = {};
+    bool m_passedPressPending = false;
     int m_yOffset = 0;
     bool m_timed = false;
     UINT m_hideDelay = 5000;

@@ -48,7 +48,7 @@ void CTtEdit::ShowTip(POINT point)
 
 LRESULT CTtEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    m_titleTip.OnOwnerMessage(message, wParam);
+    message = m_titleTip.OnOwnerMessage(message, wParam, lParam);
     switch (message)
     {
     case WM_MOUSEMOVE:

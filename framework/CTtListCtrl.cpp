@@ -73,7 +73,7 @@ void CTtListCtrl::OnKeyDown(WPARAM key)
 LRESULT CTtListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    m_titleTip.OnOwnerMessage(message, wParam);
+    message = m_titleTip.OnOwnerMessage(message, wParam, lParam);
     switch (message)
     {
     case WM_MOUSEMOVE:

@@ -92,6 +92,40 @@ TEST_F(TitleTipTest, DoubleClickOnTheTipReachesTheList)
     }));
 }
 
+// A quick double click on a cut-off cell: the first press hides the tip, so the second
+// goes to the list itself, and the two still make a double click. Two presses further
+// apart than the double-click time stay two clicks.
+TEST_F(TitleTipTest, DoubleClickSplitBetweenTipAndListStillOpensTheRow)
+{
+    const POINT point = OnScreen(CellPoint(0, 0));
+    const INPUT click[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+    for (const DWORD pause : {0u, GetDoubleClickTime() + 200})
+    {
+        m_host.notifications.clear();
+        ASSERT_TRUE(MoveMouseTo(point));
+        ASSERT_TRUE(TipShown());
+        if (pause == 0)
+        {
+            const INPUT twice[4] = {click[0], click[1], click[0], click[1]};
+            ASSERT_TRUE(SendInputSettled(twice, 4));
+        }
+        else
+        {
+            ASSERT_TRUE(SendInputSettled(click, 2));
+            PumpFor(pause);
+            ASSERT_TRUE(SendInputSettled(click, 2));
+        }
+        PumpFor(100);
+        const auto count = [&](int code) {
+            return std::count(m_host.notifications.begin(), m_host.notifications.end(), static_cast<UINT>(code));
+        };
+        EXPECT_EQ(pause == 0 ? 1 : 0, count(NM_DBLCLK)) << "pause " << pause;
+        EXPECT_EQ(pause == 0 ? 1 : 2, count(NM_CLICK)) << "pause " << pause;
+        MoveMouseTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
+        PumpFor(50);
+    }
+}
+
 TEST_F(TitleTipTest, TipStaysOnTheScreenAndCutsTextWiderThanIt)
 {
     CTitleTip& tip = m_list.GetTitleTip();
