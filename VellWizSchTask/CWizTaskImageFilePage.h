@@ -4,16 +4,11 @@
 // record the derived page owns. Next checks the name and the folder (offering to create
 // a missing one).
 #include "Info/InfoEnums.h"
-#include "VellWizSchTask/CWizTaskPage.h"
+#include "VellWizSchTask/CWizTaskFilePage.h"
 
-class CWizTaskImageFilePage : public CWizTaskPage
+class CWizTaskImageFilePage : public CWizTaskFilePage
 {
 public:
-    // The page's controls.
-    struct Items
-    {
-        UINT name, type, folder, browse, overwrite;
-    };
     // The record's fields the page edits.
     struct Fields
     {
@@ -27,11 +22,10 @@ public:
                           const Items& items, const Fields& fields);
 
 protected:
-    BOOL OnInitDialog() override;
-    bool OnCommand(UINT code, UINT id, HWND control) override;
-    bool CheckNext() override;
+    void FillFileTypes(HWND combo) const override;
+    void TakeFileType(int index) override;
+    bool CheckFolder(const CString& folder) override;
 
 private:
-    Items m_items;
-    Fields m_fields;
+    EnumFileType& m_type;
 };

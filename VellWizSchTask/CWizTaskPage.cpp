@@ -67,6 +67,11 @@ int CWizTaskPage::GetItemInt(UINT id) const
     return AppParseInt(GetItemText(id).Trim(), value) ? value : 0;
 }
 
+void CWizTaskPage::SetItemInt(UINT id, int value) const
+{
+    SetDlgItemInt(GetSafeHwnd(), static_cast<int>(id), static_cast<UINT>(value), TRUE);
+}
+
 bool CWizTaskPage::Refuse(const CString& text, UINT focusId, UINT icon) const
 {
     AppMessageBox(text, MB_OK | icon, GetSheetWindow());

@@ -30,6 +30,8 @@ protected:
     void EnableItem(UINT id, bool enabled) const;
     // The decimal value of an edit's text; 0 for an empty or unreadable text.
     int GetItemInt(UINT id) const;
+    // Shows value as decimal text.
+    void SetItemInt(UINT id, int value) const;
     // An open-file dialog on the filter ("Files (*.x)|*.x||") that puts the chosen file
     // into the edit id.
     void BrowseForFile(UINT id, const wchar_t* filter) const;

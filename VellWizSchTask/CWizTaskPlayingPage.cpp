@@ -9,13 +9,6 @@ namespace
 {
 const int kMinimumWidth = 200;
 const int kMinimumHeight = 120;
-
-CString Decimal(int value)
-{
-    CString text;
-    text.Format(L"%d", value);
-    return text;
-}
 } // namespace
 
 const CWizTaskPlayingPage::Media CWizTaskPlayingPage::kVideoMedia = {
@@ -43,10 +36,10 @@ BOOL CWizTaskPlayingPage::OnInitDialog()
     SendMessageW(spin, UDM_SETPOS32, 0, m_fields.repeat);
     if (!HasWindow())
         return TRUE;
-    SetItemText(m_items.left, Decimal(*m_fields.left));
-    SetItemText(m_items.top, Decimal(*m_fields.top));
-    SetItemText(m_items.width, Decimal(*m_fields.width));
-    SetItemText(m_items.height, Decimal(*m_fields.height));
+    SetItemInt(m_items.left, *m_fields.left);
+    SetItemInt(m_items.top, *m_fields.top);
+    SetItemInt(m_items.width, *m_fields.width);
+    SetItemInt(m_items.height, *m_fields.height);
     CheckItem(m_items.audio, *m_fields.audio);
     const bool normal = *m_fields.width == 0 && *m_fields.height == 0;
     CheckItem(m_items.normal, normal);

@@ -28,7 +28,8 @@ public:
         bool* audio;
     };
     // What the page plays: the file dialog's filter, the extensions it takes and the
-    // text that names them when another is typed.
+    // text that names them when another is typed (both null on a page that checks its
+    // file itself).
     struct Media
     {
         const wchar_t* filter;
@@ -46,11 +47,12 @@ protected:
     BOOL OnInitDialog() override;
     bool OnCommand(UINT code, UINT id, HWND control) override;
     bool CheckNext() override;
+    // Takes the file and checks its name, its extension and its folder.
+    virtual bool CheckFile();
 
 private:
     bool HasWindow() const { return m_fields.width != nullptr; }
     void ShowNormal(bool normal);
-    bool CheckFile();
     bool CheckWindow();
 
     Items m_items;

@@ -3,17 +3,17 @@
 // the movie file's name, type, folder and whether an existing file is overwritten. Next
 // checks the name and makes a missing folder.
 #include "Info/InfoPresentationRecording.h"
-#include "VellWizSchTask/CWizTaskPage.h"
+#include "VellWizSchTask/CWizTaskFilePage.h"
 
-class CWizTaskPresentationRecordingGeneral : public CWizTaskPage
+class CWizTaskPresentationRecordingGeneral : public CWizTaskFilePage
 {
 public:
     CWizTaskPresentationRecordingGeneral(CWizTaskPropSheet& sheet, InfoPresentationRecording& record);
 
 protected:
-    BOOL OnInitDialog() override;
-    bool OnCommand(UINT code, UINT id, HWND control) override;
-    bool CheckNext() override;
+    void FillFileTypes(HWND combo) const override;
+    // The movie takes the type chosen.
+    void TakeFileType(int index) override;
 
 private:
     InfoPresentationRecording& m_record;

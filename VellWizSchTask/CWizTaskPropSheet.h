@@ -5,6 +5,8 @@
 // the task and leaves what it wrote in m_task.
 #include "VellWizSchTask/CTaskRecord.h"
 #include "VellWizSchTask/CWizTaskAudioPlaying.h"
+#include "VellWizSchTask/CWizTaskCBTPlaying.h"
+#include "VellWizSchTask/CWizTaskCBTPlayingLaunch.h"
 #include "VellWizSchTask/CWizTaskCredentials.h"
 #include "VellWizSchTask/CWizTaskFinish.h"
 #include "VellWizSchTask/CWizTaskFrequenceDaily.h"
@@ -32,6 +34,7 @@
 #include "VellWizSchTask/CWizTaskScWebUpload.h"
 #include "VellWizSchTask/CWizTaskTypePage.h"
 #include "VellWizSchTask/CWizTaskVideoPlaying.h"
+#include "VellWizSchTask/CWizTaskVideoRecordingName.h"
 #include "VellWizSchTask/WizardPath.h"
 #include "framework/CPropertySheet.h"
 
@@ -93,6 +96,13 @@ public:
     CWizTaskPresentationRecordingDuration m_presentationDuration;
     CWizTaskPresentationPlayingGeneral m_presentationPlaying;
     CWizTaskScSelectionType m_presentationSelection;
+    // The training playback that its two pages edit, and the video recording whose file
+    // its first page names.
+    InfoCBTPlaying m_trainingPlaying;
+    CWizTaskCBTPlaying m_cbtPlaying;
+    CWizTaskCBTPlayingLaunch m_cbtLaunch;
+    InfoVideoRecording m_videoRecording;
+    CWizTaskVideoRecordingName m_videoName;
     CWizTaskName m_name;
     CWizTaskFrequenceDaily m_daily;
     CWizTaskFrequenceWeekly m_weekly;

@@ -1,5 +1,6 @@
 #include "VellWizSchTask/WizardChecks.h"
 
+#include "common/PathHelpers.h"
 #include "common/TextHelpers.h"
 
 namespace
@@ -12,6 +13,14 @@ bool Fail(const wchar_t* text, CString& message)
 {
     message = text;
     return false;
+}
+
+// Whether the file's extension, compared in any case, is extension (with its dot).
+bool HasExtension(const CString& path, const wchar_t* extension)
+{
+    CString name, found, folder;
+    SplitPath(path, name, found, folder);
+    return found.CompareNoCase(extension) == 0;
 }
 } // namespace
 
@@ -73,6 +82,39 @@ bool CheckSelection(int selectionType, const CString& text, CString& message)
         return Fail(L"The current selection requires 4 coordinates delimited by comma (rectangle: left, top, right, "
                     L"bottom). Please correct.",
                     message);
+    return true;
+}
+
+bool CheckTrainingFile(const CString& path, CString& message)
+{
+    message.Empty();
+    if (!FileExists(path))
+        return Fail(L"Training file does not exist.", message);
+    if (!HasExtension(path, L".vtf"))
+    {
+        message.Format(L"Invalid training file extension. A training file extension should be %s.", L".vtf");
+        return false;
+    }
+    return true;
+}
+
+bool CheckLaunchProgram(const CString& program, CString& message, UINT& icon)
+{
+    message.Empty();
+    icon = MB_ICONEXCLAMATION;
+    if (program.IsEmpty())
+        return true;
+    if (!FileExists(program))
+    {
+        icon = MB_ICONINFORMATION;
+        message.Format(L"The file '%s' does not exist.", program.GetString());
+        return false;
+    }
+    if (!HasExtension(program, L".exe"))
+    {
+        message.Format(L"Invalid file extension. The file's extension for this operation should be '%s'. ", L".exe");
+        return false;
+    }
     return true;
 }
 

@@ -15,6 +15,11 @@ bool CheckMonthly(const TASK_TRIGGER& trigger, int dayOfMonth, CString& message)
 bool CheckDuration(int duration, int frequence, CString& message);
 // The selection type (0 free hand ... 6 desktop) and its text: points or a title.
 bool CheckSelection(int selectionType, const CString& text, CString& message);
+// The training file a playback plays: it exists and ends in ".vtf" (any case).
+bool CheckTrainingFile(const CString& path, CString& message);
+// The program a training playback launches first: none (empty), or an existing ".exe"
+// (any case). icon is the message box's icon for the text.
+bool CheckLaunchProgram(const CString& program, CString& message, UINT& icon);
 
 // The finish page's sentences: the operation ("which will perform a screen capture
 // operation.") by the capture kind and whether it records, and the schedule ("At 7:05

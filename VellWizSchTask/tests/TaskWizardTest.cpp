@@ -13,6 +13,7 @@
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/IcqClientTestSupport.h"
 #include "common/PathHelpers.h"
+#include "common/SystemHelpers.h"
 #include "common/tests/ScreenTestWindow.h"
 #include "framework/AppWindowText.h"
 #include "framework/tests/ControlsTestSupport.h"
@@ -20,6 +21,7 @@
 #include "runjobs/tests/JobRunSupport.h"
 #include "VellWizSchTask/JobLineText.h"
 #include "testing/ScratchProfileTest.h"
+#include "testing/TestFiles.h"
 #include "testing/TestFolder.h"
 
 #include <functional>
@@ -756,6 +758,12 @@ TEST_F(TaskWizardTest, AChangedTasksLineGoesIntoThePagesAndComesBackTheSame)
         BuildJobLine(InfoAudioPlaying(L"C:\\a b\\s.wav", 7, 2, false), selection),
         BuildJobLine(InfoVideoPlaying(L"C:\\v.avi", 5, 1, false, true, 10, 20, 300, 200), selection),
         BuildJobLine(InfoPresentationRecording(L"Movie", L"C:\\m", PFT_AVI, true, 4, 2, 5, false), selection),
+        BuildJobLine(InfoCBTPlaying(L"C:\\t\\lesson.vtf", false, 3, true, false, 30, false, L"C:\\a b\\tool.exe",
+                                    L"/open \"x y.txt\"", 5, 10, 20, 640, 480),
+                     selection),
+        BuildJobLine(InfoVideoRecording(L"Clip", L"C:\\", VFT_AVI, true, 12, L"Cam", 15, true, 1, 2, 300, 200, true,
+                                        L"Mic", L"1", L"Line", false),
+                     selection),
     };
     for (const CString& line : lines)
     {
@@ -768,6 +776,195 @@ TEST_F(TaskWizardTest, AChangedTasksLineGoesIntoThePagesAndComesBackTheSame)
         sheet.TransferParsedJob(job);
         EXPECT_EQ(line, sheet.m_finish.BuildCommandLine());
     }
+}
+
+// The job of a task read back from the scheduler, as the job runner parses it.
+std::unique_ptr<CCmdLine> ParsedJob(const CTaskRecord& task)
+{
+    CStringArray args;
+    SplitCommandLine(task.parameters, args);
+    const std::vector<const wchar_t*> argv = Pointers(args);
+    return std::make_unique<CCmdLine>(static_cast<int>(argv.size()), argv.data(), false);
+}
+
+bool IsEnabled(HWND window)
+{
+    return IsWindowEnabled(window) != FALSE;
+}
+
+TEST_F(TaskWizardTest, ATrainingPlaybackTaskCarriesItsFileAndTheProgramItLaunches)
+{
+    TestFolder folder;
+    ASSERT_TRUE(WriteFileBytes(folder / L"lesson.VTF", "x"));
+    ASSERT_TRUE(WriteFileBytes(folder / L"tool.exe", "MZ"));
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard training"));
+    auto sheet = Open();
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
+    wizard.ChooseRow(IDC_CAPTURE_TYPE_LIST, 2);
+    wizard.NextTo(IDD_WIZ_CBT_TYPE);
+    wizard.ChooseRow(IDC_CBT_TYPE_LIST, SP_CBT_PLAYING);
+    wizard.NextTo(IDD_WIZ_CBT_PLAYING);
+    BoxAnswers boxes;
+    wizard.Type(IDC_CBTPLAY_FILE, folder / L"missing.vtf");
+    wizard.NextTo(IDD_WIZ_CBT_PLAYING);
+    ASSERT_EQ(1u, boxes.texts.size());
+    EXPECT_EQ(CString(L"Training file does not exist."), boxes.texts[0]);
+    EXPECT_EQ(wizard.Item(IDC_CBTPLAY_FILE), GetFocus());
+    wizard.Type(IDC_CBTPLAY_FILE, folder / L"lesson.VTF");
+    wizard.Type(IDC_CBTPLAY_SECONDS, L"30");
+    wizard.Type(IDC_CBTPLAY_REPEAT, L"3");
+    wizard.Click(IDC_CBTPLAY_SOUND);
+    wizard.Click(IDC_CBTPLAY_SKIP_MOUSE);
+    wizard.NextTo(IDD_WIZ_CBT_LAUNCH);
+
+    // A new task launches nothing: its window is maximized and only the program is open
+    // to input.
+    EXPECT_TRUE(IsDlgButtonChecked(wizard.Page(), IDC_CBTLAUNCH_MAXIMIZE) == BST_CHECKED);
+    EXPECT_EQ(CString(L"50"), wizard.Text(IDC_CBTLAUNCH_WIDTH));
+    for (UINT id : {IDC_CBTLAUNCH_CMDLINE, IDC_CBTLAUNCH_MAXIMIZE, IDC_CBTLAUNCH_DELAY, IDC_CBTLAUNCH_LEFT})
+        EXPECT_FALSE(IsEnabled(wizard.Item(id))) << id;
+    wizard.Type(IDC_CBTLAUNCH_APP, folder / L"gone.exe");
+    for (UINT id : {IDC_CBTLAUNCH_CMDLINE, IDC_CBTLAUNCH_MAXIMIZE, IDC_CBTLAUNCH_DELAY})
+        EXPECT_TRUE(IsEnabled(wizard.Item(id))) << id;
+    EXPECT_FALSE(IsEnabled(wizard.Item(IDC_CBTLAUNCH_WIDTH)));
+    wizard.Click(IDC_CBTLAUNCH_MAXIMIZE);
+    EXPECT_TRUE(IsEnabled(wizard.Item(IDC_CBTLAUNCH_WIDTH)));
+    EXPECT_TRUE(IsEnabled(wizard.Item(IDC_CBTLAUNCH_LEFT_LABEL)));
+    wizard.Type(IDC_CBTLAUNCH_LEFT, L"7");
+    // Maximizing empties the position and size.
+    wizard.Click(IDC_CBTLAUNCH_MAXIMIZE);
+    EXPECT_EQ(CString(), wizard.Text(IDC_CBTLAUNCH_LEFT));
+    EXPECT_EQ(CString(), wizard.Text(IDC_CBTLAUNCH_WIDTH));
+    EXPECT_FALSE(IsEnabled(wizard.Item(IDC_CBTLAUNCH_LEFT)));
+    wizard.Click(IDC_CBTLAUNCH_MAXIMIZE);
+    const std::pair<UINT, const wchar_t*> texts[] = {{IDC_CBTLAUNCH_LEFT, L"10"},     {IDC_CBTLAUNCH_TOP, L"20"},
+                                                     {IDC_CBTLAUNCH_WIDTH, L"640"},   {IDC_CBTLAUNCH_HEIGHT, L"480"},
+                                                     {IDC_CBTLAUNCH_DELAY, L"5"},
+                                                     {IDC_CBTLAUNCH_CMDLINE, L"/open \"x y.txt\""}};
+    for (const auto& [id, text] : texts)
+        wizard.Type(id, text);
+    wizard.NextTo(IDD_WIZ_CBT_LAUNCH);
+    ASSERT_EQ(2u, boxes.texts.size());
+    EXPECT_EQ(CString(L"The file '") + folder / L"gone.exe" + L"' does not exist.", boxes.texts[1]);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), boxes.types[1]);
+    EXPECT_EQ(wizard.Item(IDC_CBTLAUNCH_APP), GetFocus());
+    wizard.Type(IDC_CBTLAUNCH_APP, L" " + folder / L"tool.exe" + L" ");
+    wizard.NextTo(IDD_WIZ_NAME);
+    // Back retraces both pages, which keep what was typed.
+    wizard.Press(kBack);
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_CBT_LAUNCH), wizard.PageId());
+    wizard.Press(kBack);
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_CBT_PLAYING), wizard.PageId());
+    EXPECT_EQ(CString(L"3"), wizard.Text(IDC_CBTPLAY_REPEAT));
+    wizard.NextTo(IDD_WIZ_CBT_LAUNCH);
+    wizard.NextTo(IDD_WIZ_NAME);
+    wizard.Type(IDC_NAME_NAME, name);
+    wizard.Click(IDC_NAME_ONCE);
+    wizard.NextTo(IDD_WIZ_ONCE);
+    wizard.NextTo(IDD_WIZ_CREDENTIALS);
+    wizard.NextTo(IDD_WIZ_FINISH);
+    EXPECT_EQ(CString(L"which will perform a training playback operation."), wizard.Text(IDC_FINISH_OPERATION));
+    wizard.Press(kFinish);
+    ASSERT_TRUE(sheet->IsFinished());
+    EXPECT_EQ(2u, boxes.texts.size());
+
+    CTaskRecord task;
+    CString msg;
+    ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
+    EXPECT_EQ(0, task.parameters.Find(L"-type VELLUMOR_CBT -cbtType 0 -file \"")) << task.parameters.ToAnsi(CP_UTF8);
+    const std::unique_ptr<CCmdLine> job = ParsedJob(task);
+    ASSERT_NE(nullptr, job->GetRecord());
+    ASSERT_EQ(SP_CBT_PLAYING, job->GetRecord()->GetType());
+    const auto& play = static_cast<const InfoCBTPlaying&>(*job->GetRecord());
+    EXPECT_EQ(folder / L"lesson.VTF", play.PlayFName);
+    EXPECT_EQ(30u, play.PlayDuration);
+    EXPECT_EQ(3, play.PlayRepeat);
+    EXPECT_FALSE(play.PlaySound);
+    EXPECT_TRUE(play.PlaySkipMouse);
+    EXPECT_FALSE(play.PlaySkipKeyboard);
+    EXPECT_EQ(folder / L"tool.exe", play.PlayAppFileName);
+    EXPECT_EQ(CString(L"/open \"x y.txt\""), play.PlayCmdLine);
+    EXPECT_EQ(10, play.PlayWndLeft);
+    EXPECT_EQ(20, play.PlayWndTop);
+    EXPECT_EQ(640, play.PlayWndWidth);
+    EXPECT_EQ(480, play.PlayWndHeight);
+    EXPECT_EQ(5, play.PlayDelayTime);
+}
+
+TEST_F(TaskWizardTest, ASmallLaunchWindowOpensMaximizedAndIsStoredWithoutASize)
+{
+    TestFolder folder;
+    ASSERT_TRUE(WriteFileBytes(folder / L"lesson.vtf", "x"));
+    ASSERT_TRUE(WriteFileBytes(folder / L"tool.exe", "MZ"));
+    auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+    sheet->m_captureType.m_value = 2;
+    sheet->m_cbtType.m_value = SP_CBT_PLAYING;
+    sheet->m_trainingPlaying = InfoCBTPlaying(folder / L"lesson.vtf", true, 0, false, false, 10, false,
+                                              folder / L"tool.exe", L"", -4, 5, 6, 30, 40);
+    ASSERT_TRUE(sheet->CreateWizard(nullptr));
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    for (int step = 0; step < 4; ++step)
+        wizard.PressNext();
+    ASSERT_EQ(static_cast<UINT>(IDD_WIZ_CBT_LAUNCH), wizard.PageId());
+    EXPECT_TRUE(IsDlgButtonChecked(wizard.Page(), IDC_CBTLAUNCH_MAXIMIZE) == BST_CHECKED);
+    EXPECT_EQ(CString(L"50"), wizard.Text(IDC_CBTLAUNCH_WIDTH));
+    EXPECT_EQ(CString(L"50"), wizard.Text(IDC_CBTLAUNCH_HEIGHT));
+    EXPECT_EQ(CString(L"0"), wizard.Text(IDC_CBTLAUNCH_DELAY));
+    EXPECT_TRUE(IsEnabled(wizard.Item(IDC_CBTLAUNCH_DELAY)));
+    EXPECT_FALSE(IsEnabled(wizard.Item(IDC_CBTLAUNCH_TOP)));
+    wizard.PressNext();
+    ASSERT_EQ(static_cast<UINT>(IDD_WIZ_NAME), wizard.PageId());
+    // The playback maximizes only a window stored without a size.
+    EXPECT_NE(-1, sheet->m_finish.BuildCommandLine().Find(L"-left 0 -top 0 -width 0 -height 0 -delayTime 0"))
+        << sheet->m_finish.BuildCommandLine().ToAnsi(CP_UTF8);
+}
+
+TEST_F(TaskWizardTest, AVideoRecordingNamesItsFileAndMakesItsFolder)
+{
+    TestFolder folder;
+    auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+    sheet->m_captureType.m_value = 4;
+    ASSERT_TRUE(sheet->CreateWizard(nullptr));
+    WizardDriver wizard(sheet->GetSafeHwnd());
+    for (UINT page : {IDD_WIZ_CAPTURE_TYPE, IDD_WIZ_VIDEO_TYPE, IDD_WIZ_VIDEO_NAME})
+    {
+        wizard.PressNext();
+        ASSERT_EQ(page, wizard.PageId());
+    }
+    const struct
+    {
+        const wchar_t* name;
+        CString folder;
+        UINT focus;
+        CString message;
+    } kRefused[] = {
+        {L"con", folder.Path(), IDC_VIDNAME_NAME, L"File/directory name is a reserved device name (aux, con, lpt1, prn)."},
+        {L"", folder.Path(), IDC_VIDNAME_NAME, L"Please provide a file name."},
+        // Only one level of folder is made.
+        {L"Clip", folder / L"a\\b", IDC_VIDNAME_FOLDER, GetSystemErrorText(ERROR_PATH_NOT_FOUND)},
+    };
+    for (const auto& c : kRefused)
+    {
+        SCOPED_TRACE(c.name);
+        SetWindowTextW(wizard.Item(IDC_VIDNAME_NAME), c.name);
+        SetWindowTextW(wizard.Item(IDC_VIDNAME_FOLDER), c.folder);
+        BoxAnswers boxes;
+        wizard.PressNext();
+        ASSERT_EQ(1u, boxes.texts.size());
+        EXPECT_EQ(c.message, boxes.texts[0]);
+        EXPECT_EQ(static_cast<UINT>(IDD_WIZ_VIDEO_NAME), wizard.PageId());
+        EXPECT_EQ(wizard.Item(c.focus), GetFocus());
+    }
+    SetWindowTextW(wizard.Item(IDC_VIDNAME_FOLDER), folder / L"new");
+    SendMessageW(wizard.Item(IDC_VIDNAME_OVERWRITE), BM_CLICK, 0, 0);
+    BoxAnswers boxes;
+    wizard.PressNext();
+    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_TRUE(EnsurePathExists(folder / L"new", false));
+    EXPECT_EQ(0, sheet->m_finish.BuildCommandLine().Find(L"-type VELLUMOR_VIDEO -videoType 1 -file \"Clip\" -path \"" +
+                                                         folder / L"new" + L"\" -fileType 0 -overwrite 0 "))
+        << sheet->m_finish.BuildCommandLine().ToAnsi(CP_UTF8);
 }
 
 TEST_F(TaskWizardTest, AMonthlyDayMustExistInTheMonthsAndADayOfTheWeekIsStoredAsSuch)

@@ -2,6 +2,8 @@
 // page check's cases with its exact text.
 #include "VellWizSchTask/WizardChecks.h"
 #include "VellWizSchTask/WizardPath.h"
+#include "testing/TestFiles.h"
+#include "testing/TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -197,6 +199,68 @@ TEST(WizardChecksTest, WeeklyDurationAndSelectionChecks)
     {
         EXPECT_EQ(c.message == nullptr, CheckSelection(c.type, c.text, message)) << c.type;
         EXPECT_EQ(c.message ? *c.message : CString(), message);
+    }
+}
+
+TEST(WizardChecksTest, ATrainingPlaybackTakesOnlyAnExistingTrainingFile)
+{
+    TestFolder folder;
+    for (const wchar_t* name : {L"lesson.VTF", L"lesson.vtf", L"lesson.cbt", L"lesson"})
+        ASSERT_TRUE(WriteFileBytes(folder / name, "x"));
+    const CString wrongExtension = L"Invalid training file extension. A training file extension should be .vtf.";
+    const CString missing = L"Training file does not exist.";
+    struct Case
+    {
+        CString path;
+        const CString* message;
+    };
+    const Case cases[] = {
+        {folder / L"lesson.VTF", nullptr},
+        {folder / L"lesson.vtf", nullptr},
+        {folder / L"lesson.cbt", &wrongExtension},
+        {folder / L"lesson", &wrongExtension},
+        {folder / L"other.vtf", &missing},
+        {L"", &missing},
+        // A folder is no training file, whatever its name.
+        {folder.Path(), &missing},
+    };
+    for (const Case& c : cases)
+    {
+        CString message;
+        EXPECT_EQ(c.message == nullptr, CheckTrainingFile(c.path, message)) << c.path.ToAnsi(CP_UTF8);
+        EXPECT_EQ(c.message ? *c.message : CString(), message);
+    }
+}
+
+TEST(WizardChecksTest, ALaunchedProgramIsNoneOrAnExistingExecutable)
+{
+    TestFolder folder;
+    ASSERT_TRUE(WriteFileBytes(folder / L"notepad.EXE", "MZ"));
+    ASSERT_TRUE(WriteFileBytes(folder / L"notes.txt", "x"));
+    const CString wrongExtension = L"Invalid file extension. The file's extension for this operation should be '.exe'. ";
+    const CString missing = L"The file '" + folder / L"gone.exe" + L"' does not exist.";
+    struct Case
+    {
+        CString program;
+        const CString* message;
+        UINT icon;
+    };
+    const Case cases[] = {
+        {folder / L"notepad.EXE", nullptr, MB_ICONEXCLAMATION},
+        {L"", nullptr, MB_ICONEXCLAMATION},
+        {folder / L"gone.exe", &missing, MB_ICONINFORMATION},
+        {folder / L"notes.txt", &wrongExtension, MB_ICONEXCLAMATION},
+    };
+    for (const Case& c : cases)
+    {
+        CString message;
+        UINT icon = 0;
+        EXPECT_EQ(c.message == nullptr, CheckLaunchProgram(c.program, message, icon)) << c.program.ToAnsi(CP_UTF8);
+        EXPECT_EQ(c.message ? *c.message : CString(), message);
+        if (c.message)
+        {
+            EXPECT_EQ(c.icon, icon);
+        }
     }
 }
 
