@@ -2,9 +2,6 @@
 
 #include "VellWizSchTask/TaskWizardResources.h"
 #include "capture/pages/CaptureUiHelpers.h"
-#include "common/SystemHelpers.h"
-#include "common/PathHelpers.h"
-#include "common/PathValidation.h"
 
 CWizTaskPresentationRecordingGeneral::CWizTaskPresentationRecordingGeneral(CWizTaskPropSheet& sheet,
                                                                            InfoPresentationRecording& record)
@@ -16,10 +13,7 @@ CWizTaskPresentationRecordingGeneral::CWizTaskPresentationRecordingGeneral(CWizT
 BOOL CWizTaskPresentationRecordingGeneral::OnInitDialog()
 {
     CWizTaskPage::OnInitDialog();
-    SendMessageW(GetDlgItem(IDC_MOVIE_NAME), EM_LIMITTEXT, 256, 0);
-    SendMessageW(GetDlgItem(IDC_MOVIE_FOLDER), EM_LIMITTEXT, 260, 0);
-    SetItemText(IDC_MOVIE_NAME, m_record.RecFName);
-    SetItemText(IDC_MOVIE_FOLDER, m_record.RecPath);
+    ShowRecordingFile(IDC_MOVIE_NAME, m_record.RecFName, IDC_MOVIE_FOLDER, m_record.RecPath);
     FillVideoFileTypeCombo(GetDlgItem(IDC_MOVIE_TYPE), m_record.RecFileType, false);
     CheckItem(IDC_MOVIE_OVERWRITE, m_record.RecOverwrite);
     return TRUE;
@@ -29,9 +23,7 @@ bool CWizTaskPresentationRecordingGeneral::OnCommand(UINT code, UINT id, HWND co
 {
     if (id == IDC_MOVIE_BROWSE && code == BN_CLICKED)
     {
-        CString folder = GetItemText(IDC_MOVIE_FOLDER);
-        if (BrowseForFolder(GetSheetWindow(), folder, L"Select the movie file path:"))
-            SetItemText(IDC_MOVIE_FOLDER, folder);
+        BrowseFolderInto(IDC_MOVIE_FOLDER, L"Select the movie file path:");
         return true;
     }
     if (id == IDC_MOVIE_OVERWRITE && code == BN_CLICKED)
@@ -46,13 +38,5 @@ bool CWizTaskPresentationRecordingGeneral::CheckNext()
 {
     m_record.RecFileType =
         static_cast<EnumPresentationFileType>(SendMessageW(GetDlgItem(IDC_MOVIE_TYPE), CB_GETCURSEL, 0, 0));
-    m_record.RecFName = GetItemText(IDC_MOVIE_NAME);
-    CString error;
-    if (!ValidateFileName(m_record.RecFName, error))
-        return Refuse(error, IDC_MOVIE_NAME);
-    m_record.RecPath = GetItemText(IDC_MOVIE_FOLDER);
-    // A missing folder is made, one level.
-    if (!EnsurePathExists(m_record.RecPath, false) && !CreateDirectoryW(m_record.RecPath, nullptr))
-        return Refuse(GetLastErrorText(), IDC_MOVIE_FOLDER);
-    return true;
+    return TakeRecordingFile(IDC_MOVIE_NAME, m_record.RecFName, IDC_MOVIE_FOLDER, m_record.RecPath);
 }
