@@ -36,7 +36,8 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
                          IDS_WIZ_PRESENTATION_TYPE_SUBTITLE, IDC_PRESENTATION_TYPE_LIST, 5, 24),
       m_presentationGeneral(*this, m_movieRecording), m_presentationDuration(*this, m_movieRecording),
       m_presentationPlaying(*this),
-      m_presentationSelection(*this, IDD_WIZ_PRESENTATION_SELECTION, 5), m_name(*this), m_daily(*this),
+      m_presentationSelection(*this, IDD_WIZ_PRESENTATION_SELECTION, 5), m_name(*this),
+      m_cbtRecording(*this), m_audioRecording(*this), m_videoDevices(*this, m_videoRecording), m_daily(*this),
       m_weekly(*this), m_monthly(*this), m_once(*this), m_credentials(*this), m_finish(*this),
       m_scheduler(scheduler), m_newTask(newTask)
 {
@@ -48,6 +49,8 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
              &m_scClipboard, &m_scPrinter, &m_scEmail, &m_scFax, &m_scIcq, &m_scDatabase, &m_scWebFile, &m_scWebUpload, &m_scSelection, &m_scDuration, &m_name, &m_daily,
              &m_weekly, &m_monthly, &m_once, &m_credentials, &m_cbtType, &m_audioType, &m_videoType,
              &m_audioPlaying, &m_videoPlaying, &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationPlaying, &m_presentationSelection, &m_finish})
+        AddPage(*page);
+    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&m_cbtRecording, &m_audioRecording, &m_videoDevices})
         AddPage(*page);
     SetWizard(L"Task Scheduler", PSH_WIZARD97, IDB_WIZARD_WATERMARK, IDB_WIZARD_HEADER);
 }
@@ -127,7 +130,8 @@ void CWizTaskPropSheet::TransferParsedJob(const CCmdLine& job)
         int kind;
         CWizTaskTypePage& page;
         int record;
-    } kKinds[] = {{L"VELLUMOR_AUDIO", 3, m_audioType, SP_AUDIO_RECORDING},
+    } kKinds[] = {{L"VELLUMOR_CBT", 2, m_cbtType, SP_CBT_RECORDING},
+                  {L"VELLUMOR_AUDIO", 3, m_audioType, SP_AUDIO_RECORDING},
                   {L"VELLUMOR_VIDEO", 4, m_videoType, SP_VIDEO_RECORDING},
                   {L"VELLUMOR_PRESENTATION", 5, m_presentationType, SP_PRESENTATION_RECORDING}};
     for (const auto& kind : kKinds)
@@ -170,6 +174,15 @@ void CWizTaskPropSheet::TransferOperationRecord(const SendParam* record)
     case SP_AUDIO_PLAYING:
         m_audioPlaying.m_record = static_cast<const InfoAudioPlaying&>(*record);
         break;
+    case SP_CBT_RECORDING:
+        m_cbtRecording.m_record = static_cast<const InfoCBTRecording&>(*record);
+        break;
+    case SP_AUDIO_RECORDING:
+        m_audioRecording.m_record = static_cast<const InfoAudioRecording&>(*record);
+        break;
+    case SP_VIDEO_RECORDING:
+        m_videoRecording = static_cast<const InfoVideoRecording&>(*record);
+        break;
     case SP_VIDEO_PLAYING:
         m_videoPlaying.m_record = static_cast<const InfoVideoPlaying&>(*record);
         break;
@@ -186,8 +199,13 @@ void CWizTaskPropSheet::TransferOperationRecord(const SendParam* record)
 
 const SendParam* CWizTaskPropSheet::OperationRecord(const WizardChoices& choices) const
 {
-    if (choices.captureKind == 3 && choices.audioOp == SP_AUDIO_PLAYING)
-        return &m_audioPlaying.m_record;
+    if (choices.captureKind == 2 && choices.trainingOp == SP_CBT_RECORDING)
+        return &m_cbtRecording.m_record;
+    if (choices.captureKind == 3)
+        return choices.audioOp == SP_AUDIO_PLAYING ? static_cast<const SendParam*>(&m_audioPlaying.m_record)
+                                                   : &m_audioRecording.m_record;
+    if (choices.captureKind == 4 && choices.videoOp == SP_VIDEO_RECORDING)
+        return &m_videoRecording;
     if (choices.captureKind == 4 && choices.videoOp == SP_VIDEO_PLAYING)
         return &m_videoPlaying.m_record;
     if (choices.captureKind == 5)

@@ -33,6 +33,9 @@
 #include "VellWizSchTask/CWizTaskTypePage.h"
 #include "VellWizSchTask/CWizTaskVideoPlaying.h"
 #include "VellWizSchTask/WizardPath.h"
+#include "VellWizSchTask/CWizTaskAudioRecording.h"
+#include "VellWizSchTask/CWizTaskCBTRecording.h"
+#include "VellWizSchTask/CWizTaskVideoRecordingDevices.h"
 #include "framework/CPropertySheet.h"
 
 class CCmdLine;
@@ -94,6 +97,12 @@ public:
     CWizTaskPresentationPlayingGeneral m_presentationPlaying;
     CWizTaskScSelectionType m_presentationSelection;
     CWizTaskName m_name;
+    // The recording pages with capture devices; the video recording's record is edited
+    // by its file page and its devices page.
+    CWizTaskCBTRecording m_cbtRecording;
+    CWizTaskAudioRecording m_audioRecording;
+    InfoVideoRecording m_videoRecording;
+    CWizTaskVideoRecordingDevices m_videoDevices;
     CWizTaskFrequenceDaily m_daily;
     CWizTaskFrequenceWeekly m_weekly;
     CWizTaskFrequenceMonthly m_monthly;
