@@ -1,9 +1,9 @@
 #pragma once
 // CWizTaskRecordingPage: a wizard page that records with an audio input: the capture
 // device, its input pin and the capture format, listed from the capture engine's device
-// services under the wait cursor. A failing service tells its error text and leaves the
-// list as it was; choosing another device lists its pins again; the lists' objects are
-// released when the page's window goes.
+// services under the wait cursor. A failing service's text is told in a plain box;
+// choosing another device lists its pins again; the lists' objects are released when the
+// page's window or the page goes.
 #include "VellWizSchTask/CWizTaskPage.h"
 #include "capture/pages/CAudioInputLists.h"
 

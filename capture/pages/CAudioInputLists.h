@@ -17,9 +17,8 @@ public:
     };
     explicit CAudioInputLists(const Items& items) : m_items(items) {}
 
-    // Fills the lists of the page's window with the stored values selected. A failing
-    // list is left as it was; the result is the engine's text of the first failure, empty
-    // when every list was filled.
+    // Fills the lists of the page's window with the stored values selected. The result
+    // is the engine's text of the first list that failed, empty when every list was filled.
     CString Fill(HWND page, const CString& device, const CString& format, const CString& pin);
     // Selects the stored values: the device by its text (case ignored; else the first,
     // and its pins are listed again), the format by its text, the pin by its name.
