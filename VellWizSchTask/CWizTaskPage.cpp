@@ -1,6 +1,10 @@
 #include "VellWizSchTask/CWizTaskPage.h"
 
 #include "VellWizSchTask/CWizTaskPropSheet.h"
+#include "capture/pages/CaptureUiHelpers.h"
+#include "common/PathHelpers.h"
+#include "common/PathValidation.h"
+#include "common/SystemHelpers.h"
 #include "framework/AppFileDialog.h"
 #include "framework/AppMessageBox.h"
 #include "framework/AppWindowText.h"
@@ -90,4 +94,48 @@ void CWizTaskPage::BrowseForFile(UINT id, const wchar_t* filter) const
     const FileDialogResult result = AppFileDialog(request);
     if (result.chosen && !result.paths.empty())
         SetItemText(id, result.paths.front());
+}
+
+void CWizTaskPage::BrowseFolderInto(UINT id, const wchar_t* title) const
+{
+    CString folder = GetItemText(id);
+    if (BrowseForFolder(GetSheetWindow(), folder, title))
+        SetItemText(id, folder);
+}
+
+void CWizTaskPage::ShowRecordingFile(UINT nameId, const CString& name, UINT folderId, const CString& folder) const
+{
+    SendMessageW(GetDlgItem(nameId), EM_LIMITTEXT, 256, 0);
+    SendMessageW(GetDlgItem(folderId), EM_LIMITTEXT, 260, 0);
+    SetItemText(nameId, name);
+    SetItemText(folderId, folder);
+}
+
+bool CWizTaskPage::TakeRecordingFile(UINT nameId, CString& name, UINT folderId, CString& folder) const
+{
+    if (!TakeFileName(nameId, name))
+        return false;
+    folder = GetItemText(folderId);
+    return MakeFolder(folderId, folder);
+}
+
+bool CWizTaskPage::TakeFileName(UINT nameId, CString& name) const
+{
+    name = GetItemText(nameId);
+    CString error;
+    return ValidateFileName(name, error) || Refuse(error, nameId);
+}
+
+bool CWizTaskPage::MakeFolder(UINT folderId, const CString& folder) const
+{
+    if (!EnsurePathExists(folder, false) && !CreateDirectoryW(folder, nullptr))
+        return Refuse(GetLastErrorText(), folderId);
+    return true;
+}
+
+bool CWizTaskPage::TakeRequiredDuration(UINT hoursId, UINT minutesId, UINT secondsId, int& duration) const
+{
+    duration = GetDurationFromEdits(GetDlgItem(hoursId), GetDlgItem(minutesId), GetDlgItem(secondsId));
+    return duration > 0 ||
+           Refuse(L"The duration parameter is missing and it is required for processing the current task.", secondsId);
 }

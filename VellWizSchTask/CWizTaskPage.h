@@ -39,5 +39,21 @@ protected:
     // none); returns false for a check to give back.
     bool Refuse(const CString& text, UINT focusId, UINT icon = MB_ICONEXCLAMATION) const;
 
+    // Helpers of the pages that record into a file.
+    // The folder picker under title, starting from and putting its choice into the edit id.
+    void BrowseFolderInto(UINT id, const wchar_t* title) const;
+    // Shows a recording's file name and folder in their edits, limited to 256 and 260
+    // characters.
+    void ShowRecordingFile(UINT nameId, const CString& name, UINT folderId, const CString& folder) const;
+    // Takes the file name and folder of the edits: the name must be a valid file name; a
+    // missing folder is made (one level), its failure told with the system's text.
+    bool TakeRecordingFile(UINT nameId, CString& name, UINT folderId, CString& folder) const;
+    // The two halves of that: the name of the edit, refused unless a valid file name; the
+    // folder made when missing (one level).
+    bool TakeFileName(UINT nameId, CString& name) const;
+    bool MakeFolder(UINT folderId, const CString& folder) const;
+    // Takes the duration of the three edits; 0 is refused with the focus on the seconds.
+    bool TakeRequiredDuration(UINT hoursId, UINT minutesId, UINT secondsId, int& duration) const;
+
     CWizTaskPropSheet& m_sheet;
 };

@@ -4,12 +4,7 @@
 #include "capture/pages/CaptureUiHelpers.h"
 #include "common/PathHelpers.h"
 #include "common/PathValidation.h"
-
-namespace
-{
-const int kMinimumWidth = 200;
-const int kMinimumHeight = 120;
-} // namespace
+#include "VellWizSchTask/WizardChecks.h"
 
 const CWizTaskPlayingPage::Media CWizTaskPlayingPage::kVideoMedia = {
     L"Video Files (*.avi; *.mov; *.mpg; *.mpeg; *.m1v)|*.avi; *.mov; *.mpg; *.mpeg; *.m1v||",
@@ -107,17 +102,8 @@ bool CWizTaskPlayingPage::CheckWindow()
     *m_fields.width = normal ? 0 : GetItemInt(m_items.width);
     *m_fields.height = normal ? 0 : GetItemInt(m_items.height);
     CString error;
-    if (!normal && *m_fields.width < kMinimumWidth)
-    {
-        error.Format(L"The window's width cannot be less than %d pixels.", kMinimumWidth);
-        return Refuse(error, m_items.width);
-    }
-    if (!normal && *m_fields.height < kMinimumHeight)
-    {
-        error.Format(L"The window's height cannot be less than %d pixels.", kMinimumHeight);
-        return Refuse(error, m_items.height);
-    }
-    return true;
+    const int tooSmall = normal ? 0 : CheckWindowSize(*m_fields.width, *m_fields.height, error);
+    return tooSmall == 0 || Refuse(error, tooSmall == 1 ? m_items.width : m_items.height);
 }
 
 bool CWizTaskPlayingPage::CheckNext()

@@ -35,10 +35,5 @@ bool CWizTaskPresentationRecordingDuration::CheckNext()
 {
     m_record.RecFramesRate = GetItemInt(IDC_MOVIE_FRAME_RATE);
     m_record.RecFreq = GetItemInt(IDC_MOVIE_FREQ);
-    m_record.RecDuration = GetDurationFromEdits(GetDlgItem(IDC_MOVIE_HOURS), GetDlgItem(IDC_MOVIE_MINUTES),
-                                                GetDlgItem(IDC_MOVIE_SECONDS));
-    if (m_record.RecDuration > 0)
-        return true;
-    return Refuse(L"The duration parameter is missing and it is required for processing the current task.",
-                  IDC_MOVIE_SECONDS);
+    return TakeRequiredDuration(IDC_MOVIE_HOURS, IDC_MOVIE_MINUTES, IDC_MOVIE_SECONDS, m_record.RecDuration);
 }

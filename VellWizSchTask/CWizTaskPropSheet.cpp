@@ -38,8 +38,8 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
       m_presentationPlaying(*this),
       m_presentationSelection(*this, IDD_WIZ_PRESENTATION_SELECTION, 5),
       m_cbtPlaying(*this, m_trainingPlaying), m_cbtLaunch(*this, m_trainingPlaying),
-      m_videoName(*this, m_videoRecording),
-      m_name(*this), m_daily(*this),
+      m_videoName(*this, m_videoRecording), m_name(*this), m_cbtRecording(*this), m_audioRecording(*this),
+      m_videoDevices(*this, m_videoRecording), m_daily(*this),
       m_weekly(*this), m_monthly(*this), m_once(*this), m_credentials(*this), m_finish(*this),
       m_scheduler(scheduler), m_newTask(newTask)
 {
@@ -52,7 +52,9 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
              &m_weekly, &m_monthly, &m_once, &m_credentials, &m_cbtType, &m_audioType, &m_videoType,
              &m_audioPlaying, &m_videoPlaying, &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationPlaying, &m_presentationSelection, &m_finish})
         AddPage(*page);
-    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&m_cbtPlaying, &m_cbtLaunch, &m_videoName})
+    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&m_cbtPlaying, &m_cbtLaunch, &m_videoName,
+                                                                    &m_cbtRecording, &m_audioRecording,
+                                                                    &m_videoDevices})
         AddPage(*page);
     SetWizard(L"Task Scheduler", PSH_WIZARD97, IDB_WIZARD_WATERMARK, IDB_WIZARD_HEADER);
 }
@@ -176,14 +178,20 @@ void CWizTaskPropSheet::TransferOperationRecord(const SendParam* record)
     case SP_AUDIO_PLAYING:
         m_audioPlaying.m_record = static_cast<const InfoAudioPlaying&>(*record);
         break;
+    case SP_CBT_RECORDING:
+        m_cbtRecording.m_record = static_cast<const InfoCBTRecording&>(*record);
+        break;
+    case SP_AUDIO_RECORDING:
+        m_audioRecording.m_record = static_cast<const InfoAudioRecording&>(*record);
+        break;
+    case SP_VIDEO_RECORDING:
+        m_videoRecording = static_cast<const InfoVideoRecording&>(*record);
+        break;
     case SP_VIDEO_PLAYING:
         m_videoPlaying.m_record = static_cast<const InfoVideoPlaying&>(*record);
         break;
     case SP_CBT_PLAYING:
         m_trainingPlaying = static_cast<const InfoCBTPlaying&>(*record);
-        break;
-    case SP_VIDEO_RECORDING:
-        m_videoRecording = static_cast<const InfoVideoRecording&>(*record);
         break;
     case SP_PRESENTATION_RECORDING:
         m_movieRecording = static_cast<const InfoPresentationRecording&>(*record);
@@ -198,12 +206,14 @@ void CWizTaskPropSheet::TransferOperationRecord(const SendParam* record)
 
 const SendParam* CWizTaskPropSheet::OperationRecord(const WizardChoices& choices) const
 {
-    if (choices.captureKind == 2 && choices.trainingOp == SP_CBT_PLAYING)
-        return &m_trainingPlaying;
+    if (choices.captureKind == 2)
+        return choices.trainingOp == SP_CBT_PLAYING ? static_cast<const SendParam*>(&m_trainingPlaying)
+                                                    : &m_cbtRecording.m_record;
+    if (choices.captureKind == 3)
+        return choices.audioOp == SP_AUDIO_PLAYING ? static_cast<const SendParam*>(&m_audioPlaying.m_record)
+                                                   : &m_audioRecording.m_record;
     if (choices.captureKind == 4 && choices.videoOp == SP_VIDEO_RECORDING)
         return &m_videoRecording;
-    if (choices.captureKind == 3 && choices.audioOp == SP_AUDIO_PLAYING)
-        return &m_audioPlaying.m_record;
     if (choices.captureKind == 4 && choices.videoOp == SP_VIDEO_PLAYING)
         return &m_videoPlaying.m_record;
     if (choices.captureKind == 5)

@@ -36,6 +36,9 @@
 #include "VellWizSchTask/CWizTaskVideoPlaying.h"
 #include "VellWizSchTask/CWizTaskVideoRecordingName.h"
 #include "VellWizSchTask/WizardPath.h"
+#include "VellWizSchTask/CWizTaskAudioRecording.h"
+#include "VellWizSchTask/CWizTaskCBTRecording.h"
+#include "VellWizSchTask/CWizTaskVideoRecordingDevices.h"
 #include "framework/CPropertySheet.h"
 
 class CCmdLine;
@@ -104,6 +107,11 @@ public:
     InfoVideoRecording m_videoRecording;
     CWizTaskVideoRecordingName m_videoName;
     CWizTaskName m_name;
+    // The recording pages with capture devices; the video recording's record is edited
+    // by its file page and its devices page.
+    CWizTaskCBTRecording m_cbtRecording;
+    CWizTaskAudioRecording m_audioRecording;
+    CWizTaskVideoRecordingDevices m_videoDevices;
     CWizTaskFrequenceDaily m_daily;
     CWizTaskFrequenceWeekly m_weekly;
     CWizTaskFrequenceMonthly m_monthly;

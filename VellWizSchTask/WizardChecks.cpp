@@ -61,6 +61,38 @@ bool CheckDuration(int duration, int frequence, CString& message)
     return true;
 }
 
+AudioInputLack CheckAudioInput(const CString& device, const CString& format, const CString& pin,
+                               bool deviceAndFormat, CString& message)
+{
+    message.Empty();
+    auto missing = [](const CString& value) { return value.IsEmpty() || value == L"<ERROR>"; };
+    if (deviceAndFormat && missing(device))
+        return Fail(L"Audio input device is missing.", message), AudioInputLack::Device;
+    if (deviceAndFormat && missing(format))
+        return Fail(L"Audio input format is missing.", message), AudioInputLack::Format;
+    if (pin.IsEmpty())
+        return Fail(L"Audio input pin is missing.", message), AudioInputLack::Pin;
+    return AudioInputLack::None;
+}
+
+int CheckWindowSize(int width, int height, CString& message)
+{
+    const int kMinimumWidth = 200;
+    const int kMinimumHeight = 120;
+    message.Empty();
+    if (width < kMinimumWidth)
+    {
+        message.Format(L"The window's width cannot be less than %d pixels.", kMinimumWidth);
+        return 1;
+    }
+    if (height < kMinimumHeight)
+    {
+        message.Format(L"The window's height cannot be less than %d pixels.", kMinimumHeight);
+        return 2;
+    }
+    return 0;
+}
+
 bool CheckSelection(int selectionType, const CString& text, CString& message)
 {
     message.Empty();

@@ -21,6 +21,22 @@ bool CheckTrainingFile(const CString& path, CString& message);
 // (any case). icon is the message box's icon for the text.
 bool CheckLaunchProgram(const CString& program, CString& message, UINT& icon);
 
+// The audio input of a recording page: the device and the format when deviceAndFormat
+// (empty or "<ERROR>", a failed query, is none), then the pin in any case. The result
+// names what is missing; message says it.
+enum class AudioInputLack
+{
+    None,
+    Device,
+    Format,
+    Pin
+};
+AudioInputLack CheckAudioInput(const CString& device, const CString& format, const CString& pin,
+                               bool deviceAndFormat, CString& message);
+// The size of a window the task shows: at least 200 wide, then at least 120 high. The
+// result: 0 it passes, 1 the width, 2 the height is too small.
+int CheckWindowSize(int width, int height, CString& message);
+
 // The finish page's sentences: the operation ("which will perform a screen capture
 // operation.") by the capture kind and whether it records, and the schedule ("At 7:05
 // on 10/01/2030").

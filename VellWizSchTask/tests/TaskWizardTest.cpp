@@ -10,6 +10,7 @@
 #include "VellWizSchTask/TaskWizardResources.h"
 #include "VellWizSchTask/tests/BoxAnswers.h"
 #include "VellWizSchTask/tests/TaskStoreSupport.h"
+#include "capture/pages/tests/StandInDevices.h"
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/IcqClientTestSupport.h"
 #include "common/PathHelpers.h"
@@ -19,6 +20,7 @@
 #include "framework/tests/ControlsTestSupport.h"
 #include "runjobs/CCmdLine.h"
 #include "runjobs/tests/JobRunSupport.h"
+#include "standins/audio/TestAudioIds.h"
 #include "VellWizSchTask/JobLineText.h"
 #include "testing/ScratchProfileTest.h"
 #include "testing/TestFiles.h"
@@ -165,6 +167,15 @@ protected:
         wizard.NextTo(IDD_WIZ_SC_SELECTION);
         wizard.Type(IDC_SELECTION_TEXT, L"210,160,270,200");
         wizard.NextTo(IDD_WIZ_NAME);
+    }
+
+    // The job line of the task name as the scheduler holds it.
+    CString SavedJobLine(const CString& name)
+    {
+        CTaskRecord task;
+        CString msg;
+        EXPECT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
+        return task.parameters;
     }
 
     CTaskScheduler m_scheduler;
@@ -644,11 +655,8 @@ TEST_F(TaskWizardTest, AMovieRecordingTaskCarriesItsFileTimingAndSelection)
     wizard.Press(kFinish);
     ASSERT_TRUE(sheet->IsFinished());
 
-    CTaskRecord task;
-    CString msg;
-    ASSERT_TRUE(m_scheduler.Read(name, task, msg)) << msg.ToAnsi(CP_UTF8);
     CStringArray args;
-    SplitCommandLine(task.parameters, args);
+    SplitCommandLine(SavedJobLine(name), args);
     const std::vector<const wchar_t*> argv = Pointers(args);
     const CCmdLine job(static_cast<int>(argv.size()), argv.data(), false);
     ASSERT_NE(nullptr, job.GetRecord());
@@ -763,6 +771,15 @@ TEST_F(TaskWizardTest, AChangedTasksLineGoesIntoThePagesAndComesBackTheSame)
                      selection),
         BuildJobLine(InfoVideoRecording(L"Clip", L"C:\\", VFT_AVI, true, 12, L"Cam", 15, true, 1, 2, 300, 200, true,
                                         L"Mic", L"1", L"Line", false),
+                     selection),
+        BuildJobLine(InfoAudioRecording(L"Voice", L"C:\\", AFT_WAV, false, L"Desk Mic", L"0,22050,1,1,22050,8,1",
+                                        L"Line In", 8, false, false),
+                     selection),
+        BuildJobLine(InfoCBTRecording(L"Lesson", L"C:\\t", true, false, L"Mic \"1\"", L"f", L"In", true, false, 9,
+                                      false),
+                     selection),
+        BuildJobLine(InfoVideoRecording(L"Clip", L"C:\\v", VFT_AVI, false, 6, L"Cam", 25, true, 1, 2, 300, 200, false,
+                                        L"Mic", L"f", L"In", false),
                      selection),
     };
     for (const CString& line : lines)
@@ -1071,3 +1088,290 @@ TEST_F(TaskWizardTest, ANewTaskNamedLikeAnExistingOneAsksAndNoKeepsBoth)
     EXPECT_EQ(TASK_TIME_TRIGGER_ONCE, replaced.trigger.TriggerType);
 }
 } // namespace
+
+// The recording pages that list capture devices, on the stand-in devices.
+class RecordingPagesTest : public TaskWizardTest
+{
+protected:
+    // A wizard whose recording records name the stand-ins' first format, the device's
+    // "Line In" and a folder of the test, 5 seconds long.
+    std::unique_ptr<CWizTaskPropSheet> Sheet()
+    {
+        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+        const CString folder = m_folder.Path();
+        auto& audio = sheet->m_audioRecording.m_record;
+        audio.RecPath = folder;
+        audio.RecInputFormat = kStandInFormat;
+        audio.RecInputPinName = L"Line In";
+        audio.RecDuration = 5;
+        auto& training = sheet->m_cbtRecording.m_record;
+        training.RecPath = folder;
+        training.RecSoundFormat = kStandInFormat;
+        training.RecInputPinName = L"Line In";
+        training.RecDuration = 5;
+        auto& video = sheet->m_videoRecording;
+        video.RecVideoDevice = kStandInCamera;
+        video.RecAudioInputFormat = kStandInFormat;
+        video.RecAudioInputPinName = L"Line In";
+        video.RecDuration = 5;
+        return sheet;
+    }
+    // Opens the wizard on the recording page: the training and audio ones by the way
+    // from the introduction, the video devices page directly.
+    void OpenAt(CWizTaskPropSheet& sheet, UINT page)
+    {
+        sheet.m_captureType.m_value = page == IDD_WIZ_CBT_RECORDING ? 2 : 3;
+        ASSERT_TRUE(sheet.CreateWizard(nullptr));
+        const WizardDriver wizard(sheet.GetSafeHwnd());
+        if (page == IDD_WIZ_VIDEO_DEVICES)
+            sheet.SetActivePage(sheet.GetPageIndex(&sheet.m_videoDevices));
+        else
+            for (int step = 0; step < 3; ++step)
+                wizard.PressNext();
+        ASSERT_EQ(page, wizard.PageId());
+    }
+    // Clicks a check box as the user does, so the page hears it.
+    static void Click(const WizardDriver& wizard, UINT id) { SendMessageW(wizard.Item(id), BM_CLICK, 0, 0); }
+
+    StandInDevices m_devices;
+    TestFolder m_folder;
+};
+
+// What a recording page's Next meets: the stand-ins' lists, the texts typed, the check
+// boxes clicked, and the message with the control it focuses (0: not looked at); no
+// message: the page passes.
+enum class Lists
+{
+    All,
+    NoAudioDevice,
+    NoFormat,
+    NoPin,
+    NoCamera
+};
+
+struct RecordingCase
+{
+    UINT page;
+    Lists lists;
+    std::vector<std::pair<UINT, CString>> texts;
+    std::vector<UINT> clicks;
+    const wchar_t* message;
+    UINT focus;
+};
+
+TEST_F(RecordingPagesTest, NextChecksTheFileTheInputAndTheDurationInOrder)
+{
+    const wchar_t kDevice[] = L"Audio input device is missing.";
+    const wchar_t kFormat[] = L"Audio input format is missing.";
+    const wchar_t kPin[] = L"Audio input pin is missing.";
+    const wchar_t kDuration[] = L"The duration parameter is missing and it is required for processing the current task.";
+    const CString noParent = GetSystemErrorText(ERROR_PATH_NOT_FOUND);
+    const UINT audio = IDD_WIZ_AUDIO_RECORDING, training = IDD_WIZ_CBT_RECORDING, video = IDD_WIZ_VIDEO_DEVICES;
+    const RecordingCase kCases[] = {
+        {audio, Lists::All, {{IDC_AUDREC_NAME, L"a|b"}}, {},
+         L"File/directory name contains reserved characters (<>:\\\"/|?*).", IDC_AUDREC_NAME},
+        {audio, Lists::All, {{IDC_AUDREC_FOLDER, m_folder / L"no\\such"}}, {}, noParent, IDC_AUDREC_FOLDER},
+        {audio, Lists::NoAudioDevice, {}, {}, kDevice, IDC_AUDREC_DEVICE},
+        {audio, Lists::NoFormat, {}, {}, kFormat, IDC_AUDREC_FORMAT},
+        {audio, Lists::NoPin, {}, {}, kPin, IDC_AUDREC_PIN},
+        {audio, Lists::All, {{IDC_AUDREC_SECONDS, L"0"}}, {}, kDuration, IDC_AUDREC_SECONDS},
+        {audio, Lists::All, {{IDC_AUDREC_FOLDER, m_folder / L"made"}}, {}, nullptr, 0},
+        // Without sound the device and format are not asked for, the pin still is.
+        // (The focus cannot go to the disabled pin list.)
+        {training, Lists::NoAudioDevice, {}, {IDC_CBTREC_SOUND}, kPin, 0},
+        {training, Lists::NoFormat, {}, {IDC_CBTREC_SOUND}, nullptr, 0},
+        {training, Lists::NoAudioDevice, {}, {}, kDevice, IDC_CBTREC_DEVICE},
+        {training, Lists::All, {{IDC_CBTREC_NAME, L""}}, {}, L"Please provide a file name.", IDC_CBTREC_NAME},
+        {training, Lists::All, {{IDC_CBTREC_HOURS, L"0"}, {IDC_CBTREC_SECONDS, L"0"}}, {}, kDuration,
+         IDC_CBTREC_SECONDS},
+        {video, Lists::NoCamera, {}, {}, L"Video device missing.", IDC_VIDDEV_DEVICE},
+        // The audio input is asked for also when no audio is recorded.
+        {video, Lists::NoPin, {}, {IDC_VIDDEV_AUDIO}, kPin, 0},
+        {video, Lists::NoPin, {}, {}, kPin, IDC_VIDDEV_AUDIO_PIN},
+        {video, Lists::All, {{IDC_VIDDEV_SECONDS, L"0"}}, {}, kDuration, IDC_VIDDEV_SECONDS},
+        {video, Lists::All, {{IDC_VIDDEV_WIDTH, L"199"}, {IDC_VIDDEV_HEIGHT, L"120"}}, {},
+         L"The window's width cannot be less than 200 pixels.", IDC_VIDDEV_WIDTH},
+        {video, Lists::All, {{IDC_VIDDEV_WIDTH, L"200"}, {IDC_VIDDEV_HEIGHT, L"119"}}, {},
+         L"The window's height cannot be less than 120 pixels.", IDC_VIDDEV_HEIGHT},
+        {video, Lists::All, {{IDC_VIDDEV_WIDTH, L"10"}, {IDC_VIDDEV_HEIGHT, L"10"}}, {IDC_VIDDEV_PREVIEW}, nullptr, 0},
+    };
+    for (const RecordingCase& c : kCases)
+    {
+        SCOPED_TRACE(testing::Message() << c.page << " " << static_cast<int>(c.lists) << " "
+                                        << (c.message ? CString(c.message).ToAnsi(CP_UTF8) : "passes"));
+        m_devices.audio = {{L"Desk Mic", {L"Line In"}}};
+        m_devices.formats = {kStandInFormat};
+        m_devices.cameras = {kStandInCamera};
+        if (c.lists == Lists::NoAudioDevice)
+            m_devices.audio.clear();
+        if (c.lists == Lists::NoFormat)
+            m_devices.formats.clear();
+        if (c.lists == Lists::NoPin)
+            m_devices.audio.front().pins.clear();
+        if (c.lists == Lists::NoCamera)
+            m_devices.cameras.clear();
+        auto sheet = Sheet();
+        OpenAt(*sheet, c.page);
+        const WizardDriver wizard(sheet->GetSafeHwnd());
+        for (const auto& [id, text] : c.texts)
+            SetWindowTextW(wizard.Item(id), text);
+        for (UINT id : c.clicks)
+            Click(wizard, id);
+        BoxAnswers boxes;
+        wizard.PressNext();
+        if (c.message)
+        {
+            ASSERT_EQ(1u, boxes.texts.size());
+            EXPECT_EQ(CString(c.message), boxes.texts[0]);
+            EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), boxes.types[0] & MB_ICONMASK);
+            EXPECT_EQ(c.page, wizard.PageId());
+            if (c.focus)
+                EXPECT_EQ(wizard.Item(c.focus), GetFocus());
+        }
+        else
+        {
+            EXPECT_TRUE(boxes.texts.empty()) << (boxes.texts.empty() ? "" : boxes.texts[0].ToAnsi(CP_UTF8));
+            EXPECT_EQ(static_cast<UINT>(IDD_WIZ_NAME), wizard.PageId());
+        }
+    }
+}
+
+TEST_F(RecordingPagesTest, TheListsShowTheStoredInputAndAnotherDeviceListsItsOwnPins)
+{
+    m_devices.audio = {{L"Desk Mic", {L"Front"}}, {L"Headset", {L"Mic", L"Line"}}};
+    auto sheet = Sheet();
+    sheet->m_audioRecording.m_record.RecInputDevice = L"headset";
+    sheet->m_audioRecording.m_record.RecInputPinName = L"Line";
+    OpenAt(*sheet, IDD_WIZ_AUDIO_RECORDING);
+    const WizardDriver wizard(sheet->GetSafeHwnd());
+    EXPECT_EQ(CString(L"Headset"), wizard.Text(IDC_AUDREC_DEVICE));
+    EXPECT_EQ(CString(L"Line"), wizard.Text(IDC_AUDREC_PIN));
+    EXPECT_EQ(2, SendMessageW(wizard.Item(IDC_AUDREC_FORMAT), CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(CString(L"Waveform-Audio (WAV)"), wizard.Text(IDC_AUDREC_TYPE));
+
+    HWND devices = wizard.Item(IDC_AUDREC_DEVICE);
+    SendMessageW(devices, CB_SETCURSEL, 0, 0);
+    SendMessageW(wizard.Page(), WM_COMMAND, MAKEWPARAM(IDC_AUDREC_DEVICE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(devices));
+    HWND pins = wizard.Item(IDC_AUDREC_PIN);
+    ASSERT_EQ(1, SendMessageW(pins, CB_GETCOUNT, 0, 0));
+    SendMessageW(pins, CB_SETCURSEL, 0, 0);
+    BoxAnswers boxes;
+    wizard.PressNext();
+    EXPECT_TRUE(boxes.texts.empty());
+    const InfoAudioRecording& record = sheet->m_audioRecording.m_record;
+    EXPECT_EQ(CString(L"Desk Mic"), record.RecInputDevice);
+    EXPECT_EQ(CString(L"Front"), record.RecInputPinName);
+    EXPECT_EQ(CString(kStandInFormat), record.RecInputFormat);
+
+    // The devices the lists held are released with the pages' windows, and by pages
+    // that go while their sheet is open.
+    const long before = StandInDevices::HeldDevices();
+    EXPECT_GT(before, 0);
+    sheet->SetActivePage(sheet->GetPageIndex(&sheet->m_videoDevices));
+    EXPECT_EQ(before + 3, StandInDevices::HeldDevices());
+    DestroyWindow(sheet->GetSafeHwnd());
+    EXPECT_EQ(0, StandInDevices::HeldDevices());
+    auto open = Sheet();
+    OpenAt(*open, IDD_WIZ_VIDEO_DEVICES);
+    EXPECT_EQ(3, StandInDevices::HeldDevices());
+    open.reset();
+    EXPECT_EQ(0, StandInDevices::HeldDevices());
+}
+
+TEST_F(RecordingPagesTest, AFailingDeviceServiceIsToldInAPlainBoxAndListsNothing)
+{
+    m_devices.audioResult = E_ACCESSDENIED;
+    m_devices.cameraResult = E_OUTOFMEMORY;
+    auto sheet = Sheet();
+    BoxAnswers boxes;
+    OpenAt(*sheet, IDD_WIZ_VIDEO_DEVICES);
+    const WizardDriver wizard(sheet->GetSafeHwnd());
+    ASSERT_EQ(2u, boxes.texts.size());
+    EXPECT_EQ(CString(L"Failure enumerating the audio input devices installed in system. Error:  ") +
+                  GetHResultText(E_ACCESSDENIED),
+              boxes.texts[0]);
+    EXPECT_EQ(CString(L"Failure enumerating the video devices. Error: ") + GetHResultText(E_OUTOFMEMORY),
+              boxes.texts[1]);
+    for (UINT type : boxes.types)
+        EXPECT_EQ(0u, type & MB_ICONMASK);
+    EXPECT_EQ(0, SendMessageW(wizard.Item(IDC_VIDDEV_AUDIO_DEVICE), CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(0, SendMessageW(wizard.Item(IDC_VIDDEV_DEVICE), CB_GETCOUNT, 0, 0));
+}
+
+// A check box of a recording page and the controls it enables.
+struct EnablingCase
+{
+    UINT page, box;
+    std::vector<UINT> controls;
+};
+
+TEST_F(RecordingPagesTest, RecordSoundPreviewAndRecordAudioEnableTheirControlsTogether)
+{
+    const EnablingCase kCases[] = {
+        {IDD_WIZ_CBT_RECORDING, IDC_CBTREC_SOUND,
+         {IDC_CBTREC_DEVICE, IDC_CBTREC_FORMAT, IDC_CBTREC_PIN, IDC_CBTREC_DEVICE_LABEL, IDC_CBTREC_FORMAT_LABEL,
+          IDC_CBTREC_PIN_LABEL}},
+        {IDD_WIZ_VIDEO_DEVICES, IDC_VIDDEV_PREVIEW,
+         {IDC_VIDDEV_PREVIEW_GROUP, IDC_VIDDEV_LEFT_LABEL, IDC_VIDDEV_LEFT, IDC_VIDDEV_TOP_LABEL, IDC_VIDDEV_TOP,
+          IDC_VIDDEV_WIDTH_LABEL, IDC_VIDDEV_WIDTH, IDC_VIDDEV_HEIGHT_LABEL, IDC_VIDDEV_HEIGHT}},
+        {IDD_WIZ_VIDEO_DEVICES, IDC_VIDDEV_AUDIO,
+         {IDC_VIDDEV_AUDIO_DEVICE, IDC_VIDDEV_AUDIO_FORMAT, IDC_VIDDEV_AUDIO_PIN, IDC_VIDDEV_AUDIO_DEVICE_LABEL,
+          IDC_VIDDEV_AUDIO_FORMAT_LABEL, IDC_VIDDEV_AUDIO_PIN_LABEL}},
+    };
+    for (const EnablingCase& c : kCases)
+    {
+        SCOPED_TRACE(c.box);
+        auto sheet = Sheet();
+        // The records start with the box on; the page shows them so.
+        OpenAt(*sheet, c.page);
+        const WizardDriver wizard(sheet->GetSafeHwnd());
+        for (bool on : {true, false, true})
+        {
+            EXPECT_EQ(on, IsDlgButtonChecked(wizard.Page(), static_cast<int>(c.box)) == BST_CHECKED);
+            for (UINT id : c.controls)
+                EXPECT_EQ(on, IsWindowEnabled(wizard.Item(id)) != FALSE) << id << (on ? " on" : " off");
+            Click(wizard, c.box);
+        }
+    }
+    // A record stored without them shows the controls disabled from the start.
+    auto sheet = Sheet();
+    sheet->m_videoRecording.RecPreview = false;
+    sheet->m_videoRecording.RecAudio = false;
+    OpenAt(*sheet, IDD_WIZ_VIDEO_DEVICES);
+    const WizardDriver wizard(sheet->GetSafeHwnd());
+    EXPECT_FALSE(IsWindowEnabled(wizard.Item(IDC_VIDDEV_WIDTH)));
+    EXPECT_FALSE(IsWindowEnabled(wizard.Item(IDC_VIDDEV_AUDIO_PIN)));
+}
+
+TEST_F(RecordingPagesTest, AnAudioRecordingChosenInTheListsIsScheduledWithItsJobLine)
+{
+    const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard audio"));
+    auto sheet = Sheet();
+    ASSERT_TRUE(sheet->CreateWizard(nullptr));
+    SetForegroundWindow(sheet->GetSafeHwnd());
+    PumpFor(50);
+    const WizardDriver wizard(sheet->GetSafeHwnd());
+    wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
+    wizard.ChooseRow(IDC_CAPTURE_TYPE_LIST, 3);
+    wizard.NextTo(IDD_WIZ_AUDIO_TYPE);
+    wizard.ChooseRow(IDC_AUDIO_TYPE_LIST, SP_AUDIO_RECORDING);
+    wizard.NextTo(IDD_WIZ_AUDIO_RECORDING);
+    wizard.Type(IDC_AUDREC_NAME, L"Voice");
+    wizard.Type(IDC_AUDREC_SECONDS, L"7");
+    wizard.Click(IDC_AUDREC_OVERWRITE);
+    wizard.NextTo(IDD_WIZ_NAME);
+    wizard.Press(kBack);
+    ASSERT_EQ(static_cast<UINT>(IDD_WIZ_AUDIO_RECORDING), wizard.PageId());
+    wizard.NextTo(IDD_WIZ_NAME);
+    wizard.Type(IDC_NAME_NAME, name);
+    wizard.Click(IDC_NAME_ONCE);
+    for (UINT page : {IDD_WIZ_ONCE, IDD_WIZ_CREDENTIALS, IDD_WIZ_FINISH})
+        wizard.NextTo(page);
+    EXPECT_EQ(CString(L"which will perform an audio capture operation."), wizard.Text(IDC_FINISH_OPERATION));
+    wizard.Press(kFinish);
+    ASSERT_TRUE(sheet->IsFinished());
+
+    const InfoAudioRecording expected(L"Voice", m_folder.Path(), AFT_WAV, false, kTestAudioDeviceName, kStandInFormat,
+                                      L"Line In", 7, false, false);
+    EXPECT_EQ(BuildJobLine(expected, JobSelection()), SavedJobLine(name));
+}

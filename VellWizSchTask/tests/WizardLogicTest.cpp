@@ -264,6 +264,53 @@ TEST(WizardChecksTest, ALaunchedProgramIsNoneOrAnExistingExecutable)
     }
 }
 
+// The audio input of the recording pages and the preview window's least size.
+TEST(WizardChecksTest, AudioInputAndWindowSizeChecks)
+{
+    const CString device = L"Audio input device is missing.";
+    const CString format = L"Audio input format is missing.";
+    const CString pin = L"Audio input pin is missing.";
+    struct InputCase
+    {
+        const wchar_t *device, *format, *pin;
+        bool deviceAndFormat;
+        AudioInputLack lack;
+        const CString* message;
+    };
+    const InputCase inputs[] = {
+        {L"Mic", L"f", L"In", true, AudioInputLack::None, nullptr},
+        {L"", L"f", L"In", true, AudioInputLack::Device, &device},
+        {L"<ERROR>", L"f", L"In", true, AudioInputLack::Device, &device},
+        {L"", L"", L"", true, AudioInputLack::Device, &device},
+        {L"Mic", L"<ERROR>", L"In", true, AudioInputLack::Format, &format},
+        {L"Mic", L"f", L"", true, AudioInputLack::Pin, &pin},
+        // Without the device and format (a training recording without sound) the pin
+        // is still required; a failed device query is then no reason to stay.
+        {L"<ERROR>", L"", L"", false, AudioInputLack::Pin, &pin},
+        {L"<ERROR>", L"", L"In", false, AudioInputLack::None, nullptr},
+    };
+    CString message;
+    for (const InputCase& c : inputs)
+    {
+        EXPECT_EQ(c.lack, CheckAudioInput(c.device, c.format, c.pin, c.deviceAndFormat, message)) << c.device;
+        EXPECT_EQ(c.message ? *c.message : CString(), message);
+    }
+
+    const CString width = L"The window's width cannot be less than 200 pixels.";
+    const CString height = L"The window's height cannot be less than 120 pixels.";
+    struct SizeCase
+    {
+        int width, height, tooSmall;
+        const CString* message;
+    };
+    const SizeCase sizes[] = {{199, 120, 1, &width}, {200, 119, 2, &height}, {0, 0, 1, &width}, {200, 120, 0, nullptr}};
+    for (const SizeCase& c : sizes)
+    {
+        EXPECT_EQ(c.tooSmall, CheckWindowSize(c.width, c.height, message)) << c.width << "x" << c.height;
+        EXPECT_EQ(c.message ? *c.message : CString(), message);
+    }
+}
+
 TEST(WizardChecksTest, SummarySentences)
 {
     EXPECT_EQ(CString(L"which will perform an audio playback operation."), OperationSentence(3, false));

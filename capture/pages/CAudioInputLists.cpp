@@ -1,15 +1,32 @@
 #include "capture/pages/CAudioInputLists.h"
 
 #include "capture/audio/AudioComboHelpers.h"
+#include "capture/audio/AudioErrorText.h"
 #include "capture/pages/CaptureDeviceSource.h"
 #include "common/DirectShowHelpers.h"
+#include "common/SystemHelpers.h"
 
-void CAudioInputLists::Fill(HWND page, const CString& device, const CString& format, const CString& pin)
+namespace
+{
+// The engine's text of a failed service (the system's text of hr when the engine left
+// none); empty after a success.
+CString FailureText(HRESULT hr)
+{
+    if (SUCCEEDED(hr))
+        return CString();
+    const CString text = GetAudioErrorText();
+    return text.IsEmpty() ? GetHResultText(hr) : text;
+}
+} // namespace
+
+CString CAudioInputLists::Fill(HWND page, const CString& device, const CString& format, const CString& pin)
 {
     m_page = page;
     const CaptureDeviceSource& source = GetCaptureDeviceSource();
-    source.fillAudioFormats(Item(m_items.format), format);
-    source.fillAudioDevices(Item(m_items.device), Item(m_items.pin), device, pin);
+    // Each service empties the engine's text, so a failure's text is taken at once.
+    const CString formats = FailureText(source.fillAudioFormats(Item(m_items.format), format));
+    const CString devices = FailureText(source.fillAudioDevices(Item(m_items.device), Item(m_items.pin), device, pin));
+    return formats.IsEmpty() ? devices : formats;
 }
 
 void CAudioInputLists::Select(const CString& device, const CString& format, const CString& pin)
@@ -24,18 +41,18 @@ void CAudioInputLists::Select(const CString& device, const CString& format, cons
     SelectComboItemByData(Item(m_items.format), format);
 }
 
-void CAudioInputLists::OnDeviceChanged()
+CString CAudioInputLists::OnDeviceChanged()
 {
-    FillPins(Pin());
+    return FillPins(Pin());
 }
 
-void CAudioInputLists::FillPins(const CString& pin)
+CString CAudioInputLists::FillPins(const CString& pin)
 {
     // A device without pins (or no device) leaves the list empty, not with the old pins.
     SendMessageW(Item(m_items.pin), CB_RESETCONTENT, 0, 0);
     HWND devices = Item(m_items.device);
     const int index = static_cast<int>(SendMessageW(devices, CB_GETCURSEL, 0, 0));
-    GetCaptureDeviceSource().fillAudioPins(devices, Item(m_items.pin), index, pin);
+    return FailureText(GetCaptureDeviceSource().fillAudioPins(devices, Item(m_items.pin), index, pin));
 }
 
 CString CAudioInputLists::Device() const

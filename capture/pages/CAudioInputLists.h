@@ -17,13 +17,15 @@ public:
     };
     explicit CAudioInputLists(const Items& items) : m_items(items) {}
 
-    // Fills the lists of the page's window with the stored values selected.
-    void Fill(HWND page, const CString& device, const CString& format, const CString& pin);
+    // Fills the lists of the page's window with the stored values selected. The result
+    // is the engine's text of the first list that failed, empty when every list was filled.
+    CString Fill(HWND page, const CString& device, const CString& format, const CString& pin);
     // Selects the stored values: the device by its text (case ignored; else the first,
     // and its pins are listed again), the format by its text, the pin by its name.
     void Select(const CString& device, const CString& format, const CString& pin);
-    // Another device was chosen: lists its pins, keeping the pin shown before when it has one.
-    void OnDeviceChanged();
+    // Another device was chosen: lists its pins, keeping the pin shown before when it has
+    // one. The result as Fill's.
+    CString OnDeviceChanged();
     // The selected values; the device is empty when none is listed.
     CString Device() const;
     CString Format() const;
@@ -35,7 +37,7 @@ public:
 
 private:
     HWND Item(UINT id) const { return GetDlgItem(m_page, static_cast<int>(id)); }
-    void FillPins(const CString& pin);
+    CString FillPins(const CString& pin);
 
     Items m_items;
     HWND m_page = nullptr;

@@ -1,6 +1,7 @@
 #include "capture/pages/tests/StandInDevices.h"
 
 #include "capture/audio/AudioComboHelpers.h"
+#include "capture/audio/AudioErrorText.h"
 #include "capture/audio/AudioFormats.h"
 #include "common/DirectShowHelpers.h"
 #include "standins/audio/TestAudioIds.h"
@@ -79,6 +80,10 @@ long StandInDevices::HeldDevices()
 
 HRESULT StandInDevices::FillAudioDevices(HWND devices, HWND pins, const CString& device, const CString& pin)
 {
+    ClearAudioErrorText();
+    if (FAILED(audioResult))
+        return SetAudioFailure(L"Failure enumerating the audio input devices installed in system. Error:  %s",
+                               audioResult);
     std::vector<std::wstring> names;
     for (const AudioDevice& each : audio)
         names.push_back(each.name);

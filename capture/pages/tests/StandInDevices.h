@@ -33,6 +33,9 @@ public:
     std::vector<std::wstring> cameras;
     // What listing the cameras answers; a failure lists none.
     HRESULT cameraResult = S_OK;
+    // What listing the audio devices answers; a failure lists none and leaves its
+    // sentence in the audio error text, as the engine does.
+    HRESULT audioResult = S_OK;
 
 private:
     HRESULT FillAudioDevices(HWND devices, HWND pins, const CString& device, const CString& pin);
