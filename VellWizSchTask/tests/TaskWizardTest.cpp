@@ -940,6 +940,8 @@ TEST_F(TaskWizardTest, ASmallLaunchWindowOpensMaximizedAndIsStoredWithoutASize)
 TEST_F(TaskWizardTest, AVideoRecordingNamesItsFileAndMakesItsFolder)
 {
     TestFolder folder;
+    // The next page lists capture devices: no box of a machine without any comes between.
+    StandInDevices devices;
     auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
     sheet->m_captureType.m_value = 4;
     ASSERT_TRUE(sheet->CreateWizard(nullptr));
@@ -977,7 +979,10 @@ TEST_F(TaskWizardTest, AVideoRecordingNamesItsFileAndMakesItsFolder)
     SendMessageW(wizard.Item(IDC_VIDNAME_OVERWRITE), BM_CLICK, 0, 0);
     BoxAnswers boxes;
     wizard.PressNext();
-    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_TRUE(boxes.texts.empty()) << (boxes.texts.empty() ? "" : boxes.texts[0].ToAnsi(CP_UTF8));
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_VIDEO_DEVICES), wizard.PageId());
+    wizard.Press(kBack);
+    EXPECT_EQ(static_cast<UINT>(IDD_WIZ_VIDEO_NAME), wizard.PageId());
     EXPECT_TRUE(EnsurePathExists(folder / L"new", false));
     EXPECT_EQ(0, sheet->m_finish.BuildCommandLine().Find(L"-type VELLUMOR_VIDEO -videoType 1 -file \"Clip\" -path \"" +
                                                          folder / L"new" + L"\" -fileType 0 -overwrite 0 "))
