@@ -25,15 +25,15 @@ BOOL CWizTaskPresentationRecordingDuration::OnInitDialog()
     CWizTaskPage::OnInitDialog();
     SetDurationEditTexts(m_record.RecDuration, GetDlgItem(IDC_MOVIE_HOURS), GetDlgItem(IDC_MOVIE_MINUTES),
                          GetDlgItem(IDC_MOVIE_SECONDS));
-    SetUpSpin(GetDlgItem(IDC_MOVIE_FREQ_SPIN), GetDlgItem(IDC_MOVIE_FREQ), 0, 999, m_record.RecFreq);
-    SetUpSpin(GetDlgItem(IDC_MOVIE_FRAME_RATE_SPIN), GetDlgItem(IDC_MOVIE_FRAME_RATE), 1, 999,
+    SetUpSpin(GetDlgItem(IDC_WZ_MOVIE_FREQ_SPIN), GetDlgItem(IDC_WZ_MOVIE_FREQ), 0, 999, m_record.RecFreq);
+    SetUpSpin(GetDlgItem(IDC_WZ_MOVIE_FRAME_RATE_SPIN), GetDlgItem(IDC_WZ_MOVIE_FRAME_RATE), 1, 999,
               m_record.RecFramesRate);
     return TRUE;
 }
 
 bool CWizTaskPresentationRecordingDuration::CheckNext()
 {
-    m_record.RecFramesRate = GetItemInt(IDC_MOVIE_FRAME_RATE);
-    m_record.RecFreq = GetItemInt(IDC_MOVIE_FREQ);
+    m_record.RecFramesRate = GetItemInt(IDC_WZ_MOVIE_FRAME_RATE);
+    m_record.RecFreq = GetItemInt(IDC_WZ_MOVIE_FREQ);
     return TakeRequiredDuration(IDC_MOVIE_HOURS, IDC_MOVIE_MINUTES, IDC_MOVIE_SECONDS, m_record.RecDuration);
 }

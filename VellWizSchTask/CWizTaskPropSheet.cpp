@@ -20,7 +20,7 @@ CString CurrentUserName()
 CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
     : m_intro(*this),
       m_captureType(*this, IDD_WIZ_CAPTURE_TYPE, IDS_WIZ_CAPTURE_TYPE_TITLE, IDS_WIZ_CAPTURE_TYPE_SUBTITLE,
-                    IDC_CAPTURE_TYPE_LIST, 0, 1),
+                    IDC_WZ_CAPTURE_TYPE_LIST, 0, 1),
       m_scType(*this, IDD_WIZ_SC_TYPE, IDS_WIZ_SC_TYPE_TITLE, IDS_WIZ_SC_TYPE_SUBTITLE, IDC_SC_TYPE_LIST, 1, 7),
       m_scFile(*this), m_scScreenSaver(*this), m_scWallpaper(*this), m_scEditor(*this), m_scClipboard(*this), m_scPrinter(*this), m_scEmail(*this), m_scFax(*this), m_scIcq(*this), m_scDatabase(*this),
       m_scWebFile(*this), m_scWebUpload(*this, m_scWebFile.m_record),

@@ -11,16 +11,16 @@ CWizTaskScClipboard::CWizTaskScClipboard(CWizTaskPropSheet& sheet)
 BOOL CWizTaskScClipboard::OnInitDialog()
 {
     CWizTaskPage::OnInitDialog();
-    FillImageTypeCombo(GetDlgItem(IDC_CLIPBOARD_FORMAT), m_record.FType, false, true);
+    FillImageTypeCombo(GetDlgItem(IDC_WZ_CLIPBOARD_FORMAT), m_record.FType, false, true);
     return TRUE;
 }
 
 bool CWizTaskScClipboard::OnCommand(UINT code, UINT id, HWND control)
 {
-    if (code == CBN_SELCHANGE && id == IDC_CLIPBOARD_FORMAT)
+    if (code == CBN_SELCHANGE && id == IDC_WZ_CLIPBOARD_FORMAT)
     {
         m_record.FType =
-            static_cast<EnumFileType>(SendMessageW(GetDlgItem(IDC_CLIPBOARD_FORMAT), CB_GETCURSEL, 0, 0));
+            static_cast<EnumFileType>(SendMessageW(GetDlgItem(IDC_WZ_CLIPBOARD_FORMAT), CB_GETCURSEL, 0, 0));
         return true;
     }
     return CWizTaskPage::OnCommand(code, id, control);

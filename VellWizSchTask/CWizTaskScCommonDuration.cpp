@@ -16,16 +16,16 @@ BOOL CWizTaskScCommonDuration::OnInitDialog()
     SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(IDC_DURATION_FREQ)), 0);
     SendMessageW(spin, UDM_SETRANGE32, 1, 999);
     SendMessageW(spin, UDM_SETPOS32, 0, m_frequence);
-    SetDurationEditTexts(m_duration, GetDlgItem(IDC_DURATION_HOURS), GetDlgItem(IDC_DURATION_MINUTES),
-                         GetDlgItem(IDC_DURATION_SECONDS));
+    SetDurationEditTexts(m_duration, GetDlgItem(IDC_WZ_DURATION_HOURS), GetDlgItem(IDC_WZ_DURATION_MINUTES),
+                         GetDlgItem(IDC_WZ_DURATION_SECONDS));
     EnableFrequence();
     return TRUE;
 }
 
 int CWizTaskScCommonDuration::DurationInEdits() const
 {
-    return GetDurationFromEdits(GetDlgItem(IDC_DURATION_HOURS), GetDlgItem(IDC_DURATION_MINUTES),
-                                GetDlgItem(IDC_DURATION_SECONDS));
+    return GetDurationFromEdits(GetDlgItem(IDC_WZ_DURATION_HOURS), GetDlgItem(IDC_WZ_DURATION_MINUTES),
+                                GetDlgItem(IDC_WZ_DURATION_SECONDS));
 }
 
 void CWizTaskScCommonDuration::EnableFrequence() const
@@ -38,7 +38,7 @@ void CWizTaskScCommonDuration::EnableFrequence() const
 
 bool CWizTaskScCommonDuration::OnCommand(UINT code, UINT id, HWND control)
 {
-    if (code == EN_CHANGE && (id == IDC_DURATION_HOURS || id == IDC_DURATION_MINUTES || id == IDC_DURATION_SECONDS))
+    if (code == EN_CHANGE && (id == IDC_WZ_DURATION_HOURS || id == IDC_WZ_DURATION_MINUTES || id == IDC_WZ_DURATION_SECONDS))
     {
         EnableFrequence();
         return true;
@@ -52,6 +52,6 @@ bool CWizTaskScCommonDuration::CheckNext()
     m_duration = DurationInEdits();
     CString message;
     if (!CheckDuration(m_duration, m_frequence, message))
-        return Refuse(message, m_duration <= 0 ? IDC_DURATION_SECONDS : IDC_DURATION_FREQ, 0);
+        return Refuse(message, m_duration <= 0 ? IDC_WZ_DURATION_SECONDS : IDC_DURATION_FREQ, 0);
     return true;
 }

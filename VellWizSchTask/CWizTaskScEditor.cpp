@@ -17,19 +17,19 @@ BOOL CWizTaskScEditor::OnInitDialog()
     SetItemText(IDC_EDITOR_PROGRAM, m_record.FName);
     FillImageTypeCombo(GetDlgItem(IDC_EDITOR_TYPE), m_record.FType, false, false);
     const bool found = !CPPagePropsScEditor::FindCompanyEditor().IsEmpty();
-    EnableItem(IDC_EDITOR_SELECT, found);
+    EnableItem(IDC_WZ_EDITOR_SELECT, found);
     EnableItem(IDC_EDITOR_SELECT_LABEL, found);
     return TRUE;
 }
 
 bool CWizTaskScEditor::OnCommand(UINT code, UINT id, HWND control)
 {
-    if (code == BN_CLICKED && id == IDC_EDITOR_BROWSE)
+    if (code == BN_CLICKED && id == IDC_WZ_EDITOR_BROWSE)
     {
         BrowseForFile(IDC_EDITOR_PROGRAM, L"Executable Files (*.exe)|*.exe||");
         return true;
     }
-    if (code == BN_CLICKED && id == IDC_EDITOR_SELECT)
+    if (code == BN_CLICKED && id == IDC_WZ_EDITOR_SELECT)
     {
         SetItemText(IDC_EDITOR_PROGRAM, CPPagePropsScEditor::FindCompanyEditor());
         return true;

@@ -11,8 +11,8 @@ const struct
 {
     UINT id;
     int limit;
-} kTexts[] = {{IDC_FAX_NAME, 40},    {IDC_FAX_NUMBER, 20}, {IDC_FAX_COMPANY, 100}, {IDC_FAX_DEPARTMENT, 100},
-              {IDC_FAX_SUBJECT, 100}, {IDC_FAX_NOTE, 500},  {IDC_FAX_COVER, 256}};
+} kTexts[] = {{IDC_FAX_NAME, 40},    {IDC_WZ_FAX_NUMBER, 20}, {IDC_WZ_FAX_COMPANY, 100}, {IDC_WZ_FAX_DEPARTMENT, 100},
+              {IDC_WZ_FAX_SUBJECT, 100}, {IDC_WZ_FAX_NOTE, 500},  {IDC_FAX_COVER, 256}};
 } // namespace
 
 CWizTaskScFax::CWizTaskScFax(CWizTaskPropSheet& sheet)
@@ -32,27 +32,27 @@ BOOL CWizTaskScFax::OnInitDialog()
         SendMessageW(GetDlgItem(kTexts[i].id), EM_LIMITTEXT, static_cast<WPARAM>(kTexts[i].limit), 0);
         SetItemText(kTexts[i].id, *values[i]);
     }
-    CheckItem(IDC_FAX_USE_COVER, m_record.UseCoverPage);
+    CheckItem(IDC_WZ_FAX_USE_COVER, m_record.UseCoverPage);
     EnableCoverPage();
     return TRUE;
 }
 
 void CWizTaskScFax::EnableCoverPage() const
 {
-    for (UINT id : {IDC_FAX_COVER_LABEL, IDC_FAX_COVER, IDC_FAX_COVER_BROWSE, IDC_FAX_SUBJECT_LABEL, IDC_FAX_SUBJECT,
-                    IDC_FAX_NOTE_LABEL, IDC_FAX_NOTE})
+    for (UINT id : {IDC_WZ_FAX_COVER_LABEL, IDC_FAX_COVER, IDC_WZ_FAX_COVER_BROWSE, IDC_WZ_FAX_SUBJECT_LABEL, IDC_WZ_FAX_SUBJECT,
+                    IDC_WZ_FAX_NOTE_LABEL, IDC_WZ_FAX_NOTE})
         EnableItem(id, m_record.UseCoverPage);
 }
 
 bool CWizTaskScFax::OnCommand(UINT code, UINT id, HWND control)
 {
-    if (code == BN_CLICKED && id == IDC_FAX_USE_COVER)
+    if (code == BN_CLICKED && id == IDC_WZ_FAX_USE_COVER)
     {
         m_record.UseCoverPage = IsItemChecked(id);
         EnableCoverPage();
         return true;
     }
-    if (code == BN_CLICKED && id == IDC_FAX_COVER_BROWSE)
+    if (code == BN_CLICKED && id == IDC_WZ_FAX_COVER_BROWSE)
     {
         BrowseForFile(IDC_FAX_COVER, L"Fax Cover Page Files (*.cov)|*.cov||");
         return true;
@@ -75,7 +75,7 @@ bool CWizTaskScFax::CheckNext()
     if (m_record.RecName.IsEmpty())
         return Refuse(L"The recipient name is missing. Please correct.", IDC_FAX_NAME, MB_ICONINFORMATION);
     if (m_record.RecNumber.IsEmpty())
-        return Refuse(L"The fax number is missing. Please correct.", IDC_FAX_NUMBER, MB_ICONINFORMATION);
+        return Refuse(L"The fax number is missing. Please correct.", IDC_WZ_FAX_NUMBER, MB_ICONINFORMATION);
     if (m_record.UseCoverPage && !FileExists(m_record.CoverPageName))
         return Refuse(L"Fax cover page file does not exist.", IDC_FAX_COVER, MB_ICONINFORMATION);
     return true;

@@ -6,7 +6,7 @@
 // runs.
 CWizTaskScFile::CWizTaskScFile(CWizTaskPropSheet& sheet)
     : CWizTaskImageFilePage(sheet, IDD_WIZ_SC_FILE, IDS_WIZ_SC_FILE_TITLE, IDS_WIZ_SC_FILE_SUBTITLE,
-                            {IDC_FILE_NAME, IDC_FILE_TYPE, IDC_FILE_FOLDER, IDC_FILE_BROWSE, IDC_FILE_OVERWRITE},
+                            {IDC_WZ_FILE_NAME, IDC_WZ_FILE_TYPE, IDC_FILE_FOLDER, IDC_WZ_FILE_BROWSE, IDC_WZ_FILE_OVERWRITE},
                             {m_record.FName, m_record.FPath, m_record.FType, m_record.Overwrite})
 {
 }

@@ -36,9 +36,9 @@ const ICQAPI_User* CWizTaskScICQ::SelectedContact() const
 void CWizTaskScICQ::ShowContact() const
 {
     const ICQAPI_User* user = SelectedContact();
-    SetItemText(IDC_ICQ_FIRST_NAME, user ? CString(user->FirstName) : CString());
-    SetItemText(IDC_ICQ_LAST_NAME, user ? CString(user->LastName) : CString());
-    SetItemText(IDC_ICQ_EMAIL, user ? CString(user->Email) : CString());
+    SetItemText(IDC_WZ_ICQ_FIRST_NAME, user ? CString(user->FirstName) : CString());
+    SetItemText(IDC_WZ_ICQ_LAST_NAME, user ? CString(user->LastName) : CString());
+    SetItemText(IDC_WZ_ICQ_EMAIL, user ? CString(user->Email) : CString());
 }
 
 bool CWizTaskScICQ::OnCommand(UINT code, UINT id, HWND control)

@@ -14,13 +14,13 @@ BOOL CWizTaskScPrinter::OnInitDialog()
     for (const auto& [name, orientation] : {std::pair{L"Portrait", PO_PORTRAIT}, std::pair{L"Landscape", PO_LANDSCAPE}})
         SendMessageW(combo, CB_SETITEMDATA, SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name)),
                      orientation);
-    SetItemText(IDC_PRINTER_NAME, m_record.Name);
-    SetItemText(IDC_PRINTER_DRIVER, m_record.DrvName);
-    SetItemText(IDC_PRINTER_PORT, m_record.PortName);
+    SetItemText(IDC_WZ_PRINTER_NAME, m_record.Name);
+    SetItemText(IDC_WZ_PRINTER_DRIVER, m_record.DrvName);
+    SetItemText(IDC_WZ_PRINTER_PORT, m_record.PortName);
     ShowOrientation(m_record.Orientation);
     CString copies;
     copies.Format(L"%d", m_record.NumCopies);
-    SetItemText(IDC_PRINTER_COPIES, copies);
+    SetItemText(IDC_WZ_PRINTER_COPIES, copies);
     return TRUE;
 }
 
@@ -43,12 +43,12 @@ void CWizTaskScPrinter::OnSettings()
     if (names && mode)
     {
         const auto* base = reinterpret_cast<const wchar_t*>(names);
-        SetItemText(IDC_PRINTER_NAME, base + names->wDeviceOffset);
-        SetItemText(IDC_PRINTER_DRIVER, base + names->wDriverOffset);
-        SetItemText(IDC_PRINTER_PORT, base + names->wOutputOffset);
+        SetItemText(IDC_WZ_PRINTER_NAME, base + names->wDeviceOffset);
+        SetItemText(IDC_WZ_PRINTER_DRIVER, base + names->wDriverOffset);
+        SetItemText(IDC_WZ_PRINTER_PORT, base + names->wOutputOffset);
         CString copies;
         copies.Format(L"%d", mode->dmCopies);
-        SetItemText(IDC_PRINTER_COPIES, copies);
+        SetItemText(IDC_WZ_PRINTER_COPIES, copies);
         m_record.Orientation = mode->dmOrientation == DMORIENT_PORTRAIT ? PO_PORTRAIT : PO_LANDSCAPE;
         ShowOrientation(m_record.Orientation);
     }
@@ -62,7 +62,7 @@ void CWizTaskScPrinter::OnSettings()
 
 bool CWizTaskScPrinter::OnCommand(UINT code, UINT id, HWND control)
 {
-    if (code == BN_CLICKED && id == IDC_PRINTER_SETTINGS)
+    if (code == BN_CLICKED && id == IDC_WZ_PRINTER_SETTINGS)
     {
         OnSettings();
         return true;
@@ -79,20 +79,20 @@ bool CWizTaskScPrinter::OnCommand(UINT code, UINT id, HWND control)
 
 bool CWizTaskScPrinter::CheckNext()
 {
-    m_record.Name = GetItemText(IDC_PRINTER_NAME);
-    m_record.DrvName = GetItemText(IDC_PRINTER_DRIVER);
-    m_record.PortName = GetItemText(IDC_PRINTER_PORT);
+    m_record.Name = GetItemText(IDC_WZ_PRINTER_NAME);
+    m_record.DrvName = GetItemText(IDC_WZ_PRINTER_DRIVER);
+    m_record.PortName = GetItemText(IDC_WZ_PRINTER_PORT);
     if (m_record.Name.IsEmpty())
-        return Refuse(L"The Printer Name field is empty. Please enter a valid printer name.", IDC_PRINTER_NAME);
+        return Refuse(L"The Printer Name field is empty. Please enter a valid printer name.", IDC_WZ_PRINTER_NAME);
     if (m_record.DrvName.IsEmpty())
-        return Refuse(L"The Driver Name field is empty. Please enter a valid driver name.", IDC_PRINTER_DRIVER);
+        return Refuse(L"The Driver Name field is empty. Please enter a valid driver name.", IDC_WZ_PRINTER_DRIVER);
     if (m_record.PortName.IsEmpty())
-        return Refuse(L"The Port Name field is empty. Please enter a valid port name.", IDC_PRINTER_PORT);
-    const CString copies = GetItemText(IDC_PRINTER_COPIES);
-    const int number = GetItemInt(IDC_PRINTER_COPIES);
+        return Refuse(L"The Port Name field is empty. Please enter a valid port name.", IDC_WZ_PRINTER_PORT);
+    const CString copies = GetItemText(IDC_WZ_PRINTER_COPIES);
+    const int number = GetItemInt(IDC_WZ_PRINTER_COPIES);
     if (copies.IsEmpty() || number < 1 || number > 999)
         return Refuse(L"You entered an invalid number of copies. Please enter a value between 1 and 999.",
-                      IDC_PRINTER_COPIES);
+                      IDC_WZ_PRINTER_COPIES);
     m_record.NumCopies = number;
     return true;
 }

@@ -11,18 +11,18 @@ CWizTaskScScreenSaver::CWizTaskScScreenSaver(CWizTaskPropSheet& sheet)
 BOOL CWizTaskScScreenSaver::OnInitDialog()
 {
     CWizTaskPage::OnInitDialog();
-    SendMessageW(GetDlgItem(IDC_SAVER_NAME), EM_LIMITTEXT, 256, 0);
-    SetItemText(IDC_SAVER_NAME, m_record.Name);
-    CheckItem(IDC_SAVER_UNIQUE, m_record.Unique);
-    CheckItem(IDC_SAVER_CURRENT, m_record.MakeCurrent);
+    SendMessageW(GetDlgItem(IDC_WZ_SAVER_NAME), EM_LIMITTEXT, 256, 0);
+    SetItemText(IDC_WZ_SAVER_NAME, m_record.Name);
+    CheckItem(IDC_WZ_SAVER_UNIQUE, m_record.Unique);
+    CheckItem(IDC_WZ_SAVER_CURRENT, m_record.MakeCurrent);
     return TRUE;
 }
 
 bool CWizTaskScScreenSaver::OnCommand(UINT code, UINT id, HWND control)
 {
-    if (code == BN_CLICKED && (id == IDC_SAVER_UNIQUE || id == IDC_SAVER_CURRENT))
+    if (code == BN_CLICKED && (id == IDC_WZ_SAVER_UNIQUE || id == IDC_WZ_SAVER_CURRENT))
     {
-        (id == IDC_SAVER_UNIQUE ? m_record.Unique : m_record.MakeCurrent) = IsItemChecked(id);
+        (id == IDC_WZ_SAVER_UNIQUE ? m_record.Unique : m_record.MakeCurrent) = IsItemChecked(id);
         return true;
     }
     return CWizTaskPage::OnCommand(code, id, control);
@@ -30,7 +30,7 @@ bool CWizTaskScScreenSaver::OnCommand(UINT code, UINT id, HWND control)
 
 bool CWizTaskScScreenSaver::CheckNext()
 {
-    m_record.Name = GetItemText(IDC_SAVER_NAME);
+    m_record.Name = GetItemText(IDC_WZ_SAVER_NAME);
     CString error;
-    return ValidateFileName(m_record.Name, error) || Refuse(error, IDC_SAVER_NAME);
+    return ValidateFileName(m_record.Name, error) || Refuse(error, IDC_WZ_SAVER_NAME);
 }

@@ -11,14 +11,14 @@ CWizTaskScWallpaper::CWizTaskScWallpaper(CWizTaskPropSheet& sheet)
 BOOL CWizTaskScWallpaper::OnInitDialog()
 {
     CWizTaskPage::OnInitDialog();
-    SendMessageW(GetDlgItem(IDC_WALLPAPER_NAME), EM_LIMITTEXT, 256, 0);
-    SetItemText(IDC_WALLPAPER_NAME, m_record.Name);
+    SendMessageW(GetDlgItem(IDC_WZ_WALLPAPER_NAME), EM_LIMITTEXT, 256, 0);
+    SetItemText(IDC_WZ_WALLPAPER_NAME, m_record.Name);
     HWND display = GetDlgItem(IDC_WALLPAPER_DISPLAY);
     for (const wchar_t* text : {L"Center the image on the screen", L"Repeat the image over the entire screen",
                                 L"Stretch the image to cover the screen"})
         SendMessageW(display, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     SendMessageW(display, CB_SETCURSEL, static_cast<WPARAM>(m_record.DisplayType), 0);
-    CheckItem(IDC_WALLPAPER_UNIQUE, m_record.Unique);
+    CheckItem(IDC_WZ_WALLPAPER_UNIQUE, m_record.Unique);
     return TRUE;
 }
 
@@ -30,7 +30,7 @@ bool CWizTaskScWallpaper::OnCommand(UINT code, UINT id, HWND control)
             static_cast<InfoScWallpaper::EnumDisplayType>(SendMessageW(GetDlgItem(IDC_WALLPAPER_DISPLAY), CB_GETCURSEL, 0, 0));
         return true;
     }
-    if (code == BN_CLICKED && id == IDC_WALLPAPER_UNIQUE)
+    if (code == BN_CLICKED && id == IDC_WZ_WALLPAPER_UNIQUE)
     {
         m_record.Unique = IsItemChecked(id);
         return true;
@@ -40,7 +40,7 @@ bool CWizTaskScWallpaper::OnCommand(UINT code, UINT id, HWND control)
 
 bool CWizTaskScWallpaper::CheckNext()
 {
-    m_record.Name = GetItemText(IDC_WALLPAPER_NAME);
+    m_record.Name = GetItemText(IDC_WZ_WALLPAPER_NAME);
     CString error;
-    return ValidateFileName(m_record.Name, error) || Refuse(error, IDC_WALLPAPER_NAME);
+    return ValidateFileName(m_record.Name, error) || Refuse(error, IDC_WZ_WALLPAPER_NAME);
 }

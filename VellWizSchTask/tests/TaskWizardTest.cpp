@@ -156,14 +156,14 @@ protected:
     {
         ASSERT_EQ(static_cast<UINT>(IDD_WIZ_INTRO), wizard.PageId());
         wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
-        wizard.ChooseRow(IDC_CAPTURE_TYPE_LIST, 1);
+        wizard.ChooseRow(IDC_WZ_CAPTURE_TYPE_LIST, 1);
         wizard.NextTo(IDD_WIZ_SC_TYPE);
         wizard.ChooseRow(IDC_SC_TYPE_LIST, 7);
         wizard.NextTo(IDD_WIZ_SC_FILE);
-        wizard.Type(IDC_FILE_NAME, L"Shot");
+        wizard.Type(IDC_WZ_FILE_NAME, L"Shot");
         wizard.Type(IDC_FILE_FOLDER, folder);
         wizard.NextTo(IDD_WIZ_SC_DURATION);
-        wizard.Type(IDC_DURATION_SECONDS, L"1");
+        wizard.Type(IDC_WZ_DURATION_SECONDS, L"1");
         wizard.NextTo(IDD_WIZ_SC_SELECTION);
         wizard.Type(IDC_SELECTION_TEXT, L"210,160,270,200");
         wizard.NextTo(IDD_WIZ_NAME);
@@ -250,42 +250,42 @@ TEST_F(TaskWizardTest, EachDestinationPageRefusesWhatItCannotUseWithItsOwnText)
 {
     const wchar_t kCopies[] = L"You entered an invalid number of copies. Please enter a value between 1 and 999.";
     const DestinationCase kCases[] = {
-        {SP_SC_PRINTER, {{IDC_PRINTER_NAME, L""}},
+        {SP_SC_PRINTER, {{IDC_WZ_PRINTER_NAME, L""}},
          L"The Printer Name field is empty. Please enter a valid printer name."},
-        {SP_SC_PRINTER, {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L""}},
+        {SP_SC_PRINTER, {{IDC_WZ_PRINTER_NAME, L"PDF"}, {IDC_WZ_PRINTER_DRIVER, L""}},
          L"The Driver Name field is empty. Please enter a valid driver name."},
-        {SP_SC_PRINTER, {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L""}},
+        {SP_SC_PRINTER, {{IDC_WZ_PRINTER_NAME, L"PDF"}, {IDC_WZ_PRINTER_DRIVER, L"d"}, {IDC_WZ_PRINTER_PORT, L""}},
          L"The Port Name field is empty. Please enter a valid port name."},
         {SP_SC_PRINTER,
-         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L"0"}},
+         {{IDC_WZ_PRINTER_NAME, L"PDF"}, {IDC_WZ_PRINTER_DRIVER, L"d"}, {IDC_WZ_PRINTER_PORT, L"p"}, {IDC_WZ_PRINTER_COPIES, L"0"}},
          kCopies},
         {SP_SC_PRINTER,
-         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L"1000"}},
+         {{IDC_WZ_PRINTER_NAME, L"PDF"}, {IDC_WZ_PRINTER_DRIVER, L"d"}, {IDC_WZ_PRINTER_PORT, L"p"}, {IDC_WZ_PRINTER_COPIES, L"1000"}},
          kCopies},
         {SP_SC_PRINTER,
-         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L""}},
+         {{IDC_WZ_PRINTER_NAME, L"PDF"}, {IDC_WZ_PRINTER_DRIVER, L"d"}, {IDC_WZ_PRINTER_PORT, L"p"}, {IDC_WZ_PRINTER_COPIES, L""}},
          kCopies},
         {SP_SC_PRINTER,
-         {{IDC_PRINTER_NAME, L"PDF"}, {IDC_PRINTER_DRIVER, L"d"}, {IDC_PRINTER_PORT, L"p"}, {IDC_PRINTER_COPIES, L"999"}},
+         {{IDC_WZ_PRINTER_NAME, L"PDF"}, {IDC_WZ_PRINTER_DRIVER, L"d"}, {IDC_WZ_PRINTER_PORT, L"p"}, {IDC_WZ_PRINTER_COPIES, L"999"}},
          nullptr},
         {SP_SC_EDITOR, {{IDC_EDITOR_PROGRAM, L"C:\\no such editor.exe"}}, L"Editor file does not exist."},
         {SP_SC_EMAIL, {{IDC_EMAIL_SERVER, L""}}, L"Mail server is missing. This field cannot be empty. Please correct."},
         {SP_SC_EMAIL, {{IDC_EMAIL_SERVER, L"s"}, {IDC_EMAIL_FROM, L"a@b"}, {IDC_EMAIL_TO, L""}},
          L"Recipient email address is missing. This field cannot be empty. Please correct."},
         {SP_SC_EMAIL, {{IDC_EMAIL_SERVER, L"s"}, {IDC_EMAIL_FROM, L"a@b"}, {IDC_EMAIL_TO, L"c@d"}}, nullptr},
-        {SP_SC_FAX, {{IDC_FAX_NAME, L""}, {IDC_FAX_NUMBER, L"1"}}, L"The recipient name is missing. Please correct."},
-        {SP_SC_FAX, {{IDC_FAX_NAME, L"Ann"}, {IDC_FAX_NUMBER, L""}}, L"The fax number is missing. Please correct."},
-        {SP_SC_FAX, {{IDC_FAX_NAME, L"Ann"}, {IDC_FAX_NUMBER, L"1"}}, nullptr},
-        {SP_SC_SCREENSAVER, {{IDC_SAVER_NAME, L"con"}},
+        {SP_SC_FAX, {{IDC_FAX_NAME, L""}, {IDC_WZ_FAX_NUMBER, L"1"}}, L"The recipient name is missing. Please correct."},
+        {SP_SC_FAX, {{IDC_FAX_NAME, L"Ann"}, {IDC_WZ_FAX_NUMBER, L""}}, L"The fax number is missing. Please correct."},
+        {SP_SC_FAX, {{IDC_FAX_NAME, L"Ann"}, {IDC_WZ_FAX_NUMBER, L"1"}}, nullptr},
+        {SP_SC_SCREENSAVER, {{IDC_WZ_SAVER_NAME, L"con"}},
          L"File/directory name is a reserved device name (aux, con, lpt1, prn)."},
-        {SP_SC_WALLPAPER, {{IDC_WALLPAPER_NAME, L" "}}, L"Please provide a file name."},
+        {SP_SC_WALLPAPER, {{IDC_WZ_WALLPAPER_NAME, L" "}}, L"Please provide a file name."},
         {SP_SC_CLIPBOARD, {}, nullptr},
-        {SP_SC_DATABASE, {{IDC_DB_CONNECTION, L""}}, L"The database connection string is missing."},
+        {SP_SC_DATABASE, {{IDC_WZ_DB_CONNECTION, L""}}, L"The database connection string is missing."},
         {SP_SC_DATABASE,
-         {{IDC_DB_CONNECTION, L"DSN=x"}, {IDC_DB_TABLE, L"Shots"}, {IDC_DB_IMAGE_COLUMN, L""}},
+         {{IDC_WZ_DB_CONNECTION, L"DSN=x"}, {IDC_WZ_DB_TABLE, L"Shots"}, {IDC_WZ_DB_IMAGE_COLUMN, L""}},
          L"The image column name is missing."},
         {SP_SC_DATABASE,
-         {{IDC_DB_CONNECTION, L"DSN=x"}, {IDC_DB_TABLE, L"Shots"}, {IDC_DB_IMAGE_COLUMN, L"Picture"}},
+         {{IDC_WZ_DB_CONNECTION, L"DSN=x"}, {IDC_WZ_DB_TABLE, L"Shots"}, {IDC_WZ_DB_IMAGE_COLUMN, L"Picture"}},
          L"Extra column data is missing. This capture type requires at least one more column data."},
     };
     for (const DestinationCase& c : kCases)
@@ -370,8 +370,8 @@ TEST_F(TaskWizardIcqTest, WithTheClientEveryNextAsksAndTheContactChosenIsKept)
     wizard.PressNext();
     EXPECT_EQ(1u, boxes.texts.size());
     ASSERT_EQ(static_cast<UINT>(IDD_WIZ_SC_ICQ), wizard.PageId());
-    EXPECT_EQ(CString(L"Ann"), wizard.Text(IDC_ICQ_FIRST_NAME));
-    EXPECT_EQ(CString(L"Lee"), wizard.Text(IDC_ICQ_LAST_NAME));
+    EXPECT_EQ(CString(L"Ann"), wizard.Text(IDC_WZ_ICQ_FIRST_NAME));
+    EXPECT_EQ(CString(L"Lee"), wizard.Text(IDC_WZ_ICQ_LAST_NAME));
     wizard.PressNext();
     EXPECT_EQ(static_cast<UINT>(IDD_WIZ_SC_DURATION), wizard.PageId());
     EXPECT_EQ(1001, sheet->m_scIcq.m_record.UID);
@@ -401,8 +401,8 @@ TEST_F(TaskWizardTest, TheWebUploadNeedsAUserOnlyWithAPassword)
         for (int step = 0; step < 4; ++step)
             wizard.PressNext();
         ASSERT_EQ(static_cast<UINT>(IDD_WIZ_SC_WEB_UPLOAD), wizard.PageId());
-        SetWindowTextW(wizard.Item(IDC_WEB_USER), c.user);
-        SetWindowTextW(wizard.Item(IDC_WEB_PASSWORD), c.password);
+        SetWindowTextW(wizard.Item(IDC_WZ_WEB_USER), c.user);
+        SetWindowTextW(wizard.Item(IDC_WZ_WEB_PASSWORD), c.password);
         BoxAnswers boxes;
         wizard.PressNext();
         ASSERT_EQ(c.message ? 1u : 0u, boxes.texts.size());
@@ -423,26 +423,26 @@ TEST_F(TaskWizardTest, PagesKeepTheUserUntilTheirDataIsCompleteAndBackRetracesTh
     wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
     wizard.NextTo(IDD_WIZ_SC_TYPE);
     wizard.NextTo(IDD_WIZ_SC_FILE);
-    wizard.Type(IDC_FILE_NAME, L"aux");
+    wizard.Type(IDC_WZ_FILE_NAME, L"aux");
     wizard.NextTo(IDD_WIZ_SC_FILE);
     ASSERT_EQ(1u, boxes.texts.size());
     EXPECT_EQ(CString(L"File/directory name is a reserved device name (aux, con, lpt1, prn)."), boxes.texts[0]);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), boxes.types[0]);
-    EXPECT_EQ(wizard.Item(IDC_FILE_NAME), GetFocus());
-    wizard.Type(IDC_FILE_NAME, L"Shot");
+    EXPECT_EQ(wizard.Item(IDC_WZ_FILE_NAME), GetFocus());
+    wizard.Type(IDC_WZ_FILE_NAME, L"Shot");
     wizard.Type(IDC_FILE_FOLDER, folder.Path());
     wizard.NextTo(IDD_WIZ_SC_DURATION);
     EXPECT_FALSE(IsWindowEnabled(wizard.Item(IDC_DURATION_FREQ)));
     wizard.NextTo(IDD_WIZ_SC_DURATION);
     EXPECT_EQ(CString(L"The duration parameter is missing and it is required for processing the current task."),
               boxes.texts.back());
-    wizard.Type(IDC_DURATION_SECONDS, L"5");
+    wizard.Type(IDC_WZ_DURATION_SECONDS, L"5");
     EXPECT_TRUE(IsWindowEnabled(wizard.Item(IDC_DURATION_FREQ)));
     wizard.Type(IDC_DURATION_FREQ, L"5");
     wizard.NextTo(IDD_WIZ_SC_DURATION);
     EXPECT_EQ(CString(L"The duration value cannot be smaller than or equal to the frequence value."),
               boxes.texts.back());
-    wizard.Type(IDC_DURATION_SECONDS, L"6");
+    wizard.Type(IDC_WZ_DURATION_SECONDS, L"6");
     wizard.NextTo(IDD_WIZ_SC_SELECTION);
     wizard.Type(IDC_SELECTION_TEXT, L"10,10,200");
     wizard.NextTo(IDD_WIZ_SC_SELECTION);
@@ -477,7 +477,7 @@ TEST_F(TaskWizardTest, PagesKeepTheUserUntilTheirDataIsCompleteAndBackRetracesTh
         EXPECT_EQ(page, wizard.PageId());
         if (page == IDD_WIZ_SC_FILE)
         {
-            EXPECT_EQ(CString(L"Shot"), wizard.Text(IDC_FILE_NAME));
+            EXPECT_EQ(CString(L"Shot"), wizard.Text(IDC_WZ_FILE_NAME));
         }
     }
     wizard.Press(kCancel);
@@ -568,9 +568,9 @@ TEST_F(TaskWizardTest, ModifyShowsTheTasksValuesAndReplacesItsRow)
         wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
         wizard.NextTo(IDD_WIZ_SC_TYPE);
         wizard.NextTo(IDD_WIZ_SC_FILE);
-        fileName = wizard.Text(IDC_FILE_NAME);
+        fileName = wizard.Text(IDC_WZ_FILE_NAME);
         wizard.NextTo(IDD_WIZ_SC_DURATION);
-        seconds = wizard.Text(IDC_DURATION_SECONDS);
+        seconds = wizard.Text(IDC_WZ_DURATION_SECONDS);
         wizard.NextTo(IDD_WIZ_SC_SELECTION);
         selectionText = wizard.Text(IDC_SELECTION_TEXT);
         wizard.NextTo(IDD_WIZ_NAME);
@@ -630,8 +630,8 @@ TEST_F(TaskWizardTest, AMovieRecordingTaskCarriesItsFileTimingAndSelection)
     EXPECT_EQ(CString(L"The duration parameter is missing and it is required for processing the current task."),
               boxes.texts[0]);
     SetWindowTextW(wizard.Item(IDC_MOVIE_SECONDS), L"1");
-    SetWindowTextW(wizard.Item(IDC_MOVIE_FREQ), L"999");
-    SetWindowTextW(wizard.Item(IDC_MOVIE_FRAME_RATE), L"5");
+    SetWindowTextW(wizard.Item(IDC_WZ_MOVIE_FREQ), L"999");
+    SetWindowTextW(wizard.Item(IDC_WZ_MOVIE_FRAME_RATE), L"5");
     wizard.PressNext();
     ASSERT_EQ(static_cast<UINT>(IDD_WIZ_PRESENTATION_SELECTION), wizard.PageId());
     SetWindowTextW(wizard.Item(IDC_SELECTION_TEXT), L"5,6,70,80");
@@ -689,23 +689,23 @@ TEST_F(TaskWizardTest, PlayingPagesCheckTheFileItsFolderAndTheWindow)
     const CString avi = folder / L"clip.avi";
     const CString missing = folder / L"missing\\tune.wav";
     const PlayingCase kCases[] = {
-        {3, {{IDC_AUDIO_PLAY_FILE, folder / L"tune.txt"}}, false, IDOK,
+        {3, {{IDC_WZ_AUDIO_PLAY_FILE, folder / L"tune.txt"}}, false, IDOK,
          L"Invalid audio file extension. An audio file extension shoud be .wav, .mpa, .mp2, .mp3, .au, .aif, .aiff or "
          L".snd."},
-        {3, {{IDC_AUDIO_PLAY_FILE, missing}}, false, IDNO, nullptr},
-        {3, {{IDC_AUDIO_PLAY_FILE, L"C:\\a|b.wav"}}, false, IDOK,
+        {3, {{IDC_WZ_AUDIO_PLAY_FILE, missing}}, false, IDNO, nullptr},
+        {3, {{IDC_WZ_AUDIO_PLAY_FILE, L"C:\\a|b.wav"}}, false, IDOK,
          L"File/directory name contains reserved characters (<>:\\\"/|?*)."},
-        {3, {{IDC_AUDIO_PLAY_FILE, wav}}, false, IDOK, nullptr},
-        {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"199"}, {IDC_MOVIE_PLAY_HEIGHT, L"120"}}, false, IDOK,
+        {3, {{IDC_WZ_AUDIO_PLAY_FILE, wav}}, false, IDOK, nullptr},
+        {5, {{IDC_WZ_MOVIE_PLAY_FILE, avi}, {IDC_WZ_MOVIE_PLAY_WIDTH, L"199"}, {IDC_WZ_MOVIE_PLAY_HEIGHT, L"120"}}, false, IDOK,
          L"The window's width cannot be less than 200 pixels."},
-        {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"200"}, {IDC_MOVIE_PLAY_HEIGHT, L"119"}}, false, IDOK,
+        {5, {{IDC_WZ_MOVIE_PLAY_FILE, avi}, {IDC_WZ_MOVIE_PLAY_WIDTH, L"200"}, {IDC_WZ_MOVIE_PLAY_HEIGHT, L"119"}}, false, IDOK,
          L"The window's height cannot be less than 120 pixels."},
-        {5, {{IDC_MOVIE_PLAY_FILE, avi}, {IDC_MOVIE_PLAY_WIDTH, L"10"}, {IDC_MOVIE_PLAY_HEIGHT, L"10"}}, true, IDOK,
+        {5, {{IDC_WZ_MOVIE_PLAY_FILE, avi}, {IDC_WZ_MOVIE_PLAY_WIDTH, L"10"}, {IDC_WZ_MOVIE_PLAY_HEIGHT, L"10"}}, true, IDOK,
          nullptr},
-        {4, {{IDC_VIDEO_PLAY_FILE, wav}}, false, IDOK,
+        {4, {{IDC_WZ_VIDEO_PLAY_FILE, wav}}, false, IDOK,
          L"Invalid video file extension for current operation. A video file extension shoud be .avi, .gt, .mov, .mpg, "
          L".mpeg or .m1v."},
-        {4, {{IDC_VIDEO_PLAY_FILE, avi}, {IDC_VIDEO_PLAY_WIDTH, L"200"}, {IDC_VIDEO_PLAY_HEIGHT, L"120"}}, false, IDOK,
+        {4, {{IDC_WZ_VIDEO_PLAY_FILE, avi}, {IDC_WZ_VIDEO_PLAY_WIDTH, L"200"}, {IDC_WZ_VIDEO_PLAY_HEIGHT, L"120"}}, false, IDOK,
          nullptr},
     };
     for (const PlayingCase& c : kCases)
@@ -726,7 +726,7 @@ TEST_F(TaskWizardTest, PlayingPagesCheckTheFileItsFolderAndTheWindow)
         for (const auto& [id, text] : c.texts)
             SetWindowTextW(wizard.Item(id), text);
         if (c.normal)
-            SendMessageW(wizard.Item(IDC_MOVIE_PLAY_NORMAL), BM_CLICK, 0, 0);
+            SendMessageW(wizard.Item(IDC_WZ_MOVIE_PLAY_NORMAL), BM_CLICK, 0, 0);
         BoxAnswers boxes({c.answer});
         wizard.PressNext();
         if (c.answer == IDNO)
@@ -818,7 +818,7 @@ TEST_F(TaskWizardTest, ATrainingPlaybackTaskCarriesItsFileAndTheProgramItLaunche
     auto sheet = Open();
     WizardDriver wizard(sheet->GetSafeHwnd());
     wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
-    wizard.ChooseRow(IDC_CAPTURE_TYPE_LIST, 2);
+    wizard.ChooseRow(IDC_WZ_CAPTURE_TYPE_LIST, 2);
     wizard.NextTo(IDD_WIZ_CBT_TYPE);
     wizard.ChooseRow(IDC_CBT_TYPE_LIST, SP_CBT_PLAYING);
     wizard.NextTo(IDD_WIZ_CBT_PLAYING);
@@ -1357,7 +1357,7 @@ TEST_F(RecordingPagesTest, AnAudioRecordingChosenInTheListsIsScheduledWithItsJob
     PumpFor(50);
     const WizardDriver wizard(sheet->GetSafeHwnd());
     wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
-    wizard.ChooseRow(IDC_CAPTURE_TYPE_LIST, 3);
+    wizard.ChooseRow(IDC_WZ_CAPTURE_TYPE_LIST, 3);
     wizard.NextTo(IDD_WIZ_AUDIO_TYPE);
     wizard.ChooseRow(IDC_AUDIO_TYPE_LIST, SP_AUDIO_RECORDING);
     wizard.NextTo(IDD_WIZ_AUDIO_RECORDING);
