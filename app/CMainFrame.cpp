@@ -228,7 +228,6 @@ void CMainFrame::OnDestroy()
 {
     if (m_placement)
         m_placement->Save();
-    AppSaveFrameBarState(*this, kBarSection);
     RemoveTrayIcon();
     KillTimer(GetSafeHwnd(), kHoldTimerId);
     m_hooks.HkVellStopWatch();
@@ -272,6 +271,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return result;
     }
+    case WM_CLOSE:
+        // The frames of floating bars are owned windows, destroyed before the frame hears
+        // WM_DESTROY: the bars' places are saved while every bar is still there.
+        AppSaveFrameBarState(*this, kBarSection);
+        break;
     case WM_TRAY_NOTIFY:
         OnTrayNotify(lParam);
         return 0;

@@ -179,9 +179,10 @@ void CMainFrame::OnSaveConfiguration()
         app->AddToRecentFileList(path);
 }
 
+// Closes as the window's close button does, so the bars' places are saved on the way.
 void CMainFrame::OnExit()
 {
-    ::DestroyWindow(GetSafeHwnd());
+    SendMessageW(GetSafeHwnd(), WM_CLOSE, 0, 0);
 }
 
 void CMainFrame::OnPrint()

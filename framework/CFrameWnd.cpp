@@ -354,6 +354,7 @@ void CFrameWnd::FloatControlBar(CControlBar* bar, POINT screen)
     SetWindowPos(mini->GetSafeHwnd(), nullptr, screen.x, screen.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SIZE size = (bar->GetBarStyle() & CBRS_SIZE_DYNAMIC) ? bar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH)
                                                          : bar->CalcFixedLayout(false, true);
+    size = mini->ClientSizeFor(size);
     RECT r = {0, 0, size.cx, size.cy};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(mini->GetSafeHwnd(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongW(mini->GetSafeHwnd(), GWL_EXSTYLE)));

@@ -21,6 +21,8 @@ public:
     // The first bar of its dock bar; null when it holds none.
     CControlBar* GetFirstBar() const;
     void RecalcLayout();
+    // The client size that shows a bar of the size; the bar's size by default.
+    virtual SIZE ClientSizeFor(SIZE barSize) const { return barSize; }
     // Shows the frame while one of its bars is visible, hides it otherwise.
     void ShowForBars();
 

@@ -30,6 +30,13 @@ CSizingControlBar* CSCBMiniDockFrameWnd::GetSizingControlBar() const
     return dynamic_cast<CSizingControlBar*>(GetFirstBar());
 }
 
+SIZE CSCBMiniDockFrameWnd::ClientSizeFor(SIZE barSize) const
+{
+    if (!GetSizingControlBar())
+        return barSize;
+    return {barSize.cx - 4, barSize.cy - 4};
+}
+
 LRESULT CSCBMiniDockFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     CSizingControlBar* bar = GetSizingControlBar();

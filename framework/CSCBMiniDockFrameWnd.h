@@ -13,6 +13,8 @@ public:
     bool Create(CFrameWnd* dockSite, DWORD barStyle) override;
     // The sizing bar inside; null when the bar inside is of another kind.
     CSizingControlBar* GetSizingControlBar() const;
+    // A sizing bar's floating size is the client size plus 4, as a resize of the frame sets it.
+    SIZE ClientSizeFor(SIZE barSize) const override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

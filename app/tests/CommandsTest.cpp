@@ -1,8 +1,11 @@
-// Commands as the user gives them: the View toggles, hiding and showing again from the tray
-// icon, Record without a destination, a recent configuration and the tasks manager.
+// Commands as the user gives them: the View toggles and their check marks, hiding and
+// showing again from the tray icon, Record without a destination, a recent configuration
+// and the tasks manager.
 #include "app/AppIds.h"
 #include "app/tests/ProfileFixture.h"
+#include "app/tests/ProgramMenu.h"
 #include "Info/InfoScSettings.h"
+#include "testing/TestFolder.h"
 #include "testing/TestPump.h"
 
 namespace app_test
@@ -28,15 +31,18 @@ protected:
     InfoScSettings saved;
 };
 
-TEST_F(CommandsTest, ViewCommandsHideAndShowTheirBars)
+// Each View toggle hides and shows its bar; its item's check mark, as the open View menu
+// shows it, follows its own bar.
+TEST_F(CommandsTest, ViewCommandsToggleTheirBarsAndTheirCheckMarks)
 {
     StartProgram();
+    // In the order of the View menu's items.
     const UINT toggles[][2] = {
+        {0xE800, 0xE800},
         {ID_VIEW_TOOLBAR_MISC, IDW_TOOLBAR_MISC},
+        {0xE801, 0xE801},
         {ID_VIEW_CAPTURE_TYPES, IDW_BAR_CAPTURE_TYPES},
         {ID_VIEW_OUTPUT, IDW_BAR_OUTPUT},
-        {0xE800, 0xE800},
-        {0xE801, 0xE801},
     };
     for (const auto& toggle : toggles)
     {
@@ -46,6 +52,33 @@ TEST_F(CommandsTest, ViewCommandsHideAndShowTheirBars)
         EXPECT_FALSE(IsWindowVisible(bar)) << toggle[0];
         program.Send(toggle[0]);
         EXPECT_TRUE(IsWindowVisible(bar)) << toggle[0];
+    }
+
+    // Two sets of hidden bars, each the other's complement: every item is read checked
+    // once and unchecked once.
+    TestFolder folder;
+    for (bool firstHidden : {true, false})
+    {
+        bool hidden[5] = {};
+        for (int i = 0; i < 5; ++i)
+        {
+            hidden[i] = (i % 2 == 0) == firstHidden;
+            const bool shown = IsWindowVisible(program.ChildById(toggles[i][1])) != FALSE;
+            if (hidden[i] == shown)
+                program.Send(toggles[i][0]);
+        }
+        ProgramMenu view(program, L'V', folder / L"view menu.bmp");
+        ASSERT_NE(nullptr, view.Window());
+        for (int i = 0; i < 5; ++i)
+        {
+            if (i > 0)
+                view.Down();
+            RECT row = view.SelectedRow();
+            ASSERT_FALSE(IsRectEmpty(&row)) << "item " << i << ", see " << view.Shot().Path().ToAnsi(CP_UTF8);
+            EXPECT_EQ(!hidden[i], view.ShowsCheckMark(row))
+                << "item " << i << " at " << row.top << ", see " << view.Shot().Path().ToAnsi(CP_UTF8);
+        }
+        EXPECT_TRUE(view.Close());
     }
 }
 

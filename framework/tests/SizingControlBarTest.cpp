@@ -224,6 +224,7 @@ TEST_F(SizingControlBarTest, LoadingMovesTheFloatingRecordOfTheBarDownByTheCapti
 TEST_F(SizingControlBarTest, TheFramesBarStateComesBackOnlyWhenItNamesNoUnknownBar)
 {
     frame.FloatControlBar(&upper, {300, 250});
+    const RECT floating = WindowRect(upper.GetSafeHwnd());
     lower.m_szVert.cx = 150;
     AppSaveFrameBarState(frame, kProfileName);
     CString upperSection;
@@ -234,6 +235,10 @@ TEST_F(SizingControlBarTest, TheFramesBarStateComesBackOnlyWhenItNamesNoUnknownB
     ASSERT_TRUE(again.Create());
     ASSERT_TRUE(AppLoadFrameBarState(again.frame, kProfileName));
     EXPECT_TRUE(again.upper.IsFloating());
+    // The floating bar keeps its size: its frame is not made larger on every load.
+    RECT restored = WindowRect(again.upper.GetSafeHwnd());
+    EXPECT_EQ(floating.right - floating.left, restored.right - restored.left);
+    EXPECT_EQ(floating.bottom - floating.top, restored.bottom - restored.top);
     EXPECT_EQ(32, again.upper.m_szHorz.cy); // a stored row height of 10 loads as the minimum
     EXPECT_EQ(150, again.lower.m_szVert.cx);
     EXPECT_EQ(again.frame.GetDockBar(AFX_IDW_DOCKBAR_LEFT), again.lower.GetDockBar());
