@@ -18,6 +18,7 @@ vell_add_test(vellumor_tests
             ${CMAKE_CURRENT_LIST_DIR}/ConfigurationCommandsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PagesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/TrainingTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/CaptureTest.cpp
     LIBS framework Info common
     LOCKS vell_display vell_input vell_registry vell_eventlog
     PEERS audio
