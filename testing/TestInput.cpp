@@ -57,6 +57,22 @@ bool SendInputSettled(const INPUT* inputs, UINT count, const MessageSeen& seen)
     return settled;
 }
 
+INPUT AbsoluteMove(POINT point)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+bool SendMoveToSettled(POINT point)
+{
+    SetCursorPos(point.x, point.y);
+    return SendInputSettled(AbsoluteMove(point));
+}
+
 bool TypeTextSettled(const wchar_t* text)
 {
     std::vector<INPUT> inputs;

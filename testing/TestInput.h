@@ -16,5 +16,12 @@ inline bool SendInputSettled(const INPUT& input, const MessageSeen& seen = nullp
     return SendInputSettled(&input, 1, seen);
 }
 
+// An absolute mouse move to the screen point, as one input of SendInput.
+INPUT AbsoluteMove(POINT point);
+// Moves the mouse to an exact point of the display, settled as above. The display's own
+// pointer goes there first: Wine reports it as a real move when a window appears under it,
+// and an injected move does not take the display's pointer along.
+bool SendMoveToSettled(POINT point);
+
 // Types the characters as Unicode keystrokes into the focused window, settled as above.
 bool TypeTextSettled(const wchar_t* text);

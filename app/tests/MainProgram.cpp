@@ -278,4 +278,21 @@ bool SaveScreenshot(const CString& path)
     ReleaseDC(nullptr, screen);
     return saved;
 }
+
+SIZE FirstBitmapSize(const CString& folder)
+{
+    SIZE size = {};
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(folder + L"\\*.bmp", &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return size;
+    FindClose(search);
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, folder + L"\\" + found.cFileName, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    BITMAP info = {};
+    if (bitmap && GetObjectW(bitmap, sizeof info, &info))
+        size = SIZE{info.bmWidth, info.bmHeight};
+    DeleteObject(bitmap);
+    return size;
+}
 } // namespace app_test

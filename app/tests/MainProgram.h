@@ -73,4 +73,6 @@ private:
 CString TextOf(HWND window);
 // The screen into a 24-bit BMP file.
 bool SaveScreenshot(const CString& path);
+// The size of the first bitmap file in the folder; none while none can be read.
+SIZE FirstBitmapSize(const CString& folder);
 } // namespace app_test

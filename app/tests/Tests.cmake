@@ -21,6 +21,7 @@ vell_add_test(vellumor_tests
             ${CMAKE_CURRENT_LIST_DIR}/Screenshot.cpp
             ${CMAKE_CURRENT_LIST_DIR}/ProgramMenu.cpp
             ${CMAKE_CURRENT_LIST_DIR}/ScreenshotTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/CaptureTest.cpp
     LIBS framework Info common
     LOCKS vell_display vell_input vell_registry vell_eventlog
     PEERS audio

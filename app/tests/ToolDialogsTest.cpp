@@ -77,24 +77,6 @@ DWORD StoredNumber(const wchar_t* section, const wchar_t* name)
     return value;
 }
 
-// The size of the first bitmap file in the folder; none while none can be read.
-SIZE FirstBitmapSize(const TestFolder& folder)
-{
-    SIZE size = {};
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(folder / L"*.bmp", &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return size;
-    FindClose(search);
-    HBITMAP bitmap =
-        static_cast<HBITMAP>(LoadImageW(nullptr, folder / found.cFileName, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    BITMAP info = {};
-    if (bitmap && GetObjectW(bitmap, sizeof info, &info))
-        size = SIZE{info.bmWidth, info.bmHeight};
-    DeleteObject(bitmap);
-    return size;
-}
-
 // A real double click at a screen point.
 void DoubleClickAt(POINT point)
 {
@@ -207,7 +189,7 @@ TEST_F(ToolDialogsTest, ATimedCaptureTakesTheRectangleChosenInTheSelectionDialog
 
     SIZE size = {};
     EXPECT_TRUE(WaitFor([&] {
-        size = FirstBitmapSize(folder);
+        size = FirstBitmapSize(folder.Path());
         return size.cx == 100 && size.cy == 50;
     })) << size.cx << " x " << size.cy;
     // The capture ends by itself after its two seconds; the folder goes after the program.

@@ -36,13 +36,7 @@ void SendMouseMove(LONG dx, LONG dy)
 
 void SendMoveTo(POINT point)
 {
-    SetCursorPos(point.x, point.y);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Inject(input);
+    EXPECT_TRUE(SendMoveToSettled(point)) << "The injected input did not pass the hooks.";
 }
 
 void SendKey(WORD virtualKey, bool up)

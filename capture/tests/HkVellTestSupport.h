@@ -17,10 +17,9 @@ const std::vector<UINT> kLeftClick{WM_LBUTTONDOWN, WM_LBUTTONUP};
 // handled it.
 void SendMouse(DWORD flags, ULONG_PTR extraInfo = 0);
 void SendMouseMove(LONG dx, LONG dy);
-// Real input to an exact point of the display. The display's own pointer goes there
-// first: Wine reports it as a real move when a window appears under it (the overlay at
-// the first press), and a pointer left elsewhere would add a point far from the shape.
-// An injected move does not take the display's pointer along.
+// Real input to an exact point of the display, the display's own pointer included
+// (SendMoveToSettled): a pointer left elsewhere would add a point far from the shape when
+// the overlay appears at the first press.
 void SendMoveTo(POINT point);
 void SendKey(WORD virtualKey, bool up);
 // Key down and up.

@@ -6,7 +6,7 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
 #include "framework/tests/FrameTestIds.h"
-#include "testing/TestPump.h"
+#include "testing/TestInput.h"
 
 #include <atomic>
 #include <functional>
@@ -118,11 +118,7 @@ public:
     {
         m_steps.push_back([point] {
             SetCursorPos(point.x, point.y);
-            INPUT input = {};
-            input.type = INPUT_MOUSE;
-            input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-            input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-            input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+            INPUT input = AbsoluteMove(point);
             SendInput(1, &input, sizeof input);
         });
         return *this;
