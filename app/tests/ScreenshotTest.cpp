@@ -62,11 +62,8 @@ int Distance(COLORREF a, COLORREF b)
 void MouseAt(POINT point, DWORD buttons = 0)
 {
     SetCursorPos(point.x, point.y);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    INPUT input = AbsoluteMove(point);
+    input.mi.dwFlags |= buttons;
     SendInputSettled(input);
 }
 
