@@ -46,15 +46,15 @@ CWizTaskPropSheet::CWizTaskPropSheet(CTaskScheduler& scheduler, bool newTask)
     m_intro.m_newTask = newTask;
     if (newTask)
         m_task.user = CurrentUserName();
+    // The wizard's 40 pages; the order is the page index the sheet keeps, not the path.
     for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{
              &m_intro, &m_captureType, &m_scType, &m_scFile, &m_scScreenSaver, &m_scWallpaper, &m_scEditor,
-             &m_scClipboard, &m_scPrinter, &m_scEmail, &m_scFax, &m_scIcq, &m_scDatabase, &m_scWebFile, &m_scWebUpload, &m_scSelection, &m_scDuration, &m_name, &m_daily,
-             &m_weekly, &m_monthly, &m_once, &m_credentials, &m_cbtType, &m_audioType, &m_videoType,
-             &m_audioPlaying, &m_videoPlaying, &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationPlaying, &m_presentationSelection, &m_finish})
-        AddPage(*page);
-    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&m_cbtPlaying, &m_cbtLaunch, &m_videoName,
-                                                                    &m_cbtRecording, &m_audioRecording,
-                                                                    &m_videoDevices})
+             &m_scClipboard, &m_scPrinter, &m_scEmail, &m_scFax, &m_scIcq, &m_scDatabase, &m_scWebFile,
+             &m_scWebUpload, &m_scSelection, &m_scDuration, &m_name, &m_daily, &m_weekly, &m_monthly, &m_once,
+             &m_credentials, &m_cbtType, &m_audioType, &m_videoType, &m_audioPlaying, &m_videoPlaying,
+             &m_presentationType, &m_presentationGeneral, &m_presentationDuration, &m_presentationPlaying,
+             &m_presentationSelection, &m_finish, &m_cbtPlaying, &m_cbtLaunch, &m_videoName, &m_cbtRecording,
+             &m_audioRecording, &m_videoDevices})
         AddPage(*page);
     SetWizard(L"Task Scheduler", PSH_WIZARD97, IDB_WIZARD_WATERMARK, IDB_WIZARD_HEADER);
 }
