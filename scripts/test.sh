@@ -21,4 +21,5 @@ vell_start_wine "$build/wineprefix" fresh
 vell_install_standins "$build"
 
 cd "$build"
-ctest --output-on-failure -j "$(nproc)" "$@"
+# A failed program runs once more (see the README): real input under Wine is timing-bound.
+ctest --output-on-failure --repeat until-pass:2 -j "$(nproc)" "$@"
