@@ -25,7 +25,6 @@ vell_add_test(audio_tests
         ${_audio}/tests/AudioRecordingTest.cpp
         ${_audio}/tests/CAudioManagerTest.cpp
     LIBS capture winmm
-    LOCKS vell_display vell_registry
     PEERS audio
     TIMEOUT 120)
 

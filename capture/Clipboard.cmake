@@ -10,5 +10,4 @@ vell_add_test(clipboard_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageClipboardTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageScreenSaverTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageWallpaperTest.cpp
-    LIBS capture
-    LOCKS vell_display vell_registry)
+    LIBS capture)

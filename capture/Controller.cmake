@@ -14,5 +14,4 @@ vell_add_test(controller_tests
             ${CMAKE_CURRENT_LIST_DIR}/controller/Controller.rc
             ${CMAKE_CURRENT_LIST_DIR}/controller/tests/controller_tests.rc
     LIBS capture
-    LOCKS vell_display vell_input vell_registry
     UNMANAGED_WINDOWS)

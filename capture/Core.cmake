@@ -14,5 +14,4 @@ vell_add_test(core_tests
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageBaseTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CRecordDestinationTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageFileTest.cpp
-    LIBS capture
-    LOCKS vell_display vell_registry)
+    LIBS capture)

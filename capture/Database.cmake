@@ -12,5 +12,4 @@ target_link_libraries(capture PUBLIC rpcrt4)
 vell_add_test(database_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageDatabaseTest.cpp
     LIBS capture odbc32
-    LOCKS vell_display vell_registry
     PEERS odbc)

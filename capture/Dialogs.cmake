@@ -24,6 +24,5 @@ vell_add_test(dialogs_tests
             ${CMAKE_CURRENT_LIST_DIR}/controller/Controller.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture_dialogs
-    LOCKS vell_eventlog vell_registry vell_display vell_input
     UNMANAGED_WINDOWS)
 add_dependencies(dialogs_tests VellRunJobs)

@@ -7,8 +7,8 @@ target_link_libraries(capture PUBLIC user32 ws2_32)
 # The test program starts "Args Recorder.exe" (a blank in its name) from its own
 # folder as the graphic editor, and mails through a real SMTP server (aiosmtpd,
 # Debian python3-aiosmtpd) that its runner starts on a free port of 127.0.0.1 around
-# the run. vell_webroot guards the local web server's root folder
-# (HKEY_LOCAL_MACHINE "Software\Microsoft\InetStp"), which the test sets and restores.
+# the run. It sets and restores the local web server's root folder (HKEY_LOCAL_MACHINE
+# "Software\Microsoft\InetStp") in its display slot's prefix.
 if(VELL_BUILD_TESTS)
     add_executable(ArgsRecorder ${CMAKE_CURRENT_LIST_DIR}/tests/ArgsRecorder.cpp)
     set_target_properties(ArgsRecorder PROPERTIES OUTPUT_NAME "Args Recorder")
@@ -19,7 +19,6 @@ if(VELL_BUILD_TESTS)
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageEditorTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CImageEmailTest.cpp
         LIBS capture shell32
-        LOCKS vell_display vell_registry vell_webroot
         PEERS smtp)
     add_dependencies(editoremail_tests ArgsRecorder)
 endif()

@@ -8,8 +8,7 @@ target_link_libraries(capture PUBLIC oleaut32)
 # service's own job format.
 vell_add_test(fax_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageFaxTest.cpp
-    LIBS capture faxservice_core
-    LOCKS vell_display vell_registry)
+    LIBS capture faxservice_core)
 if(TARGET fax_tests)
     add_dependencies(fax_tests winfax)
 endif()

@@ -9,8 +9,7 @@ vell_add_test(hkvell_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/HkVellTestSupport.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CHkVellLibraryTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/HkVellWatchTest.cpp
-    LIBS capture
-    LOCKS vell_display vell_input)
+    LIBS capture)
 
 if(TARGET hkvell_tests AND TARGET HkVell)
     # The test program loads HkVell.dll from its own folder.

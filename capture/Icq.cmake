@@ -11,5 +11,4 @@ target_link_libraries(capture PUBLIC icqapi_client user32)
 vell_add_test(icq_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageICQTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CIcqContactListTest.cpp
-    LIBS capture
-    LOCKS vell_display vell_registry)
+    LIBS capture)

@@ -17,7 +17,6 @@ vell_add_test(manager_tests
             ${CMAKE_CURRENT_LIST_DIR}/tests/TestCaptureOwner.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
-    LOCKS vell_display vell_input vell_registry vell_eventlog
     UNMANAGED_WINDOWS)
 
 if(TARGET manager_tests AND TARGET HkVell)

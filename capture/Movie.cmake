@@ -6,5 +6,4 @@ target_link_libraries(capture PUBLIC vfw32 gdi32 user32)
 
 vell_add_test(movie_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImagePresentationTest.cpp
-    LIBS capture
-    LOCKS vell_display vell_registry)
+    LIBS capture)

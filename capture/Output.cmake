@@ -5,5 +5,4 @@ vell_add_test(output_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/output/tests/CEditViewOutputTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/output/Output.rc
     LIBS capture
-    LOCKS vell_display vell_input
     UNMANAGED_WINDOWS)

@@ -80,7 +80,6 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/MediaPropertyPages.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture testcamera_support
-    LOCKS vell_display vell_input vell_camera
     PEERS odbc
     UNMANAGED_WINDOWS)
 
@@ -98,7 +97,6 @@ vell_add_test(settings_pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/SettingsPages.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture_training cuehook_core
-    LOCKS vell_display vell_input
     UNMANAGED_WINDOWS)
 
 # The printer page's print set-up, which lists the printers of the test run's CUPS.
@@ -109,6 +107,5 @@ vell_add_test(pages_printer_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
-    LOCKS vell_display vell_input
     PEERS printer
     UNMANAGED_WINDOWS)

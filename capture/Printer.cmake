@@ -7,5 +7,4 @@ target_link_libraries(capture PUBLIC comdlg32 gdi32 winspool)
 vell_add_test(printer_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImagePrinterTest.cpp
     LIBS capture
-    LOCKS vell_display vell_registry
     PEERS printer)

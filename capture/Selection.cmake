@@ -16,5 +16,4 @@ vell_add_test(selection_tests
             ${CMAKE_CURRENT_LIST_DIR}/tests/CGlobalOptionsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
-    LOCKS vell_display vell_input vell_registry
     UNMANAGED_WINDOWS)

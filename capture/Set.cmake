@@ -16,7 +16,6 @@ vell_add_test(set_tests
             ${CMAKE_CURRENT_LIST_DIR}/tests/CCaptureOwnerWndTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture faxservice_core odbc32
-    LOCKS vell_display vell_registry
     PEERS ftp odbc)
 if(TARGET set_tests)
     add_dependencies(set_tests winfax ArgsRecorder)

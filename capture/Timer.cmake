@@ -4,5 +4,4 @@ target_link_libraries(capture PUBLIC user32 gdi32)
 
 vell_add_test(timer_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CWndTimerTest.cpp
-    LIBS capture
-    LOCKS vell_eventlog vell_registry vell_display)
+    LIBS capture)

@@ -10,5 +10,4 @@ vell_add_test(training_tests
             ${CMAKE_CURRENT_LIST_DIR}/training/tests/TrainingInputTest.cpp
             ${CMAKE_SOURCE_DIR}/capture/audio/tests/AudioTestSupport.cpp
     LIBS capture_training cuehook_core
-    LOCKS vell_display vell_input vell_registry
     PEERS audio)

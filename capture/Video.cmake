@@ -18,19 +18,17 @@ target_link_libraries(capture PUBLIC strmiids ksguid ole32 oleaut32 uuid user32 
 vell_add_test(video_player_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/video/tests/CWndVideoPlayerTest.cpp ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
-    LOCKS vell_display
     UNMANAGED_WINDOWS
     TIMEOUT 180)
 
 vell_add_test(video_manager_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/video/tests/CVideoManagerTest.cpp ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture
-    LOCKS vell_display
     UNMANAGED_WINDOWS
     TIMEOUT 180)
 
-# The recorder records from the test camera (and the test audio device): the programs
-# that change the camera's registration or switches, or record from it, take one lock.
+# The recorder records from the test camera (and the test audio device), registered in
+# its display slot's prefix.
 vell_add_test(video_recorder_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/video/tests/CWndVideoRecorderTest.cpp
@@ -40,7 +38,6 @@ vell_add_test(video_recorder_tests
         ${CMAKE_CURRENT_LIST_DIR}/video/tests/AviReadBack.cpp
         ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture testcamera_support vfw32
-    LOCKS vell_display vell_camera
     PEERS audio
     UNMANAGED_WINDOWS
     TIMEOUT 240)

@@ -7,5 +7,4 @@ target_sources(capture PRIVATE ${CMAKE_CURRENT_LIST_DIR}/destinations/CImageWeb.
 vell_add_test(web_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CImageWebTest.cpp
     LIBS capture shell32
-    LOCKS vell_display vell_registry
     PEERS ftp)

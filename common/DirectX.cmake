@@ -11,5 +11,4 @@ vell_add_test(directx_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/DirectShowHelpersTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/DirectShowUtilitiesTest.cpp
     LIBS common vfw32 testcamera_support
-    LOCKS vell_camera
     TIMEOUT 120)

@@ -30,8 +30,7 @@ endfunction()
 
 vell_add_test(eventlog_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CEventLogTest.cpp
-    LIBS common shell32
-    LOCKS vell_eventlog)
+    LIBS common shell32)
 if(TARGET eventlog_tests)
     vell_add_event_messages(eventlog_tests)
 endif()

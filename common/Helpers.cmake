@@ -19,8 +19,7 @@ vell_add_test(helpers_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/TextHelpersTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/AppHelpTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CEmailContentTypeTest.cpp
-    LIBS common
-    LOCKS vell_display vell_input)
+    LIBS common)
 
 # The help file that the help test opens, compiled with chmcmd (Debian fp-utils) into
 # the programs' folder, where ShowHtmlHelp looks for it.

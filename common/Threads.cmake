@@ -17,5 +17,4 @@ vell_add_test(threads_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/CMruFileManagerTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CPersistWindowPlacementTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/CChildControlPlacementTest.cpp
-    LIBS common shell32
-    LOCKS vell_registry vell_display)
+    LIBS common shell32)

@@ -19,5 +19,4 @@ vell_add_test(controls_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/CStaticLinkTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/ListControlsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/TitleTipTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/EditControlsTest.cpp
     LIBS framework
-    LOCKS vell_display vell_input vell_registry
     UNMANAGED_WINDOWS)

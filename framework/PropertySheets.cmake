@@ -7,5 +7,4 @@ target_sources(framework PRIVATE
 vell_add_test(property_sheet_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/PropertySheetTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/property_sheet_tests.rc
     LIBS framework
-    LOCKS vell_display vell_input
     UNMANAGED_WINDOWS)

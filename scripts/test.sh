@@ -1,25 +1,27 @@
 #!/usr/bin/env bash
 # The one test command: installs what it needs, builds, and runs every test program
-# under Wine on a private virtual display. Exits non-zero on any failure.
+# under Wine, each in a display slot of its own (a private virtual display, Wine prefix
+# and wineserver), as many at once as there are slots. Exits non-zero on any failure.
+# VELL_TEST_SLOTS sets the number of slots (default: the machine's cores).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELL_BUILD_DIR:-$root/build}
+slots=${VELL_TEST_SLOTS:-$(nproc)}
 
 bash "$root/scripts/install-deps.sh"
+start=$SECONDS
 VELL_BUILD_DIR=$build bash "$root/scripts/build.sh"
+echo "The build took $((SECONDS - start)) s."
 
 source "$root/scripts/wine-session.sh"
 source "$root/scripts/services.sh"
-trap 'vell_stop_session; vell_stop_services' EXIT
-vell_start_display
+trap 'vell_stop_slots; vell_stop_services' EXIT
 # The peers that the test programs share (CUPS with a PDF printer, as root only, and
 # FTP) start before the first Wine process: Wine takes its printers from CUPS as it
-# starts. Each test program's own peers (SMTP, a database) start with it, in
-# cmake/run-wine-test.sh.
+# starts. Each test program's own peers (SMTP, a database, a sound server) start with
+# it, in cmake/run-wine-test.sh.
 vell_start_services
-vell_start_wine "$build/wineprefix" fresh
-vell_install_standins "$build"
+vell_start_slots "$build/slots" "$build" "$slots"
 
 cd "$build"
-# A failed program runs once more (see the README): real input under Wine is timing-bound.
-ctest --output-on-failure --repeat until-pass:2 -j "$(nproc)" "$@"
+ctest --output-on-failure -j "$slots" --resource-spec-file "$build/slots/resources.json" "$@"

@@ -4,8 +4,7 @@ vell_add_test(app_tests
             ${CMAKE_CURRENT_LIST_DIR}/FocusControlTextTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CAppCaptureDialogsTest.cpp
             ${VELL_APP_RESOURCES}
-    LIBS app_core
-    LOCKS vell_display)
+    LIBS app_core)
 
 # Vellumor.exe run as its own process.
 vell_add_test(vellumor_tests
@@ -23,7 +22,6 @@ vell_add_test(vellumor_tests
             ${CMAKE_CURRENT_LIST_DIR}/ScreenshotTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureTest.cpp
     LIBS framework Info common
-    LOCKS vell_display vell_input vell_registry vell_eventlog
     PEERS audio
     UNMANAGED_WINDOWS
     TIMEOUT 600)
