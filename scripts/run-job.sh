@@ -31,6 +31,14 @@ if [ $# -eq 0 ]; then
         -duration 1 -freq 1
 fi
 
+# Wine has no fax service and no capture device; the test stand-ins are registered in
+# the test prefix only.
+case " $* " in
+    *" -esParam 12 "* | *" VELLUMOR_AUDIO -audioType 1 "* | *" VELLUMOR_VIDEO -videoType 1 "*)
+        echo "This job needs a fax service or a capture device, and this Wine prefix has neither (Wine has" \
+            "none, and the test stand-ins are registered in the test prefix only): the job will fail." ;;
+esac
+
 mkdir -p "$captures"
 stamp=$(mktemp)
 printf "VellRunJobs.exe"

@@ -31,7 +31,18 @@ rm -f "$shot"
 "$WINE64" ./Vellumor.exe >"$build/run-main.log" 2>&1 &
 main=$!
 code=0
-"$WINE64" ./VellScreenshot.exe "$(echo "Z:$shot" | tr / '\\')" || code=$?
-wait "$main" || code=$?
+# The screenshot tool waits for the main window, saves it and exits the program; when it
+# fails or hangs, the program is ended here rather than waited for without end.
+timeout 120 "$WINE64" ./VellScreenshot.exe "$(echo "Z:$shot" | tr / '\\')" || code=$?
+for _ in $(seq 1 600); do
+    kill -0 "$main" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$main" 2>/dev/null; then
+    echo "Vellumor.exe did not exit after the screenshot: it is ended." >&2
+    vell_end_wine
+    [ "$code" -ne 0 ] || code=1
+fi
+wait "$main" || [ "$code" -ne 0 ] || code=$?
 [ -f "$shot" ] && echo "$shot"
 exit "$code"

@@ -71,11 +71,14 @@ vell_wait_for() {
     return 1
 }
 
-# Whether the process runs (an ended child stays a zombie until it is waited for).
+# Whether the process runs (an ended child stays a zombie until it is waited for). Read
+# from /proc, so that a minimal system without procps does as well.
 vell_pid_alive() {
-    local state
-    state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
-    [[ $state != Z* ]]
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+    # The state follows the command's name, which is in parentheses and may hold blanks.
+    stat=${stat##*) }
+    [[ $stat != Z* ]]
 }
 
 # Stops a process this shell started: SIGTERM, up to 5 s to end, then SIGKILL.
