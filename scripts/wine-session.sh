@@ -50,7 +50,7 @@ vell_wine_environment() {
 # starts at once) and its services, detached from any caller's output: a service started
 # by a test program would hold ctest's pipe open.
 vell_boot_wine() {
-    "$WINESERVER" -p
+    "$WINESERVER" -p >/dev/null 2>&1 </dev/null
     "$WINE64" wineboot >/dev/null 2>&1 </dev/null
 }
 
@@ -60,7 +60,7 @@ vell_start_wine() {
     [ "${2:-}" = fresh ] && rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        "$WINESERVER" -p
+        "$WINESERVER" -p >/dev/null 2>&1 </dev/null
         "$WINE64" wineboot -i >/dev/null 2>&1 </dev/null
         # The session that made the prefix keeps the service manager's start lock held
         # (Wine 8): no service, the Task Scheduler among them, starts in it. A second
