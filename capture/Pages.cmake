@@ -81,7 +81,8 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/CaptureStrings.rc
     LIBS capture testcamera_support
     PEERS odbc
-    UNMANAGED_WINDOWS)
+    UNMANAGED_WINDOWS
+    TIMEOUT 480)
 
 # The capture-settings pages over a controller with the real screen, movie and training
 # managers; real training files, WAV and AVI files give the playing types' lengths.
