@@ -71,9 +71,10 @@ HRESULT CWavWriter::OnActivate()
 
 void CWavWriter::OnDeactivate()
 {
-    m_output.Deactivate();
-    // Waits for a block being written.
+    // A block being written finishes with its header before the output's buffers go:
+    // the header then always counts every byte of sound in the file.
     EnterCriticalSection(&m_streamLock);
+    m_output.Deactivate();
     LeaveCriticalSection(&m_streamLock);
 }
 
