@@ -268,6 +268,9 @@ void CheckSelection(const CCmdLine& line)
         message.Format(L"The %s selection needs at least %d points (x,y) in -size.", selection.name, selection.minimum);
         Fail(JobKindPrefix(line.m_kind) + message);
     }
+    // The window is looked up by its title at each capture: no title names no window.
+    if (line.m_selectionType == SCT_WINDOW && line.m_selectionText.IsEmpty())
+        Fail(JobKindPrefix(line.m_kind) + L"The window selection needs the window's title in -size.");
 }
 
 template <class Record> const Record& As(const SendParam& record)

@@ -47,7 +47,11 @@ void CJobRunner::RunScreenJob()
                          m_cmdLine.m_selectionText);
     manager.SetCaptureCursor(m_cmdLine.m_captureCursor);
     if (manager.Start() != DR_DONE)
-        throw JobKindPrefix(JobKind::Screen) + ScreenCaption() + manager.GetErrorText();
+    {
+        const CString captureFailure = manager.TakeCaptureFailure();
+        throw captureFailure.IsEmpty() ? JobKindPrefix(JobKind::Screen) + ScreenCaption() + manager.GetErrorText()
+                                       : captureFailure;
+    }
     // The timer window posts the quit message when the duration has passed.
     Wait(kInfinite);
     if (manager.IsCaptureInProgress())

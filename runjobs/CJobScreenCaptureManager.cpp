@@ -74,14 +74,30 @@ DestinationResult CJobScreenCaptureManager::Start()
     m_timer.reset();
     m_timer.reset(new CWndTimer(this));
     m_busy = true;
-    StartJobTimer(*m_timer, timing.duration, timing.frequency, [this](CWndTimer& timer, UINT period) {
+    const auto setUp = [this](CWndTimer& timer, UINT period) {
         // Window, active-window and desktop selections need no points: the window is
         // looked up at each capture.
         if (!IsPointSelection(m_selectionType) || !m_points.IsEmpty())
             timer.SetScreenCapture(m_destinations.get(), period, m_points, m_selectionType, m_selectionText,
                                    AppGetMainWnd(), m_captureCursor);
-    });
+    };
+    // A job of one capture has done its work once that capture is taken: when it
+    // failed, the job has failed.
+    m_captureFailure.Empty();
+    if (StartJobTimer(*m_timer, timing.duration, timing.frequency, setUp, m_captureFailure) != DR_DONE &&
+        !m_captureFailure.IsEmpty())
+    {
+        Stop();
+        return DR_FAILED;
+    }
     return DR_DONE;
+}
+
+CString CJobScreenCaptureManager::TakeCaptureFailure()
+{
+    const CString failure = m_captureFailure;
+    m_captureFailure.Empty();
+    return failure;
 }
 
 bool CJobScreenCaptureManager::Stop()

@@ -45,9 +45,13 @@ public:
     void SetCaptureCursor(bool captureCursor) { m_captureCursor = captureCursor; }
 
     // Starts the job's capture: DR_DONE when started, DR_FAILED when no destination is
-    // chosen or one asks for a dialog (the error text says why). With a duration of 1
-    // second or more a timed capture runs; below, nothing is captured.
+    // chosen or one asks for a dialog (the error text says why), or when the one
+    // capture of a job that takes only one failed (TakeCaptureFailure says how). With a
+    // duration of 1 second or more a timed capture runs; below, nothing is captured.
     DestinationResult Start();
+    // The event text ("Task  Screen  ...") of the failed one capture of the last
+    // Start, read once; empty when there was none.
+    CString TakeCaptureFailure();
     // Ends a timed capture: the timer window closes.
     bool Stop();
     bool Pause();
@@ -74,6 +78,7 @@ private:
     bool m_busy = false;
     bool m_paused = false;
     CString m_errorText;
+    CString m_captureFailure;
     bool m_captureCursor = false;
     CArray<POINT> m_points;
     EnumScreenCaptureType m_selectionType = SCT_RECTANGLE;

@@ -5,14 +5,13 @@ CString DialogRefusalText(const wchar_t* whose)
     return L"The " + CString(whose) + L" settings ask for a dialog, which an unattended job cannot show.";
 }
 
-void StartJobTimer(CWndTimer& timer, UINT duration, UINT frequency,
-                   const std::function<void(CWndTimer& timer, UINT period)>& setUp)
+DestinationResult StartJobTimer(CWndTimer& timer, UINT duration, UINT frequency,
+                                const std::function<void(CWndTimer& timer, UINT period)>& setUp, CString& failure)
 {
     const bool single = CWndTimer::IsSingleCapture(duration, frequency);
     setUp(timer, single ? 0 : frequency);
     timer.Start(duration);
-    if (single)
-        timer.CaptureNow();
+    return single ? timer.CaptureNow(failure) : DR_DONE;
 }
 
 CString TakeErrorText(CString& pending)

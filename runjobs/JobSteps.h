@@ -13,10 +13,11 @@ CString DialogRefusalText(const wchar_t* whose);
 
 // Starts the timer of a job's capture. setUp stores the capture with the period it
 // repeats at in seconds: 0 when CWndTimer::IsSingleCapture (duration, frequency),
-// then that one capture is taken now; otherwise the frequency. The step ends after
+// then that one capture is taken now, and its result returned (a failure's event text
+// in failure, not reported); otherwise the frequency, and DR_DONE. The step ends after
 // duration seconds.
-void StartJobTimer(CWndTimer& timer, UINT duration, UINT frequency,
-                   const std::function<void(CWndTimer& timer, UINT period)>& setUp);
+DestinationResult StartJobTimer(CWndTimer& timer, UINT duration, UINT frequency,
+                                const std::function<void(CWndTimer& timer, UINT period)>& setUp, CString& failure);
 
 // The pending text, which is emptied; "Unknown error." when there is none.
 CString TakeErrorText(CString& pending);

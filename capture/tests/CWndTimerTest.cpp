@@ -208,15 +208,31 @@ TEST(CWndTimerTest, TimedMovieCaptureRepeatsUntilTheStepEndsAndTheStopDeletesThe
     timer->SetMovieCapture(&movie, 1, Points({{30, 40}, {10, 20}}), SCT_RECTANGLE, L"", nullptr, false);
     SendTick(*timer, CWndTimer::kMovieTimerId);
     SendTick(*timer, CWndTimer::kMovieTimerId);
+    // The third repeat, due at the same moment as the end, has not come yet: the stop
+    // takes it.
     SendTick(*timer, CWndTimer::kStopTimerId);
     ASSERT_EQ(1, target.stops);
 
-    ASSERT_EQ(2u, movie.rects.size());
+    ASSERT_EQ(3u, movie.rects.size());
     for (const RECT& rect : movie.rects)
         EXPECT_TRUE(rect.left == 10 && rect.top == 20 && rect.right == 30 && rect.bottom == 40);
     EXPECT_FALSE(target.deletedInsideHandler);
     EXPECT_TRUE(PumpUntil([&] { return deleted; }));
     EXPECT_EQ(1, target.stops);
+}
+
+TEST(CWndTimerTest, RepeatsStopAtWhatTheDurationHolds)
+{
+    FakeMovieDestination movie;
+    FakeStepTarget target;
+    CWndTimer timer(&target);
+    timer.SetMovieCapture(&movie, 2, Points({{0, 0}, {10, 10}}), SCT_RECTANGLE, L"", nullptr, false);
+    timer.Start(5);
+    for (int tick = 0; tick < 3; ++tick)
+        SendTick(timer, CWndTimer::kMovieTimerId);
+    SendTick(timer, CWndTimer::kStopTimerId);
+    EXPECT_EQ(1, target.stops);
+    EXPECT_EQ(2u, movie.Captures());
 }
 
 TEST(CWndTimerTest, FrequencyZeroArmsNoRepeat)

@@ -54,6 +54,9 @@ void CWndTimer::Start(UINT duration)
     EnsureWindow();
     m_elapsed = 0;
     m_remaining = duration > 1 ? duration * 1000 : 2000;
+    m_duration = duration;
+    m_captures = 0;
+    m_timed = true;
     // A stop timer that cannot be set keeps id 0 and never ends the step.
     m_stopTimerId = m_windowCreated ? SetTimer(*this, kStopTimerId, m_remaining, nullptr) : 0;
     if (m_windowCreated)
@@ -93,10 +96,27 @@ void CWndTimer::SetMovieCapture(CImageBase* movieDestination, UINT frequency, co
 
 void CWndTimer::CaptureNow()
 {
+    if (const UINT_PTR id = RepeatTimerId())
+        CaptureAndReport(id);
+}
+
+DestinationResult CWndTimer::CaptureNow(CString& failure)
+{
+    const UINT_PTR id = RepeatTimerId();
+    if (!id)
+        return DR_NOTHING_DONE;
+    CString errorText;
+    const DestinationResult result = CaptureSelection(id, errorText);
+    if (result != DR_DONE)
+        failure = FailureMessage(id, errorText);
+    return result;
+}
+
+UINT_PTR CWndTimer::RepeatTimerId() const
+{
     if (m_destinations)
-        CaptureOnce(kScreenTimerId);
-    else if (m_movieDestination)
-        CaptureOnce(kMovieTimerId);
+        return kScreenTimerId;
+    return m_movieDestination ? kMovieTimerId : 0;
 }
 
 void CWndTimer::KillAllTimers()
@@ -115,6 +135,7 @@ void CWndTimer::Stop()
     m_remaining = 0;
     m_elapsed = 0;
     m_frequency = 0;
+    m_timed = false;
     m_movieDestination = nullptr;
     KillAllTimers();
     DestroyWindow();
@@ -163,18 +184,32 @@ void CWndTimer::OnTimer(UINT_PTR id)
         OnStopTimer();
     else if (id == kTickTimerId)
         ++m_elapsed;
-    else if (id == kMovieTimerId || id == kScreenTimerId)
-        CaptureOnce(id);
+    else if (m_timed && m_captures >= CapturesDue())
+        KillTimer(*this, id); // the repeats the duration holds are all taken
+    else
+        CaptureRepeat(id);
 }
 
 void CWndTimer::OnStopTimer()
 {
     KillTimer(*this, m_stopTimerId);
+    // A repeat due at the same moment as the stop, or held back by a slow capture, is
+    // taken before the step ends: duration / frequency captures, whatever the order in
+    // which the timers came.
+    const UINT_PTR repeat = m_frequency ? RepeatTimerId() : 0;
+    while (repeat && m_captures < CapturesDue())
+        CaptureRepeat(repeat);
     if (m_target)
         m_target->StopStep();
 }
 
-void CWndTimer::CaptureOnce(UINT_PTR id)
+void CWndTimer::CaptureRepeat(UINT_PTR id)
+{
+    ++m_captures;
+    CaptureAndReport(id);
+}
+
+void CWndTimer::CaptureAndReport(UINT_PTR id)
 {
     CString errorText;
     if (CaptureSelection(id, errorText) != DR_DONE)
@@ -284,10 +319,15 @@ void CWndTimer::ReportFailure(UINT_PTR id, const CString& errorText)
 {
     {
         CWaitCursor wait;
-        CString message;
-        message.Format(L"Task  %s  %s", id == kScreenTimerId ? L"Screen" : L"Movie", errorText.GetString());
-        ReportJobFailure(message);
+        ReportJobFailure(FailureMessage(id, errorText));
     }
     if (m_owner)
         SendMessageW(m_owner, WM_OUTPUT_TEXT, 0, reinterpret_cast<LPARAM>(errorText.GetString()));
+}
+
+CString CWndTimer::FailureMessage(UINT_PTR id, const CString& errorText)
+{
+    CString message;
+    message.Format(L"Task  %s  %s", id == kScreenTimerId ? L"Screen" : L"Movie", errorText.GetString());
+    return message;
 }

@@ -2,8 +2,8 @@
 // CWndTimer: a hidden window that times one running capture step. It ends the step
 // after its duration (timer 1963, through the step target), counts elapsed seconds
 // (timer 1964) so that a pause can be taken off the remaining time, and repeats the
-// capture of a stored selection every "frequency" seconds: into the movie destination
-// (timer 1965) or the destination set (timer 1966). A failed repeat is written to the
+// capture of a stored selection every "frequency" seconds, duration / frequency times
+// in all: into the movie destination (timer 1965) or the destination set (timer 1966). A failed repeat is written to the
 // event log and sent to the owner window as WM_OUTPUT_TEXT; the timer goes on.
 //
 // The object must not be deleted with `delete` from inside its own timer handler (the
@@ -49,6 +49,9 @@ public:
     // destination set (whichever was set up); a failure is reported as a repeat's is.
     // A job whose frequency is 0 or not below its duration captures only this once.
     void CaptureNow();
+    // The same for an unattended job, which reports a failure itself: nothing is
+    // reported here, and a failure's event text ("Task  Screen  ...") goes to failure.
+    DestinationResult CaptureNow(CString& failure);
     // True when a capture every frequency seconds for duration seconds would take at
     // most the one capture made at the start.
     static bool IsSingleCapture(UINT duration, UINT frequency) { return frequency == 0 || frequency >= duration; }
@@ -77,7 +80,12 @@ private:
     void KillAllTimers();
     void OnTimer(UINT_PTR id);
     void OnStopTimer();
-    void CaptureOnce(UINT_PTR id);
+    // A repeat's capture, counted against the captures the duration holds.
+    void CaptureRepeat(UINT_PTR id);
+    void CaptureAndReport(UINT_PTR id);
+    // The repeat timer of the destination that was set up (the set first), or 0.
+    UINT_PTR RepeatTimerId() const;
+    static CString FailureMessage(UINT_PTR id, const CString& errorText);
     // Captures the selection once; the error text of a failure in errorText.
     DestinationResult CaptureSelection(UINT_PTR id, CString& errorText);
     DestinationResult CaptureWindow(UINT_PTR id, HWND window);
@@ -98,6 +106,12 @@ private:
     EnumScreenCaptureType m_selectionType = SCT_RECTANGLE;
     HWND m_owner = nullptr;
     UINT m_frequency = 0;
+    // Repeats taken since the start. Once started, no more are taken than the duration
+    // holds, and the stop takes those still due.
+    UINT CapturesDue() const { return m_frequency ? m_duration / m_frequency : 0; }
+    UINT m_duration = 0;
+    UINT m_captures = 0;
+    bool m_timed = false;
     bool m_windowCreated = false;
     bool m_captureCursor = false;
 

@@ -598,6 +598,8 @@ TEST_F(CmdLineTest, ValidationRefusesWithItsMessage)
          L"Screen  The polygon selection needs at least 3 points (x,y) in -size."},
         {Line(s.clipboard.c_str()).Set(L"-escType", L"0").Set(L"-size", L"1,1,5,5"),
          L"Screen  The free hand selection needs at least 3 points (x,y) in -size."},
+        {Line(s.clipboard.c_str()).Set(L"-escType", L"4").Set(L"-size", L""),
+         L"Screen  The window selection needs the window's title in -size."},
         {Line(kTrainingRec).Set(L"-file", L"a?b"), L"Training  Recording: Invalid training file name 'a?b'."},
         {Line(kTrainingRec).Set(L"-path", Blocked()),
          L"Training  Recording: Path '{dir}\\editor.exe\\sub' does not exist."},
@@ -628,6 +630,8 @@ TEST_F(CmdLineTest, ValidationRefusesWithItsMessage)
          L"Movie  Recording: The frames rate must be at least 1 frame per second."},
         {Line(kMovieRec).Set(L"-size", L"5,5"),
          L"Movie  The rectangle selection needs at least 2 points (x,y) in -size."},
+        {Line(kMovieRec).Set(L"-escType", L"4").Set(L"-size", L""),
+         L"Movie  The window selection needs the window's title in -size."},
         {Line(kMoviePlay).Set(L"-file", L"none.avi"), L"Movie  Playing: Movie file 'none.avi' does not exist."},
     };
     for (const BadCase& c : cases)
