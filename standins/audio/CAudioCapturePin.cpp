@@ -273,8 +273,9 @@ void CAudioCapturePin::OnCaptured(const BYTE* data, DWORD bytes)
 }
 
 // Silence up to now when no sound came for two buffers' time before the first sound of
-// the run (the server's start) or for ten after it (a drop-out: shorter stalls end in
-// a burst that catches up).
+// the run (the server's start) or for four after it (a drop-out: shorter stalls end in
+// a burst that catches up). A device's clock runs on whatever the load: a stall at the
+// end of a run, which no burst follows, then costs the recording at most that long.
 void CAudioCapturePin::OnQuiet()
 {
     LONGLONG due = 0;
@@ -282,7 +283,7 @@ void CAudioCapturePin::OnQuiet()
     const LONGLONG quietMs = timeGetTime() - m_lastSoundMs;
     EnterCriticalSection(&m_deliverLock);
     if (m_device->IsPresent() && BytesDue(due) &&
-        quietMs * m_format.nAvgBytesPerSec / 1000 >= (m_heardSound ? 10 : 2) * slack)
+        quietMs * m_format.nAvgBytesPerSec / 1000 >= (m_heardSound ? 4 : 2) * slack)
         FillSilence(due);
     LeaveCriticalSection(&m_deliverLock);
 }
