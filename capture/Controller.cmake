@@ -12,6 +12,5 @@ vell_add_test(controller_tests
             ${CMAKE_CURRENT_LIST_DIR}/controller/tests/CMenuActionsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/controller/tests/CTreeCtrlCaptureTypesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/controller/Controller.rc
-            ${CMAKE_CURRENT_LIST_DIR}/controller/tests/controller_tests.rc
     LIBS capture
     UNMANAGED_WINDOWS)

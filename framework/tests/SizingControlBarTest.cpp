@@ -156,6 +156,10 @@ TEST_F(SizingControlBarTest, DraggingTheCaptionFloatsTheBarInACaptionlessFrameTh
     HWND mini = GetParent(GetParent(upper.GetSafeHwnd()));
     EXPECT_TRUE(IsWindowVisible(mini));
     EXPECT_FALSE(GetWindowLongW(mini, GWL_STYLE) & WS_CAPTION);
+    // Its system menu's Close item hides the bar, and says so.
+    wchar_t close[32] = {};
+    GetMenuStringW(GetSystemMenu(mini, FALSE), SC_CLOSE, close, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(L"Hide", close);
     // The lower bar now fills the column alone.
     RECT frameClient;
     GetClientRect(frame.GetSafeHwnd(), &frameClient);
