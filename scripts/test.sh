@@ -10,7 +10,7 @@ slots=${VELL_TEST_SLOTS:-$(nproc)}
 
 bash "$root/scripts/install-deps.sh"
 start=$SECONDS
-VELL_BUILD_DIR=$build bash "$root/scripts/build.sh"
+VELL_BUILD_DIR=$build bash "$root/scripts/build.sh" -DVELL_WARNINGS_AS_ERRORS=ON
 echo "The build took $((SECONDS - start)) s."
 
 source "$root/scripts/wine-session.sh"

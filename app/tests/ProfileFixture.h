@@ -71,7 +71,9 @@ protected:
     void TearDown() override
     {
         if (program.Window())
+        {
             EXPECT_EQ(0, program.Exit());
+        }
         ClearProfile();
     }
 

@@ -3,6 +3,7 @@
 #include "capture/destinations/CaptureTables.h"
 #include "capture/pages/CDlgPickAddress.h"
 #include "capture/pages/CaptureUiHelpers.h"
+#include "common/ProcAddress.h"
 #include "framework/AppMessageBox.h"
 
 #include <mapi.h>
@@ -20,10 +21,10 @@ struct MapiLibrary
     {
         if (!module)
             return;
-        initialize = reinterpret_cast<MapiInitialize>(GetProcAddress(module, "MAPIInitialize"));
-        uninitialize = reinterpret_cast<MapiUninitialize>(GetProcAddress(module, "MAPIUninitialize"));
-        address = reinterpret_cast<LPMAPIADDRESS>(GetProcAddress(module, "MAPIAddress"));
-        freeBuffer = reinterpret_cast<MapiFreeBuffer>(GetProcAddress(module, "MAPIFreeBuffer"));
+        initialize = GetProcAddressAs<MapiInitialize>(module, "MAPIInitialize");
+        uninitialize = GetProcAddressAs<MapiUninitialize>(module, "MAPIUninitialize");
+        address = GetProcAddressAs<LPMAPIADDRESS>(module, "MAPIAddress");
+        freeBuffer = GetProcAddressAs<MapiFreeBuffer>(module, "MAPIFreeBuffer");
         started = initialize && uninitialize && address && freeBuffer && SUCCEEDED(initialize(nullptr));
     }
     ~MapiLibrary()

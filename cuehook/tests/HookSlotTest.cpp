@@ -64,7 +64,7 @@ public:
         : m_held(CreateEventW(nullptr, TRUE, FALSE, kHeldEvent)),
           m_release(CreateEventW(nullptr, TRUE, FALSE, kReleaseEvent))
     {
-        StartTestChild(kHolderSwitch, L"", m_process);
+        StartTestChild(kHolderSwitch, {}, m_process);
     }
     ~CSlotHolder()
     {

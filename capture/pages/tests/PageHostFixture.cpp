@@ -370,6 +370,7 @@ void PageHostTest::MakeCaptureValid(EnumSendParam type)
         movie.RecPath = folder;
         break;
     }
+    default: // the other types pass with the values they have
         break;
     }
 }
