@@ -265,7 +265,7 @@ TEST_F(RecordPlayTest, EndlessPlaybackRunsUntilStopped)
     EXPECT_TRUE(PumpUntil([this] { return m_window.GetText().GetLength() >= 6; }, 20000));
     HkStopPlayer(false);
     EXPECT_EQ(S_OK, HkUninstallPlayer());
-    PumpFor(50); // keys already on their way
+    EXPECT_TRUE(InputSettled()); // keys already on their way
     const CString stopped = m_window.GetText();
     PumpFor(300);
     EXPECT_EQ(stopped, m_window.GetText());
