@@ -4,6 +4,10 @@ namespace
 {
 // How often a paused playback looks whether it was resumed.
 const UINT kPausePollMs = 50;
+// The most events one turn of the message loop plays: a burst recorded at one instant
+// goes out at once, and the loop still runs in between (the keys that stop a playback,
+// and the windows being typed into, need it).
+const int kMostEventsAtOnce = 64;
 } // namespace
 
 CPlaybackDriver* CPlaybackDriver::s_running = nullptr;
@@ -55,18 +59,26 @@ void CALLBACK CPlaybackDriver::OnTimer(HWND, UINT, UINT_PTR id, DWORD)
         KillTimer(nullptr, id); // a timer of a playback that has ended
 }
 
+// Plays every event that is due by now, then waits for the next one on the timer.
 void CPlaybackDriver::Step()
 {
     KillTimer(nullptr, m_timer);
     m_timer = 0;
-    if (m_isPaused && m_isPaused())
+    for (int played = 0; played < kMostEventsAtOnce; ++played)
     {
-        WaitForResume();
-        return;
+        if (m_isPaused && m_isPaused())
+        {
+            WaitForResume();
+            return;
+        }
+        if (m_hasEvent && !InjectAndSkip())
+            return;
+        if (!FetchNext())
+            return;
+        if (static_cast<int>(m_due - GetTickCount()) > 0)
+            break;
     }
-    if (m_hasEvent && !InjectAndSkip())
-        return;
-    FetchNext();
+    Schedule();
 }
 
 // The pending event stays pending; the clock starts again when it goes out.
@@ -100,20 +112,21 @@ bool CPlaybackDriver::InjectAndSkip()
     return true;
 }
 
-void CPlaybackDriver::FetchNext()
+// Takes the next event and its due time; false when the playback has ended meanwhile.
+bool CPlaybackDriver::FetchNext()
 {
     EVENTMSG next{};
     const UINT session = m_session;
     const LRESULT delay = m_dispatch(HC_GETNEXT, reinterpret_cast<LPARAM>(&next));
     if (session != m_session)
-        return;
+        return false;
     m_event = next;
     m_hasEvent = true;
     if (!m_event.message)
         m_restart = true; // the zeroed event of a new pass, or a paused playback
     if (delay > 0)
         m_due += static_cast<DWORD>(delay);
-    Schedule();
+    return true;
 }
 
 void CPlaybackDriver::Schedule()

@@ -4,10 +4,10 @@
 // the system would, on a timer of the thread that installed the player:
 //   HC_GETNEXT -> the event and the delay before it; wait the delay; inject the event
 //   (CInputInjector); HC_SKIP -> move on; again.
-// Timer messages come after input in a message loop, so every injected key is processed
-// (and the key state updated) before the next event goes out. Delays are counted from
-// the first event played (of the playback, of a pass, after a pause), so waiting for the
-// timer does not add up over a playback.
+// Each timer tick plays every event that is due by then (a bounded number), so events
+// recorded at one instant go out together rather than one tick apart. Delays are counted
+// from the first event played (of the playback, of a pass, after a pause), so waiting for
+// the timer does not add up over a playback.
 //
 // The dispatcher may end the playback from inside a call (the training manager stops on
 // the end of its events); the driver notices and does nothing more. When HC_SKIP itself
@@ -49,7 +49,7 @@ private:
     void Step();
     void WaitForResume();
     bool InjectAndSkip();
-    void FetchNext();
+    bool FetchNext();
     void Schedule();
 
     static CPlaybackDriver* s_running;

@@ -1,4 +1,5 @@
 #include "testing/TestChild.h"
+#include "testing/TestProcess.h"
 #include <map>
 #include <shellapi.h>
 
@@ -38,9 +39,5 @@ bool StartTestChild(const wchar_t* switchName, const std::wstring& arguments, PR
     std::wstring commandLine = L"\"" + std::wstring(program) + L"\" " + switchName;
     if (!arguments.empty())
         commandLine += L" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    process = {};
-    return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process) != FALSE;
+    return StartTestProcess(commandLine, process);
 }

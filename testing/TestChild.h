@@ -14,5 +14,6 @@ bool RegisterTestChild(const wchar_t* switchName, TestChildMain child);
 // Runs the helper that the command line's first argument names; false when it names none.
 bool RunTestChildWhenAsked(DWORD& exitCode);
 
-// Starts this program as the helper with the arguments (quoted where they need it).
+// Starts this program as the helper with the arguments (quoted where they need it), in
+// the test program's job (TestProcess.h).
 bool StartTestChild(const wchar_t* switchName, const std::wstring& arguments, PROCESS_INFORMATION& process);

@@ -44,7 +44,8 @@ bool SendInputSettled(const INPUT* inputs, UINT count, const MessageSeen& seen)
 {
     s_markerSeen = false;
     HHOOK probe = SetWindowsHookExW(WH_KEYBOARD_LL, MarkerProbe, GetModuleHandleW(nullptr), 0);
-    SendInput(count, const_cast<INPUT*>(inputs), sizeof(INPUT));
+    if (count)
+        SendInput(count, const_cast<INPUT*>(inputs), sizeof(INPUT));
     // Wine now and then loses a marker on its way: another one follows it after a while.
     bool settled = false;
     const ULONGLONG giveUp = GetTickCount64() + kTestGiveUpMs;
@@ -55,6 +56,11 @@ bool SendInputSettled(const INPUT* inputs, UINT count, const MessageSeen& seen)
     }
     UnhookWindowsHookEx(probe);
     return settled;
+}
+
+bool InputSettled()
+{
+    return SendInputSettled(nullptr, 0);
 }
 
 INPUT AbsoluteMove(POINT point)

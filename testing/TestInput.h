@@ -16,6 +16,10 @@ inline bool SendInputSettled(const INPUT& input, const MessageSeen& seen = nullp
     return SendInputSettled(&input, 1, seen);
 }
 
+// Waits until the input sent before, by this thread or another, has passed the hooks and
+// this thread's windows have handled it, as above.
+bool InputSettled();
+
 // An absolute mouse move to the screen point, as one input of SendInput.
 INPUT AbsoluteMove(POINT point);
 // Moves the mouse to an exact point of the display, settled as above. The display's own

@@ -10,6 +10,7 @@
 #include "framework/ListColumnWidths.h"
 #include "testing/ScratchProfileTest.h"
 #include "testing/TestInput.h"
+#include "testing/TestProcess.h"
 #include "testing/TestPump.h"
 #include "testing/TestRoot.h"
 
@@ -188,7 +189,9 @@ TEST_F(DlgTasksTest, OnlyAStandAloneStartShowsTheIconAndTheAboutItem)
         EXPECT_EQ(standAlone, hasAbout);
         EXPECT_EQ(standAlone, SendMessageW(dialog.GetSafeHwnd(), WM_GETICON, ICON_BIG, 0) != 0);
         if (standAlone)
+        {
             EXPECT_EQ(CString(L"Display program information, version number and copyright"), CString(text));
+        }
     }
 }
 
@@ -223,10 +226,7 @@ const wchar_t kCaption[] = L"Vellumor Tasks Manager";
 
 bool StartManager(PROCESS_INFORMATION& process)
 {
-    std::wstring commandLine = (L"\"" + TestProgramFolder() + L"\\VellTaskMngr.exe\"").GetString();
-    STARTUPINFOW startup = {sizeof(startup)};
-    return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process) != FALSE;
+    return StartTestProcess((L"\"" + TestProgramFolder() + L"\\VellTaskMngr.exe\"").GetString(), process);
 }
 
 DWORD ExitCodeAfterEnd(const PROCESS_INFORMATION& process)

@@ -77,10 +77,8 @@ TEST(LaunchApplication, StartsTheProcessWithoutWaiting)
     {
         DeleteFileW(marker);
         ASSERT_TRUE(LaunchApplication(info, L"cmd.exe /c echo started> \"" + marker + L"\"", error)) << error.ToAnsi();
-        // The started process writes the marker on its own; wait for it (not a timing check).
-        for (int i = 0; i < 200 && GetFileAttributesW(marker) == INVALID_FILE_ATTRIBUTES; ++i)
-            Sleep(50);
-        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(marker));
+        // The started process writes the marker on its own.
+        EXPECT_TRUE(PumpUntil([&marker] { return GetFileAttributesW(marker) != INVALID_FILE_ATTRIBUTES; }));
     }
 }
 
@@ -108,6 +106,7 @@ TEST(GetUniqueWindowClassName, SkipsNamesThatAreRegistered)
 namespace
 {
 const COLORREF kBackground = RGB(0, 200, 0);
+const POINT kCursorAt = {300, 250};
 
 // A top-most window of one colour under the mouse cursor, so the cursor drawn onto the
 // display is seen against a known background.
@@ -126,10 +125,15 @@ protected:
         m_window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300,
                                    nullptr, nullptr, wc.hInstance, nullptr);
         ASSERT_TRUE(m_window);
-        SetForegroundWindow(m_window);
-        SetCursorPos(300, 250);
+        SetCursorPos(kCursorAt.x, kCursorAt.y);
         SetCursor(wc.hCursor);
-        Pump();
+        UpdateWindow(m_window);
+        // A window that an earlier test started may take the front back while it goes.
+        ASSERT_TRUE(PumpUntil([this] {
+            if (GetForegroundWindow() != m_window)
+                SetForegroundWindow(m_window);
+            return IsReady();
+        })) << "The window did not come to the front, painted, with a cursor over it.";
     }
     void TearDown() override
     {
@@ -138,10 +142,14 @@ protected:
         DeleteObject(m_background);
     }
 
-    static void Pump()
+    // The system reports the cursor of the foreground window's thread: ready when that is
+    // this window, showing a cursor, and the window is painted where the cursor goes.
+    bool IsReady() const
     {
-        UpdateWindow(GetDesktopWindow());
-        PumpFor(200);
+        CURSORINFO cursor = {sizeof(cursor)};
+        const RECT around = {kCursorAt.x - 64, kCursorAt.y - 64, kCursorAt.x + 64, kCursorAt.y + 64};
+        return GetForegroundWindow() == m_window && GetCursorInfo(&cursor) && (cursor.flags & CURSOR_SHOWING) &&
+               cursor.hCursor && CountOtherPixels(around) == 0;
     }
 
     // How many pixels of rect on the screen differ from the background colour. The
@@ -174,7 +182,7 @@ TEST_F(CursorFixture, DrawsTheCursorAndRestoresTheScreen)
 {
     POINT at;
     GetCursorPos(&at);
-    ASSERT_EQ(300, at.x);
+    ASSERT_EQ(kCursorAt.x, at.x);
     CMemoryDC snapshot;
     RECT drawn = DrawMouseCursor(&snapshot);
     ASSERT_FALSE(IsRectEmpty(&drawn));

@@ -1,5 +1,4 @@
 #include "cuehook/tests/CuehookTestSupport.h"
-#include "testing/TestInput.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -48,8 +47,8 @@ void TapKey(WORD virtualKey, const MessageSeen& seen)
 void ClickAt(POINT screen)
 {
     SetCursorPos(screen.x, screen.y);
-    // The display reports the new pointer position as a move of its own.
-    PumpFor(20);
+    // The display reports the new pointer position as a move of its own: it goes first.
+    EXPECT_TRUE(InputSettled()) << "The cursor's move did not pass the hooks.";
     INPUT input{};
     input.type = INPUT_MOUSE;
     for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
@@ -119,9 +118,14 @@ CTestWindow::~CTestWindow()
 
 void CTestWindow::Activate()
 {
-    SetForegroundWindow(m_window);
-    SetFocus(m_edit);
-    PumpFor(50);
+    // The display may hand the focus to a window of an earlier test after this one took it.
+    EXPECT_TRUE(PumpUntil([this] {
+        if (GetForegroundWindow() != m_window)
+            SetForegroundWindow(m_window);
+        if (GetFocus() != m_edit)
+            SetFocus(m_edit);
+        return GetForegroundWindow() == m_window && GetFocus() == m_edit;
+    })) << "The test window did not come to the front.";
 }
 
 CString CTestWindow::GetText() const

@@ -3,6 +3,7 @@
 // a foreground test window with an edit control, temporary and golden files.
 #include "framework/CString.h"
 #include "testing/TestFiles.h"
+#include "testing/TestInput.h"
 #include "testing/TestPump.h"
 #include <functional>
 #include <vector>

@@ -204,7 +204,7 @@ TEST_F(HookSlotTest, TheCbtHookReportsWindowEventsToItsWindow)
     ASSERT_EQ(S_OK, HkInstallCBT(window.GetWindow(), 0, kHookNotifyWindow, &m_error)) << m_error.ToAnsi();
     HWND created = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(created);
-    PumpFor(50);
+    PumpUntil([&reports] { return reports.Contains(HCBT_CREATEWND) && reports.Contains(HCBT_DESTROYWND); });
     EXPECT_EQ(S_OK, HkUninstallCBT());
     EXPECT_TRUE(reports.Contains(HCBT_CREATEWND));
     EXPECT_TRUE(reports.Contains(HCBT_DESTROYWND));

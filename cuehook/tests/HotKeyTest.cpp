@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         SetFocus(m_window.GetWindow());
-        PumpFor(20);
+        ASSERT_TRUE(PumpUntil([this] { return GetFocus() == m_window.GetWindow(); }));
     }
 
     void TearDown() override

@@ -51,7 +51,7 @@ TEST(LowLevelRecorder, RecordsInputInTheJournalFormThatPlaysBack)
     for (const EVENTMSG& event : g_dispatched)
     {
         injector.Inject(event);
-        PumpFor(10);
+        EXPECT_TRUE(InputSettled());
     }
     EXPECT_EQ(L"qw", window.GetText());
 }

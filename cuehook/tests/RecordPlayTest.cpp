@@ -224,6 +224,28 @@ TEST_F(RecordPlayTest, PlaybackTypesTheRecordedSessionWithItsTiming)
     }
 }
 
+TEST_F(RecordPlayTest, EventsRecordedAtOneInstantPlayTogether)
+{
+    // The alphabet twice: more events than one turn of the driver plays.
+    std::vector<EVENTMSG> burst;
+    for (int round = 0; round < 2; ++round)
+        for (UINT letter = 'A'; letter <= 'Z'; ++letter)
+            for (UINT message : {WM_KEYDOWN, WM_KEYUP})
+                burst.push_back(MakeEvent(message, letter, 0, 1000));
+    WriteTraining(burst);
+
+    std::vector<DWORD> played;
+    Play(0, [&played, this](const MSG& message) {
+        if (message.message == WM_KEYDOWN && message.hwnd == m_window.GetEdit())
+            played.push_back(message.time);
+    });
+    EXPECT_EQ(L"abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz", m_window.GetText());
+    ASSERT_EQ(52u, played.size());
+    // One event a timer tick (USER_TIMER_MINIMUM at the least) would spread the keys over
+    // twice this at the least: two events a key.
+    EXPECT_LT(played.back() - played.front(), (played.size() - 1) * USER_TIMER_MINIMUM);
+}
+
 TEST_F(RecordPlayTest, RepeatsPlayTheSessionAgain)
 {
     RecordTyping({'A', 'B'}, 20);
@@ -243,7 +265,7 @@ TEST_F(RecordPlayTest, EndlessPlaybackRunsUntilStopped)
     EXPECT_TRUE(PumpUntil([this] { return m_window.GetText().GetLength() >= 6; }, 20000));
     HkStopPlayer(false);
     EXPECT_EQ(S_OK, HkUninstallPlayer());
-    PumpFor(50); // keys already on their way
+    EXPECT_TRUE(InputSettled()); // keys already on their way
     const CString stopped = m_window.GetText();
     PumpFor(300);
     EXPECT_EQ(stopped, m_window.GetText());

@@ -2,6 +2,7 @@
 // Test support for the job runner: VellRunJobs.exe started as its own process with a job
 // line, its exit code and the event-log entries it added.
 #include "common/CEventLog.h"
+#include "testing/TestProcess.h"
 #include "testing/TestPump.h"
 #include "testing/TestRoot.h"
 
@@ -39,10 +40,8 @@ inline JobRun RunJob(const CString& arguments, const std::function<void()>& whil
 {
     JobRun run;
     const int before = JobEntries().GetSize();
-    std::wstring commandLine = (L"\"" + TestProgramFolder() + L"\\VellRunJobs.exe\" " + arguments).GetString();
-    STARTUPINFOW startup = {sizeof(startup)};
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!StartTestProcess((L"\"" + TestProgramFolder() + L"\\VellRunJobs.exe\" " + arguments).GetString(), process))
         return run;
     const bool ended = PumpUntil(
         [&] {

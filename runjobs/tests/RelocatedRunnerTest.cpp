@@ -1,6 +1,7 @@
 // The job runner installed where users put programs: a copy of VellRunJobs.exe and the
 // libraries beside it in a folder whose path has a folder beginning with a dot and
 // blanks, writing its capture below its own folder.
+#include "testing/TestProcess.h"
 #include "testing/TestRoot.h"
 
 #include <gtest/gtest.h>
@@ -32,12 +33,9 @@ bool CopyRunner(const CString& folder)
 // STILL_ACTIVE when it could not start or did not end in time.
 DWORD RunProgram(const CString& program, const CString& arguments)
 {
-    std::wstring commandLine = (L"\"" + program + L"\" " + arguments).GetString();
-    STARTUPINFOW startup = {sizeof(startup)};
     PROCESS_INFORMATION process = {};
-    CString folder = program.Left(program.ReverseFind(L'\\'));
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
-                        &process))
+    const CString folder = program.Left(program.ReverseFind(L'\\'));
+    if (!StartTestProcess((L"\"" + program + L"\" " + arguments).GetString(), process, folder))
         return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
     if (WaitForSingleObject(process.hProcess, kJobTimeoutMs) != WAIT_OBJECT_0)

@@ -1,13 +1,12 @@
 #include "screensaver/tests/SaverRunSupport.h"
+#include "testing/TestProcess.h"
 
 namespace saver_test
 {
 SaverProcess::SaverProcess(const CString& arguments, const CString& folder)
 {
     std::wstring line = (L"\"" + folder + L"\\VellScreenSaver.scr\" " + arguments).GetString();
-    STARTUPINFOW startup = {sizeof(startup)};
-    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
-        m_process = {};
+    StartTestProcess(line, m_process);
     m_started = GetTickCount();
 }
 
