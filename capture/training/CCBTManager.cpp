@@ -377,7 +377,10 @@ bool CCBTManager::LaunchTrainingApplication(const InfoCBTPlaying& record, CStrin
         startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESIZE | STARTF_USEPOSITION;
         startup.wShowWindow = SW_SHOWMAXIMIZED;
     }
-    if (!LaunchApplication(&startup, LaunchCommandLine(record), error))
+    // The delay counts from the moment the application waits for input: a slow start must
+    // not eat it up before the window to be placed exists.
+    const DWORD readyLimitMs = 30000;
+    if (!LaunchApplication(&startup, LaunchCommandLine(record), error, readyLimitMs))
         return false;
     if (record.PlayDelayTime > 0)
         Sleep(static_cast<DWORD>(record.PlayDelayTime) * 1000);
