@@ -5,11 +5,10 @@
 
 class CMemoryDC;
 
-// Starts commandLine as a new process. startup may be null (a zeroed one is used). With
-// readyLimitMs, waits up to that long for the process to finish starting and wait for
-// input (its window is up then); otherwise does not wait. False with a message text when
-// the process cannot start.
-bool LaunchApplication(STARTUPINFOW* startup, const CString& commandLine, CString& error, DWORD readyLimitMs = 0);
+// Starts commandLine as a new process and does not wait for it. startup may be null
+// (a zeroed one is used); processId, when given, receives the new process's id. False
+// with a message text when the process cannot start.
+bool LaunchApplication(STARTUPINFOW* startup, const CString& commandLine, CString& error, DWORD* processId = nullptr);
 
 // The system's message text for the calling thread's last error; empty when none.
 CString GetLastErrorText();

@@ -94,9 +94,7 @@ CTargetProcess::CTargetProcess()
 {
     if (!StartTestChild(kTargetSwitch, L"", m_process))
         return;
-    // A new Wine process may take far longer than a message to come up on a busy machine.
-    const DWORD startGiveUpMs = 60000;
-    if (PumpUntil([&] { return (m_window = FindTargetOf(m_process.dwProcessId)) != nullptr; }, startGiveUpMs))
+    if (PumpUntil([&] { return (m_window = FindTargetOf(m_process.dwProcessId)) != nullptr; }, kProcessStartGiveUpMs))
         m_inFront = PumpUntil([&] { return GetForegroundWindow() == m_window; });
 }
 

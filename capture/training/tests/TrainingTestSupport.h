@@ -12,6 +12,9 @@
 #include <thread>
 #include <vector>
 
+// A new Wine process may take far longer than a message to come up on a busy machine.
+const DWORD kProcessStartGiveUpMs = 60000;
+
 // Where target windows are placed on the screen.
 const POINT kTargetOrigin = {120, 140};
 const SIZE kTargetSize = {360, 220};
