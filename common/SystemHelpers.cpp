@@ -12,7 +12,7 @@ bool IsClassRegistered(const CString& name)
 }
 } // namespace
 
-bool LaunchApplication(STARTUPINFOW* startup, const CString& commandLine, CString& error)
+bool LaunchApplication(STARTUPINFOW* startup, const CString& commandLine, CString& error, DWORD* processId)
 {
     STARTUPINFOW defaultStartup = {sizeof(defaultStartup)};
     // CreateProcessW may write into the command line, so it gets a copy of its own.
@@ -26,6 +26,8 @@ bool LaunchApplication(STARTUPINFOW* startup, const CString& commandLine, CStrin
                      commandLine.GetString(), static_cast<int>(GetLastError()));
         return false;
     }
+    if (processId)
+        *processId = process.dwProcessId;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;

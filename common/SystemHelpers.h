@@ -6,8 +6,9 @@
 class CMemoryDC;
 
 // Starts commandLine as a new process and does not wait for it. startup may be null
-// (a zeroed one is used). False with a message text when the process cannot start.
-bool LaunchApplication(STARTUPINFOW* startup, const CString& commandLine, CString& error);
+// (a zeroed one is used); processId, when given, receives the new process's id. False
+// with a message text when the process cannot start.
+bool LaunchApplication(STARTUPINFOW* startup, const CString& commandLine, CString& error, DWORD* processId = nullptr);
 
 // The system's message text for the calling thread's last error; empty when none.
 CString GetLastErrorText();

@@ -74,15 +74,10 @@ SeenPicture DescribeDib(HGLOBAL dib)
     return seen;
 }
 
+// Another process may hold the clipboard a while.
 bool OpenClipboardPatiently()
 {
-    for (int attempt = 0; attempt < 100; ++attempt)
-    {
-        if (OpenClipboard(nullptr))
-            return true;
-        Sleep(20);
-    }
-    return false;
+    return PumpUntil([] { return OpenClipboard(nullptr) != FALSE; });
 }
 
 // Report: the first format offered (the one set; formats the system makes from it

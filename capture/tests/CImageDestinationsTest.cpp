@@ -10,6 +10,7 @@
 #include "standins/fax/CFaxServiceConfig.h"
 #include "standins/icq/IcqApi.h"
 #include "testing/ClosedPort.h"
+#include "testing/TestPump.h"
 #include "testing/TestRoot.h"
 
 #include "common/CDibToolkit.h"
@@ -75,12 +76,10 @@ CString BadLoginReply(int port, const CString& user)
     return session.GetErrorText();
 }
 
-// True once the file exists, within 30 seconds.
+// True once the file exists, within 30 seconds (a program that a loaded machine starts slowly).
 bool WaitForFile(const CString& path)
 {
-    for (int round = 0; round < 600 && !Exists(path); ++round)
-        Sleep(50);
-    return Exists(path);
+    return PumpUntil([&] { return Exists(path); }, 30000);
 }
 
 void EmptyTheClipboard()

@@ -4,6 +4,7 @@
 #include "capture/tests/CaptureTestSupport.h"
 #include "capture/tests/FolderRemoval.h"
 #include "common/PathHelpers.h"
+#include "testing/TestPump.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -61,8 +62,7 @@ protected:
     // them; the record is removed for the next run.
     std::vector<CString> RecordedArguments()
     {
-        for (int round = 0; round < 600 && !Exists(m_record); ++round)
-            Sleep(50);
+        PumpUntil([this] { return Exists(m_record); }, 30000);
         std::string bytes = ReadBytes(m_record);
         DeleteFileW(m_record);
         std::vector<CString> arguments;

@@ -3,6 +3,7 @@
 // each new PDF into VELL_PDF_PAGES_WIN; the tests read those pages.
 #include "capture/destinations/CImagePrinter.h"
 #include "capture/tests/CaptureTestSupport.h"
+#include "testing/TestPump.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -122,31 +123,30 @@ public:
     // takes longer than a minute.
     bool WaitForMarker(std::vector<PrintedPage>& printed)
     {
-        for (int round = 0; round < 300; ++round)
-        {
-            std::vector<PrintedPage> pages;
-            bool complete = true, marked = false;
-            for (const CString& name : NewPdfs())
-            {
-                PrintedPage page;
-                if (!ReadPage(name, page))
-                    complete = false;
-                else if (ColourNear(kMarker, page.colour, kColourTolerance))
-                    marked = true;
-                else
-                    pages.push_back(page);
-            }
-            if (marked && complete)
-            {
-                printed = pages;
-                return true;
-            }
-            Sleep(200);
-        }
-        return false;
+        return PumpUntil([&] { return MarkerCame(printed); }, 60000);
     }
 
 private:
+    // The pages of the new PDFs but the marker's, once the marker's is there and all are rendered.
+    bool MarkerCame(std::vector<PrintedPage>& printed) const
+    {
+        std::vector<PrintedPage> pages;
+        bool complete = true, marked = false;
+        for (const CString& name : NewPdfs())
+        {
+            PrintedPage page;
+            if (!ReadPage(name, page))
+                complete = false;
+            else if (ColourNear(kMarker, page.colour, kColourTolerance))
+                marked = true;
+            else
+                pages.push_back(page);
+        }
+        if (marked && complete)
+            printed = pages;
+        return marked && complete;
+    }
+
     std::vector<CString> NewPdfs() const
     {
         std::vector<CString> names;

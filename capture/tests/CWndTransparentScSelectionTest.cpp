@@ -48,8 +48,7 @@ protected:
         m_edit = CreateWindowExW(0, L"EDIT", L"old text", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
         ShowWindow(m_show, SW_HIDE);
         ShowWindow(m_restore, SW_SHOWMINNOACTIVE);
-        PumpFor(50);
-        ASSERT_TRUE(IsIconic(m_restore));
+        ASSERT_TRUE(PumpUntil([this] { return IsIconic(m_restore) != FALSE; }));
     }
     void TearDown() override { DestroyWindow(m_edit); }
 
@@ -59,7 +58,8 @@ protected:
     {
         auto selection = std::make_unique<CWndTransparentScSelection>(type);
         EXPECT_TRUE(selection->Create(m_restore, m_show, m_edit, true, true));
-        PumpFor(100);
+        // Input goes to it once it is the active window in front.
+        EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == *selection; }));
         return selection;
     }
 

@@ -76,7 +76,8 @@ void CRecordingWindow::Activate()
 {
     SetForegroundWindow(*this);
     SetFocus(*this);
-    PumpFor(50);
+    EXPECT_TRUE(PumpUntil([this] { return GetForegroundWindow() == *this && GetFocus() == *this; }))
+        << "The recording window did not come to the front.";
 }
 
 void CRecordingWindow::Clear()

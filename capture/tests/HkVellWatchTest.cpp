@@ -126,8 +126,7 @@ TEST_F(HkVellWatchTest, MouseEventsGoToTheNotifyWindowByTheSelectionState)
     for (const Case& c : cases)
     {
         // The move back reaches the hooks too: it is let pass before the case begins.
-        SetCursorPos(kInsideTarget.x, kInsideTarget.y);
-        PumpFor(30);
+        SendMoveTo(kInsideTarget);
         for (int type : c.selectionTypes)
             m_library.HkVellSetSelectionType(static_cast<EnumScreenCaptureType>(type));
         if (!c.notifying)

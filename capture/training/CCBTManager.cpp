@@ -50,6 +50,24 @@ CString LaunchCommandLine(const InfoCBTPlaying& record)
         line += L" \"" + record.PlayCmdLine + L"\"";
     return line;
 }
+
+// The window in front once it is the launched process's: a start slower than the delay
+// brings it later. After the limit (a program that shows its window through another
+// process), whatever window is in front.
+HWND LaunchedWindowInFront(DWORD processId)
+{
+    const ULONGLONG limitMs = 30000;
+    const DWORD pollMs = 50;
+    const ULONGLONG end = GetTickCount64() + limitMs;
+    for (;;)
+    {
+        HWND front = GetForegroundWindow();
+        DWORD owner = 0;
+        if ((front && GetWindowThreadProcessId(front, &owner) && owner == processId) || GetTickCount64() >= end)
+            return front;
+        Sleep(pollMs);
+    }
+}
 } // namespace
 
 CCBTManager::CCBTManager(ICaptureDialogs* dialogs, Mode mode) : m_dialogs(dialogs), m_mode(mode)
@@ -377,11 +395,12 @@ bool CCBTManager::LaunchTrainingApplication(const InfoCBTPlaying& record, CStrin
         startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESIZE | STARTF_USEPOSITION;
         startup.wShowWindow = SW_SHOWMAXIMIZED;
     }
-    if (!LaunchApplication(&startup, LaunchCommandLine(record), error))
+    DWORD processId = 0;
+    if (!LaunchApplication(&startup, LaunchCommandLine(record), error, &processId))
         return false;
     if (record.PlayDelayTime > 0)
         Sleep(static_cast<DWORD>(record.PlayDelayTime) * 1000);
-    HWND front = maximized ? nullptr : GetForegroundWindow();
+    HWND front = maximized ? nullptr : LaunchedWindowInFront(processId);
     if (front)
         SetWindowPos(front, nullptr, record.PlayWndLeft, record.PlayWndTop, record.PlayWndWidth, record.PlayWndHeight,
                      SWP_SHOWWINDOW | SWP_NOZORDER);

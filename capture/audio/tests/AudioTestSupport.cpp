@@ -79,25 +79,28 @@ ToneMeasure MeasureTone(const WaveFile& wave, double lastSeconds)
     const size_t count = wave.data.size() / 2;
     const size_t rate = wave.format.nSamplesPerSec;
     const size_t wanted = static_cast<size_t>(lastSeconds * rate);
-    const size_t window = rate / 10;
-    if (wave.format.wBitsPerSample != 16 || wave.format.nChannels != 1 || count < wanted || wanted < window)
+    if (wave.format.wBitsPerSample != 16 || wave.format.nChannels != 1 || count < wanted || wanted < 2)
         return tone;
     const short* samples = reinterpret_cast<const short*>(wave.data.data()) + (count - wanted);
-    // The pitch of every 100 ms; their median stands a short dropout of the sound server.
-    std::vector<double> pitches;
-    for (size_t first = 0; first + window <= wanted; first += window)
+    // The pitch from the median time between rising zero crossings (placed between the
+    // samples): a dropout of the sound server, a gap or a burst, stretches only the few
+    // periods it falls into.
+    std::vector<double> periods;
+    double lastCrossing = -1;
+    for (size_t n = 1; n < wanted; ++n)
     {
-        int rising = 0;
-        for (size_t n = first; n < first + window; ++n)
-        {
-            tone.peak = (std::max)(tone.peak, std::abs(static_cast<int>(samples[n])));
-            if (n > first && samples[n - 1] < 0 && samples[n] >= 0)
-                ++rising;
-        }
-        pitches.push_back(rising * 10.0);
+        tone.peak = (std::max)(tone.peak, std::abs(static_cast<int>(samples[n])));
+        if (samples[n - 1] >= 0 || samples[n] < 0)
+            continue;
+        const double crossing = n - 1 + samples[n - 1] / static_cast<double>(samples[n - 1] - samples[n]);
+        if (lastCrossing >= 0)
+            periods.push_back(crossing - lastCrossing);
+        lastCrossing = crossing;
     }
-    std::sort(pitches.begin(), pitches.end());
-    tone.frequency = pitches[pitches.size() / 2];
+    if (periods.empty())
+        return tone;
+    std::nth_element(periods.begin(), periods.begin() + periods.size() / 2, periods.end());
+    tone.frequency = rate / periods[periods.size() / 2];
     return tone;
 }
 

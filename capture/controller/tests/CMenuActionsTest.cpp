@@ -94,7 +94,7 @@ TEST_F(MenuActionsTest, ChosenActionGoesToTheMainWindow)
             RECT item = {};
             if (GetMenuItemRect(nullptr, shown, 1, &item))
                 ClickAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-            WaitUntil([&] { return !IsWindowVisible(menuWindow); }, 2000);
+            PumpUntil([&] { return !IsWindowVisible(menuWindow); }, 2000);
         }
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(host, WM_CANCELMODE, 0, 0, SMTO_BLOCK, 2000, &ignored);

@@ -11,24 +11,11 @@
 
 namespace controller_test
 {
-// Polls (on the input thread) until done() holds; false after the limit.
-inline bool WaitUntil(const std::function<bool()>& done, DWORD limitMs = kTestGiveUpMs)
-{
-    const DWORD start = GetTickCount();
-    while (!done())
-    {
-        if (GetTickCount() - start > limitMs)
-            return false;
-        Sleep(10);
-    }
-    return true;
-}
-
-// The visible window of the class, waited for; null when none came.
+// The visible window of the class, waited for (on the input thread); null when none came.
 inline HWND WaitForVisibleWindow(const wchar_t* className)
 {
     HWND window = nullptr;
-    WaitUntil([&] {
+    PumpUntil([&] {
         window = FindWindowW(className, nullptr);
         return window && IsWindowVisible(window);
     });

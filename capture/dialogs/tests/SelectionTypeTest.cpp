@@ -124,7 +124,7 @@ TEST_F(SelectionTypeTest, UseMouseWritesTheMarkedRectangle)
     ClickButton(*m_dialog, IDC_SEL_USE_MOUSE);
     CWndTransparentScSelection* overlay = m_dialog->GetOverlay();
     ASSERT_NE(nullptr, overlay);
-    PumpFor(100);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == *overlay; }));
     InputScript script({MoveTo(150, 120), Mouse(MOUSEEVENTF_LEFTDOWN), MoveTo(250, 200), MoveTo(400, 300),
                         Mouse(MOUSEEVENTF_LEFTUP)});
     ASSERT_TRUE(script.Play(10000));

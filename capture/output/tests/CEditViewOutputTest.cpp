@@ -6,6 +6,7 @@
 #include "framework/AppMainWnd.h"
 #include "framework/AppWindowText.h"
 #include "testing/TestClipboard.h"
+#include "testing/TestInput.h"
 #include "testing/TestPump.h"
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
@@ -82,7 +83,7 @@ protected:
     CEditViewOutput view;
 };
 
-void Key(WORD key, bool up)
+INPUT KeyInput(WORD key, bool up)
 {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
@@ -90,10 +91,17 @@ void Key(WORD key, bool up)
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     if (key == VK_INSERT || key == VK_DELETE || (key >= VK_PRIOR && key <= VK_DOWN))
         input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    SendInput(1, &input, sizeof(input));
+    return input;
 }
 
-// Presses and releases the key, with Ctrl held when asked, and lets it arrive.
+// Sends the key's event and lets this thread's windows handle it, so that the key state
+// the next one meets is up to date.
+void Key(WORD key, bool up)
+{
+    EXPECT_TRUE(SendInputSettled(KeyInput(key, up))) << "The key did not arrive.";
+}
+
+// Presses and releases the key, with Ctrl held when asked.
 void Press(WORD key, bool ctrl = false)
 {
     if (ctrl)
@@ -102,7 +110,6 @@ void Press(WORD key, bool ctrl = false)
     Key(key, true);
     if (ctrl)
         Key(VK_CONTROL, true);
-    PumpFor(60);
 }
 } // namespace
 
@@ -233,16 +240,11 @@ TEST_F(OutputFixture, ARightClickFocusesTheViewAndSendsTheMenusCommandToTheMainW
     // The menu runs its own loop on this thread: its key comes from another one.
     bool menuSeen = false;
     std::thread chooser([&] {
-        const ULONGLONG end = GetTickCount64() + kTestGiveUpMs;
-        while (!VisibleMenu())
-        {
-            if (GetTickCount64() > end)
-                return;
-            Sleep(20);
-        }
+        if (!PumpUntil(VisibleMenu))
+            return;
         menuSeen = true;
-        Key('A', false); // "Select &All"
-        Key('A', true);
+        INPUT keys[2] = {KeyInput('A', false), KeyInput('A', true)}; // "Select &All"
+        SendInput(2, keys, sizeof(INPUT));
     });
     INPUT click[2] = {};
     click[0].type = click[1].type = INPUT_MOUSE;

@@ -333,8 +333,13 @@ TEST_F(CCBTManagerTest, LaunchStartsPlacesOrMaximisesTheApplication)
     CTargetProcess front; // the window in front, which must stay where it is
     ASSERT_TRUE(front.IsReady());
     ASSERT_TRUE(CCBTManager::LaunchTrainingApplication(maximised, error)) << error.ToAnsi();
-    window = FindWindowW(kLaunchedClass, nullptr);
-    ASSERT_TRUE(window);
+    // Nothing is placed, so the launch does not wait for the window: the test does.
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            window = FindWindowW(kLaunchedClass, nullptr);
+            return window && IsWindowVisible(window);
+        },
+        kProcessStartGiveUpMs));
     EXPECT_TRUE(IsZoomed(window));
     GetWindowRect(front.Window(), &rect);
     const RECT unmoved = {kTargetOrigin.x, kTargetOrigin.y, kTargetOrigin.x + kTargetSize.cx,

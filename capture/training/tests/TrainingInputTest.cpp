@@ -49,6 +49,7 @@ protected:
         if (byDuration)
             manager.GetRecording().RecDuration = 4;
         CInputScript script;
+        script.AwaitRecording();
         TypeAndClick(script, target);
         if (!byDuration)
             script.CtrlBreak();
@@ -107,7 +108,7 @@ TEST_F(TrainingInputTest, HotKeysStartRecordAndPlayAndAreRecordedWhileRecording)
     auto hotKey = [&] { script.Key(VK_CONTROL, false).Key(VK_SHIFT, false).Tap(VK_F9).Key(VK_SHIFT, true).Key(VK_CONTROL, true); };
     script.Click(target.EditPoint());
     hotKey();                                       // starts Record
-    script.Pause(300).Tap('A');
+    script.AwaitRecording().Tap('A');
     hotKey();                                       // recorded, no command
     script.CtrlBreak();
     script.Start();
@@ -125,7 +126,7 @@ TEST_F(TrainingInputTest, HotKeysStartRecordAndPlayAndAreRecordedWhileRecording)
     manager.SetRecordFlag(false);
     CInputScript again;
     again.Key(VK_CONTROL, false).Key(VK_SHIFT, false).Tap(VK_F9).Key(VK_SHIFT, true).Key(VK_CONTROL, true);
-    again.Start(0);
+    again.Start();
     ASSERT_TRUE(PumpUntil([&] { return main.Runs().size() == 2; }));
     EXPECT_EQ(kHotKeyPlayCommand, main.Runs()[1].command);
     EXPECT_EQ(2, main.Runs()[1].result) << main.Runs()[1].error.ToAnsi();
@@ -149,8 +150,8 @@ TEST_F(TrainingInputTest, TheSoundTrackIsRecordedBesideTheFileAndPlayedWithIt)
     recording.RecInputPinName = L"Microphone";
     recording.RecDuration = 4;
     CInputScript script;
-    script.Tap(VK_F13).Tap(VK_F14);
-    script.Start(1500); // after the sound track's start, which a loaded machine slows
+    script.AwaitRecording().Tap(VK_F13).Tap(VK_F14);
+    script.Start();
     CString error;
     ASSERT_EQ(2, manager.Record(error)) << error.ToAnsi();
     EXPECT_EQ(1, mainWindow.Count(115)) << "the sound track started recording";

@@ -12,7 +12,6 @@ namespace
 const wchar_t kTargetSwitch[] = L"--training-target";
 const wchar_t kTargetClass[] = L"VellTrainingTarget";
 const int kEditHeight = 28;
-const DWORD kStepPauseMs = 40;
 
 LRESULT CALLBACK TargetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -95,10 +94,8 @@ CTargetProcess::CTargetProcess()
 {
     if (!StartTestChild(kTargetSwitch, L"", m_process))
         return;
-    // A new Wine process may take far longer than a message to come up on a busy machine.
-    const DWORD startGiveUpMs = 60000;
-    PumpUntil([&] { return (m_window = FindTargetOf(m_process.dwProcessId)) != nullptr; }, startGiveUpMs);
-    PumpFor(200); // the window comes to the front
+    if (PumpUntil([&] { return (m_window = FindTargetOf(m_process.dwProcessId)) != nullptr; }, kProcessStartGiveUpMs))
+        m_inFront = PumpUntil([&] { return GetForegroundWindow() == m_window; });
 }
 
 CTargetProcess::~CTargetProcess()
@@ -133,28 +130,51 @@ POINT CTargetProcess::AreaPoint(int dx, int dy) const
     return {kTargetOrigin.x + dx, kTargetOrigin.y + kEditHeight + dy};
 }
 
+CInputScript::CInputScript()
+    : m_hookThread(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
+                                   nullptr))
+{
+}
+
+CInputScript::~CInputScript()
+{
+    if (m_thread.joinable())
+    {
+        // The sender's round trips need this thread's messages dispatched.
+        PumpUntil([this] { return m_done.load(); });
+        m_thread.join();
+        EXPECT_FALSE(m_failed.load()) << "The input script gave up waiting for the hook thread.";
+    }
+    DestroyWindow(m_hookThread);
+}
+
+bool CInputScript::Settle() const
+{
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(m_hookThread, WM_NULL, 0, 0, SMTO_NORMAL, kTestGiveUpMs, &ignored) != 0;
+}
+
 CInputScript& CInputScript::Click(POINT screen)
 {
-    m_steps.push_back([screen] {
+    m_steps.push_back([this, screen] {
+        // The cursor's move passes the hooks before the buttons, which take its position.
         SetCursorPos(screen.x, screen.y);
-        Sleep(kStepPauseMs);
         INPUT buttons[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
-        SendInput(1, &buttons[0], sizeof(INPUT));
-        Sleep(kStepPauseMs);
-        SendInput(1, &buttons[1], sizeof(INPUT));
+        return Settle() && SendInput(1, &buttons[0], sizeof(INPUT)) && Settle() &&
+               SendInput(1, &buttons[1], sizeof(INPUT)) && Settle();
     });
     return *this;
 }
 
 CInputScript& CInputScript::Key(WORD virtualKey, bool up)
 {
-    m_steps.push_back([virtualKey, up] {
+    m_steps.push_back([this, virtualKey, up] {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
         input.ki.wVk = virtualKey;
         input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
         input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        SendInput(1, &input, sizeof input);
+        return SendInput(1, &input, sizeof input) && Settle();
     });
     return *this;
 }
@@ -169,15 +189,17 @@ CInputScript& CInputScript::Shifted(WORD virtualKey)
     return Key(VK_SHIFT, false).Tap(virtualKey).Key(VK_SHIFT, true);
 }
 
-CInputScript& CInputScript::Pause(DWORD ms)
-{
-    m_steps.push_back([ms] { Sleep(ms); });
-    return *this;
-}
-
 CInputScript& CInputScript::CtrlBreak()
 {
     return Key(VK_CONTROL, false).Tap(VK_CANCEL).Key(VK_CONTROL, true);
+}
+
+CInputScript& CInputScript::AwaitRecording()
+{
+    m_steps.push_back([this] {
+        return PumpUntil([] { return HkIsRecording(); }) && Settle();
+    });
+    return *this;
 }
 
 void CInputScript::Start(DWORD delayMs)
@@ -185,17 +207,13 @@ void CInputScript::Start(DWORD delayMs)
     m_thread = std::thread([this, delayMs] {
         Sleep(delayMs);
         for (const auto& step : m_steps)
-        {
-            step();
-            Sleep(kStepPauseMs);
-        }
+            if (!step())
+            {
+                m_failed = true;
+                break;
+            }
+        m_done = true;
     });
-}
-
-CInputScript::~CInputScript()
-{
-    if (m_thread.joinable())
-        m_thread.join();
 }
 
 std::vector<EVENTMSG> LoadTrainingEvents(const CString& path)

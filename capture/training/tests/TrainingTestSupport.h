@@ -6,10 +6,14 @@
 #include "capture/training/CCBTManager.h"
 #include "testing/TestFolder.h"
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
+
+// A new Wine process may take far longer than a message to come up on a busy machine.
+const DWORD kProcessStartGiveUpMs = 60000;
 
 // Where target windows are placed on the screen.
 const POINT kTargetOrigin = {120, 140};
@@ -25,7 +29,8 @@ public:
     CTargetProcess(const CTargetProcess&) = delete;
     CTargetProcess& operator=(const CTargetProcess&) = delete;
 
-    bool IsReady() const { return m_window != nullptr; }
+    // The window is up and in front.
+    bool IsReady() const { return m_window != nullptr && m_inFront; }
     HWND Window() const { return m_window; }
     // The edit's text and the clicks logged ("x,y;" each), read across the processes.
     CString Text() const;
@@ -37,26 +42,43 @@ public:
 private:
     PROCESS_INFORMATION m_process{};
     HWND m_window = nullptr;
+    bool m_inFront = false;
 };
 
-// Sends input from a thread of its own, a short pause after each event, so that the
-// thread running the hooks (this one, inside the manager's loop) takes it meanwhile.
+// Sends input from a thread of its own while the thread that built the script (the one
+// running the hooks, inside the manager's loop) takes it. After each event the sender waits
+// for a round trip to a window of the hook thread: the hooks' calls for the event were sent
+// to that thread before it, so by then the hooks have taken the event.
 class CInputScript
 {
 public:
+    CInputScript();
+    ~CInputScript();
+    CInputScript(const CInputScript&) = delete;
+    CInputScript& operator=(const CInputScript&) = delete;
+
     CInputScript& Click(POINT screen);
     CInputScript& Key(WORD virtualKey, bool up);
     CInputScript& Tap(WORD virtualKey);
     // Shift + the key.
     CInputScript& Shifted(WORD virtualKey);
-    CInputScript& Pause(DWORD ms);
     CInputScript& CtrlBreak();
-    // Starts sending after delayMs; joined with the object.
-    void Start(DWORD delayMs = 300);
-    ~CInputScript();
+    // Waits until a recording runs and the hook thread is back in its loop: the start has
+    // turned the hot keys off, and the recording takes input.
+    CInputScript& AwaitRecording();
+    // Starts sending, after delayMs when the hooks run in another process, which no round
+    // trip of this process shows ready; the destructor pumps this thread until the script has
+    // run, and reports a wait that gave up.
+    void Start(DWORD delayMs = 0);
 
 private:
-    std::vector<std::function<void()>> m_steps;
+    // Waits for the round trip to the hook thread; false when it never came.
+    bool Settle() const;
+
+    HWND m_hookThread = nullptr;
+    std::vector<std::function<bool()>> m_steps;
+    std::atomic<bool> m_done{false};
+    std::atomic<bool> m_failed{false};
     std::thread m_thread;
 };
 

@@ -251,7 +251,7 @@ TEST_F(VideoRecorderSettingsTest, ALostCameraOrAnAbortedGraphStopsTheCapture)
     ASSERT_TRUE(recorder->StartCapture());
     InjectEvent(recorder->GetGraph(), EC_DEVICE_LOST, reinterpret_cast<LONG_PTR>(recorder->GetVideoCaptureFilter()), 0);
     ASSERT_TRUE(PumpUntil([&] { return !recorder->IsCapturing(); }));
-    PumpFor(100);
+    PumpUntil([&] { return !m_boxes.boxes.empty(); });
     ASSERT_FALSE(m_boxes.boxes.empty());
     EXPECT_EQ(L"Video device lost.", m_boxes.boxes.back());
 
@@ -259,7 +259,7 @@ TEST_F(VideoRecorderSettingsTest, ALostCameraOrAnAbortedGraphStopsTheCapture)
     ASSERT_TRUE(recorder->StartCapture());
     InjectEvent(recorder->GetGraph(), EC_ERRORABORT, E_OUTOFMEMORY, 0);
     ASSERT_TRUE(PumpUntil([&] { return !recorder->IsCapturing(); }));
-    PumpFor(100);
+    PumpUntil([&] { return !m_boxes.boxes.empty(); });
     ASSERT_FALSE(m_boxes.boxes.empty());
     EXPECT_EQ(L"Failure during the video capture. Error: " + GetHResultText(E_OUTOFMEMORY), m_boxes.boxes.back());
     EXPECT_TRUE(recorder->IsPreviewing());
