@@ -203,8 +203,6 @@ protected:
         ASSERT_EQ(ERROR_SUCCESS,
                   RegSetKeyValueW(HKEY_CURRENT_USER, common, L"OptsOwErrLog", REG_DWORD, &on, sizeof on));
         ASSERT_NO_FATAL_FAILURE(StartProgram());
-        // The program's hooks run on its window thread: input waits until it takes some.
-        ASSERT_EQ(0u, WaitForInputIdle(program.Process(), 15000));
     }
 
     // Holds the right button down beside the main window until the selection has begun,
@@ -252,6 +250,7 @@ TEST_F(CaptureTest, AHeldRightButtonBeginsTheSelectionAndADragWritesTheFile)
 // writes no picture, while the drag after a long enough hold does. The press goes out
 // unsettled, so that only the second lengthens it: however the program's polls fall, they
 // find the button held at most six times, which counts 1000 ms, less than the hold time.
+// Meanwhile no selection may begin.
 TEST_F(CaptureTest, APressShorterThanTheHoldTimeBeginsNothing)
 {
     ASSERT_NO_FATAL_FAILURE(StartForCapture(folder.Path(), InfoScSettings::kMaxHoldTime));
@@ -260,8 +259,9 @@ TEST_F(CaptureTest, APressShorterThanTheHoldTimeBeginsNothing)
     press.type = INPUT_MOUSE;
     press.mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
     SendInput(1, &press, sizeof press);
-    Sleep(1000);
+    const bool selecting = WaitFor([&] { return ShownTip(program.ProcessId(), kSizeLabelPlace) != nullptr; }, 1000);
     ASSERT_NO_FATAL_FAILURE(Press(MOUSEEVENTF_RIGHTUP));
+    ASSERT_FALSE(selecting) << "a press of a second began a selection";
     ASSERT_NO_FATAL_FAILURE(Drag(Beside(0, 0), Beside(100, 60)));
 
     ASSERT_NO_FATAL_FAILURE(HoldRightButtonUntilSelecting());

@@ -1,5 +1,6 @@
 // Real keys and clicks: the output window refuses typed text, F6 moves between the panes.
 #include "app/tests/ProfileFixture.h"
+#include "app/tests/ProgramInput.h"
 
 namespace app_test
 {
@@ -8,37 +9,6 @@ namespace
 const UINT kOutputId = 20000;
 const UINT kSplitterId = 0xE900;
 const UINT kLowerPaneId = 0xE910;
-
-void SendKey(WORD key, bool up)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-    Sleep(30);
-}
-
-void PressKey(WORD key)
-{
-    SendKey(key, false);
-    SendKey(key, true);
-}
-
-void ClickAt(HWND window)
-{
-    RECT r = {};
-    GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    for (DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
-    {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = flags;
-        SendInput(1, &input, sizeof input);
-        Sleep(30);
-    }
-}
 
 class KeyboardTest : public ProfileFixture
 {
@@ -71,17 +41,16 @@ TEST_F(KeyboardTest, OutputRefusesTypingAndF6MovesBetweenThePanes)
     ASSERT_NE(nullptr, splitter);
     HWND upper = GetDlgItem(splitter, kSplitterId);
     HWND lower = GetDlgItem(splitter, kLowerPaneId);
-    ClickAt(output);
+    ASSERT_TRUE(ClickCenterOf(output));
     ASSERT_TRUE(WaitFor([&] { return Focus() == output; }));
 
-    for (WORD key : {WORD('A'), WORD(VK_BACK), WORD(VK_SPACE), WORD(VK_RETURN)})
-        PressKey(key);
-    Sleep(300); // what the keys would have typed has arrived by now
+    // The keys are handled in order, and what a key types comes before the next key: once
+    // F6 has moved the focus, what the keys before it typed has reached the output.
+    ASSERT_TRUE(PressInTurn({'A', VK_BACK, VK_SPACE, VK_RETURN, VK_F6}));
+    EXPECT_TRUE(WaitFor([&] { return FocusWithin(upper); }));
     EXPECT_EQ(0, TextLength(output));
 
-    PressKey(VK_F6);
-    EXPECT_TRUE(WaitFor([&] { return FocusWithin(upper); }));
-    PressKey(VK_F6);
+    ASSERT_TRUE(PressInTurn({VK_F6}));
     EXPECT_TRUE(WaitFor([&] { return FocusWithin(lower); }));
 }
 } // namespace

@@ -57,13 +57,9 @@ CString ProgramPath()
     return TestProgramFolder() + L"\\Vellumor.exe";
 }
 
-bool StartProcess(PROCESS_INFORMATION& process)
+bool StartProcess(KillOnCloseJob& job, PROCESS_INFORMATION& process)
 {
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    CString commandLine = L"\"" + ProgramPath() + L"\"";
-    return CreateProcessW(nullptr, commandLine.GetBuffer(commandLine.GetLength()), nullptr, nullptr, FALSE, 0,
-                          nullptr, TestProgramFolder(), &startup, &process) != FALSE;
+    return job.Start(L"\"" + ProgramPath() + L"\"", TestProgramFolder(), process);
 }
 } // namespace
 
@@ -103,30 +99,39 @@ MainProgram::~MainProgram()
 }
 
 // The first start of a prefix prepares DirectX and the sound devices: it may take long.
+// The program's hooks run on its window thread, so it takes input once that thread waits
+// for some.
 bool MainProgram::Start()
 {
-    if (!StartProcess(m_process))
+    if (!StartProcess(m_job, m_process))
+    {
+        m_errorText = m_job.GetErrorText();
         return false;
-    WaitFor([this] {
-        std::vector<HWND> frames = TopLevelWindows(ProcessId(), [](HWND window) {
-            return IsWindowVisible(window) && GetMenu(window) != nullptr;
-        });
-        m_window = frames.empty() ? nullptr : frames.front();
-        return m_window != nullptr;
-    }, 60000);
-    return m_window != nullptr;
+    }
+    WaitFor(
+        [this] {
+            std::vector<HWND> frames = TopLevelWindows(
+                ProcessId(), [](HWND window) { return IsWindowVisible(window) && GetMenu(window) != nullptr; });
+            m_window = frames.empty() ? nullptr : frames.front();
+            return m_window != nullptr;
+        },
+        kStartLimitMs);
+    if (!m_window)
+        m_errorText = L"The program showed no main window.";
+    else if (WaitForInputIdle(m_process.hProcess, kStartLimitMs) != 0)
+        m_errorText = L"The program's window thread never waited for input.";
+    return m_errorText.IsEmpty();
 }
 
 int MainProgram::StartSecondInstance()
 {
+    KillOnCloseJob job;
     PROCESS_INFORMATION process = {};
-    if (!StartProcess(process))
+    if (!StartProcess(job, process))
         return -1;
     DWORD code = static_cast<DWORD>(-1);
     if (WaitForSingleObject(process.hProcess, 15000) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);
-    else
-        TerminateProcess(process.hProcess, 99);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return static_cast<int>(code);
@@ -153,6 +158,24 @@ void MainProgram::Post(UINT command) const
 void MainProgram::Send(UINT command) const
 {
     SendMessageTimeoutW(m_window, WM_COMMAND, command, 0, SMTO_NORMAL, 10000, nullptr);
+}
+
+bool MainProgram::TookInput(HWND window)
+{
+    if (!RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE))
+        return false;
+    return WaitFor([window] { return !IsWindow(window) || !GetUpdateRect(window, nullptr, FALSE); });
+}
+
+bool MainProgram::Activate(HWND window)
+{
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    SetForegroundWindow(window);
+    return WaitFor([&] {
+        GUITHREADINFO info = {sizeof info};
+        return GetForegroundWindow() == window && GetGUIThreadInfo(thread, &info) && info.hwndActive == window &&
+               info.hwndFocus && (info.hwndFocus == window || IsChild(window, info.hwndFocus));
+    });
 }
 
 std::vector<Box> MainProgram::Boxes() const
@@ -221,6 +244,12 @@ HWND MainProgram::ChildWhere(const std::function<bool(HWND)>& wanted) const
 HWND MainProgram::ChildById(UINT id) const
 {
     return ChildWhere([id](HWND child) { return static_cast<UINT>(GetDlgCtrlID(child)) == id; });
+}
+
+HWND MainProgram::ShownChildById(UINT id) const
+{
+    return ChildWhere(
+        [id](HWND child) { return static_cast<UINT>(GetDlgCtrlID(child)) == id && IsWindowVisible(child); });
 }
 
 HWND MainProgram::ChildByText(const wchar_t* text) const

@@ -2,6 +2,7 @@
 // Vellumor.exe run as its own process, driven as a user drives it: commands as WM_COMMAND
 // to its main window, its message boxes found, read and answered, its windows found by
 // id and text. The test waits for what it expects with a limit only a fault reaches.
+#include "app/tests/KillOnCloseJob.h"
 #include "framework/CString.h"
 
 #include <functional>
@@ -28,8 +29,11 @@ public:
     MainProgram(const MainProgram&) = delete;
     MainProgram& operator=(const MainProgram&) = delete;
 
-    // Starts the program and waits for its main window; false when it never came.
+    // Starts the program, in a job that ends it with the test program, and waits until its
+    // main window shows and its window thread takes input; false with the reason in
+    // GetErrorText.
     bool Start();
+    const CString& GetErrorText() const { return m_errorText; }
     // Starts another instance and waits for its end; its exit code, or -1.
     static int StartSecondInstance();
     // Exit from the File menu; the exit code, or -1 when the process did not end.
@@ -44,6 +48,14 @@ public:
     // The command sent; returns when it has run.
     void Send(UINT command) const;
 
+    // Waits until the window's thread has handled the input sent to it so far: the window
+    // is made to need painting, and a thread paints only once its queue holds no input.
+    // False when it never painted.
+    static bool TookInput(HWND window);
+    // Brings the window to the front and waits until its thread reports it active, with
+    // the focus on it or inside it; false when that never came.
+    static bool Activate(HWND window);
+
     // The program's visible dialogs (class #32770) that are not docked windows.
     std::vector<Box> Boxes() const;
     // Waits for a box whose text contains the part; its window, or null.
@@ -56,6 +68,8 @@ public:
     // The child of the main window (at any depth) with the id, or with the text.
     HWND ChildById(UINT id) const;
     HWND ChildByText(const wchar_t* text) const;
+    // The visible child with the id; null while none shows.
+    HWND ShownChildById(UINT id) const;
     // The program's top-level windows with the title.
     HWND TopLevelByText(const wchar_t* text) const;
 
@@ -65,8 +79,12 @@ public:
 private:
     HWND ChildWhere(const std::function<bool(HWND)>& wanted) const;
 
+    static const DWORD kStartLimitMs = 60000;
+
+    KillOnCloseJob m_job;
     PROCESS_INFORMATION m_process = {};
     HWND m_window = nullptr;
+    CString m_errorText;
 };
 
 // The window's text, up to 1024 characters.

@@ -5,6 +5,7 @@
 // dialog shows the live record's pages.
 #include "app/AppIds.h"
 #include "app/tests/ProfileFixture.h"
+#include "app/tests/ProgramInput.h"
 #include "capture/pages/PagesIds.h"
 #include "Info/InfoScFile.h"
 #include "Info/InfoScSettings.h"
@@ -13,7 +14,6 @@
 #include "testing/TestInput.h"
 
 #include <commctrl.h>
-#include <vector>
 
 namespace app_test
 {
@@ -46,44 +46,12 @@ CString EditText(HWND edit)
     return text;
 }
 
-void Click(HWND window)
-{
-    RECT r = {};
-    GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInputSettled(inputs, 2);
-}
-
-// Presses the key with the modifiers held, into the focused window.
-void Press(WORD key, std::initializer_list<WORD> modifiers = {})
-{
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD vk, bool up) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    };
-    for (WORD modifier : modifiers)
-        add(modifier, false);
-    add(key, false);
-    add(key, true);
-    for (WORD modifier : modifiers)
-        add(modifier, true);
-    SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size()));
-}
-
 // Clicks into the edit and selects its whole text with Home, Shift+End.
 void SelectAllOf(HWND edit)
 {
-    Click(edit);
-    Press(VK_HOME);
-    Press(VK_END, {VK_SHIFT});
+    ClickCenterOf(edit);
+    PressTogether({VK_HOME});
+    PressTogether({VK_SHIFT, VK_END});
 }
 
 void TypeOver(HWND edit, const wchar_t* text)
@@ -133,17 +101,20 @@ protected:
             item = Ask(tree, TVM_GETNEXTITEM, TVGN_NEXT, item);
         return item;
     }
-    // Chooses the tree's item as the tree's own selection does it.
-    void Choose(TreePlace place) const
+    // Chooses the tree's item as the tree's own selection does it. Sent: the program
+    // shows the type in both views before the tree's selection message returns.
+    void Choose(TreePlace place) const { Ask(program.ChildById(kTreeId), TVM_SELECTITEM, TVGN_CARET, TreeItem(place)); }
+    // Posted, for a choice that asks first: the question's box would hold up a sent one.
+    void ChooseAsking(TreePlace place) const
     {
         PostMessageW(program.ChildById(kTreeId), TVM_SELECTITEM, TVGN_CARET, TreeItem(place));
     }
-    // The visible control of the id, once there is one.
+    // The visible control of the id, once there is one (a hidden page may hold one too).
     HWND WaitForShown(UINT id) const
     {
         HWND found = nullptr;
-        WaitFor([&] { return (found = program.ChildById(id)) != nullptr && IsWindowVisible(found); });
-        return found && IsWindowVisible(found) ? found : nullptr;
+        WaitFor([&] { return (found = program.ShownChildById(id)) != nullptr; });
+        return found;
     }
     bool WaitForTitle(const wchar_t* title) const
     {
@@ -194,7 +165,7 @@ TEST_F(PagesTest, AnEditReachesTheRecordOnlyThroughSave)
     EXPECT_EQ(L"before", StoredFileName());
 
     // Leaving the edited pages asks; No drops the edit.
-    Choose(kClipboard);
+    ChooseAsking(kClipboard);
     Box question = program.WaitForBox(
         L"The current capture's properties have been modified. Do you want to save them?");
     ASSERT_TRUE(MainProgram::Answer(question, IDNO));
@@ -205,7 +176,7 @@ TEST_F(PagesTest, AnEditReachesTheRecordOnlyThroughSave)
 
     TypeOver(name, L"after");
     ASSERT_TRUE(WaitFor([&] { return SaveEnabled(); }));
-    Click(program.ChildById(IDC_PROPS_SAVE));
+    ClickCenterOf(program.ChildById(IDC_PROPS_SAVE));
     EXPECT_TRUE(WaitFor([&] { return !SaveEnabled(); }));
     EXPECT_EQ(L"after", StoredFileName());
     // The live record holds the saved name: the pages built again show it, asking nothing.
@@ -225,14 +196,7 @@ TEST_F(PagesTest, ADoubleClickOnAKindsRowShowsThatType)
     ASSERT_NE(nullptr, list);
     RECT header = {};
     GetWindowRect(FindWindowExW(list, nullptr, WC_HEADERW, nullptr), &header);
-    SetCursorPos(header.left + 30, header.bottom + 8);
-    INPUT clicks[4] = {};
-    for (int i = 0; i < 4; ++i)
-    {
-        clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
-    }
-    SendInputSettled(clicks, 4);
+    ASSERT_TRUE(DoubleClickAt(list, {header.left + 30, header.bottom + 8}));
     EXPECT_TRUE(WaitForTitle(L"Clipboard")) << TextOf(program.ChildById(IDC_PROPS_TITLE)).GetString();
     EXPECT_EQ(TreeItem(kClipboard), Ask(program.ChildById(kTreeId), TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
@@ -250,14 +214,14 @@ TEST_F(PagesTest, EditKeysCopyCutAndPasteInAPageField)
     {
         ClearClipboard();
         SelectAllOf(name);
-        Press(keys[0], {keys[1]});
+        PressTogether({keys[1], keys[0]});
         EXPECT_TRUE(WaitFor([] { return ClipboardText() == L"after"; })) << keys[0];
     }
     ClearClipboard();
     SelectAllOf(name);
-    Press(VK_DELETE, {VK_SHIFT});
+    PressTogether({VK_SHIFT, VK_DELETE});
     EXPECT_TRUE(WaitFor([&] { return EditText(name).IsEmpty() && ClipboardText() == L"after"; }));
-    Press(VK_INSERT, {VK_SHIFT});
+    PressTogether({VK_SHIFT, VK_INSERT});
     EXPECT_TRUE(WaitFor([&] { return EditText(name) == L"after"; }));
 }
 

@@ -77,7 +77,8 @@ protected:
         ClearProfile();
     }
 
-    // Starts the program; the test fails when it does not come up without a box.
+    // Starts the program; the test fails when it does not come up, taking input, without a
+    // box.
     void StartProgram()
     {
         const bool started = program.Start();
@@ -87,7 +88,8 @@ protected:
         {
             DWORD code = 0;
             GetExitCodeProcess(program.Process(), &code);
-            ADD_FAILURE() << "exit code " << code << " windows " << program.Describe().GetString();
+            ADD_FAILURE() << program.GetErrorText().ToAnsi() << " Exit code " << code << ", windows "
+                          << program.Describe().GetString();
         }
         ASSERT_TRUE(started);
     }

@@ -1,37 +1,12 @@
 #include "app/tests/ProgramMenu.h"
 
-#include "testing/TestInput.h"
-
-#include <initializer_list>
-#include <vector>
+#include "app/tests/ProgramInput.h"
 
 namespace app_test
 {
 namespace
 {
 const wchar_t kMenuClass[] = L"#32768";
-
-// Presses the keys in their order and lets them go in the reverse order.
-void PressTogether(std::initializer_list<WORD> keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys)
-    {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto it = keys.end(); it != keys.begin();)
-    {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--it;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size()));
-}
 
 // The program's visible pop-up menu window; null when none shows.
 HWND VisiblePopupOf(DWORD processId)
@@ -84,9 +59,7 @@ bool IsSelectionColour(COLORREF colour)
 ProgramMenu::ProgramMenu(const MainProgram& program, wchar_t mnemonic, const CString& shotPath)
     : m_program(program), m_shotPath(shotPath)
 {
-    HWND window = program.Window();
-    SetForegroundWindow(window);
-    if (!WaitFor([window] { return GetForegroundWindow() == window; }))
+    if (!MainProgram::Activate(program.Window()))
         return;
     PressTogether({VK_MENU, static_cast<WORD>(mnemonic)});
     WaitFor([this] { return (m_popup = VisiblePopupOf(m_program.ProcessId())) != nullptr; });

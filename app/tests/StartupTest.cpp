@@ -33,7 +33,9 @@ TEST_F(StartupTest, FirstStartShowsEveryWindowAndFillsTheProfile)
         ASSERT_NE(nullptr, child) << part.id;
         EXPECT_TRUE(IsWindowVisible(child)) << part.id;
         if (part.text)
+        {
             EXPECT_STREQ(part.text, TextOf(child).GetString());
+        }
     }
     EXPECT_NE(-1, TextOf(program.Window()).Find(L"Screen Capture"));
     EXPECT_EQ(0, program.Exit());

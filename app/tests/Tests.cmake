@@ -8,7 +8,9 @@ vell_add_test(app_tests
 
 # Vellumor.exe run as its own process.
 vell_add_test(vellumor_tests
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/MainProgram.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/KillOnCloseJob.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/KillOnCloseJobTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/MainProgram.cpp
             ${CMAKE_CURRENT_LIST_DIR}/StartupTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CommandsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/KeyboardTest.cpp
@@ -19,6 +21,7 @@ vell_add_test(vellumor_tests
             ${CMAKE_CURRENT_LIST_DIR}/TrainingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/Screenshot.cpp
             ${CMAKE_CURRENT_LIST_DIR}/ProgramMenu.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/ProgramInput.cpp
             ${CMAKE_CURRENT_LIST_DIR}/ScreenshotTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/CaptureTest.cpp
     LIBS framework Info common

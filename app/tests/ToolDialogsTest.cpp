@@ -2,6 +2,7 @@
 // each answered as a user answers it, and what the answer changes.
 #include "app/AppIds.h"
 #include "app/tests/ProfileFixture.h"
+#include "app/tests/ProgramInput.h"
 #include "Info/InfoScFile.h"
 #include "Info/InfoScSettings.h"
 #include "common/CEventLog.h"
@@ -75,19 +76,6 @@ DWORD StoredNumber(const wchar_t* section, const wchar_t* name)
     RegGetValueW(HKEY_CURRENT_USER, CString(kProductKey) + L"\\" + section, name, RRF_RT_REG_DWORD, nullptr, &value,
                  &size);
     return value;
-}
-
-// A real double click at a screen point.
-void DoubleClickAt(POINT point)
-{
-    SetCursorPos(point.x, point.y);
-    INPUT clicks[4] = {};
-    for (int i = 0; i < 4; ++i)
-    {
-        clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
-    }
-    SendInput(4, clicks, sizeof clicks[0]);
 }
 
 class ToolDialogsTest : public ProfileFixture
@@ -219,8 +207,7 @@ TEST_F(ToolDialogsTest, FindListsWhatHoldsTheTextAndItsRowsLeadThere)
         SetCheck(find, kSearchOutput, !properties);
         if (properties)
         {
-            SetForegroundWindow(find);
-            ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == find; }));
+            ASSERT_TRUE(MainProgram::Activate(find)) << program.Describe().GetString();
             ASSERT_TRUE(TypeTextSettled(L"findmereport"));
             ASSERT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(find, kSearchText)) == L"findmereport"; }))
                 << WindowText(GetDlgItem(find, kSearchText)).GetString();
@@ -242,15 +229,15 @@ TEST_F(ToolDialogsTest, FindListsWhatHoldsTheTextAndItsRowsLeadThere)
         GetWindowRect(list, &area);
         RECT header = {};
         GetWindowRect(FindWindowExW(list, nullptr, WC_HEADERW, nullptr), &header);
-        SetForegroundWindow(find);
-        DoubleClickAt({(area.left + area.right) / 2, header.bottom + 6});
+        ASSERT_TRUE(MainProgram::Activate(find)) << program.Describe().GetString();
+        ASSERT_TRUE(DoubleClickAt(list, {(area.left + area.right) / 2, header.bottom + 6}));
     };
 
-    findAndOpen(true);
+    ASSERT_NO_FATAL_FAILURE(findAndOpen(true));
     EXPECT_TRUE(WaitFor([&] { return TextOf(program.ChildById(kPropertiesTitle)) == L"File"; }))
         << TextOf(program.ChildById(kPropertiesTitle)).GetString() << " " << program.Describe().GetString();
 
-    findAndOpen(false);
+    ASSERT_NO_FATAL_FAILURE(findAndOpen(false));
     const LRESULT selected = MAKELONG(27, 39); // "FindMeReport" in the second line
     EXPECT_TRUE(WaitFor([&] { return Ask(output, EM_GETSEL) == selected; })) << std::hex << Ask(output, EM_GETSEL);
 

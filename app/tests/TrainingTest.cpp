@@ -101,7 +101,7 @@ protected:
 
 TEST_F(TrainingTest, RecordWritesTheUsersInputIntoTheTrainingFile)
 {
-    StartForRecording();
+    ASSERT_NO_FATAL_FAILURE(StartForRecording());
     program.Post(ID_CAPTURE_RECORD);
     EXPECT_TRUE(MovesReachTheTrainingFile());
     EXPECT_TRUE(program.Boxes().empty());
@@ -110,9 +110,8 @@ TEST_F(TrainingTest, RecordWritesTheUsersInputIntoTheTrainingFile)
 // In the training kind a low-level hook turns Ctrl+Shift+F9 into Record.
 TEST_F(TrainingTest, CtrlShiftF9StartsTheRecording)
 {
-    StartForRecording();
-    // The hook is called on the program's window thread: the keys wait until it takes input.
-    ASSERT_EQ(0u, WaitForInputIdle(program.Process(), 15000));
+    // The program has started once its window thread takes input: the hook is called there.
+    ASSERT_NO_FATAL_FAILURE(StartForRecording());
     // The system skips a low-level hook that does not answer in time, as it may on a loaded
     // machine, so the keys are pressed again while no recording came of them. While the
     // program records, its hot keys are off: a press then is recorded like any key.
