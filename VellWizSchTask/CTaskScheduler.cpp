@@ -18,11 +18,19 @@ const wchar_t kAccountWarning[] = L"Unable to establish existence of the account
 const wchar_t kReadFailure[] = L"Failure retrieving the activated task information. Error: '%s'.";
 const wchar_t kSetUpFailure[] = L"Failure setting up the activated task information. Error: '%s'.";
 const wchar_t kCreateFailure[] = L"Failure creating the Windows task '%s'. Error: '%s'.";
+const wchar_t kSavedWithError[] = L"The Windows task '%s' was created, but the Task Scheduler reported an error: "
+                                  L"'%s'. The task may not run as scheduled.";
+const wchar_t kStillThere[] = L" The task of that name is still there, possibly with its earlier settings.";
+const wchar_t kGone[] = L" The earlier task of that name is gone.";
 
-// The system's text of a result, also of a success.
+// The system's text of a result, also of a success; the code in hexadecimal when the
+// system has no text for it (the scheduler's own codes, such as its service not running).
 CString ResultText(HRESULT hr)
 {
-    return FAILED(hr) ? GetHResultText(hr) : GetSystemErrorText(static_cast<DWORD>(hr));
+    CString text = GetSystemErrorText(static_cast<DWORD>(hr));
+    if (text.IsEmpty())
+        text.Format(L"0x%08lX", static_cast<unsigned long>(hr));
+    return text;
 }
 
 CString Formatted(const wchar_t* format, const CString& first)
@@ -48,6 +56,17 @@ template <class Getter> CString TakeString(Getter get)
     const CString value = SUCCEEDED(hr) && text ? CString(text) : CString();
     CoTaskMemFree(text);
     return value;
+}
+
+// True when a task written without a password can keep the account it holds: the stored
+// account is rec's user, whose stored password stays then (a changed task opens with an
+// empty password field). A new work item has no account, so it never keeps one.
+bool KeepsAccount(ITask* task, const CTaskRecord& rec)
+{
+    if (!rec.password.IsEmpty())
+        return false;
+    const CString stored = TakeString([task](LPWSTR* text) { return task->GetAccountInformation(text); });
+    return !stored.IsEmpty() && stored.CompareNoCase(rec.user) == 0;
 }
 
 // Keeps the last failing result of a series of calls that are all made.
@@ -243,11 +262,13 @@ bool CTaskScheduler::SetUp(ITask* task, const CTaskRecord& rec, CString& msg)
         Keep(task->SetApplicationName(rec.application), last);
         Keep(task->SetParameters(rec.parameters), last);
         Keep(task->SetComment(rec.comment), last);
-        if (isNT)
+        Keep(task->SetWorkingDirectory(rec.workingDirectory), last);
+        // The system takes an account without a password only from a task that already
+        // runs only while its user is logged on, so the flags go first.
+        Keep(task->SetFlags(rec.flags), last);
+        if (isNT && !KeepsAccount(task, rec))
             Keep(task->SetAccountInformation(rec.user, rec.password.IsEmpty() ? nullptr : rec.password.GetString()),
                  last);
-        Keep(task->SetWorkingDirectory(rec.workingDirectory), last);
-        Keep(task->SetFlags(rec.flags), last);
 
         // The work item ends with exactly rec's one trigger.
         WORD count = 0;
@@ -279,7 +300,8 @@ bool CTaskScheduler::SetUp(ITask* task, const CTaskRecord& rec, CString& msg)
     }
 }
 
-bool CTaskScheduler::SetUpAndSave(ITask* task, const CTaskRecord& rec, CString& msg)
+bool CTaskScheduler::SetUpAndSave(ITaskScheduler* scheduler, ITask* task, const CTaskRecord& rec, bool isNew,
+                                  CString& msg)
 {
     if (!SetUp(task, rec, msg))
         return false;
@@ -292,11 +314,26 @@ bool CTaskScheduler::SetUpAndSave(ITask* task, const CTaskRecord& rec, CString& 
     else if (hr == SCHED_E_ACCOUNT_NAME_NOT_FOUND)
         msg = kAccountWarning;
     else if (FAILED(hr))
-    {
-        msg = Formatted(kCreateFailure, rec.name, ResultText(hr));
-        return false;
-    }
+        return ReportFailedSave(scheduler, rec.name, isNew, hr, msg);
     return true;
+}
+
+bool CTaskScheduler::ReportFailedSave(ITaskScheduler* scheduler, const CString& name, bool isNew, HRESULT hr,
+                                      CString& msg)
+{
+    // The system may write the work item and fail afterwards (an account it could not
+    // store): what is there decides the report.
+    ComPtr<ITask> saved;
+    const bool exists = SUCCEEDED(Activate(scheduler, name, saved));
+    if (isNew && exists)
+    {
+        msg = Formatted(kSavedWithError, name, ResultText(hr));
+        return true;
+    }
+    msg = Formatted(kCreateFailure, name, ResultText(hr));
+    if (!isNew)
+        msg += exists ? kStillThere : kGone;
+    return false;
 }
 
 bool CTaskScheduler::Create(const CTaskRecord& rec, CString& msg)
@@ -321,7 +358,7 @@ bool CTaskScheduler::Create(const CTaskRecord& rec, CString& msg)
                        msg = Formatted(kCreateFailure, rec.name, ResultText(hr));
                        return false;
                    }
-                   return SetUpAndSave(task.Get(), rec, msg);
+                   return SetUpAndSave(scheduler, task.Get(), rec, true, msg);
                });
 }
 
@@ -332,7 +369,7 @@ bool CTaskScheduler::Replace(const CTaskRecord& rec, CString& msg)
                           [&](ITaskScheduler* scheduler) {
                               ComPtr<ITask> task;
                               exists = SUCCEEDED(Activate(scheduler, rec.name, task));
-                              return exists && SetUpAndSave(task.Get(), rec, msg);
+                              return exists && SetUpAndSave(scheduler, task.Get(), rec, false, msg);
                           });
     if (done || exists || !msg.IsEmpty())
         return done;

@@ -23,8 +23,11 @@ public:
     bool Enumerate(CStringArray& names, CString& msg);
     bool Read(const CString& name, CTaskRecord& rec, CString& msg);
     // Creates a task of rec's name; a task of that name that exists already is never
-    // overwritten. A task whose account the scheduler rejects counts as created, with a
-    // warning in msg.
+    // overwritten. A task whose account the scheduler rejects, or whose save failed but
+    // which the scheduler kept, counts as created, with a warning in msg. A record
+    // without a password needs TASK_FLAG_RUN_ONLY_IF_LOGGED_ON in its flags (the system
+    // takes no account without a password otherwise); one whose user has the task's
+    // stored account already leaves that account as it is stored.
     bool Create(const CTaskRecord& rec, CString& msg);
     // Writes rec over the existing task of its name in place (or creates it when there
     // is none): when the write fails, the old task stays as it was.
@@ -45,8 +48,12 @@ protected:
 private:
     bool ReadTask(ITask* task, CTaskRecord& rec, CString& msg);
     bool SetUp(ITask* task, const CTaskRecord& rec, CString& msg);
-    // Sets up and saves an opened work item; the save's warnings count as success.
-    bool SetUpAndSave(ITask* task, const CTaskRecord& rec, CString& msg);
+    // Sets up and saves an opened work item (isNew: made for this save); the save's
+    // warnings count as success.
+    bool SetUpAndSave(ITaskScheduler* scheduler, ITask* task, const CTaskRecord& rec, bool isNew, CString& msg);
+    // The outcome of a save that failed with hr, told by whether the task exists now: a
+    // new task the system kept anyway counts as created, with a warning.
+    bool ReportFailedSave(ITaskScheduler* scheduler, const CString& name, bool isNew, HRESULT hr, CString& msg);
     // Runs work with the scheduler inside the common frame of every operation.
     template <class Work>
     bool Run(CString& msg, bool classMissingIsRetrieval, const CString& unknownError, Work work);

@@ -77,7 +77,8 @@ bool CWizTaskFinish::Finish()
     rec.password = m_sheet.m_credentials.GetPassword();
     rec.application = GetModuleDirectory() + L"\\VellRunJobs.exe";
     rec.parameters = BuildCommandLine();
-    if (!WriteWizardTask(m_sheet.Scheduler(), rec, m_sheet.IsNewTask(), GetSheetWindow()))
+    // Until the task is written, the sheet's record is the task the wizard was opened on.
+    if (!WriteWizardTask(m_sheet.Scheduler(), rec, m_sheet.IsNewTask(), GetSheetWindow(), m_sheet.m_task.name))
         return false;
     m_sheet.m_task = rec;
     return true;

@@ -19,6 +19,8 @@ CWizTaskTypePage::CWizTaskTypePage(CWizTaskPropSheet& sheet, UINT templateId, UI
 
 CWizTaskTypePage::~CWizTaskTypePage()
 {
+    // The list shares the image list (LVS_SHAREIMAGELISTS in its template): it is freed
+    // here, once, though the list shows it as both its normal and its small images.
     if (m_images)
         ImageList_Destroy(m_images);
 }

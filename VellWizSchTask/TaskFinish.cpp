@@ -21,7 +21,7 @@ void ApplyWeekdays(TASK_TRIGGER& trigger)
     trigger.Type.Weekly.rgfDaysOfTheWeek = kMondayToFriday;
 }
 
-bool WriteWizardTask(CTaskScheduler& scheduler, CTaskRecord& rec, bool newTask, HWND owner)
+bool WriteWizardTask(CTaskScheduler& scheduler, CTaskRecord& rec, bool newTask, HWND owner, const CString& openedName)
 {
     CString msg;
     const bool exists = scheduler.Exists(rec.name, msg);
@@ -30,11 +30,13 @@ bool WriteWizardTask(CTaskScheduler& scheduler, CTaskRecord& rec, bool newTask, 
         Warn(msg, owner);
         return false;
     }
-    if (exists && newTask &&
+    const bool renamed = !newTask && !openedName.IsEmpty() && openedName.CompareNoCase(rec.name) != 0;
+    if (exists && (newTask || renamed) &&
         AppMessageBox(L"A task having the same name already exists. Do you want to overwrite it?", MB_YESNO,
                       owner) != IDYES)
         return false;
     ApplyWeekdays(rec.trigger);
+    rec.flags |= TASK_FLAG_RUN_ONLY_IF_LOGGED_ON;
     const bool written = exists ? scheduler.Replace(rec, msg) : scheduler.Create(rec, msg);
     if (!msg.IsEmpty())
         Warn(msg, owner);

@@ -9,6 +9,10 @@
 void ApplyWeekdays(TASK_TRIGGER& trigger);
 
 // Writes rec (after ApplyWeekdays) and tells the user what happened in message boxes:
-// the question before replacing a task of that name when newTask, every failure and the
-// scheduler's warning. True when the task was written; rec then holds what was written.
-bool WriteWizardTask(CTaskScheduler& scheduler, CTaskRecord& rec, bool newTask, HWND owner);
+// the question before replacing a task of that name when newTask, or when a modified task
+// named openedName was renamed onto it, every failure and the scheduler's warning. A
+// capture task runs only while its user is logged on: only the user's own session shows
+// the desktop that screen, training and video captures take. True when the task was
+// written; rec then holds what was written.
+bool WriteWizardTask(CTaskScheduler& scheduler, CTaskRecord& rec, bool newTask, HWND owner,
+                     const CString& openedName = CString());

@@ -69,6 +69,7 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesContractTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChecksTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PagesDialogsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CaptureTypeImagesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CaptureUiHelpersTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/StandInDevices.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/CapturePageHostTest.cpp

@@ -10,7 +10,8 @@ CPPagePropertiesCaptureType::CPPagePropertiesCaptureType(int kind) : CPropertyPa
 
 CPPagePropertiesCaptureType::~CPPagePropertiesCaptureType()
 {
-    // The list does not own its image list (no LVS_SHAREIMAGELISTS needed: it is freed here).
+    // The list shares the image list (LVS_SHAREIMAGELISTS in its template): it is freed
+    // here, once, though the list shows it as both its normal and its small images.
     if (m_images)
         ImageList_Destroy(m_images);
 }
