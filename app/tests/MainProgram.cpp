@@ -173,8 +173,7 @@ bool MainProgram::Activate(HWND window)
     SetForegroundWindow(window);
     return WaitFor([&] {
         GUITHREADINFO info = {sizeof info};
-        return GetForegroundWindow() == window && GetGUIThreadInfo(thread, &info) && info.hwndActive == window &&
-               info.hwndFocus && (info.hwndFocus == window || IsChild(window, info.hwndFocus));
+        return GetForegroundWindow() == window && GetGUIThreadInfo(thread, &info) && info.hwndActive == window;
     });
 }
 

@@ -52,8 +52,9 @@ public:
     // is made to need painting, and a thread paints only once its queue holds no input.
     // False when it never painted.
     static bool TookInput(HWND window);
-    // Brings the window to the front and waits until its thread reports it active, with
-    // the focus on it or inside it; false when that never came.
+    // Brings the window to the front and waits until its thread reports it active. The
+    // thread moves the focus into it while it activates it, before it takes more input.
+    // False when that never came.
     static bool Activate(HWND window);
 
     // The program's visible dialogs (class #32770) that are not docked windows.

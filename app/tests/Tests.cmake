@@ -27,7 +27,7 @@ vell_add_test(vellumor_tests
     LIBS framework Info common
     PEERS audio
     UNMANAGED_WINDOWS
-    TIMEOUT 600)
+    TIMEOUT 1200)
 if(TARGET vellumor_tests)
     add_dependencies(vellumor_tests Vellumor)
 endif()
