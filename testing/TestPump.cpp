@@ -23,6 +23,17 @@ bool PumpUntilSignalled(HANDLE handle, DWORD limitMs)
     return PumpUntil([handle] { return WaitForSingleObject(handle, 0) == WAIT_OBJECT_0; }, limitMs);
 }
 
+bool PumpUntilInFront(HWND window, DWORD limitMs)
+{
+    return PumpUntil(
+        [window] {
+            if (GetForegroundWindow() != window)
+                SetForegroundWindow(window);
+            return GetForegroundWindow() == window;
+        },
+        limitMs);
+}
+
 void PumpFor(DWORD ms, const MessageSeen& seen)
 {
     PumpUntil([] { return false; }, ms, seen);

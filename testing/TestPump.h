@@ -19,5 +19,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = kTestGiveUpMs,
 // threads may send to this thread's windows meanwhile); false when it never came.
 bool PumpUntilSignalled(HANDLE handle, DWORD limitMs = kTestGiveUpMs);
 
+// Brings the window to the front and dispatches this thread's messages until it is the
+// foreground window; the display may hand the front to a window of an earlier test
+// meanwhile, so the request is repeated. False when it never came.
+bool PumpUntilInFront(HWND window, DWORD limitMs = kTestGiveUpMs);
+
 // Dispatches this thread's messages for ms milliseconds.
 void PumpFor(DWORD ms, const MessageSeen& seen = nullptr);

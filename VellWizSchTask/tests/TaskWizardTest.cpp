@@ -87,6 +87,12 @@ public:
     HWND Item(UINT id) const { return GetDlgItem(Page(), static_cast<int>(id)); }
     CString Text(UINT id) const { return AppGetWindowText(Item(id)); }
     bool Enabled(UINT button) const { return IsWindowEnabled(GetDlgItem(m_sheet, static_cast<int>(button))) != FALSE; }
+    // Waits until the pages have set the button's state (they may set it after the input
+    // that changes it is handled).
+    void AwaitButton(UINT button, bool enabled) const
+    {
+        PumpUntil([=] { return Enabled(button) == enabled; });
+    }
 
     void Press(UINT button) const
     {
@@ -145,8 +151,7 @@ protected:
     {
         auto wizard = std::make_unique<CWizTaskPropSheet>(m_scheduler, newTask);
         EXPECT_TRUE(wizard->CreateWizard(nullptr));
-        SetForegroundWindow(wizard->GetSafeHwnd());
-        PumpFor(50);
+        EXPECT_TRUE(PumpUntilInFront(wizard->GetSafeHwnd()));
         return wizard;
     }
 
@@ -456,17 +461,17 @@ TEST_F(TaskWizardTest, PagesKeepTheUserUntilTheirDataIsCompleteAndBackRetracesTh
     wizard.NextTo(IDD_WIZ_WEEKLY);
     // Monday is the one day set: clearing it leaves Back alone.
     wizard.Click(IDC_WEEKLY_MONDAY);
-    PumpFor(50);
+    wizard.AwaitButton(kNext, false);
     EXPECT_FALSE(wizard.Enabled(kNext));
     EXPECT_TRUE(wizard.Enabled(kBack));
     wizard.Click(IDC_WEEKLY_MONDAY);
     wizard.NextTo(IDD_WIZ_CREDENTIALS);
     wizard.Type(IDC_CRED_PASSWORD, L"Secret");
     wizard.Type(IDC_CRED_CONFIRM, L"secret");
-    PumpFor(50);
+    wizard.AwaitButton(kNext, false);
     EXPECT_FALSE(wizard.Enabled(kNext));
     wizard.Type(IDC_CRED_CONFIRM, L"Secret");
-    PumpFor(50);
+    wizard.AwaitButton(kNext, true);
     EXPECT_TRUE(wizard.Enabled(kNext));
 
     // Back retraces the way, and a page shows what was left there.
@@ -1353,8 +1358,7 @@ TEST_F(RecordingPagesTest, AnAudioRecordingChosenInTheListsIsScheduledWithItsJob
     const CString name = m_cleanup.Add(UniqueTaskName(L"Wizard audio"));
     auto sheet = Sheet();
     ASSERT_TRUE(sheet->CreateWizard(nullptr));
-    SetForegroundWindow(sheet->GetSafeHwnd());
-    PumpFor(50);
+    ASSERT_TRUE(PumpUntilInFront(sheet->GetSafeHwnd()));
     const WizardDriver wizard(sheet->GetSafeHwnd());
     wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
     wizard.ChooseRow(IDC_WZ_CAPTURE_TYPE_LIST, 3);

@@ -128,12 +128,9 @@ protected:
         SetCursorPos(kCursorAt.x, kCursorAt.y);
         SetCursor(wc.hCursor);
         UpdateWindow(m_window);
-        // A window that an earlier test started may take the front back while it goes.
-        ASSERT_TRUE(PumpUntil([this] {
-            if (GetForegroundWindow() != m_window)
-                SetForegroundWindow(m_window);
-            return IsReady();
-        })) << "The window did not come to the front, painted, with a cursor over it.";
+        ASSERT_TRUE(PumpUntilInFront(m_window));
+        ASSERT_TRUE(PumpUntil([this] { return IsReady(); }))
+            << "The window did not come to the front, painted, with a cursor over it.";
     }
     void TearDown() override
     {

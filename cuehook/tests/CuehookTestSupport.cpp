@@ -118,14 +118,9 @@ CTestWindow::~CTestWindow()
 
 void CTestWindow::Activate()
 {
-    // The display may hand the focus to a window of an earlier test after this one took it.
-    EXPECT_TRUE(PumpUntil([this] {
-        if (GetForegroundWindow() != m_window)
-            SetForegroundWindow(m_window);
-        if (GetFocus() != m_edit)
-            SetFocus(m_edit);
-        return GetForegroundWindow() == m_window && GetFocus() == m_edit;
-    })) << "The test window did not come to the front.";
+    EXPECT_TRUE(PumpUntilInFront(m_window)) << "The test window did not come to the front.";
+    SetFocus(m_edit);
+    EXPECT_EQ(m_edit, GetFocus());
 }
 
 CString CTestWindow::GetText() const

@@ -143,8 +143,9 @@ public:
     }
     MouseScript& Click(POINT at) { return MoveTo(at).Button(MOUSEEVENTF_LEFTDOWN).Button(MOUSEEVENTF_LEFTUP); }
 
-    // Plays the steps (40 ms apart) and then dispatches what they caused; true when the
-    // script ended within the limit.
+    // Plays the steps (40 ms apart, a user's pace) and then dispatches what they caused
+    // until the input has been handled; true when the script ended and settled within the
+    // limit.
     bool Play()
     {
         std::atomic<bool> finished{false};
@@ -156,10 +157,9 @@ public:
             }
             finished = true;
         });
-        bool ended = PumpUntil([&finished] { return finished.load(); });
+        const bool ended = PumpUntil([&finished] { return finished.load(); });
         player.join();
-        PumpFor(60);
-        return ended;
+        return ended && InputSettled();
     }
 
 private:

@@ -82,7 +82,7 @@ TEST_F(TitleTipTest, DoubleClickOnTheTipReachesTheList)
     ASSERT_TRUE(MoveMouseTo(point));
     ASSERT_TRUE(TipShown());
     ASSERT_TRUE(ClickAt(point));
-    PumpFor(50);
+    PumpUntil([&] { return m_list.GetNextItem(-1, LVNI_SELECTED) == 0; });
     EXPECT_EQ(0, m_list.GetNextItem(-1, LVNI_SELECTED)) << "The press reached the row under the tip.";
     ASSERT_TRUE(MoveMouseTo(POINT{point.x + 1, point.y}));
     ASSERT_TRUE(TipShown()) << "The next move shows the tip again.";
@@ -115,10 +115,10 @@ TEST_F(TitleTipTest, DoubleClickSplitBetweenTipAndListStillOpensTheRow)
             PumpFor(pause);
             ASSERT_TRUE(SendInputSettled(click, 2));
         }
-        PumpFor(100);
         const auto count = [&](int code) {
             return std::count(m_host.notifications.begin(), m_host.notifications.end(), static_cast<UINT>(code));
         };
+        PumpUntil([&] { return count(NM_CLICK) == (pause == 0 ? 1 : 2); });
         EXPECT_EQ(pause == 0 ? 1 : 0, count(NM_DBLCLK)) << "pause " << pause;
         EXPECT_EQ(pause == 0 ? 1 : 2, count(NM_CLICK)) << "pause " << pause;
         MoveMouseTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});

@@ -22,9 +22,8 @@ public:
     {
         m_edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 200, 200, 300, 30, nullptr,
                                  nullptr, GetModuleHandleW(nullptr), nullptr);
-        SetForegroundWindow(m_edit);
+        EXPECT_TRUE(PumpUntilInFront(m_edit));
         SetFocus(m_edit);
-        PumpFor(100);
     }
     ~FrontEdit() { DestroyWindow(m_edit); }
     CString Text() const

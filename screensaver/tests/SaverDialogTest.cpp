@@ -3,6 +3,7 @@
 #include "screensaver/resource.h"
 #include "screensaver/tests/SaverJobFixture.h"
 #include "testing/CStringPrinter.h"
+#include "testing/TestInput.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -26,6 +27,8 @@ CString ReadText(const wchar_t* name)
     return text;
 }
 
+// Input reaches the saver's windows in the order it is sent: what a key or a click does is
+// awaited as the state that follows from it.
 void Key(WORD key)
 {
     INPUT keys[2] = {};
@@ -33,10 +36,26 @@ void Key(WORD key)
     keys[0].ki.wVk = keys[1].ki.wVk = key;
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
-    PumpFor(30);
 }
 
-void Type(const CString& text)
+// The focused control of the window's thread, in the saver's process; or null.
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info = {sizeof(info)};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+// The control's text, asked of the process that owns it.
+CString TextOf(HWND control)
+{
+    wchar_t text[MAX_PATH] = L"";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000, &length);
+    return text;
+}
+
+// Types the text into the window's focused edit, which is empty, and waits until it shows it.
+bool Type(HWND window, const CString& text)
 {
     for (int i = 0; i < text.GetLength(); ++i)
     {
@@ -47,16 +66,28 @@ void Type(const CString& text)
         keys[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
         SendInput(2, keys, sizeof(INPUT));
     }
-    PumpFor(100);
+    return PumpUntil([&] { return TextOf(FocusOf(window)) == text; });
 }
 
-// Clicks the control at the point of its window rectangle (fractions of its size).
+bool FocusIsAnEdit(HWND window)
+{
+    wchar_t name[32] = L"";
+    GetClassNameW(FocusOf(window), name, 32);
+    return CString(name).CompareNoCase(L"Edit") == 0;
+}
+
+// Clicks the control at the point of its window rectangle (fractions of its size) and
+// waits until the saver has taken the click: once the click has passed the hooks it is in
+// the saver's queue, and the second of two sent messages comes back only after the saver
+// has gone back to its queue for what follows the click.
 void ClickControl(HWND control, double across = 0.5, double down = 0.5)
 {
     RECT rect;
     GetWindowRect(control, &rect);
     ClickAt(rect.left + int((rect.right - rect.left) * across), rect.top + int((rect.bottom - rect.top) * down));
-    PumpFor(100);
+    EXPECT_TRUE(InputSettled());
+    for (int trip = 0; trip < 2; ++trip)
+        SendMessageTimeoutW(GetAncestor(control, GA_ROOT), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kTestGiveUpMs, nullptr);
 }
 
 CString ComboText(HWND combo, int index)
@@ -112,7 +143,9 @@ TEST_F(SaverRunTest, TheSettingsDialogSavesEveryChangeByRealInputAndOkCloses)
 
     // Its parameter: a click on the slider's track moves it a page.
     HWND parameter = GetDlgItem(dialog, IDC_SETTINGS_PARAM_SLIDER);
+    const LRESULT before = SendMessageW(parameter, TBM_GETPOS, 0, 0);
     ClickControl(parameter, 0.9);
+    PumpUntil([&] { return SendMessageW(parameter, TBM_GETPOS, 0, 0) != before; });
     const DWORD display = static_cast<DWORD>(SendMessageW(parameter, TBM_GETPOS, 0, 0));
     EXPECT_GT(display, 3000u);
     ASSERT_TRUE(PumpUntil([&] { return ReadNumber(L"FreqDisplay") == display; }));
@@ -121,11 +154,12 @@ TEST_F(SaverRunTest, TheSettingsDialogSavesEveryChangeByRealInputAndOkCloses)
     ClickControl(GetDlgItem(dialog, IDC_SETTINGS_ADD));
     HWND open = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (open = FindWindowOf(saver, L"Open")) != nullptr; }));
-    PumpFor(300);
-    Type(folder);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == open && FocusIsAnEdit(open); }));
+    ASSERT_TRUE(Type(open, folder));
     Key(VK_RETURN);
-    PumpFor(300);
-    Type(L"\"v1.2.bmp\" \"second.bmp\"");
+    // The box goes into the folder and empties the name.
+    ASSERT_TRUE(PumpUntil([&] { return TextOf(FocusOf(open)).IsEmpty(); }));
+    ASSERT_TRUE(Type(open, L"\"v1.2.bmp\" \"second.bmp\""));
     Key(VK_RETURN);
     HWND list = GetDlgItem(dialog, IDC_SETTINGS_POOL_LIST);
     ASSERT_TRUE(PumpUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }));

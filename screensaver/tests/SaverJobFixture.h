@@ -11,6 +11,16 @@ namespace saver_test
 {
 const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 
+// A picture's centre colours are on the screen at the rectangle (top and bottom halves).
+inline ::testing::AssertionResult ShowsPicture(const RECT& rect)
+{
+    const int x = (rect.left + rect.right) / 2, quarter = (rect.bottom - rect.top) / 4;
+    const COLORREF top = ScreenPixel(x, rect.top + quarter), bottom = ScreenPixel(x, rect.bottom - quarter);
+    if (top == kPictureTop && bottom == kPictureBottom)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << std::hex << "top 0x" << top << ", bottom 0x" << bottom;
+}
+
 // A popup of two colours at the screen's top-left, for the job to capture.
 inline HWND ShowPictureWindow()
 {
@@ -26,7 +36,8 @@ inline HWND ShowPictureWindow()
                     kPictureHeight / 2, window, nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
-    PumpFor(200);
+    EXPECT_TRUE(PumpUntil([] { return bool(ShowsPicture({0, 0, kPictureWidth, kPictureHeight})); }))
+        << "The picture window did not reach the screen.";
     return window;
 }
 
@@ -36,16 +47,6 @@ inline CString ReadImageName()
     DWORD size = sizeof(name);
     RegGetValueW(HKEY_CURRENT_USER, kScreenSaverKey, L"Image", RRF_RT_REG_SZ, nullptr, name, &size);
     return name;
-}
-
-// A picture's centre colours are on the screen at the rectangle (top and bottom halves).
-inline ::testing::AssertionResult ShowsPicture(const RECT& rect)
-{
-    const int x = (rect.left + rect.right) / 2, quarter = (rect.bottom - rect.top) / 4;
-    const COLORREF top = ScreenPixel(x, rect.top + quarter), bottom = ScreenPixel(x, rect.bottom - quarter);
-    if (top == kPictureTop && bottom == kPictureBottom)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << std::hex << "top 0x" << top << ", bottom 0x" << bottom;
 }
 
 class SaverRunTest : public ::testing::Test
