@@ -62,7 +62,8 @@ protected:
     // them; the record is removed for the next run.
     std::vector<CString> RecordedArguments()
     {
-        PumpUntil([this] { return Exists(m_record); }, 30000);
+        EXPECT_TRUE(PumpUntil([this] { return Exists(m_record); }, 30000))
+            << "The editor did not record its arguments within 30 s.";
         std::string bytes = ReadBytes(m_record);
         DeleteFileW(m_record);
         std::vector<CString> arguments;

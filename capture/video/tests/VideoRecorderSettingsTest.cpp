@@ -490,18 +490,14 @@ private:
     }
     void Watch()
     {
-        // A frame without the page is closed too, after a while, so that the test ends.
-        for (int tries = 0; !m_stop; ++tries)
-        {
-            HWND frame = FindFrame();
-            if (frame && (!pageTexts.empty() || tries > 500))
-            {
-                PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                             reinterpret_cast<LPARAM>(GetDlgItem(frame, IDCANCEL)));
-                return;
-            }
-            Sleep(20);
-        }
+        // A frame without the page is closed too, after the give-up limit, so that the test ends.
+        HWND frame = nullptr;
+        PumpUntil([&] { return m_stop || ((frame = FindFrame()) && !pageTexts.empty()); });
+        if (!frame)
+            PumpUntil([&] { return m_stop || (frame = FindFrame()) != nullptr; }, INFINITE);
+        if (frame && !m_stop)
+            PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(frame, IDCANCEL)));
     }
     HWND FindFrame()
     {
