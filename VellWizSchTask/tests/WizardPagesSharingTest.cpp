@@ -28,10 +28,10 @@ TEST_F(WizardPagesSharingTest, ATypeListSharesItsImagesWithItsPage)
                   {&CWizTaskPropSheet::m_audioType, IDC_AUDIO_TYPE_LIST},
                   {&CWizTaskPropSheet::m_videoType, IDC_VIDEO_TYPE_LIST},
                   {&CWizTaskPropSheet::m_presentationType, IDC_PRESENTATION_TYPE_LIST}};
+    auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
+    ASSERT_TRUE(sheet->CreateWizard(nullptr));
     for (const auto& p : kPages)
     {
-        auto sheet = std::make_unique<CWizTaskPropSheet>(m_scheduler, true);
-        ASSERT_TRUE(sheet->CreateWizard(nullptr));
         CWizTaskTypePage& page = (*sheet).*p.page;
         sheet->SetActivePage(sheet->GetPageIndex(&page));
         HWND list = page.GetDlgItem(p.list);
