@@ -16,9 +16,9 @@ void CAppMainDialogs::ShowFind(ISearchHost& host, HWND parent)
     OpenFind(m_finder, host, parent);
 }
 
-void CAppMainDialogs::ShowOptions()
+void CAppMainDialogs::ShowOptions(CGlobalOptions& options)
 {
-    ::ShowOptions(nullptr);
+    ::ShowOptions(options, nullptr);
 }
 
 void CAppMainDialogs::ShowLastCapture(HBITMAP image, HWND parent)

@@ -15,7 +15,7 @@ public:
 
     void ShowErrorsLog(HWND parent) override;
     void ShowFind(ISearchHost& host, HWND parent) override;
-    void ShowOptions() override;
+    void ShowOptions(CGlobalOptions& options) override;
     void ShowLastCapture(HBITMAP image, HWND parent) override;
 
 private:

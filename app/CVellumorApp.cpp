@@ -189,9 +189,14 @@ void CVellumorApp::OnAppAbout()
     about.DoModal();
 }
 
+// The dialog edits the controller's options: the output window follows them at once and a
+// later Save Configuration writes them.
 void CVellumorApp::OnOptions()
 {
-    AppCreateMainDialogs()->ShowOptions();
+    CLocalController* controller = GetLocalController();
+    if (!controller)
+        return;
+    AppCreateMainDialogs()->ShowOptions(controller->GetGlobalOptions());
     if (m_frame)
         m_frame->TrimOutput();
 }

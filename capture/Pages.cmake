@@ -76,6 +76,7 @@ vell_add_test(pages_tests
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/MediaPageDevicesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/MediaPageEnablingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageChoiceDialogsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/pages/tests/PageRangesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pages/Pages.rc
             ${CMAKE_CURRENT_LIST_DIR}/pages/SettingsPages.rc
             ${CMAKE_CURRENT_LIST_DIR}/pages/MediaPropertyPages.rc

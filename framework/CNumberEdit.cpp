@@ -51,14 +51,24 @@ CString CNumberEdit::Text() const
     return AppGetWindowText(GetSafeHwnd());
 }
 
-bool CNumberEdit::Validate(const wchar_t* text)
+bool CNumberEdit::IsInRange(const wchar_t* text) const
 {
     const double value = wcstod(text, nullptr);
-    if (value >= m_min && value <= m_max)
-        return true;
+    return value >= m_min && value <= m_max;
+}
+
+CString CNumberEdit::GetRangeMessage() const
+{
     CString message;
     message.Format(kRangeMessage, m_min, m_max);
-    AppMessageBox(message, MB_OK | MB_ICONINFORMATION, GetParent(GetSafeHwnd()));
+    return message;
+}
+
+bool CNumberEdit::Validate(const wchar_t* text)
+{
+    if (IsInRange(text))
+        return true;
+    AppMessageBox(GetRangeMessage(), MB_OK | MB_ICONINFORMATION, GetParent(GetSafeHwnd()));
     SetFocus(GetSafeHwnd());
     return false;
 }

@@ -31,6 +31,10 @@ public:
     // True when the text's number lies within [minimum, maximum]; else shows the range
     // message (information box), focuses the control and returns false.
     bool Validate(const wchar_t* text);
+    // True when the text's number (an empty text counts as 0) lies within [minimum, maximum].
+    bool IsInRange(const wchar_t* text) const;
+    // The range message with this control's minimum and maximum.
+    CString GetRangeMessage() const;
     // Whether the character may be typed into the text at the caret (-1: with a
     // selection); beeps when not.
     bool IsCharAcceptable(const CString& text, wchar_t ch, int caret) const;

@@ -60,6 +60,7 @@ bool CPropertySheet::MakeSheet(HWND parent, DWORD flags)
     header.hInstance = AppGetResourceHandle();
     header.pszCaption = m_caption;
     header.nPages = static_cast<UINT>(handles.size());
+    header.nStartPage = m_startPage < GetPageCount() ? static_cast<UINT>(m_startPage) : 0;
     header.phpage = handles.data();
     header.pfnCallback = &SheetCallback;
     if (m_watermarkId)
@@ -139,8 +140,13 @@ int CPropertySheet::GetActiveIndex() const
 
 bool CPropertySheet::SetActivePage(int index)
 {
-    if (!GetSafeHwnd() || index < 0 || index >= GetPageCount())
+    if (index < 0 || index >= GetPageCount())
         return false;
+    if (!GetSafeHwnd())
+    {
+        m_startPage = index;
+        return true;
+    }
     return SendMessageW(GetSafeHwnd(), PSM_SETCURSEL, static_cast<WPARAM>(index), 0) != 0;
 }
 

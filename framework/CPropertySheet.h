@@ -51,6 +51,8 @@ public:
 
     // The current page's index; -1 without a window or page.
     int GetActiveIndex() const;
+    // Makes the page of the index current; before the window is made, the page the
+    // sheet opens on.
     bool SetActivePage(int index);
     HWND GetTabControl() const;
 
@@ -71,6 +73,7 @@ private:
     void HideButtons();
 
     std::vector<CPropertyPage*> m_pages;
+    int m_startPage = 0;
     bool m_selectingByProgram = false;
     CString m_caption;
     DWORD m_wizardFlags = 0;

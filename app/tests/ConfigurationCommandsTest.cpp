@@ -138,5 +138,31 @@ TEST_F(ConfigurationCommandsTest, RecentEntriesOpenTheirFiles)
     EXPECT_EQ(video, Recent(L"File1"));
     EXPECT_TRUE(Recent(L"File2").IsEmpty()) << "An entry that cannot be opened leaves the list.";
 }
+
+// The Options dialog changes the running program's options: a configuration saved next
+// holds the number just chosen, not the one the program started with.
+TEST_F(ConfigurationCommandsTest, SaveWritesTheOptionsJustChosen)
+{
+    const UINT maxLinesEdit = 1495;
+    StartProgram();
+    ASSERT_TRUE(TitleBecomes(kScreenTitle));
+    program.Post(ID_TOOLS_OPTIONS);
+    HWND options = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        options = program.TopLevelByText(L"Options");
+        return options && IsWindowVisible(options);
+    })) << program.Describe().GetString();
+    SendMessageTimeoutW(GetDlgItem(options, maxLinesEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"250"),
+                        SMTO_NORMAL, 10000, nullptr);
+    ASSERT_TRUE(MainProgram::Answer({options, L""}, IDOK));
+
+    program.Post(ID_FILE_SAVE_CONFIG);
+    ChooseInFileDialog(L"Save As", folder / L"Options");
+    const CString saved = folder / L"Options.xml";
+    ASSERT_TRUE(WaitFor([&] { return Exists(saved); }));
+    const std::string bytes = ReadBytes(saved);
+    EXPECT_NE(std::string::npos, bytes.find("<maxlines>250</maxlines>")) << bytes;
+    ASSERT_EQ(0, program.Exit());
+}
 } // namespace
 } // namespace app_test

@@ -3,7 +3,7 @@
 #include "capture/dialogs/DialogResources.h"
 #include "framework/AppWindowText.h"
 
-CDlgOptions::CDlgOptions(HWND parent) : CDialog(IDD_OPTIONS, parent)
+CDlgOptions::CDlgOptions(CGlobalOptions& options, HWND parent) : CDialog(IDD_OPTIONS, parent), m_options(options)
 {
     m_options.LoadFromRegistry();
 }

@@ -9,9 +9,9 @@ void ShowErrorsLog(HWND parent)
     CDlgLogs(parent).DoModal();
 }
 
-INT_PTR ShowOptions(HWND parent)
+INT_PTR ShowOptions(CGlobalOptions& options, HWND parent)
 {
-    return CDlgOptions(parent).DoModal();
+    return CDlgOptions(options, parent).DoModal();
 }
 
 void ShowLastCapture(HBITMAP picture, HWND parent)

@@ -36,8 +36,11 @@ BOOL CDlgProperties::OnInitDialog()
     return TRUE;
 }
 
+// The capture runs with the record built here: a number out of its range is refused first.
 void CDlgProperties::OnOK()
 {
+    if (!m_sheet.CheckNumberRanges())
+        return;
     DeleteSendParam(m_result, m_type);
     m_result = m_sheet.GetRecord();
     EndDialog(IDOK);

@@ -129,6 +129,20 @@ void CPPagePropsBase::BindNumber(CNumberEdit& edit, UINT id, int minimum, int ma
     edit.SetMin(minimum);
     edit.SetMax(maximum);
     edit.SubclassDlgItem(id, GetSafeHwnd());
+    m_numbers.push_back(&edit);
+}
+
+// Typing checks only the maximum, and a stored value may lie outside the range: the whole
+// range is checked before a record is saved or used.
+bool CPPagePropsBase::CheckNumberRanges()
+{
+    for (CNumberEdit* edit : m_numbers)
+    {
+        HWND control = edit->GetSafeHwnd();
+        if (control && IsWindowEnabled(control) && !edit->IsInRange(AppGetWindowText(control)))
+            return FailCheck(edit->GetRangeMessage(), MB_ICONINFORMATION, static_cast<UINT>(GetDlgCtrlID(control)));
+    }
+    return true;
 }
 
 void CPPagePropsBase::BindPath(CTtEdit& edit, UINT id, int length)

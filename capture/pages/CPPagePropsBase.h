@@ -9,6 +9,7 @@
 #include "framework/CTtEdit.h"
 
 #include <initializer_list>
+#include <vector>
 
 class CPPagePropsBase : public CPropertyPage, public IProperties
 {
@@ -18,6 +19,9 @@ public:
 
     EnumSendParam GetRecordType() const { return m_type; }
     int GetPageIndex() const { return m_pageIndex; }
+    // Every enabled number edit of the page holds a number within its range; else
+    // FailCheck with the edit's range message at the first that does not.
+    bool CheckNumberRanges();
 
 protected:
     bool OnSetActive() override;
@@ -50,7 +54,7 @@ protected:
     // The text of a combo box's item; empty for no item.
     CString GetComboText(UINT id, int index) const;
     void LimitText(UINT id, int length);
-    // Binds a number edit of the page to its range.
+    // Binds a number edit of the page to its range; CheckNumberRanges checks it.
     void BindNumber(CNumberEdit& edit, UINT id, int minimum, int maximum);
     // Binds a file-name or path edit (a tip shows a text that does not fit) with its limit.
     void BindPath(CTtEdit& edit, UINT id, int length);
@@ -59,4 +63,5 @@ protected:
 private:
     EnumSendParam m_type;
     int m_pageIndex;
+    std::vector<CNumberEdit*> m_numbers;
 };

@@ -50,7 +50,7 @@ public:
     bool Validate() override
     {
         ControlsToRecord();
-        return Check();
+        return CheckNumberRanges() && Check();
     }
     bool Apply() override
     {

@@ -33,13 +33,17 @@ bool CPPagePropsScBase::IsModified()
 {
     ControlsToRecord();
     SendParam* live = GetLiveDestinationRecord(GetRecordType());
-    return live && !m_ops->equals(*live, *m_copy);
+    if (!live)
+        return false;
+    std::unique_ptr<SendParam> shown(m_ops->clone(*live));
+    ToShownValues(*shown);
+    return !m_ops->equals(*shown, *m_copy);
 }
 
 bool CPPagePropsScBase::Validate()
 {
     ControlsToRecord();
-    return Check();
+    return CheckNumberRanges() && Check();
 }
 
 bool CPPagePropsScBase::Apply()

@@ -35,6 +35,9 @@ protected:
     virtual void ReadControls() = 0;
     // The page's checks, in order; the copy holds the controls' values.
     virtual bool Check() { return true; }
+    // Gives the live record the values the page's controls show of it: a stored value the
+    // page shows otherwise (outside the page's range) is no change of the user's.
+    virtual void ToShownValues(SendParam&) const {}
     // Reads the controls into the copy when the page has a window.
     void ControlsToRecord();
 

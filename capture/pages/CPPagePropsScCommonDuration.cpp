@@ -35,8 +35,7 @@ void CPPagePropsScCommonDuration::InitControls()
 
 void CPPagePropsScCommonDuration::RecordToControls()
 {
-    const int frequence = Ops().frequence(Copy());
-    const int shown = frequence >= 2 ? frequence : 1;
+    const int shown = ShownFrequence(Ops().frequence(Copy()));
     HWND spin = GetDlgItem(IDC_FREQUENCE_SPIN);
     SendMessageW(spin, UDM_SETRANGE32, 1, 999);
     SendMessageW(spin, UDM_SETPOS32, 0, shown);
@@ -59,6 +58,11 @@ void CPPagePropsScCommonDuration::UpdateEnabling()
     const bool timed = Ops().duration(Copy()) > 0;
     for (UINT id : {IDC_FREQUENCE_LABEL, IDC_FREQUENCE_EVERY, IDC_FREQUENCE, IDC_FREQUENCE_SPIN, IDC_FREQUENCE_UNIT})
         EnableItem(id, timed);
+}
+
+void CPPagePropsScCommonDuration::ToShownValues(SendParam& record) const
+{
+    Ops().frequence(record) = ShownFrequence(Ops().frequence(record));
 }
 
 bool CPPagePropsScCommonDuration::Check()

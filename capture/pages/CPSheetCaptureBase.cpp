@@ -34,8 +34,8 @@ void CPSheetCaptureBase::ShowPages(int type, int activePage, bool force)
     m_pages = std::move(pages);
     m_type = type;
     RefreshSheetPages(*this, true);
-    if (activePage > 0)
-        SetActivePage(activePage);
+    // Without a window this picks the page the sheet opens on.
+    SetActivePage(activePage > 0 && activePage < GetPageCount() ? activePage : 0);
     if (GetSafeHwnd() && IsWindowVisible(*this))
         InvalidateRect(GetParent(*this), nullptr, TRUE);
     SetSelectingByProgram(false);

@@ -19,7 +19,8 @@ public:
     // Makes the sheet a child of the host (CreateChildPropertySheet).
     bool Create(HWND parent, DWORD style = WS_CHILD | WS_VISIBLE, DWORD exStyle = 0);
     // Replaces the pages by those of the type (unless it is shown already and not
-    // forced) and opens the page of the index when it is above 0.
+    // forced) and opens the page of the index (the first when the type has no such page);
+    // before the sheet's window is made, the page the window opens on.
     void ShowPages(int type, int activePage, bool force);
     int GetShownType() const { return m_type; }
 

@@ -209,6 +209,11 @@ bool CPSheetCaptureProperties::SetDisplayFlag(bool show)
     return CanOperate() && ForEachPage([show](IProperties& page) { return page.SetDisplayFlag(show); }, false);
 }
 
+bool CPSheetCaptureProperties::CheckNumberRanges()
+{
+    return !CanOperate() || ForEachPage([](CPPagePropsBase& page) { return page.CheckNumberRanges(); }, false);
+}
+
 bool CPSheetCaptureProperties::Save()
 {
     return Validate() && Apply();

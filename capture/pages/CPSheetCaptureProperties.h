@@ -24,6 +24,9 @@ public:
     bool SetDisplayFlag(bool show);
     // What the properties view's "Save" does: every page validates, then every page applies.
     bool Save();
+    // Every page's number edits hold numbers within their ranges (the first that does not
+    // is shown and told).
+    bool CheckNumberRanges();
     // A new record of the shown type built from the pages (the caller owns it); null
     // without a window or for a type outside 7..25.
     SendParam* GetRecord();

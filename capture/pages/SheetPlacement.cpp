@@ -53,6 +53,9 @@ void RefreshSheetPages(CPropertySheet& sheet, bool visitPages)
 {
     if (!sheet.GetSafeHwnd())
         return;
+    // None of these selections is the user's: the page the user last chose stays remembered.
+    const bool selecting = sheet.IsSelectingByProgram();
+    sheet.SetSelectingByProgram(true);
     const int active = sheet.GetActiveIndex();
     if (visitPages)
     {
@@ -66,4 +69,5 @@ void RefreshSheetPages(CPropertySheet& sheet, bool visitPages)
             ShowWindow(sheet, SW_SHOWNA);
     }
     sheet.SetActivePage(active < 0 ? 0 : active);
+    sheet.SetSelectingByProgram(selecting);
 }

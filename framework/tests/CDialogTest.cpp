@@ -10,6 +10,7 @@
 #include "framework/CComboBox.h"
 #include "framework/CDialog.h"
 #include "framework/CListBox.h"
+#include "framework/tests/ModalDriver.h"
 #include "testing/TestPump.h"
 #include "testing/CStringPrinter.h"
 #include <gtest/gtest.h>
@@ -62,16 +63,6 @@ protected:
     }
 };
 
-// Installs a modal hook for one test.
-class ModalDriver
-{
-public:
-    explicit ModalDriver(CDialog::ModalHook hook) : m_previous(CDialog::SetModalHook(std::move(hook))) {}
-    ~ModalDriver() { CDialog::SetModalHook(std::move(m_previous)); }
-
-private:
-    CDialog::ModalHook m_previous;
-};
 
 // Collects the message boxes a test expects, answering OK.
 class ExpectedBoxes

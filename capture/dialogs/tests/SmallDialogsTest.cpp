@@ -43,7 +43,8 @@ protected:
 
 TEST_F(OptionsDialogTest, OkWritesTheThreeOptions)
 {
-    CDlgOptions dialog(m_host);
+    CGlobalOptions options;
+    CDlgOptions dialog(options, m_host);
     ASSERT_TRUE(dialog.Create(m_host));
     EXPECT_EQ(CString(L"10000"), AppGetWindowText(dialog.GetDlgItem(IDC_OPTS_MAX_LINES)));
     EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_OPTS_ERROR_LOG));
@@ -55,11 +56,16 @@ TEST_F(OptionsDialogTest, OkWritesTheThreeOptions)
     EXPECT_EQ(1u, StoredOption(L"OptsOwData"));
     EXPECT_EQ(250u, StoredOption(L"OptsOwMaxLines"));
     EXPECT_TRUE(m_boxes.texts.empty());
+    // The options the dialog was given are the ones it changed.
+    EXPECT_FALSE(options.GetShowErrorLog());
+    EXPECT_TRUE(options.GetShowData());
+    EXPECT_EQ(250u, options.GetMaxLines());
 }
 
 TEST_F(OptionsDialogTest, OkRefusesANumberOutsideTheRange)
 {
-    CDlgOptions dialog(m_host);
+    CGlobalOptions options;
+    CDlgOptions dialog(options, m_host);
     ASSERT_TRUE(dialog.Create(m_host));
     ShowWindow(dialog, SW_SHOW);
     for (const wchar_t* text : {L"", L"0"})
