@@ -1236,7 +1236,9 @@ TEST_F(RecordingPagesTest, NextChecksTheFileTheInputAndTheDurationInOrder)
             EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), boxes.types[0] & MB_ICONMASK);
             EXPECT_EQ(c.page, wizard.PageId());
             if (c.focus)
+            {
                 EXPECT_EQ(wizard.Item(c.focus), GetFocus());
+            }
         }
         else
         {
