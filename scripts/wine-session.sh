@@ -3,6 +3,11 @@
 # tree, torn down when the calling script exits. Never touches the user's own display or
 # prefix.
 
+# A script stopped by Ctrl+C or a kill still tears down what it started: bash runs the
+# EXIT trap of the sourcing script on these signals only when they end it through exit.
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
 vell_xvfb_pids=()
