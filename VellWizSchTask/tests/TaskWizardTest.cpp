@@ -152,6 +152,8 @@ protected:
         auto wizard = std::make_unique<CWizTaskPropSheet>(m_scheduler, newTask);
         EXPECT_TRUE(wizard->CreateWizard(nullptr));
         EXPECT_TRUE(PumpUntilInFront(wizard->GetSafeHwnd()));
+        // The first page sets the buttons through messages it posts.
+        EXPECT_TRUE(InputSettled());
         return wizard;
     }
 
@@ -1236,7 +1238,9 @@ TEST_F(RecordingPagesTest, NextChecksTheFileTheInputAndTheDurationInOrder)
             EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), boxes.types[0] & MB_ICONMASK);
             EXPECT_EQ(c.page, wizard.PageId());
             if (c.focus)
+            {
                 EXPECT_EQ(wizard.Item(c.focus), GetFocus());
+            }
         }
         else
         {
@@ -1359,6 +1363,7 @@ TEST_F(RecordingPagesTest, AnAudioRecordingChosenInTheListsIsScheduledWithItsJob
     auto sheet = Sheet();
     ASSERT_TRUE(sheet->CreateWizard(nullptr));
     ASSERT_TRUE(PumpUntilInFront(sheet->GetSafeHwnd()));
+    ASSERT_TRUE(InputSettled());
     const WizardDriver wizard(sheet->GetSafeHwnd());
     wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
     wizard.ChooseRow(IDC_WZ_CAPTURE_TYPE_LIST, 3);
