@@ -152,6 +152,8 @@ protected:
         auto wizard = std::make_unique<CWizTaskPropSheet>(m_scheduler, newTask);
         EXPECT_TRUE(wizard->CreateWizard(nullptr));
         EXPECT_TRUE(PumpUntilInFront(wizard->GetSafeHwnd()));
+        // The first page sets the buttons through messages it posts.
+        EXPECT_TRUE(InputSettled());
         return wizard;
     }
 
@@ -1361,6 +1363,7 @@ TEST_F(RecordingPagesTest, AnAudioRecordingChosenInTheListsIsScheduledWithItsJob
     auto sheet = Sheet();
     ASSERT_TRUE(sheet->CreateWizard(nullptr));
     ASSERT_TRUE(PumpUntilInFront(sheet->GetSafeHwnd()));
+    ASSERT_TRUE(InputSettled());
     const WizardDriver wizard(sheet->GetSafeHwnd());
     wizard.NextTo(IDD_WIZ_CAPTURE_TYPE);
     wizard.ChooseRow(IDC_WZ_CAPTURE_TYPE_LIST, 3);
