@@ -236,7 +236,9 @@ TEST_F(TimePageTest, OnlyThePlayingTypesShowTheLengthOfTheirFile)
         Show(c.type);
         EXPECT_EQ(c.text != nullptr, TotalShown()) << c.type;
         if (c.text)
+        {
             EXPECT_EQ(CString(c.text), TotalText()) << c.type;
+        }
         EXPECT_EQ(c.total, m_controller->GetTotalToPlay()) << c.type;
     }
 
