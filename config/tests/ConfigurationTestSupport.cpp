@@ -50,7 +50,7 @@ void SnapshotKey(HKEY key, const std::wstring& path, RegistrySnapshot& out)
 RegistrySnapshot TakeRegistrySnapshot()
 {
     RegistrySnapshot snapshot;
-    SnapshotKey(HKEY_CURRENT_USER, L"", snapshot);
+    SnapshotKey(HKEY_CURRENT_USER, std::wstring(), snapshot);
     return snapshot;
 }
 

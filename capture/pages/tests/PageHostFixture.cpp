@@ -70,7 +70,7 @@ RegistrySnapshot TakeRegistrySnapshot()
     HKEY root = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, INFO_REGISTRY_ROOT, 0, KEY_READ, &root) == ERROR_SUCCESS)
     {
-        Snapshot(root, L"", snapshot);
+        Snapshot(root, std::wstring(), snapshot);
         RegCloseKey(root);
     }
     return snapshot;

@@ -92,7 +92,7 @@ INPUT MouseInput(DWORD flags)
 
 CTargetProcess::CTargetProcess()
 {
-    if (!StartTestChild(kTargetSwitch, L"", m_process))
+    if (!StartTestChild(kTargetSwitch, {}, m_process))
         return;
     if (PumpUntil([&] { return (m_window = FindTargetOf(m_process.dwProcessId)) != nullptr; }, kProcessStartGiveUpMs))
         m_inFront = PumpUntil([&] { return GetForegroundWindow() == m_window; });
