@@ -55,7 +55,7 @@ for run in $(seq 1 "$runs"); do
     whole=$((SECONDS - start))
     build=$(sed -n 's/^The build took \([0-9]*\) s\.$/\1/p' "$log")
     tests=$(sed -n 's/^Total Test time (real) = *\([0-9.]*\) sec$/\1/p' "$log")
-    failed=$(sed -n 's/^ *[0-9]* - \([^ ]*\) (\(Failed\|Timeout\|Not Run\)).*/\1/p' "$log" | tr '\n' ' ')
+    failed=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (\(Failed\|Timeout\|Not Run\)).*/\1/p' "$log" | tr '\n' ' ')
     [ $status -eq 0 ] || failed="${failed:-the command failed (exit $status)}"
     printf '%-4s %7ss %7ss %7ss  %s\n' "$run" "$whole" "${build:-?}" "${tests:-?}" "${failed:-none}"
     [ $status -eq 0 ] || cp "$log" "$root/build/test-benchmark-run-$run.log" 2>/dev/null || true

@@ -148,6 +148,11 @@ CInputScript::~CInputScript()
     DestroyWindow(m_hookThread);
 }
 
+namespace
+{
+const DWORD kInputPaceMs = 40;
+} // namespace
+
 bool CInputScript::Settle() const
 {
     DWORD_PTR ignored = 0;
@@ -207,11 +212,17 @@ void CInputScript::Start(DWORD delayMs)
     m_thread = std::thread([this, delayMs] {
         Sleep(delayMs);
         for (const auto& step : m_steps)
+        {
             if (!step())
             {
                 m_failed = true;
                 break;
             }
+            // The script types at a person's pace, which the recording keeps and the
+            // playback gives back: a window of another process that a played click
+            // activates then has the moment it has with a person before the keys come.
+            Sleep(kInputPaceMs);
+        }
         m_done = true;
     });
 }
