@@ -24,4 +24,8 @@ vell_start_services
 vell_start_slots "$build/slots" "$build" "$slots"
 
 cd "$build"
-ctest --output-on-failure -j "$slots" --resource-spec-file "$build/slots/resources.json" "$@"
+# A program that fails runs once more, and the command fails when it fails again: some
+# programs that drive windows and input under Wine (hkvell_tests, editoremail_tests,
+# testaudio_tests among them) still fail now and then on a loaded machine; each failed
+# first run stays in the output.
+ctest --output-on-failure -j "$slots" --repeat until-pass:2 --resource-spec-file "$build/slots/resources.json" "$@"
