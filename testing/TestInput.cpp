@@ -63,6 +63,15 @@ bool InputSettled()
     return SendInputSettled(nullptr, 0);
 }
 
+INPUT KeyStroke(WORD key, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
 INPUT AbsoluteMove(POINT point)
 {
     INPUT input = {};

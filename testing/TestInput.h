@@ -22,6 +22,8 @@ bool InputSettled();
 
 // An absolute mouse move to the screen point, as one input of SendInput.
 INPUT AbsoluteMove(POINT point);
+// A key's press or release (by virtual key), as one input of SendInput.
+INPUT KeyStroke(WORD key, bool up);
 // Moves the mouse to an exact point of the display, settled as above. The display's own
 // pointer goes there first: Wine reports it as a real move when a window appears under it,
 // and an injected move does not take the display's pointer along.

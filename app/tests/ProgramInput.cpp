@@ -9,15 +9,6 @@ namespace app_test
 {
 namespace
 {
-INPUT Key(WORD key, bool up)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
 bool SendAll(const std::vector<INPUT>& inputs)
 {
     return SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size()));
@@ -53,9 +44,9 @@ bool PressTogether(std::initializer_list<WORD> keys)
 {
     std::vector<INPUT> inputs;
     for (WORD key : keys)
-        inputs.push_back(Key(key, false));
+        inputs.push_back(KeyStroke(key, false));
     for (auto it = keys.end(); it != keys.begin();)
-        inputs.push_back(Key(*--it, true));
+        inputs.push_back(KeyStroke(*--it, true));
     return SendAll(inputs);
 }
 
@@ -64,8 +55,8 @@ bool PressInTurn(std::initializer_list<WORD> keys)
     std::vector<INPUT> inputs;
     for (WORD key : keys)
     {
-        inputs.push_back(Key(key, false));
-        inputs.push_back(Key(key, true));
+        inputs.push_back(KeyStroke(key, false));
+        inputs.push_back(KeyStroke(key, true));
     }
     return SendAll(inputs);
 }

@@ -54,14 +54,6 @@ void Snapshot(HKEY key, const std::wstring& path, RegistrySnapshot& out)
     }
 }
 
-INPUT Key(WORD key, bool up)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
 } // namespace
 
 RegistrySnapshot TakeRegistrySnapshot()
@@ -95,11 +87,11 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers)
 {
     std::vector<INPUT> inputs;
     for (WORD modifier : modifiers)
-        inputs.push_back(Key(modifier, false));
-    inputs.push_back(Key(key, false));
-    inputs.push_back(Key(key, true));
+        inputs.push_back(KeyStroke(modifier, false));
+    inputs.push_back(KeyStroke(key, false));
+    inputs.push_back(KeyStroke(key, true));
     for (auto it = modifiers.end(); it != modifiers.begin();)
-        inputs.push_back(Key(*--it, true));
+        inputs.push_back(KeyStroke(*--it, true));
     ASSERT_TRUE(SendInputSettled(inputs.data(), static_cast<UINT>(inputs.size())));
 }
 
